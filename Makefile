@@ -1,0 +1,39 @@
+# Two commands for a fresh Debian machine: `make run` and `make test`.
+BUILD      ?= build
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+
+.PHONY: deps run build test test-sanitize test-tsan ci clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	./$(BUILD)/OrbMiniEditor
+
+test: build
+	bash scripts/with-display.sh ctest --test-dir $(BUILD) --output-on-failure -j $(JOBS)
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitize: deps
+	$(MAKE) --no-print-directory BUILD=build-asan CMAKE_ARGS="-DORBMINI_SANITIZE=address,undefined -DCMAKE_BUILD_TYPE=RelWithDebInfo" build
+	ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp \
+	bash scripts/with-display.sh ctest --test-dir build-asan --output-on-failure -j $(JOBS)
+
+# The threading tests built with ThreadSanitizer.
+test-tsan: deps
+	$(MAKE) --no-print-directory BUILD=build-tsan CMAKE_ARGS="-DORBMINI_SANITIZE=thread -DCMAKE_BUILD_TYPE=RelWithDebInfo" build
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/scripts/tsan.supp" \
+	bash scripts/with-display.sh ctest --test-dir build-tsan --output-on-failure -R Threading
+
+ci: test test-sanitize test-tsan
+
+clean:
+	rm -rf build build-asan build-tsan

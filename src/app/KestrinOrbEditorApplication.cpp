@@ -1,0 +1,212 @@
+#include "app/KestrinOrbEditorApplication.h"
+
+#include "app/MainMenuModel.h"
+
+namespace
+{
+// Platforms with a global menu bar keep "About" in the application menu and "Quit" in the
+// platform's own place; elsewhere the menu bar of each window must offer both, and a process
+// without windows would be out of the user's reach.
+constexpr bool hasApplicationMenu =
+   #if JUCE_MAC
+    true;
+   #else
+    false;
+   #endif
+
+juce::String withoutSurroundingQuotes (const juce::String& text)
+{
+    const auto trimmed = text.trim();
+
+    if (trimmed.length() >= 2
+        && (trimmed.startsWithChar ('"') || trimmed.startsWithChar ('\''))
+        && trimmed.getLastCharacter() == trimmed[0])
+        return trimmed.substring (1, trimmed.length() - 1);
+
+    return trimmed;
+}
+
+void describeCommand (juce::ApplicationCommandInfo& result, const juce::String& name, int key = 0)
+{
+    result.setInfo (name, {}, "General", 0);
+    result.setActive (true);
+    result.setTicked (false);
+
+    if (key != 0)
+        result.addDefaultKeypress (key, juce::ModifierKeys::commandModifier);
+}
+} // namespace
+
+KestrinOrbEditorApplication::KestrinOrbEditorApplication (std::uint8_t model, int knobs, int pads, int switches,
+                                                          std::uint8_t keys, std::uint8_t octaveMax,
+                                                          const juce::String& wildcard)
+    : modelByte (model), numKnobs (knobs), numPads (pads), numSwitches (switches), numKeys (keys),
+      octaveMaximum (octaveMax), presetWildcard (wildcard)
+{
+}
+
+KestrinOrbEditorApplication::~KestrinOrbEditorApplication()
+{
+    mainMenuModel.reset();
+    commandManager.reset();
+    windowManager.reset();
+}
+
+bool KestrinOrbEditorApplication::moreThanOneInstanceAllowed()
+{
+    // On Linux the framework finds the running instance but cannot hand it the command line (and
+    // its lock file is shared between users), so the instance channel takes over there.
+   #if JUCE_LINUX || JUCE_BSD
+    return true;
+   #else
+    return false;
+   #endif
+}
+
+void KestrinOrbEditorApplication::initialise (const juce::String& commandLine)
+{
+   #if JUCE_LINUX || JUCE_BSD
+    instanceChannel = std::make_unique<SingleInstanceChannel> ("orbmini-editor");
+
+    if (! instanceChannel->isPrimary())
+    {
+        if (instanceChannel->sendToPrimary (commandLine))
+        {
+            instanceChannel.reset();
+            setApplicationReturnValue (0);
+            quit();
+            return;
+        }
+
+        // The running instance does not answer: better a second editor than a lost file.
+        instanceChannel.reset();
+    }
+    else
+    {
+        instanceChannel->startListening ([this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
+    }
+   #endif
+
+    commandManager = std::make_unique<juce::ApplicationCommandManager>();
+    mainMenuModel = std::make_unique<MainMenuModel> (commandManager.get(), ! hasApplicationMenu);
+    commandManager->registerAllCommandsForTarget (this);
+    windowManager = std::make_unique<WindowManager> (mainMenuModel.get(), commandManager.get(), &lastDirectory);
+
+    if (! hasApplicationMenu)
+        windowManager->onLastWindowClosed = [this] { systemRequestedQuit(); };
+
+    applicationMenuItems.addCommandItem (commandManager.get(), aboutCommand);
+   #if JUCE_MAC
+    juce::MenuBarModel::setMacMainMenu (mainMenuModel.get(), &applicationMenuItems, "");
+   #endif
+
+    const auto trimmed = commandLine.trim();
+
+    if (trimmed.isNotEmpty() && ! trimmed.startsWithChar ('-'))
+        anotherInstanceStarted (commandLine);
+    else
+        newWindow();
+
+    juce::LookAndFeel::getDefaultLookAndFeel().setUsingNativeAlertWindows (true);
+}
+
+void KestrinOrbEditorApplication::shutdown()
+{
+   #if JUCE_MAC
+    juce::MenuBarModel::setMacMainMenu (nullptr);
+   #endif
+    instanceChannel.reset();
+    windowManager.reset();
+    mainMenuModel.reset();
+}
+
+void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& commandLine)
+{
+    if (windowManager == nullptr)
+        return;
+
+    const auto path = withoutSurroundingQuotes (commandLine);
+
+    // A later start with no file just brings the editor forward.
+    if (path.isEmpty() || path.startsWithChar ('-'))
+    {
+        if (windowManager->getNumWindows() == 0)
+            newWindow();
+        else
+            windowManager->bringAllWindowsToFront();
+        return;
+    }
+
+    if (windowManager->getNumWindows() == 0)
+        newWindow();
+
+    const auto file = juce::File::isAbsolutePath (path) ? juce::File (path)
+                                                        : juce::File::getCurrentWorkingDirectory().getChildFile (path);
+    windowManager->openFileInActiveWindow (file);
+}
+
+void KestrinOrbEditorApplication::systemRequestedQuit()
+{
+    quit();
+}
+
+void KestrinOrbEditorApplication::getAllCommands (juce::Array<juce::CommandID>& commands)
+{
+    commands.addArray ({ aboutCommand, newWindowCommand, openCommand, deviceSetupCommand, closeWindowCommand,
+                         minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand });
+}
+
+void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
+{
+    switch (commandID)
+    {
+        case newWindowCommand:       describeCommand (result, "New Window ", 'n'); break;
+        case openCommand:            describeCommand (result, "Open", 'o'); break;
+        case closeWindowCommand:     describeCommand (result, "Close Window", 'w'); break;
+        case quitCommand:            describeCommand (result, "Quit", 'q'); break;
+        case aboutCommand:           describeCommand (result, "About"); break;
+        case deviceSetupCommand:     describeCommand (result, "Device Setup"); break;
+        case minimizeCommand:        describeCommand (result, "Minimize", 'm'); break;
+        case bringAllToFrontCommand: describeCommand (result, "Bring All to Front"); break;
+        case openUserGuideCommand:   describeCommand (result, "Open User Guide", 'h'); break;
+        default: break;
+    }
+}
+
+bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case newWindowCommand:       newWindow(); break;
+        case openCommand:            openPresetFile(); break;
+        case quitCommand:            systemRequestedQuit(); break;
+        case aboutCommand:           showAboutWindow(); break;
+        case deviceSetupCommand:     showDeviceSetup(); break;
+        case minimizeCommand:        windowManager->minimiseActiveWindow(); break;
+        case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
+        case openUserGuideCommand:   openUserGuide(); break;
+        default: break;
+    }
+
+    return true;
+}
+
+void KestrinOrbEditorApplication::newWindow()
+{
+    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, midiManager, presetWildcard,
+                                                       (std::uint8_t) (numKeys - 1), octaveMaximum,
+                                                       numKnobs, numPads, numSwitches);
+
+    // The editor views arrive with the editor component; until then the window shows the canvas.
+    auto* component = new juce::Component();
+    component->setSize (1200, 700);
+
+    const auto* data = getDefaultPresetData();
+    engine->loadPresetData (OrbEditorEngine::ByteArray (data, getDefaultPresetDataSize()));
+
+    windowManager->createWindow (component, engine, {});
+}
+
+void KestrinOrbEditorApplication::openPresetFile()
+{
+}

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "app/SingleInstanceChannel.h"
+#include "app/WindowManager.h"
+#include "midi/JuceMidiPorts.h"
+#include "midi/MidiManager.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <cstdint>
+
+class MainMenuModel;
+
+// Everything of the editor application that does not depend on the device model. The concrete
+// class for a model supplies its constants, pictures and built-in default preset.
+class KestrinOrbEditorApplication : public juce::JUCEApplication
+{
+public:
+    enum CommandIDs
+    {
+        newWindowCommand = 0x200010,
+        openCommand = 0x200020,
+        closeWindowCommand = 0x200030,
+        saveCommand = 0x200040,
+        saveAsCommand = 0x200050,
+        quitCommand = 0x200060,
+        getPresetCommand = 0x200070,
+        sendPresetCommand = 0x200071,
+        setInternalSyncCommand = 0x200072,
+        setExternalSyncCommand = 0x200073,
+        aboutCommand = 0x200090,
+        deviceSetupCommand = 0x200310,
+        minimizeCommand = 0x200410,
+        bringAllToFrontCommand = 0x200420,
+        openUserGuideCommand = 0x200510
+    };
+
+    KestrinOrbEditorApplication (std::uint8_t modelByte, int numKnobs, int numPads, int numSwitches,
+                                 std::uint8_t numKeys, std::uint8_t octaveMaximum, const juce::String& presetWildcard);
+    ~KestrinOrbEditorApplication() override;
+
+    const juce::String getApplicationName() override { return "Kestrin OrbMini Editor"; }
+    const juce::String getApplicationVersion() override { return "1.0.2"; }
+    bool moreThanOneInstanceAllowed() override;
+    void initialise (const juce::String& commandLine) override;
+    void shutdown() override;
+    void anotherInstanceStarted (const juce::String& commandLine) override;
+    void systemRequestedQuit() override;
+
+    void getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result) override;
+    void getAllCommands (juce::Array<juce::CommandID>& commands) override;
+    bool perform (const InvocationInfo& info) override;
+
+    void newWindow();
+    void openPresetFile();
+
+    virtual juce::Component* createProductImageViewSelector() = 0;
+    virtual juce::String getUserGuideFileName() = 0;
+    virtual juce::Image getLogoImage() = 0;
+    virtual const std::uint8_t* getDefaultPresetData() = 0;
+    virtual int getDefaultPresetDataSize() = 0;
+    virtual void openUserGuide() = 0;
+    virtual void showAboutWindow() = 0;
+    virtual void showDeviceSetup() = 0;
+
+    WindowManager* getWindowManager() const { return windowManager.get(); }
+    MidiManager& getMidiManager() { return midiManager; }
+
+protected:
+    juce::PopupMenu applicationMenuItems;
+    std::uint8_t modelByte;
+    juce::File lastDirectory;
+    JuceMidiPorts midiPorts;
+    MidiManager midiManager { midiPorts };
+    std::unique_ptr<WindowManager> windowManager;
+    std::unique_ptr<juce::ApplicationCommandManager> commandManager;
+    std::unique_ptr<MainMenuModel> mainMenuModel;
+    int numKnobs, numPads, numSwitches;
+    std::uint8_t numKeys, octaveMaximum;
+    juce::String presetWildcard;
+
+private:
+    std::unique_ptr<SingleInstanceChannel> instanceChannel;
+};

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "app/KestrinOrbEditorApplication.h"
+
+// The editor for the 25-key OrbMini.
+class KestrinOrbMiniEditorApplication : public KestrinOrbEditorApplication
+{
+public:
+    KestrinOrbMiniEditorApplication();
+
+    juce::Component* createProductImageViewSelector() override;
+    juce::String getUserGuideFileName() override { return userGuideFileName; }
+    juce::Image getLogoImage() override { return logoImage; }
+    const std::uint8_t* getDefaultPresetData() override;
+    int getDefaultPresetDataSize() override { return 316; }
+    void openUserGuide() override;
+    void showAboutWindow() override;
+    void showDeviceSetup() override;
+
+    static constexpr const char* defaultPresetResourceName = "DefaultPreset.syx";
+
+private:
+    juce::String userGuideFileName;
+    juce::Image logoImage;
+    juce::String modelName { "OrbMini" };
+};

@@ -1,0 +1,3 @@
+#include "app/KestrinOrbMiniEditorApplication.h"
+
+START_JUCE_APPLICATION (KestrinOrbMiniEditorApplication)

@@ -1,0 +1,84 @@
+#include "app/WindowManager.h"
+
+WindowManager::WindowManager (MainMenuModel* menuModel, juce::ApplicationCommandManager* commands,
+                              juce::File* lastDir)
+    : lastDirectory (lastDir), commandManager (commands), mainMenuModel (menuModel)
+{
+}
+
+WindowManager::~WindowManager()
+{
+    windows.clear();
+}
+
+EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditorEngine::Ptr engine,
+                                           const juce::String& name)
+{
+    juce::String title;
+
+    if (name.isEmpty())
+        title = EditorWindow::getApplicationName() + " - Untitled " + juce::String (++untitledCount);
+    else
+        title = EditorWindow::getApplicationName() + " - " + name;
+
+    auto* window = new EditorWindow (title, component, engine, lastDirectory, this);
+    engine->addListener (window);
+
+    const int n = windows.size();
+    window->setTopLeftPosition (15 + 15 * n, 60 + 15 * n);
+    window->setVisible (true);
+    window->addToDesktop();
+
+    if (commandManager != nullptr)
+    {
+        commandManager->registerAllCommandsForTarget (window);
+        window->addKeyListener (commandManager->getKeyMappings());
+    }
+
+    juce::ignoreUnused (mainMenuModel);
+    windows.add (window);
+    return window;
+}
+
+void WindowManager::windowClosed (juce::Component* component)
+{
+    auto* window = dynamic_cast<EditorWindow*> (component);
+
+    if (window == nullptr || ! windows.contains (window))
+        return;
+
+    windows.removeObject (window);
+
+    if (windows.isEmpty() && onLastWindowClosed)
+        onLastWindowClosed();
+}
+
+EditorWindow* WindowManager::getActiveWindow() const
+{
+    for (auto* window : windows)
+        if (window->isActiveWindow())
+            return window;
+
+    return nullptr;
+}
+
+void WindowManager::minimiseActiveWindow()
+{
+    if (auto* window = getActiveWindow())
+        window->setMinimised (true);
+}
+
+void WindowManager::bringAllWindowsToFront()
+{
+    for (auto* window : windows)
+    {
+        window->setMinimised (false);
+        window->toFront (true);
+    }
+}
+
+void WindowManager::openFileInActiveWindow (const juce::File& file)
+{
+    if (auto* window = getActiveWindow())
+        window->loadFile (file);
+}

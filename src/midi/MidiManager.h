@@ -1,0 +1,52 @@
+#pragma once
+
+#include "midi/MidiPortLayer.h"
+
+#include <juce_audio_devices/juce_audio_devices.h>
+
+// The process's one connection to the MIDI hardware: at most one input and one output, each
+// chosen by device name, watched once a second so that an unplugged device is closed and
+// reopened when it comes back.
+class MidiManager : public juce::MidiInputCallback,
+                    private juce::Timer
+{
+public:
+    class MidiManagerListener
+    {
+    public:
+        // Called on the MIDI input thread.
+        virtual void handleMidiMessage (const juce::MidiMessage& message) = 0;
+        virtual ~MidiManagerListener() = default;
+    };
+
+    explicit MidiManager (MidiPortLayer& ports, int deviceWatchPeriodMs = 1000);
+    ~MidiManager() override;
+
+    void setInput (const juce::String& name);
+    void setOutput (const juce::String& name);
+    const juce::String& getInputName() const { return inputName; }
+    const juce::String& getOutputName() const { return outputName; }
+
+    bool isConnected() const;
+    bool isOutputOpen() const;
+    bool sendMessage (const juce::MidiMessage& message);
+
+    void addListener (MidiManagerListener* listener);
+    void removeListener (MidiManagerListener* listener);
+
+    MidiPortLayer& getPorts() { return ports; }
+
+    void handleIncomingMidiMessage (juce::MidiInput* source, const juce::MidiMessage& message) override;
+
+private:
+    void timerCallback() override;
+
+    MidiPortLayer& ports;
+    juce::String inputName, outputName;
+    juce::Array<MidiManagerListener*> listeners;
+    juce::CriticalSection listenerLock;
+    std::unique_ptr<MidiPortLayer::Input> input;
+    std::unique_ptr<MidiPortLayer::Output> output;
+
+    JUCE_DECLARE_NON_COPYABLE (MidiManager)
+};

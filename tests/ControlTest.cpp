@@ -1,0 +1,191 @@
+#include "model/Control.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace
+{
+// Two names share slot 1, as pad and switch names do.
+class TestGroup : public Control
+{
+public:
+    TestGroup() : Control (3, 2)
+    {
+        for (auto* name : { "MIDI Channel", "CC", "Program", "Value" })
+            addParameterName (name);
+    }
+
+    int getParameterIndex (const juce::String& name) const override
+    {
+        if (name == "MIDI Channel") return 0;
+        if (name == "CC" || name == "Program") return 1;
+        if (name == "Value") return 2;
+        return -1;
+    }
+};
+
+struct Recorder : Control::Listener
+{
+    explicit Recorder (std::vector<juce::String>* sharedLog = nullptr, juce::String tag = {})
+        : log (sharedLog), id (std::move (tag)) {}
+
+    void parameterChanged (juce::String name, int value) override
+    {
+        calls.push_back ({ name, value });
+        if (log != nullptr)
+            log->push_back (id);
+    }
+
+    std::vector<std::pair<juce::String, int>> calls;
+    std::vector<juce::String>* log;
+    juce::String id;
+};
+
+Control::ValueArray bytes (std::initializer_list<int> list)
+{
+    Control::ValueArray a;
+    for (auto b : list)
+        a.add ((std::uint8_t) b);
+    return a;
+}
+} // namespace
+
+TEST (Control, StoresOnlyValuesWithinTheNamesRange)
+{
+    TestGroup group;
+    group.setParameterValue ("MIDI Channel", 15, false);
+    group.setParameterValue ("MIDI Channel", 16, false);
+    group.setParameterValue ("Value", 127, false);
+    group.setParameterValue ("Value", 128, false);
+
+    EXPECT_EQ (group.getParameterValue ("MIDI Channel"), 15);
+    EXPECT_EQ (group.getParameterValue ("Value"), 127);
+    EXPECT_EQ (group.getMaximum ("MIDI Channel"), 15);
+    EXPECT_EQ (group.getMaximum ("CC"), 127);
+    EXPECT_EQ (group.getMinimum ("anything"), 0);
+}
+
+TEST (Control, UnknownNamesReadZeroStoreNothingButStillNotify)
+{
+    TestGroup group;
+    group.setValues (bytes ({ 1, 2, 3 }));
+    Recorder recorder;
+    group.addListener (&recorder);
+
+    group.setParameterValue ("Aftertouch", 0, true);
+
+    EXPECT_EQ (group.getParameterValue ("Aftertouch"), 0);
+    EXPECT_EQ (group.getMaximum ("Aftertouch"), 0);
+    EXPECT_EQ (group.getValues(), bytes ({ 1, 2, 3 }));
+    ASSERT_EQ (recorder.calls.size(), 1u);
+    EXPECT_EQ (recorder.calls[0].first, "Aftertouch");
+
+    // A rejected value is still announced when asked, and the slot keeps its value.
+    group.setParameterValue ("MIDI Channel", 16, true);
+    EXPECT_EQ (group.getParameterValue ("MIDI Channel"), 1);
+    EXPECT_EQ (recorder.calls.back().second, 16);
+}
+
+TEST (Control, NamesSharingASlotReadAndWriteTheSameByte)
+{
+    TestGroup group;
+    group.setParameterValue ("CC", 60, false);
+    EXPECT_EQ (group.getParameterValue ("Program"), 60);
+}
+
+TEST (Control, LoadFromDumpTakesItsBytesAtItsOffsetAndZeroesAShortTail)
+{
+    TestGroup group;
+    group.loadFromDump (bytes ({ 9, 9, 4, 5, 6, 9 }));
+    EXPECT_EQ (group.getValues(), bytes ({ 4, 5, 6 }));
+
+    group.loadFromDump (bytes ({ 9, 9, 7 }));
+    EXPECT_EQ (group.getValues(), bytes ({ 7, 0, 0 }));
+
+    group.loadFromDump ({});
+    EXPECT_EQ (group.getValues(), bytes ({ 0, 0, 0 }));
+}
+
+TEST (Control, LoadFromDumpKeepsBytesAboveAMaximum)
+{
+    TestGroup group;
+    group.loadFromDump (bytes ({ 0, 0, 100, 0x7F, 0x80 }));
+
+    EXPECT_EQ (group.getParameterValue ("MIDI Channel"), 100);
+    EXPECT_EQ (group.getValues(), bytes ({ 100, 0x7F, 0x80 }));
+}
+
+TEST (Control, SetValuesNotifiesOncePerNameInListOrder)
+{
+    TestGroup group;
+    Recorder recorder;
+    group.addListener (&recorder);
+
+    group.setValues (bytes ({ 3, 44, 5 }));
+
+    ASSERT_EQ (recorder.calls.size(), 4u);
+    EXPECT_EQ (recorder.calls[0], std::make_pair (juce::String ("MIDI Channel"), 3));
+    EXPECT_EQ (recorder.calls[1], std::make_pair (juce::String ("CC"), 44));
+    EXPECT_EQ (recorder.calls[2], std::make_pair (juce::String ("Program"), 44));
+    EXPECT_EQ (recorder.calls[3], std::make_pair (juce::String ("Value"), 5));
+}
+
+TEST (Control, ListenersAreCalledFromTheMostRecentAndOnlyOnceEach)
+{
+    TestGroup group;
+    std::vector<juce::String> log;
+    Recorder first (&log, "first"), second (&log, "second");
+
+    group.addListener (&first);
+    group.addListener (&second);
+    group.addListener (&first);
+    group.addListener (nullptr);
+    EXPECT_EQ (group.getNumListeners(), 2);
+
+    group.setParameterValue ("CC", 1, true);
+    EXPECT_EQ (log, (std::vector<juce::String> { "second", "first" }));
+    EXPECT_EQ (first.calls.size(), 1u);
+}
+
+TEST (Control, RemovedListenersAreNeverCalledAgain)
+{
+    TestGroup group;
+    auto doomed = std::make_unique<Recorder>();
+    Recorder survivor;
+    group.addListener (doomed.get());
+    group.addListener (&survivor);
+
+    group.removeListener (doomed.get());
+    doomed.reset();
+    group.removeListener (nullptr);
+    group.setValues (bytes ({ 1, 2, 3 }));
+
+    EXPECT_EQ (survivor.calls.size(), 4u);
+    EXPECT_EQ (group.getNumListeners(), 1);
+}
+
+TEST (Control, AListenerMayLeaveWhileBeingNotified)
+{
+    TestGroup group;
+
+    struct Leaver : Control::Listener
+    {
+        Control& group;
+        int calls = 0;
+        explicit Leaver (Control& g) : group (g) {}
+        void parameterChanged (juce::String, int) override
+        {
+            ++calls;
+            group.removeListener (this);
+        }
+    } leaver (group);
+
+    Recorder other;
+    group.addListener (&other);
+    group.addListener (&leaver);
+
+    group.setValues (bytes ({ 1, 2, 3 }));
+    EXPECT_EQ (leaver.calls, 1);
+    EXPECT_EQ (other.calls.size(), 4u);
+}
