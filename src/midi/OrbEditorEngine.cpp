@@ -1,6 +1,41 @@
 #include "midi/OrbEditorEngine.h"
 
-// Placeholder until the preset model lands: no groups yet.
+#include "model/ControlType.h"
+#include "model/OrbControlsToMidiDin.h"
+#include "model/OrbKeybed.h"
+#include "model/OrbKnob.h"
+#include "model/OrbPad.h"
+#include "model/OrbPresetName.h"
+#include "model/OrbRollMode.h"
+#include "model/OrbSustain.h"
+#include "model/OrbSwitch.h"
+#include "model/OrbTransport.h"
+#include "model/OrbWheels.h"
+
+namespace
+{
+constexpr int headerSize = 10;   // common header and slot byte
+constexpr int numTransports = 6;
+
+// The order in which the groups' bytes follow one another in the dump.
+constexpr int dumpOrder[] = { presetNameType, keybedType, rollModeType, transportType, wheelsType,
+                              sustainType, knobType, padType, switchType, controlsToMidiDinType };
+
+// A dump the preset may be loaded from: the right size, and a payload that a System Exclusive
+// message could carry (7-bit bytes only). The frame bytes are not examined.
+bool isLoadableDump (const OrbEditorEngine::ByteArray& dump, int dumpSize)
+{
+    if (dump.size() != dumpSize)
+        return false;
+
+    for (int i = headerSize; i < dumpSize - 1; ++i)
+        if (dump.getUnchecked (i) > 0x7F)
+            return false;
+
+    return true;
+}
+} // namespace
+
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,
                                   std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads, int numSwitches)
     : OrbEditorEngine (model, manager, wildcard, splitMax, octaveMax, numKnobs, numPads, numSwitches, Timing {})
@@ -8,10 +43,33 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
 }
 
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,
-                                  std::uint8_t, std::uint8_t, int numKnobs, int numPads, int numSwitches, Timing t)
+                                  std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads,
+                                  int numSwitches, Timing t)
     : midiManager (manager), modelByte (model), dumpSize (5 * (numKnobs + numPads + numSwitches) + 76),
       fileWildcard (wildcard), timing (t)
 {
+    auto add = [this] (int type, Control* group) { groupsByType[type].emplace_back (group); };
+
+    add (presetNameType, new OrbPresetName());
+    add (keybedType, new OrbKeybed (16, splitMax, octaveMax));
+    add (rollModeType, new OrbRollMode (30));
+
+    for (int i = 0; i < numTransports; ++i)
+        add (transportType, new OrbTransport (34 + 2 * i));
+
+    add (wheelsType, new OrbWheels (46));
+    add (sustainType, new OrbSustain (51));
+
+    for (int i = 0; i < numKnobs; ++i)
+        add (knobType, new OrbKnob (55 + 5 * i));
+
+    for (int i = 0; i < numPads; ++i)
+        add (padType, new OrbPad (55 + 5 * numKnobs + 5 * i));
+
+    for (int i = 0; i < numSwitches; ++i)
+        add (switchType, new OrbSwitch (55 + 5 * (numKnobs + numPads) + 5 * i));
+
+    add (controlsToMidiDinType, new OrbControlsToMidiDin (55 + 5 * (numKnobs + numPads + numSwitches)));
 }
 
 OrbEditorEngine::~OrbEditorEngine()
@@ -20,21 +78,193 @@ OrbEditorEngine::~OrbEditorEngine()
     midiManager.removeListener (this);
 }
 
-void OrbEditorEngine::addListener (Listener* listener) { if (listener != nullptr) listeners.add (listener); }
-void OrbEditorEngine::removeListener (Listener* listener) { listeners.remove (listener); }
-OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t) const { return {}; }
-void OrbEditorEngine::applyDump (const ByteArray&) {}
-bool OrbEditorEngine::savePresetFile (const juce::File&) { return false; }
-bool OrbEditorEngine::loadPresetFile (const juce::File&) { return false; }
-bool OrbEditorEngine::loadPresetData (const ByteArray&) { return false; }
-void OrbEditorEngine::addListenerToControl (Control::Listener*, const int&) {}
-void OrbEditorEngine::addListenerToControl (Control::Listener*, const int&, const std::uint8_t&) {}
-void OrbEditorEngine::addListenerToTransport (Control::Listener*, const int&, const int&) {}
-void OrbEditorEngine::removeListenerFromControl (Control::Listener*, const int&, const int&) {}
-void OrbEditorEngine::setControlParameter (const int&, const juce::String&, const std::uint8_t&, bool) {}
-void OrbEditorEngine::setControlParameter (const int&, const std::uint8_t&, const juce::String&, const std::uint8_t&, bool) {}
-void OrbEditorEngine::setTransportParameter (const int&, const int&, const juce::String&, const std::uint8_t&, bool) {}
-std::uint8_t OrbEditorEngine::getParameterMinimum (const int&, const juce::String&) const { return 0; }
-std::uint8_t OrbEditorEngine::getParameterMaximum (const int&, const juce::String&) const { return 0; }
-Control* OrbEditorEngine::getControl (int, int) const { return nullptr; }
-int OrbEditorEngine::getNumControls (int) const { return 0; }
+void OrbEditorEngine::addListener (Listener* listener)
+{
+    if (listener != nullptr)
+        listeners.add (listener);
+}
+
+void OrbEditorEngine::removeListener (Listener* listener)
+{
+    listeners.remove (listener);
+}
+
+//==============================================================================
+OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t slotIndex) const
+{
+    ByteArray dump;
+    dump.ensureStorageAllocated (dumpSize);
+
+    for (auto b : { 0xF0, 0x00, 0x3C, 0x17, 0x00 })
+        dump.add ((std::uint8_t) b);
+
+    dump.add (modelByte != nullptr ? *modelByte : std::uint8_t {});
+
+    for (auto b : { 0x61, 0x03, 0x51 })
+        dump.add ((std::uint8_t) b);
+
+    dump.add (slotIndex);
+
+    for (auto type : dumpOrder)
+    {
+        const auto found = groupsByType.find (type);
+
+        if (found != groupsByType.end())
+            for (auto& group : found->second)
+                dump.addArray (group->getValues());
+    }
+
+    dump.add (0xF7);
+    return dump;
+}
+
+void OrbEditorEngine::applyDump (const ByteArray& dump)
+{
+    // Header, slot and terminator are not examined.
+    ByteArray payload;
+
+    if (dump.size() > headerSize + 1)
+        payload.addArray (dump, headerSize, dump.size() - headerSize - 1);
+
+    for (auto& [type, groups] : groupsByType)
+        for (auto& group : groups)
+            group->loadFromDump (payload);
+}
+
+bool OrbEditorEngine::savePresetFile (const juce::File& file)
+{
+    if (file == juce::File() || file.isDirectory())
+        return false;
+
+    const auto dump = buildDump (0);
+
+    // Written beside the target and moved over it only once complete, so that a failed write
+    // leaves the file that was there before.
+    juce::TemporaryFile temporary (file, juce::TemporaryFile::useHiddenFile);
+
+    {
+        juce::FileOutputStream out (temporary.getFile());
+
+        if (! out.openedOk() || ! out.write (dump.getRawDataPointer(), (size_t) dump.size()))
+            return false;
+
+        out.flush();
+
+        if (out.getStatus().failed())
+            return false;
+    }
+
+    if (temporary.getFile().getSize() != dump.size())
+        return false;
+
+    return temporary.overwriteTargetFileWithTemporary();
+}
+
+bool OrbEditorEngine::loadPresetFile (const juce::File& file)
+{
+    if (! file.existsAsFile() || file.getSize() != dumpSize)
+        return false;
+
+    juce::FileInputStream in (file);
+
+    if (in.failedToOpen())
+        return false;
+
+    // Read one byte more than expected: a file that grew since its size was taken is refused.
+    juce::HeapBlock<std::uint8_t> buffer ((size_t) dumpSize + 1);
+    const auto bytesRead = in.read (buffer.get(), dumpSize + 1);
+
+    if (bytesRead != dumpSize)
+        return false;
+
+    return loadPresetData (ByteArray (buffer.get(), dumpSize));
+}
+
+bool OrbEditorEngine::loadPresetData (const ByteArray& data)
+{
+    if (! isLoadableDump (data, dumpSize))
+        return false;
+
+    applyDump (ByteArray (data));
+    return true;
+}
+
+//==============================================================================
+Control* OrbEditorEngine::getControl (int type, int index) const
+{
+    const auto found = groupsByType.find (type);
+
+    if (found == groupsByType.end() || ! juce::isPositiveAndBelow (index, (int) found->second.size()))
+        return nullptr;
+
+    return found->second[(size_t) index].get();
+}
+
+int OrbEditorEngine::getNumControls (int type) const
+{
+    const auto found = groupsByType.find (type);
+    return found == groupsByType.end() ? 0 : (int) found->second.size();
+}
+
+void OrbEditorEngine::addListenerToControl (Control::Listener* listener, const int& type)
+{
+    if (auto* group = getControl (type))
+        group->addListener (listener);
+}
+
+void OrbEditorEngine::addListenerToControl (Control::Listener* listener, const int& type, const std::uint8_t& index)
+{
+    if (auto* group = getControl (type, index))
+        group->addListener (listener);
+}
+
+void OrbEditorEngine::addListenerToTransport (Control::Listener* listener, const int& type, const int& index)
+{
+    if (type != transportType)
+        return;
+
+    if (auto* group = getControl (type, index))
+        group->addListener (listener);
+}
+
+void OrbEditorEngine::removeListenerFromControl (Control::Listener* listener, const int& type, const int& index)
+{
+    if (auto* group = getControl (type, index))
+        group->removeListener (listener);
+}
+
+void OrbEditorEngine::setControlParameter (const int& type, const juce::String& name, const std::uint8_t& value,
+                                           bool notify)
+{
+    if (auto* group = getControl (type))
+        group->setParameterValue (name, value, notify);
+}
+
+void OrbEditorEngine::setControlParameter (const int& type, const std::uint8_t& index, const juce::String& name,
+                                           const std::uint8_t& value, bool notify)
+{
+    if (auto* group = getControl (type, index))
+        group->setParameterValue (name, value, notify);
+}
+
+void OrbEditorEngine::setTransportParameter (const int& type, const int& index, const juce::String& name,
+                                             const std::uint8_t& value, bool notify)
+{
+    if (type != transportType)
+        return;
+
+    if (auto* group = getControl (type, index))
+        group->setParameterValue (name, value, notify);
+}
+
+std::uint8_t OrbEditorEngine::getParameterMinimum (const int& type, const juce::String& name) const
+{
+    auto* group = getControl (type);
+    return group != nullptr ? group->getMinimum (name) : std::uint8_t {};
+}
+
+std::uint8_t OrbEditorEngine::getParameterMaximum (const int& type, const juce::String& name) const
+{
+    auto* group = getControl (type);
+    return group != nullptr ? group->getMaximum (name) : std::uint8_t {};
+}
