@@ -137,12 +137,19 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
         return;
     }
 
-    if (windowManager->getNumWindows() == 0)
-        newWindow();
-
     const auto file = juce::File::isAbsolutePath (path) ? juce::File (path)
                                                         : juce::File::getCurrentWorkingDirectory().getChildFile (path);
-    windowManager->openFileInActiveWindow (file);
+
+    // A file handed over while no editor window is active (a double-click in a file manager, say)
+    // opens in a window of its own rather than being dropped or replacing a preset in the
+    // background.
+    auto* window = windowManager->getActiveWindow();
+
+    if (window == nullptr)
+        window = newWindow();
+
+    window->loadFile (file);
+    window->toFront (true);
 }
 
 void KestrinOrbEditorApplication::systemRequestedQuit()
@@ -191,7 +198,7 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
     return true;
 }
 
-void KestrinOrbEditorApplication::newWindow()
+EditorWindow* KestrinOrbEditorApplication::newWindow()
 {
     OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, midiManager, presetWildcard,
                                                        (std::uint8_t) (numKeys - 1), octaveMaximum,
@@ -204,7 +211,7 @@ void KestrinOrbEditorApplication::newWindow()
     const auto* data = getDefaultPresetData();
     engine->loadPresetData (OrbEditorEngine::ByteArray (data, getDefaultPresetDataSize()));
 
-    windowManager->createWindow (component, engine, {});
+    return windowManager->createWindow (component, engine, {});
 }
 
 void KestrinOrbEditorApplication::openPresetFile()

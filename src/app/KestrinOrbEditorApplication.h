@@ -51,7 +51,7 @@ public:
     void getAllCommands (juce::Array<juce::CommandID>& commands) override;
     bool perform (const InvocationInfo& info) override;
 
-    void newWindow();
+    EditorWindow* newWindow();
     void openPresetFile();
 
     virtual juce::Component* createProductImageViewSelector() = 0;
