@@ -2,7 +2,9 @@
 
 #include "midi/MidiPortLayer.h"
 
-// The framework's MIDI devices.
+// The framework's MIDI devices. On a machine without a MIDI service the device lists are empty
+// and opening fails quietly: the sound library's own error printer is silenced once, so that the
+// port manager's device watch does not write a line to stderr every second.
 class JuceMidiPorts : public MidiPortLayer
 {
 public:

@@ -97,5 +97,16 @@ private:
     juce::String fileWildcard;
     Timing timing;
 
+    // Transfer state (OrbEditorEngineTransfer.cpp). Replies arrive on the MIDI input thread and
+    // are handed to the message thread; the token lets a queued reply find out on the message
+    // thread whether its engine still exists.
+    struct ReplyToken {};
+    void requestAllValues();
+    void handleReply (const juce::MidiMessage& message);
+    void notifyMidiError();
+    std::shared_ptr<ReplyToken> replyToken { std::make_shared<ReplyToken>() };
+    std::vector<bool> answeredThisPass;
+    bool getting = false;
+
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (OrbEditorEngine)
 };

@@ -1,0 +1,216 @@
+#include "midi/OrbMiniSimulator.h"
+
+namespace
+{
+constexpr std::uint8_t requestCommand = 0x65, writeCommand = 0x64, syncCommand = 0x67, replyCommand = 0x66;
+} // namespace
+
+OrbMiniSimulator::OrbMiniSimulator (VirtualMidiPorts& p, const juce::String& deviceName)
+    : ports (p), name (deviceName)
+{
+    // Every slot starts with its own recognisable 7-bit pattern.
+    for (int s = 0; s < numSlots; ++s)
+    {
+        slots[(size_t) s].resize (payloadSize);
+        for (int i = 0; i < payloadSize; ++i)
+            slots[(size_t) s][(size_t) i] = (std::uint8_t) ((s * 31 + i * 7 + 1) % 128);
+    }
+
+    worker = std::thread ([this] { run(); });
+    ports.setOutputObserver (name, [this] (const juce::MidiMessage& m) { messageArrived (m); });
+    replug();
+}
+
+OrbMiniSimulator::~OrbMiniSimulator()
+{
+    ports.setOutputObserver (name, nullptr);
+    {
+        const std::lock_guard<std::mutex> lg (queueMutex);
+        quitting = true;
+    }
+    queueChanged.notify_all();
+    worker.join();
+}
+
+void OrbMiniSimulator::setOptions (const Options& newOptions)
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    options = newOptions;
+    numMessages = 0;
+}
+
+OrbMiniSimulator::Payload OrbMiniSimulator::getSlot (int slot) const
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    return juce::isPositiveAndBelow (slot, numSlots) ? slots[(size_t) slot] : Payload {};
+}
+
+void OrbMiniSimulator::setSlot (int slot, const Payload& payload)
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    if (juce::isPositiveAndBelow (slot, numSlots))
+    {
+        slots[(size_t) slot] = payload;
+        slots[(size_t) slot].resize (payloadSize);
+    }
+}
+
+int OrbMiniSimulator::getLastSyncMode() const
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    return lastSyncMode;
+}
+
+int OrbMiniSimulator::getNumRequests() const
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    return numRequests;
+}
+
+int OrbMiniSimulator::getNumWrites() const
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    return numWrites;
+}
+
+void OrbMiniSimulator::unplug()
+{
+    {
+        const std::lock_guard<std::mutex> lg (stateMutex);
+        if (! plugged)
+            return;
+        plugged = false;
+    }
+    ports.removeInput (name);
+    ports.removeOutput (name);
+}
+
+void OrbMiniSimulator::replug()
+{
+    {
+        const std::lock_guard<std::mutex> lg (stateMutex);
+        if (plugged)
+            return;
+        plugged = true;
+    }
+    ports.addInput (name);
+    ports.addOutput (name);
+}
+
+bool OrbMiniSimulator::isPlugged() const
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    return plugged;
+}
+
+bool OrbMiniSimulator::waitUntilIdle (int timeoutMs)
+{
+    std::unique_lock<std::mutex> lock (queueMutex);
+    return queueChanged.wait_for (lock, std::chrono::milliseconds (timeoutMs),
+                                  [this] { return jobs.empty() && ! busy; });
+}
+
+juce::MidiMessage OrbMiniSimulator::makeReply (int position, std::uint8_t value, int length)
+{
+    std::vector<std::uint8_t> bytes { 0xf0, 0x00, 0x3c, 0x17, 0x00, 0x3e, replyCommand, 0x00, 0x00,
+                                      (std::uint8_t) ((position / 128) & 0x7f), (std::uint8_t) (position % 128),
+                                      value };
+    bytes.resize ((size_t) juce::jmax (10, length - 1), 0x00);
+    bytes.push_back (0xf7);
+    return juce::MidiMessage (bytes.data(), (int) bytes.size());
+}
+
+// Called on the sender's thread (the editor's message thread) for every message the editor's
+// output accepted; answers are queued for the simulator's own thread.
+void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
+{
+    const auto* data = message.getRawData();
+    const int size = message.getRawDataSize();
+    if (size < 12 || data[0] != 0xf0 || data[1] != 0x00 || data[2] != 0x3c || data[3] != 0x17)
+        return;
+
+    std::unique_lock<std::mutex> state (stateMutex);
+    ++numMessages;
+    const bool unplugNow = numMessages == options.unplugAfterMessages;
+
+    Job job { Job::Kind::reply, 0, 0, {} };
+    bool queueReply = false;
+
+    if (data[6] == requestCommand && size == 13)
+    {
+        ++numRequests;
+        job.slot = data[9];
+        job.position = data[10] * 128 + data[11];
+        job.due = std::chrono::steady_clock::now() + std::chrono::milliseconds (options.replyDelayMs);
+        queueReply = ! options.dropReplies && options.droppedPositions.count (job.position) == 0;
+    }
+    else if (data[6] == writeCommand && size == 14)
+    {
+        ++numWrites;
+        const int slot = data[9], position = data[10] * 128 + data[11];
+        if (slot < numSlots && position < payloadSize)
+            slots[(size_t) slot][(size_t) position] = data[12];
+    }
+    else if (data[6] == syncCommand && size == 12)
+    {
+        lastSyncMode = data[10];
+    }
+    state.unlock();
+
+    if (! queueReply && ! unplugNow)
+        return;
+
+    {
+        const std::lock_guard<std::mutex> lg (queueMutex);
+        if (queueReply)
+            jobs.push_back (job);
+        if (unplugNow)
+            jobs.push_back ({ Job::Kind::unplug, 0, 0, {} });
+    }
+    queueChanged.notify_all();
+}
+
+void OrbMiniSimulator::run()
+{
+    std::unique_lock<std::mutex> lock (queueMutex);
+    for (;;)
+    {
+        queueChanged.wait (lock, [this] { return quitting || ! jobs.empty(); });
+        if (quitting)
+            return;
+
+        const auto job = jobs.front();
+        if (job.kind == Job::Kind::reply && std::chrono::steady_clock::now() < job.due)
+        {
+            queueChanged.wait_until (lock, job.due, [this] { return quitting; });
+            continue;
+        }
+
+        jobs.pop_front();
+        busy = true;
+        lock.unlock();
+
+        if (job.kind == Job::Kind::unplug)
+        {
+            unplug();
+        }
+        else
+        {
+            std::unique_lock<std::mutex> state (stateMutex);
+            const auto value = job.slot < numSlots && job.position < payloadSize
+                                   ? slots[(size_t) job.slot][(size_t) job.position] : std::uint8_t (0);
+            const int length = options.replyLength;
+            const bool twice = options.duplicateReplies;
+            state.unlock();
+
+            const auto reply = makeReply (job.position, value, length);
+            ports.deliverNow (name, reply);
+            if (twice)
+                ports.deliverNow (name, reply);
+        }
+
+        lock.lock();
+        busy = false;
+        queueChanged.notify_all();
+    }
+}
