@@ -1,0 +1,112 @@
+#include "widgets/CustomLook.h"
+
+CustomLook::CustomLook()
+{
+    setUsingNativeAlertWindows (true);
+}
+
+void CustomLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&,
+                                       bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown)
+{
+    const auto fill = shouldDrawButtonAsDown          ? juce::Colour (lightGrey)
+                      : shouldDrawButtonAsHighlighted ? juce::Colours::white
+                                                      : juce::Colour (whiteSmoke);
+    const auto area = juce::Rectangle<float> (0.0f, 0.0f, (float) button.getWidth(), (float) button.getHeight());
+
+    g.setColour (fill);
+    g.fillRoundedRectangle (area, 4.0f);
+    g.setColour (juce::Colours::black);
+    g.drawRoundedRectangle (area, 4.0f, 1.0f);
+}
+
+void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, int, int, int, int, juce::ComboBox& box)
+{
+    g.setColour (juce::Colours::white);
+    g.fillRoundedRectangle (0.0f, 0.0f, (float) width, (float) height, 2.0f);
+
+    const auto middle = (float) (height / 2);
+    juce::Path arrow;
+    arrow.addTriangle ((float) width - 10.0f, middle + 4.0f,
+                       (float) width - 5.0f, middle,
+                       (float) width - 15.0f, middle);
+
+    g.setColour (box.findColour (juce::ComboBox::arrowColourId));
+    g.fillPath (arrow);
+}
+
+void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
+{
+    g.fillAll (label.findColour (juce::Label::backgroundColourId));
+
+    if (! label.isBeingEdited())
+    {
+        const auto alpha = label.isEnabled() ? 1.0f : 0.5f;
+
+        g.setColour (label.findColour (juce::Label::textColourId).withMultipliedAlpha (alpha));
+        g.setFont (getLabelFont (label));
+        g.drawFittedText (label.getText(), label.getLocalBounds(), juce::Justification::centredLeft, 1,
+                          label.getMinimumHorizontalScale());
+        g.setColour (label.findColour (juce::Label::outlineColourId).withMultipliedAlpha (alpha));
+    }
+    else if (label.isEnabled())
+    {
+        g.setColour (label.findColour (juce::Label::outlineColourId));
+    }
+
+    g.drawRect (label.getLocalBounds());
+}
+
+void CustomLook::fillTextEditorBackground (juce::Graphics&, int, int, juce::TextEditor&)
+{
+}
+
+void CustomLook::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&)
+{
+}
+
+void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int width, int height)
+{
+    g.setColour (juce::Colour (accentBlue));
+    g.fillRect (0, 0, width, height);
+}
+
+void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool,
+                                    bool isHighlighted, bool, bool, const juce::String& text,
+                                    const juce::String&, const juce::Drawable*, const juce::Colour*)
+{
+    if (isHighlighted)
+    {
+        g.setColour (juce::Colours::white);
+        g.fillRect (area);
+        g.setColour (juce::Colour (accentBlue));
+    }
+    else
+    {
+        g.setColour (juce::Colours::white);
+    }
+
+    g.drawFittedText (text, 0, 0, area.getWidth(), area.getHeight(), juce::Justification::left, 1);
+}
+
+void CustomLook::drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex,
+                                  const juce::String& itemText, bool isMouseOverItem, bool isMenuOpen,
+                                  bool, juce::MenuBarComponent& menuBar)
+{
+    if (! menuBar.isEnabled())
+    {
+        g.fillAll (juce::Colours::white);
+        g.setColour (menuBar.findColour (juce::PopupMenu::textColourId).withMultipliedAlpha (0.5f));
+    }
+    else if (isMenuOpen || isMouseOverItem)
+    {
+        g.fillAll (menuBar.findColour (juce::PopupMenu::highlightedBackgroundColourId));
+        g.setColour (menuBar.findColour (juce::PopupMenu::highlightedTextColourId));
+    }
+    else
+    {
+        g.setColour (menuBar.findColour (juce::PopupMenu::textColourId));
+    }
+
+    g.setFont (getMenuBarFont (menuBar, itemIndex, itemText));
+    g.drawFittedText (itemText, 0, 0, width, height, juce::Justification::centred, 1, 0.7f);
+}

@@ -1,0 +1,86 @@
+#include "widgets/NumberBox.h"
+
+void NumberBox::LookAndFeel::fillTextEditorBackground (juce::Graphics& g, int width, int height, juce::TextEditor&)
+{
+    g.setColour (juce::Colours::white);
+    g.fillRect (0, 0, width, height);
+}
+
+void NumberBox::LookAndFeel::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&)
+{
+}
+
+NumberBox::NumberBox() : juce::Label ({}, {})
+{
+    setEditable (true, false, false);
+}
+
+NumberBox::~NumberBox()
+{
+    // The label deletes an open editor after this box's own look has gone: detach it first.
+    if (auto* editor = getCurrentTextEditor())
+        editor->setLookAndFeel (nullptr);
+}
+
+void NumberBox::setValue (double newValue, bool notify)
+{
+    if (minimum <= newValue && newValue <= maximum)
+    {
+        value = (newValue == 0.0) ? 0.0 : newValue; // no negative zero
+        setText (getValueText(), juce::dontSendNotification);
+        repaint();
+
+        if (notify)
+        {
+            juce::Component::BailOutChecker checker (this);
+            listeners.callChecked (checker, [this] (Listener& l) { l.numberBoxChanged (this); });
+        }
+    }
+    else
+    {
+        setText (getValueText(), juce::dontSendNotification);
+    }
+}
+
+void NumberBox::addListener (Listener* listener)
+{
+    if (listener != nullptr)
+        listeners.add (listener);
+}
+
+void NumberBox::removeListener (Listener* listener)
+{
+    listeners.remove (listener);
+}
+
+void NumberBox::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::white);
+    g.setColour (findColour (juce::Label::textColourId));
+    g.drawFittedText (getValueText(), juce::Rectangle<int> (5, 0, getWidth() - 5, getHeight()),
+                      juce::Justification::left, 1);
+}
+
+void NumberBox::editorShown (juce::TextEditor* editor)
+{
+    editor->setInputRestrictions (0, allowedCharacters);
+    editor->setMultiLine (false);
+    editor->setScrollbarsShown (false);
+    editor->setCaretVisible (true);
+    editor->setLookAndFeel (&lookAndFeel);
+    editor->setText (getValueText(), false);
+    editor->selectAll();
+}
+
+void NumberBox::editorAboutToBeHidden (juce::TextEditor* editor)
+{
+    // What was typed decides, whatever the label held before: an empty entry reads as 0.
+    const auto typed = editor->getText().trim();
+    setValue (typed.isEmpty() ? 0.0 : typed.getDoubleValue(), true);
+}
+
+void NumberBox::textWasEdited()
+{
+    // The label has just taken the editor's raw text; keep it in step with the value instead.
+    setText (getValueText(), juce::dontSendNotification);
+}
