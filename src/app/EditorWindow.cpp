@@ -1,5 +1,10 @@
 #include "app/EditorWindow.h"
 
+#include "app/FileChooserService.h"
+#include "app/KestrinOrbEditorApplication.h"
+
+using Commands = KestrinOrbEditorApplication;
+
 EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorComponent, OrbEditorEngine::Ptr e,
                             juce::File* lastDir, WindowCloseListener* closeListener)
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
@@ -62,22 +67,166 @@ void EditorWindow::updateTitle()
     setName (getApplicationName() + " - " + fileTitle);
 }
 
+void EditorWindow::save()
+{
+    if (! currentFile.existsAsFile())
+    {
+        saveAs();
+        return;
+    }
+
+    if (writePresetTo (currentFile))
+        updateTitle();
+}
+
+void EditorWindow::saveAs()
+{
+    FileChooserService::Request request { "Select Filename to save", startingDirectory(),
+                                          engine->getFileWildcard(), true };
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
+    {
+        if (self == nullptr || chosen == juce::File())
+            return;
+
+        // A file that could not be written does not become the window's file.
+        if (! self->writePresetTo (chosen))
+            return;
+
+        self->currentFile = chosen;
+        self->fileTitle = chosen.getFileNameWithoutExtension();
+
+        if (self->lastDirectory != nullptr)
+            *self->lastDirectory = chosen.getParentDirectory();
+
+        self->updateTitle();
+    });
+}
+
+void EditorWindow::loadFromFile()
+{
+    FileChooserService::Request request { "Select Filename to open", startingDirectory(),
+                                          engine->getFileWildcard(), false };
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
+    {
+        if (self != nullptr && chosen != juce::File())
+            self->loadFile (chosen);
+    });
+}
+
+bool EditorWindow::writePresetTo (const juce::File& file)
+{
+    if (engine->savePresetFile (file))
+        return true;
+
+    showFileError (FileErrorAlertWindow::savingFailed (file.getFileName()));
+    return false;
+}
+
+juce::File EditorWindow::startingDirectory() const
+{
+    return lastDirectory != nullptr ? *lastDirectory : juce::File();
+}
+
+void EditorWindow::showGetDialog()
+{
+    if (getDialog == nullptr)
+        getDialog = new GetPresetWindow (engine);
+}
+
+void EditorWindow::showSendDialog()
+{
+    if (sendDialog == nullptr)
+        sendDialog = new SendPresetWindow (engine);
+}
+
+void EditorWindow::showFileError (const juce::String& message)
+{
+    if (fileErrorAlert == nullptr)
+        fileErrorAlert = new FileErrorAlertWindow (message);
+}
+
 juce::ApplicationCommandTarget* EditorWindow::getNextCommandTarget()
 {
     return findFirstTargetParentComponent();
 }
 
-bool EditorWindow::perform (const InvocationInfo&)
+void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
 {
+    commands.addArray ({ Commands::saveCommand, Commands::saveAsCommand, Commands::getPresetCommand,
+                         Commands::sendPresetCommand, Commands::closeWindowCommand,
+                         Commands::setInternalSyncCommand, Commands::setExternalSyncCommand });
+}
+
+void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
+{
+    auto describe = [&result] (const juce::String& name, int key = 0)
+    {
+        result.setInfo (name, {}, "General", 0);
+        result.setActive (true);
+        result.setTicked (false);
+
+        if (key != 0)
+            result.addDefaultKeypress (key, juce::ModifierKeys::commandModifier);
+    };
+
+    switch (commandID)
+    {
+        case Commands::saveCommand:            describe ("Save", 's'); break;
+        case Commands::saveAsCommand:          describe ("Save As"); break;
+        case Commands::getPresetCommand:       describe ("Get Preset"); break;
+        case Commands::sendPresetCommand:      describe ("Send Preset"); break;
+        case Commands::closeWindowCommand:     describe ("Close Window", 'w'); break;
+        case Commands::setInternalSyncCommand: describe ("Set Internal Sync"); break;
+        case Commands::setExternalSyncCommand: describe ("Set External Sync"); break;
+        default: break;
+    }
+}
+
+bool EditorWindow::perform (const InvocationInfo& info)
+{
+    switch (info.commandID)
+    {
+        case Commands::saveCommand:            save(); break;
+        case Commands::saveAsCommand:          saveAs(); break;
+        case Commands::getPresetCommand:       showGetDialog(); break;
+        case Commands::sendPresetCommand:      showSendDialog(); break;
+        case Commands::closeWindowCommand:     userTriedToCloseWindow(); break;
+        case Commands::setInternalSyncCommand: engine->setSyncMode (false); break;
+        case Commands::setExternalSyncCommand: engine->setSyncMode (true); break;
+        default: break;
+    }
+
     return true;
 }
 
-void EditorWindow::getCommandInfo (juce::CommandID, juce::ApplicationCommandInfo&) {}
+void EditorWindow::midiErrorOccurred (const juce::String&)
+{
+    if (midiErrorAlert == nullptr)
+        midiErrorAlert = new MidiErrorAlertWindow();
+}
 
-void EditorWindow::getAllCommands (juce::Array<juce::CommandID>&) {}
+void EditorWindow::fileErrorOccurred (const juce::String& fileName)
+{
+    showFileError (FileErrorAlertWindow::openingFailed (fileName));
+}
 
-void EditorWindow::midiErrorOccurred (const juce::String&) {}
+void EditorWindow::buttonClicked (juce::Button* button)
+{
+    if (button == nullptr)
+        return;
 
-void EditorWindow::fileErrorOccurred (const juce::String&) {}
+    const auto name = button->getName();
 
-void EditorWindow::buttonClicked (juce::Button*) {}
+    if (name == "Send To Hardware")
+        showSendDialog();
+    else if (name == "Get From Hardware")
+        showGetDialog();
+    else if (name == "Save To File")
+        saveAs();
+    else if (name == "Load From File")
+        loadFromFile();
+}

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/FileErrorAlertWindow.h"
+#include "app/GetPresetWindow.h"
+#include "app/MidiErrorAlertWindow.h"
+#include "app/SendPresetWindow.h"
 #include "app/WindowCloseListener.h"
 #include "midi/OrbEditorEngine.h"
 
@@ -23,8 +27,22 @@ public:
     bool loadFile (const juce::File& file);
     void updateTitle();
 
+    // Writes to the current file, or asks for one when the window has none.
+    void save();
+    // Always asks for a file; a confirmed file becomes the current file if it could be written.
+    void saveAs();
+    // Asks for a preset file and loads it.
+    void loadFromFile();
+    // Open the transfer dialogs; a request while the dialog of that kind is open is ignored.
+    void showGetDialog();
+    void showSendDialog();
+
     OrbEditorEngine::Ptr getEngine() const { return engine; }
     const juce::File& getCurrentFile() const { return currentFile; }
+    GetPresetWindow* getGetDialog() const { return getDialog.get(); }
+    SendPresetWindow* getSendDialog() const { return sendDialog.get(); }
+    MidiErrorAlertWindow* getMidiErrorAlert() const { return midiErrorAlert.get(); }
+    FileErrorAlertWindow* getFileErrorAlert() const { return fileErrorAlert.get(); }
 
     // juce::ApplicationCommandTarget
     juce::ApplicationCommandTarget* getNextCommandTarget() override;
@@ -47,6 +65,14 @@ private:
     juce::Array<WindowCloseListener*> closeListeners;
     juce::String fileTitle;
     juce::File currentFile;
+    juce::WeakReference<SendPresetWindow> sendDialog;
+    juce::WeakReference<GetPresetWindow> getDialog;
+    juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
+    juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
+
+    bool writePresetTo (const juce::File& file);
+    void showFileError (const juce::String& message);
+    juce::File startingDirectory() const;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (EditorWindow)
 };

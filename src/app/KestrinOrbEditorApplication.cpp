@@ -1,5 +1,8 @@
 #include "app/KestrinOrbEditorApplication.h"
 
+#include "app/AboutWindow.h"
+#include "app/DeviceManagerWindow.h"
+#include "app/FileChooserService.h"
 #include "app/MainMenuModel.h"
 
 namespace
@@ -47,9 +50,22 @@ KestrinOrbEditorApplication::KestrinOrbEditorApplication (std::uint8_t model, in
 
 KestrinOrbEditorApplication::~KestrinOrbEditorApplication()
 {
+    // The windows show the menu model and listen to the command manager's keys: they go first.
+    delete aboutWindow.get();
+    delete deviceSetupWindow.get();
+    windowManager.reset();
     mainMenuModel.reset();
     commandManager.reset();
-    windowManager.reset();
+}
+
+AboutWindow* KestrinOrbEditorApplication::getAboutWindow() const
+{
+    return aboutWindow.get();
+}
+
+DeviceManagerWindow* KestrinOrbEditorApplication::getDeviceSetupWindow() const
+{
+    return deviceSetupWindow.get();
 }
 
 bool KestrinOrbEditorApplication::moreThanOneInstanceAllowed()
@@ -87,6 +103,11 @@ void KestrinOrbEditorApplication::initialise (const juce::String& commandLine)
     }
    #endif
 
+    startEditor (commandLine);
+}
+
+void KestrinOrbEditorApplication::startEditor (const juce::String& commandLine)
+{
     commandManager = std::make_unique<juce::ApplicationCommandManager>();
     mainMenuModel = std::make_unique<MainMenuModel> (commandManager.get(), ! hasApplicationMenu);
     commandManager->registerAllCommandsForTarget (this);
@@ -154,6 +175,8 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
 
 void KestrinOrbEditorApplication::systemRequestedQuit()
 {
+    delete aboutWindow.get();
+    delete deviceSetupWindow.get();
     quit();
 }
 
@@ -216,4 +239,16 @@ EditorWindow* KestrinOrbEditorApplication::newWindow()
 
 void KestrinOrbEditorApplication::openPresetFile()
 {
+    FileChooserService::Request request { "Select Filename to open", lastDirectory, presetWildcard, false };
+    juce::WeakReference<juce::ApplicationCommandTarget> self (this);
+
+    FileChooserService::getCurrent().chooseFile (request, [this, self] (const juce::File& chosen)
+    {
+        if (self == nullptr || windowManager == nullptr || chosen == juce::File())
+            return;
+
+        // Always a window of its own, even when the current one is untitled and unchanged.
+        if (auto* window = newWindow())
+            window->loadFile (chosen);
+    });
 }

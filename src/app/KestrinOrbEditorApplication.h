@@ -9,6 +9,8 @@
 
 #include <cstdint>
 
+class AboutWindow;
+class DeviceManagerWindow;
 class MainMenuModel;
 
 // Everything of the editor application that does not depend on the device model. The concrete
@@ -51,6 +53,9 @@ public:
     void getAllCommands (juce::Array<juce::CommandID>& commands) override;
     bool perform (const InvocationInfo& info) override;
 
+    // Everything of start-up after the single-instance check: managers, menus, first window.
+    void startEditor (const juce::String& commandLine);
+
     EditorWindow* newWindow();
     void openPresetFile();
 
@@ -64,6 +69,11 @@ public:
     virtual void showDeviceSetup() = 0;
 
     WindowManager* getWindowManager() const { return windowManager.get(); }
+    juce::ApplicationCommandManager* getCommandManager() const { return commandManager.get(); }
+    MainMenuModel* getMainMenuModel() const { return mainMenuModel.get(); }
+    AboutWindow* getAboutWindow() const;
+    DeviceManagerWindow* getDeviceSetupWindow() const;
+    const juce::File& getLastDirectory() const { return lastDirectory; }
     MidiManager& getMidiManager() { return midiManager; }
 
 protected:
@@ -78,6 +88,8 @@ protected:
     int numKnobs, numPads, numSwitches;
     std::uint8_t numKeys, octaveMaximum;
     juce::String presetWildcard;
+    juce::WeakReference<AboutWindow> aboutWindow;
+    juce::WeakReference<DeviceManagerWindow> deviceSetupWindow;
 
 private:
     std::unique_ptr<SingleInstanceChannel> instanceChannel;

@@ -1,5 +1,7 @@
 #include "app/KestrinOrbMiniEditorApplication.h"
 
+#include "app/AboutWindow.h"
+#include "app/DeviceManagerWindow.h"
 #include "resources/EmbeddedResources.h"
 
 KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
@@ -7,7 +9,7 @@ KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
 {
     userGuideFileName = "OrbMini Editor - User Guide - v1.1.pdf";
 
-    if (auto* logo = EmbeddedResources::find ("AboutLogo.png"))
+    if (auto* logo = EmbeddedResources::find ("AboutImage.png"))
         logoImage = juce::ImageCache::getFromMemory (logo->data, (int) logo->size);
 }
 
@@ -23,6 +25,36 @@ const std::uint8_t* KestrinOrbMiniEditorApplication::getDefaultPresetData()
     return preset != nullptr && preset->size == 316 ? preset->data : zeros;
 }
 
-void KestrinOrbMiniEditorApplication::openUserGuide() {}
-void KestrinOrbMiniEditorApplication::showAboutWindow() {}
-void KestrinOrbMiniEditorApplication::showDeviceSetup() {}
+juce::File KestrinOrbMiniEditorApplication::getUserGuideFile() const
+{
+    // An absolute path on purpose: the guide is installed at the root, not in the user's home.
+    return juce::File ("/Documents/" + juce::String ("Kestrin/") + modelName + " Editor/" + userGuideFileName);
+}
+
+juce::String KestrinOrbMiniEditorApplication::getUserGuideMissingMessage() const
+{
+    return "Unable to find User Guide: " + juce::String ("\r\n") + getUserGuideFile().getFullPathName();
+}
+
+void KestrinOrbMiniEditorApplication::openUserGuide()
+{
+    const auto guide = getUserGuideFile();
+
+    if (guide.existsAsFile())
+        guide.startAsProcess();
+    else
+        juce::NativeMessageBox::showMessageBox (juce::MessageBoxIconType::NoIcon, getApplicationName(),
+                                               getUserGuideMissingMessage());
+}
+
+void KestrinOrbMiniEditorApplication::showAboutWindow()
+{
+    if (aboutWindow == nullptr)
+        aboutWindow = new AboutWindow (logoImage);
+}
+
+void KestrinOrbMiniEditorApplication::showDeviceSetup()
+{
+    if (deviceSetupWindow == nullptr)
+        deviceSetupWindow = new DeviceManagerWindow (modelName + " Editor Device Manager", midiManager);
+}

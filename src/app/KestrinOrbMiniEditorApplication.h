@@ -17,6 +17,10 @@ public:
     void showAboutWindow() override;
     void showDeviceSetup() override;
 
+    // Where the user guide is looked for, and what is said when it is not there.
+    juce::File getUserGuideFile() const;
+    juce::String getUserGuideMissingMessage() const;
+
     static constexpr const char* defaultPresetResourceName = "DefaultPreset.syx";
 
 private:

@@ -36,7 +36,10 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         menu.addSubMenu ("Hardware", hardware, true);
 
         if (withQuitAndAbout)
+        {
+            menu.addSeparator();
             menu.addCommandItem (commandManager, Commands::quitCommand);
+        }
     }
     else if (menuName == "Options")
     {

@@ -1,5 +1,7 @@
 #include "app/WindowManager.h"
 
+#include "app/MainMenuModel.h"
+
 WindowManager::WindowManager (MainMenuModel* menuModel, juce::ApplicationCommandManager* commands,
                               juce::File* lastDir)
     : lastDirectory (lastDir), commandManager (commands), mainMenuModel (menuModel)
@@ -24,6 +26,16 @@ EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditor
     auto* window = new EditorWindow (title, component, engine, lastDirectory, this);
     engine->addListener (window);
 
+   #if ! JUCE_MAC
+    // No global menu bar here: every window shows the menus itself, above the editor.
+    if (mainMenuModel != nullptr)
+    {
+        const auto width = component->getWidth(), height = component->getHeight();
+        window->setMenuBar (mainMenuModel);
+        window->setContentComponentSize (width, height);
+    }
+   #endif
+
     const int n = windows.size();
     window->setTopLeftPosition (15 + 15 * n, 60 + 15 * n);
     window->setVisible (true);
@@ -35,7 +47,6 @@ EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditor
         window->addKeyListener (commandManager->getKeyMappings());
     }
 
-    juce::ignoreUnused (mainMenuModel);
     windows.add (window);
     return window;
 }

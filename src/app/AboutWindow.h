@@ -1,0 +1,22 @@
+#pragma once
+
+#include "app/AboutComponent.h"
+
+// The borderless About window: shows itself at once, centred, and is deleted by a click on it.
+class AboutWindow : public juce::ResizableWindow
+{
+public:
+    explicit AboutWindow (const juce::Image& image);
+    ~AboutWindow() override;
+
+    AboutComponent* getAboutComponent() const { return content; }
+
+    // No frame of its own: the window is exactly the picture.
+    juce::BorderSize<int> getBorderThickness() override { return {}; }
+
+private:
+    AboutComponent* content;
+
+    JUCE_DECLARE_WEAK_REFERENCEABLE (AboutWindow)
+    JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AboutWindow)
+};

@@ -1,0 +1,107 @@
+#include "app/DeviceManagerComponent.h"
+
+#include "resources/EmbeddedResources.h"
+
+namespace
+{
+juce::Image embeddedImage (const char* name)
+{
+    if (auto* resource = EmbeddedResources::find (name))
+        return juce::ImageCache::getFromMemory (resource->data, (int) resource->size);
+
+    return {};
+}
+} // namespace
+
+DeviceManagerComponent::DeviceManagerComponent (juce::Button::Listener* listener)
+{
+    for (auto* button : { &okButton, &applyButton, &cancelButton })
+    {
+        button->setButtonText (button->getName());
+
+        if (listener != nullptr)
+            button->addListener (listener);
+    }
+
+    background = embeddedImage ("DeviceSetupBackground.png");
+    listPanel = embeddedImage ("DeviceListFrame.png");
+
+    inputList.setName ("Input Devices");
+    outputList.setName ("Output Devices");
+    inputList.setModel (&inputModel);
+    outputList.setModel (&outputModel);
+    inputList.setColour (juce::ListBox::backgroundColourId, juce::Colour (0x00FFFFFFu));
+    outputList.setColour (juce::ListBox::backgroundColourId, juce::Colour (0x00FFFFFFu));
+
+    addAndMakeVisible (okButton);
+    addAndMakeVisible (cancelButton);
+    addAndMakeVisible (applyButton);
+    addAndMakeVisible (inputList);
+    addAndMakeVisible (outputList);
+
+    setLookAndFeel (&look);
+    setSize (360, 425);
+}
+
+DeviceManagerComponent::~DeviceManagerComponent()
+{
+    setLookAndFeel (nullptr);
+}
+
+void DeviceManagerComponent::updateContent()
+{
+    inputList.updateContent();
+    outputList.updateContent();
+}
+
+juce::TextButton& DeviceManagerComponent::getButton (const juce::String& name)
+{
+    if (name == "OK")
+        return okButton;
+
+    return name == "Apply" ? applyButton : cancelButton;
+}
+
+void DeviceManagerComponent::selectDevice (juce::ListBox& list, DeviceListModel& model, const juce::String& name)
+{
+    const auto& names = model.getNames();
+
+    for (int row = 0; row < names.size(); ++row)
+        if (names[row] == name)
+            list.selectRow (row, false, true);
+}
+
+juce::String DeviceManagerComponent::selectedDevice (const juce::ListBox& list, const DeviceListModel& model)
+{
+    const int row = list.getSelectedRow (0);
+    return row >= 0 ? model.getNames()[row] : juce::String();
+}
+
+void DeviceManagerComponent::paint (juce::Graphics& g)
+{
+    g.fillAll (juce::Colours::white);
+    g.setColour (juce::Colours::black);
+
+    if (background.isValid())
+        g.drawImage (background, 0, 0, 360, 425, 0, 0, background.getWidth(), background.getHeight());
+
+    if (listPanel.isValid())
+    {
+        g.drawImage (listPanel, 15, 60, 327, 141, 0, 0, listPanel.getWidth(), listPanel.getHeight());
+        g.drawImage (listPanel, 15, 228, 327, 141, 0, 0, listPanel.getWidth(), listPanel.getHeight());
+    }
+
+    g.setColour (juce::Colours::black);
+    g.setFont (juce::Font (15.0f, juce::Font::plain));
+    g.drawText ("INPUT", 25, 44, 41, 18, juce::Justification::centredLeft, true);
+    g.drawText ("OUTPUT", 23, 216, 57, 11, juce::Justification::centredLeft, true);
+}
+
+void DeviceManagerComponent::resized()
+{
+    inputList.setBounds (15, 69, 327, 123);
+    outputList.setBounds (15, 240, 327, 123);
+    okButton.setBounds (16, 381, 72, 32);
+    cancelButton.setBounds (120, 381, 88, 30);
+    applyButton.setBounds (248, 381, 88, 30);
+}
