@@ -1,0 +1,186 @@
+#include "views/ArtworkImages.h"
+#include "views/OrbMiniProductProductImageViewSelector.h"
+#include "views/TabSelectorButtons.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct Expected
+{
+    juce::String name;
+    int width, height;
+};
+
+std::vector<Expected> expectedImages()
+{
+    std::vector<Expected> list = {
+        { "Background.png", 1200, 700 },           { "ProductImage.png", 786, 378 },
+        { "KeybedDivider.png", 3, 191 },           { "DeviceSetupBackground.png", 360, 425 },
+        { "DeviceListFrame.png", 327, 141 },       { "AboutImage.png", 484, 267 },
+    };
+
+    const std::pair<const char*, juce::Rectangle<int>> regions[] = {
+        { "RegionDrumPads", { 10, 146, 203, 203 } }, { "RegionKnobs", { 413, 16, 321, 23 } },
+        { "RegionKeybed", { 220, 156, 529, 221 } },  { "RegionWheels", { 25, 10, 84, 113 } },
+        { "RegionTransport", { 150, 100, 202, 20 } }, { "RegionRollMode", { 252, 74, 31, 20 } },
+        { "RegionSwitches", { 408, 40, 332, 74 } },  { "RegionOctave", { 150, 74, 65, 20 } },
+        { "RegionRollModeTransport", { 218, 74, 32, 21 } },
+    };
+    const char* tabs[] = { "Main", "Knobs", "Switches", "DrumPads", "RollMode", "Transport", "Keybed", "ModPitch", "Sustain" };
+
+    for (auto* state : { "Normal", "Over", "Down" })
+    {
+        for (auto& [stem, area] : regions)
+            list.push_back ({ juce::String (stem) + state + ".png", area.getWidth(), area.getHeight() });
+
+        for (auto* tab : tabs)
+        {
+            const auto wide = juce::String (tab) == "Main" || juce::String (tab) == "Sustain";
+            list.push_back ({ juce::String ("Tab") + tab + state + ".png", wide ? 138 : 132, 40 });
+        }
+
+        list.push_back ({ juce::String ("ArrowRight") + state + ".png", 17, 26 });
+        list.push_back ({ juce::String ("ArrowLeft") + state + ".png", 17, 26 });
+    }
+
+    for (auto* button : { "GetPreset", "SendPreset", "SavePreset", "LoadPreset" })
+        for (auto* state : { "Normal", "Over" })
+            list.push_back ({ juce::String ("Button") + button + state + ".png", 249, 35 });
+
+    return list;
+}
+
+float averageBrightness (const juce::Image& image, juce::Rectangle<int> area)
+{
+    const juce::Image::BitmapData data (image, juce::Image::BitmapData::readOnly);
+    double sum = 0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            sum += data.getPixelColour (x, y).getPerceivedBrightness();
+
+    return (float) (sum / (area.getWidth() * area.getHeight()));
+}
+
+bool samePixels (const juce::Image& a, const juce::Image& b)
+{
+    if (a.getBounds() != b.getBounds())
+        return false;
+
+    const juce::Image::BitmapData da (a, juce::Image::BitmapData::readOnly);
+    const juce::Image::BitmapData db (b, juce::Image::BitmapData::readOnly);
+    for (int y = 0; y < a.getHeight(); ++y)
+        for (int x = 0; x < a.getWidth(); ++x)
+            if (da.getPixelColour (x, y) != db.getPixelColour (x, y))
+                return false;
+
+    return true;
+}
+
+juce::File outputFolder()
+{
+    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("artwork");
+    dir.createDirectory();
+    return dir;
+}
+
+void writePng (const juce::Image& image, const juce::String& name)
+{
+    auto file = outputFolder().getChildFile (name);
+    file.deleteFile();
+    juce::FileOutputStream out (file);
+    ASSERT_TRUE (out.openedOk());
+    ASSERT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out));
+}
+} // namespace
+
+TEST (Artwork, EveryPictureIsEmbeddedAtItsSize)
+{
+    const auto expected = expectedImages();
+    EXPECT_EQ (expected.size(), 74u);
+
+    for (auto& e : expected)
+    {
+        const auto image = ArtworkImages::get (e.name.toRawUTF8());
+        ASSERT_TRUE (image.isValid()) << e.name;
+        EXPECT_EQ (image.getWidth(), e.width) << e.name;
+        EXPECT_EQ (image.getHeight(), e.height) << e.name;
+    }
+
+    EXPECT_FALSE (ArtworkImages::get ("NoSuchPicture.png").isValid());
+    EXPECT_FALSE (ArtworkImages::get (nullptr).isValid());
+}
+
+TEST (Artwork, RegionPicturesMatchTheProductPictureAndChangeWithTheirState)
+{
+    const auto product = ArtworkImages::get (ArtworkImages::productImage);
+    OrbMiniProductProductImageViewSelector selector;
+
+    for (int i = 0; i < selector.getNumViewButtons(); ++i)
+    {
+        auto* button = dynamic_cast<juce::ImageButton*> (selector.getViewButton (i));
+        ASSERT_NE (button, nullptr);
+        const auto normal = button->getNormalImage();
+
+        // the resting region is the picture underneath it, so nothing shifts on hover or selection
+        EXPECT_TRUE (samePixels (normal, product.getClippedImage (button->getBounds()))) << button->getName();
+        EXPECT_FALSE (samePixels (normal, button->getOverImage())) << button->getName();
+        EXPECT_FALSE (samePixels (normal, button->getDownImage())) << button->getName();
+        EXPECT_FALSE (samePixels (button->getOverImage(), button->getDownImage())) << button->getName();
+    }
+}
+
+TEST (Artwork, WhiteAndBlackTextStayLegible)
+{
+    // white labels and captions of the section views sit on the lower panel and the tab row
+    const auto background = ArtworkImages::get (ArtworkImages::background);
+    EXPECT_LT (averageBrightness (background, { 0, 490, 1200, 210 }), 0.3f);
+    EXPECT_LT (averageBrightness (background, { 0, 450, 1200, 40 }), 0.3f);
+
+    // the About window writes black text at y 133 and in the bottom 50 pixels
+    const auto about = ArtworkImages::get (ArtworkImages::aboutImage);
+    EXPECT_GT (averageBrightness (about, { 0, 133, 484, 15 }), 0.8f);
+    EXPECT_GT (averageBrightness (about, { 0, 217, 484, 50 }), 0.8f);
+
+    // the device dialog writes black captions on the backdrop and white names on the frames
+    const auto setup = ArtworkImages::get (ArtworkImages::deviceSetupBackground);
+    EXPECT_GT (averageBrightness (setup, { 25, 44, 41, 18 }), 0.8f);
+    EXPECT_GT (averageBrightness (setup, { 23, 216, 57, 11 }), 0.8f);
+    EXPECT_LT (averageBrightness (ArtworkImages::get (ArtworkImages::deviceListFrame), { 5, 9, 317, 123 }), 0.3f);
+}
+
+// Renders the editor's canvas with the picture and the tabs for every section, and the lit regions,
+// so that they can be looked at (build folder, test-output/artwork).
+TEST (Artwork, RendersTheCanvasForEverySection)
+{
+    juce::Component canvas;
+    juce::ImageComponent background;
+    TabSelectorButtons tabs;
+    OrbMiniProductProductImageViewSelector product;
+
+    background.setImage (ArtworkImages::get (ArtworkImages::background));
+    background.setBounds (0, 0, 1200, 700);
+    canvas.setSize (1200, 700);
+    canvas.addAndMakeVisible (background);
+    canvas.addAndMakeVisible (tabs);
+    canvas.addAndMakeVisible (product);
+    tabs.setTopLeftPosition (0, 450);
+    product.setTopLeftPosition (207, 50);
+
+    const auto firstSnapshot = [&] { tabs.setSelectedView (0); product.setSelectedView (0); return canvas.createComponentSnapshot (canvas.getLocalBounds()); }();
+
+    for (int view = 0; view < 9; ++view)
+    {
+        tabs.setSelectedView (view);
+        product.setSelectedView (view);
+        const auto snapshot = canvas.createComponentSnapshot (canvas.getLocalBounds());
+        writePng (snapshot, "Canvas" + juce::String (view) + ".png");
+
+        if (view > 0)
+        {
+            EXPECT_FALSE (samePixels (snapshot, firstSnapshot)) << view;
+        }
+    }
+
+    writePng (ArtworkImages::get (ArtworkImages::productImage), "ProductImage.png");
+}

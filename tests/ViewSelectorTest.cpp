@@ -1,0 +1,215 @@
+#include "views/OrbMiniProductProductImageViewSelector.h"
+#include "views/TabSelectorButtons.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace
+{
+struct Recorder : ViewSelector::Listener
+{
+    Recorder (std::vector<juce::String>* sharedLog = nullptr, juce::String tag = {}) : log (sharedLog), name (tag) {}
+
+    void viewSelected (int viewIndex) override
+    {
+        indices.push_back (viewIndex);
+        if (log != nullptr)
+            log->push_back (name);
+    }
+
+    std::vector<int> indices;
+    std::vector<juce::String>* log;
+    juce::String name;
+};
+
+void click (juce::Button* button)
+{
+    button->triggerClick();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+}
+
+std::vector<juce::Button*> childButtons (const juce::Component& parent)
+{
+    std::vector<juce::Button*> result;
+    for (auto* child : parent.getChildren())
+        if (auto* button = dynamic_cast<juce::Button*> (child))
+            result.push_back (button);
+
+    return result;
+}
+
+std::set<int> markedPairs (const ViewSelector& selector)
+{
+    std::set<int> marked;
+    for (int i = 0; i < selector.getNumViewButtons(); ++i)
+        if (selector.getViewButton (i)->getToggleState())
+            marked.insert (i);
+
+    return marked;
+}
+} // namespace
+
+TEST (ViewSelector, TabRowLaysOutNineTabsAcrossTheCanvas)
+{
+    TabSelectorButtons tabs;
+    EXPECT_EQ (tabs.getWidth(), 1200);
+    EXPECT_EQ (tabs.getHeight(), 40);
+
+    const char* names[] = { "Main View Selector Button", "Knob Selector Button", "Switches Selector Button",
+                            "Drum Pad Selector Button", "Roll Mode Selector Button", "Transport Selector Button",
+                            "Keybed Selector Button", "Pitch/Mod Wheel Selector Button", "Sustain Selector Button" };
+    const int xs[] = { 0, 138, 270, 402, 534, 666, 798, 930, 1062 };
+
+    const auto children = childButtons (tabs);
+    ASSERT_EQ (children.size(), 9u);
+    ASSERT_EQ (tabs.getNumViewButtons(), 9);
+
+    for (int i = 0; i < 9; ++i)
+    {
+        auto* button = tabs.getViewButton (i);
+        EXPECT_EQ (children[(size_t) i], button);
+        EXPECT_EQ (tabs.getViewIndex (i), i);
+        EXPECT_EQ (button->getName(), names[i]);
+        EXPECT_EQ (button->getBounds(), juce::Rectangle<int> (xs[i], 0, (i == 0 || i == 8) ? 138 : 132, 40));
+        EXPECT_TRUE (button->isVisible());
+    }
+}
+
+TEST (ViewSelector, ProductPictureRegionsSitWhereTheDeviceHasThem)
+{
+    OrbMiniProductProductImageViewSelector product;
+    EXPECT_EQ (product.getWidth(), 786);
+    EXPECT_EQ (product.getHeight(), 378);
+
+    struct Region { const char* name; int index; juce::Rectangle<int> bounds; };
+    // in registration order, which is also the order of the children above the picture
+    const Region expected[] = {
+        { "Drum Pad Selector Button", 3, { 10, 146, 203, 203 } },  { "Knob Selector Button", 1, { 413, 16, 321, 23 } },
+        { "Switches Selector Button", 2, { 408, 40, 332, 74 } },   { "Keybed Selector Button", 6, { 220, 156, 529, 221 } },
+        { "Wheel Selector Button", 7, { 25, 10, 84, 113 } },       { "Transport Selector Button", 5, { 150, 100, 202, 20 } },
+        { "Roll Mode Selector Button", 5, { 218, 74, 32, 21 } },   { "Roll Mode Selector Button", 4, { 252, 74, 31, 20 } },
+        { "Octave Selector Button", 6, { 150, 74, 65, 20 } },
+    };
+
+    ASSERT_EQ (product.getNumViewButtons(), 9);
+    ASSERT_EQ (product.getNumChildComponents(), 10);
+    EXPECT_NE (dynamic_cast<juce::ImageComponent*> (product.getChildComponent (0)), nullptr);
+    EXPECT_EQ (product.getChildComponent (0)->getBounds(), product.getLocalBounds());
+
+    for (int i = 0; i < 9; ++i)
+    {
+        auto* button = product.getViewButton (i);
+        EXPECT_EQ (product.getChildComponent (i + 1), button);
+        EXPECT_EQ (button->getName(), expected[i].name);
+        EXPECT_EQ (product.getViewIndex (i), expected[i].index) << i;
+        EXPECT_EQ (button->getBounds(), expected[i].bounds) << i;
+        EXPECT_TRUE (product.getLocalBounds().contains (button->getBounds()));
+
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE (button->getBounds().intersects (product.getViewButton (j)->getBounds())) << i << " " << j;
+    }
+
+    // every pixel of a region is clickable, transparent or not
+    auto* keybed = product.getViewButton (3);
+    EXPECT_TRUE (keybed->hitTest (0, 0));
+    EXPECT_TRUE (keybed->hitTest (528, 220));
+}
+
+TEST (ViewSelector, ClickingReportsTheViewIndexOfEachButton)
+{
+    TabSelectorButtons tabs;
+    OrbMiniProductProductImageViewSelector product;
+    Recorder tabListener, productListener;
+    tabs.addListener (&tabListener);
+    product.addListener (&productListener);
+
+    for (int i = 0; i < 9; ++i)
+        click (tabs.getViewButton (i));
+
+    EXPECT_EQ (tabListener.indices, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8 }));
+
+    for (int i = 0; i < 9; ++i)
+        click (product.getViewButton (i));
+
+    EXPECT_EQ (productListener.indices, (std::vector<int> { 3, 1, 2, 6, 7, 5, 5, 4, 6 }));
+
+    // a button that is not registered reports nothing
+    juce::TextButton stranger;
+    tabs.buttonClicked (&stranger);
+    EXPECT_EQ (tabListener.indices.size(), 9u);
+}
+
+TEST (ViewSelector, ListenersAreCalledFromTheLastAddedOnceEach)
+{
+    TabSelectorButtons tabs;
+    std::vector<juce::String> log;
+    Recorder first (&log, "first"), second (&log, "second");
+    tabs.addListener (&first);
+    tabs.addListener (&second);
+    tabs.addListener (&first);
+    tabs.addListener (nullptr);
+
+    tabs.buttonClicked (tabs.getViewButton (4));
+    EXPECT_EQ (log, (std::vector<juce::String> { "second", "first" }));
+    EXPECT_EQ (first.indices, std::vector<int> { 4 });
+}
+
+TEST (ViewSelector, SetSelectedViewMarksExactlyTheButtonsOfThatIndex)
+{
+    TabSelectorButtons tabs;
+    OrbMiniProductProductImageViewSelector product;
+
+    for (int view = 0; view < 9; ++view)
+    {
+        tabs.setSelectedView (view);
+        product.setSelectedView (view);
+        EXPECT_EQ (markedPairs (tabs), std::set<int> { view });
+
+        std::set<int> expected;
+        for (int i = 0; i < product.getNumViewButtons(); ++i)
+            if (product.getViewIndex (i) == view)
+                expected.insert (i);
+
+        EXPECT_EQ (markedPairs (product), expected) << view;
+    }
+
+    // the octave region and the keybed share view 6; the second roll-mode region belongs to the transport
+    product.setSelectedView (6);
+    EXPECT_EQ (markedPairs (product), (std::set<int> { 3, 8 }));
+    product.setSelectedView (5);
+    EXPECT_EQ (markedPairs (product), (std::set<int> { 5, 6 }));
+    product.setSelectedView (0);
+    EXPECT_TRUE (markedPairs (product).empty());
+
+    for (int outside : { -1, 9, 100 })
+    {
+        tabs.setSelectedView (outside);
+        product.setSelectedView (outside);
+        EXPECT_TRUE (markedPairs (tabs).empty());
+        EXPECT_TRUE (markedPairs (product).empty());
+    }
+}
+
+TEST (ViewSelector, MarkedButtonShowsItsDownPictureWithoutNotifying)
+{
+    TabSelectorButtons tabs;
+    Recorder listener;
+    tabs.addListener (&listener);
+
+    auto* knobs = dynamic_cast<juce::ImageButton*> (tabs.getViewButton (1));
+    ASSERT_NE (knobs, nullptr);
+    EXPECT_TRUE (knobs->getNormalImage().isValid());
+    EXPECT_TRUE (knobs->getOverImage().isValid());
+    EXPECT_TRUE (knobs->getDownImage().isValid());
+
+    tabs.setSelectedView (1);
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (10);
+    EXPECT_TRUE (knobs->getToggleState());
+    EXPECT_TRUE (listener.indices.empty());
+
+    const auto snapshot = knobs->createComponentSnapshot (knobs->getLocalBounds());
+    const juce::Image::BitmapData shown (snapshot, juce::Image::BitmapData::readOnly);
+    const juce::Image::BitmapData down (knobs->getDownImage(), juce::Image::BitmapData::readOnly);
+    EXPECT_EQ (shown.getPixelColour (5, 20), down.getPixelColour (5, 20));
+}
