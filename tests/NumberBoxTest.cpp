@@ -1,0 +1,180 @@
+#include "widgets/NumberBox.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct ChangeCounter : NumberBox::Listener
+{
+    void numberBoxChanged (NumberBox* box) override
+    {
+        ++calls;
+        lastValue = box->getValue();
+    }
+
+    int calls = 0;
+    double lastValue = -1000.0;
+};
+
+struct NumberBoxTest : ::testing::Test
+{
+    NumberBoxTest()
+    {
+        box.setSize (100, 18);
+        box.setRange (1, 16);
+        box.setValue (5, false);
+        box.addListener (&counter);
+    }
+
+    struct RangedBox : NumberBox
+    {
+        void setRange (double low, double high) { setMinimum (low); setMaximum (high); }
+    };
+
+    // Opens the in-place editor, replaces its text and commits as a loss of focus does.
+    void enter (const juce::String& text)
+    {
+        box.showEditor();
+        auto* editor = box.getCurrentTextEditor();
+        ASSERT_NE (editor, nullptr);
+        editor->setText (text, false);
+        box.hideEditor (false);
+        ASSERT_EQ (box.getCurrentTextEditor(), nullptr);
+    }
+
+    juce::Image render()
+    {
+        juce::Image image (juce::Image::ARGB, box.getWidth(), box.getHeight(), true);
+        juce::Graphics g (image);
+        box.paintEntireComponent (g, false);
+        return image;
+    }
+
+    RangedBox box;
+    ChangeCounter counter;
+};
+} // namespace
+
+TEST_F (NumberBoxTest, OutOfRangeEntryIsDroppedAndTheOldValueShownAgain)
+{
+    enter ("17");
+    EXPECT_EQ (box.getValue(), 5.0);
+    EXPECT_EQ (box.getText(), "5");
+    EXPECT_EQ (counter.calls, 0);
+
+    enter ("16");
+    EXPECT_EQ (box.getValue(), 16.0);
+    EXPECT_EQ (box.getText(), "16");
+    EXPECT_EQ (counter.calls, 1);
+    EXPECT_EQ (counter.lastValue, 16.0);
+}
+
+TEST_F (NumberBoxTest, SignsAreRead)
+{
+    enter ("+5");
+    EXPECT_EQ (box.getValue(), 5.0);
+    EXPECT_EQ (counter.calls, 1);
+
+    box.setRange (-12, 12);
+    enter ("-3");
+    EXPECT_EQ (box.getValue(), -3.0);
+    EXPECT_EQ (box.getText(), "-3");
+    EXPECT_EQ (counter.calls, 2);
+}
+
+TEST_F (NumberBoxTest, EmptyEntryReadsAsZeroAndTheNextEntryStillCounts)
+{
+    enter ("");
+    EXPECT_EQ (box.getValue(), 5.0) << "0 lies outside 1..16";
+    EXPECT_EQ (counter.calls, 0);
+
+    // The entry right after an empty one is taken, not dropped.
+    enter ("7");
+    EXPECT_EQ (box.getValue(), 7.0);
+    EXPECT_EQ (counter.calls, 1);
+
+    box.setRange (-12, 12);
+    enter ("");
+    EXPECT_EQ (box.getValue(), 0.0);
+    EXPECT_EQ (box.getText(), "0");
+    EXPECT_EQ (counter.calls, 2);
+
+    box.setValue (-0.0, false);
+    EXPECT_FALSE (std::signbit (box.getValue()));
+}
+
+TEST_F (NumberBoxTest, EditorAcceptsOnlyDigitsAndSignsAndStartsWithTheValue)
+{
+    box.showEditor();
+    auto* editor = box.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getText(), "5");
+
+    editor->setText ({}, false);
+    editor->insertTextAtCaret ("a1.2 x+-");
+    EXPECT_EQ (editor->getText(), "12+-");
+    box.hideEditor (true);
+}
+
+TEST_F (NumberBoxTest, ReturnKeyCommits)
+{
+    box.showEditor();
+    auto* editor = box.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr);
+    editor->setText ("9", false);
+    editor->keyPressed (juce::KeyPress (juce::KeyPress::returnKey));
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+
+    EXPECT_EQ (box.getCurrentTextEditor(), nullptr);
+    EXPECT_EQ (box.getValue(), 9.0);
+    EXPECT_EQ (box.getText(), "9");
+    EXPECT_EQ (counter.calls, 1);
+}
+
+TEST_F (NumberBoxTest, SetValueNotifiesOnlyWhenAskedAndOnlyInRange)
+{
+    box.setValue (8, false);
+    EXPECT_EQ (box.getValue(), 8.0);
+    EXPECT_EQ (box.getText(), "8");
+    EXPECT_EQ (counter.calls, 0);
+
+    box.setValue (0, true);
+    EXPECT_EQ (box.getValue(), 8.0);
+    EXPECT_EQ (counter.calls, 0);
+
+    ChangeCounter second;
+    box.addListener (&second);
+    box.addListener (&second);
+    box.addListener ((NumberBox::Listener*) nullptr);
+    box.setValue (3, true);
+    EXPECT_EQ (counter.calls, 1);
+    EXPECT_EQ (second.calls, 1);
+}
+
+TEST_F (NumberBoxTest, PaintsTheValueNotTheLabelText)
+{
+    box.setColour (juce::Label::textColourId, juce::Colour (0xFF117FC6));
+    const auto shown = render();
+
+    box.setText ("99", juce::dontSendNotification);
+    const auto withOtherText = render();
+
+    bool same = true;
+    bool anyBlue = false;
+    for (int y = 0; y < shown.getHeight(); ++y)
+        for (int x = 0; x < shown.getWidth(); ++x)
+        {
+            same = same && shown.getPixelAt (x, y) == withOtherText.getPixelAt (x, y);
+            const auto c = shown.getPixelAt (x, y);
+            if (c.getBlue() > 150 && c.getRed() < 100)
+            {
+                anyBlue = true;
+                EXPECT_GE (x, 5) << "text starts at x 5";
+            }
+        }
+
+    EXPECT_TRUE (same);
+    EXPECT_TRUE (anyBlue);
+    EXPECT_EQ (shown.getPixelAt (2, 2), juce::Colours::white);
+    EXPECT_EQ (shown.getPixelAt (99, 17), juce::Colours::white);
+}

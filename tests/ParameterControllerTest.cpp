@@ -1,0 +1,253 @@
+#include "model/ControlType.h"
+#include "widgets/ControlToMidiControllerButton.h"
+#include "widgets/DoubleParameterControllerComboBox.h"
+#include "widgets/DoubleParamterControllerNumberBox.h"
+#include "widgets/SingleParameterControllerComboBox.h"
+#include "widgets/SingleParameterControllerNumberBox.h"
+
+#include "PresetTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+namespace
+{
+using NumberCtl = SingleParameterControllerNumberBox;
+using PadBox = DoubleParamterControllerNumberBox;
+
+void settle()
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (30);
+}
+
+// Records every notification a group sends.
+struct GroupLog : Control::Listener
+{
+    void parameterChanged (juce::String name, int value) override { calls.push_back ({ name, value }); }
+    std::vector<std::pair<juce::String, int>> calls;
+};
+
+struct ParameterController : ::testing::Test, EngineFixture
+{
+    Control& group (int type, int index = 0) { return *engine->getControl (type, index); }
+
+    // What a commit in the box does: the box takes the value and notifies its controller.
+    static void type (NumberBoxWithLabel& widget, int shown) { widget.getNumberBox().setValue (shown, true); }
+    static double shown (NumberBoxWithLabel& widget) { return widget.getNumberBox().getValue(); }
+};
+} // namespace
+
+TEST_F (ParameterController, DisplayOffsetsApplyBothWays)
+{
+    NumberCtl channel (engine, "Keybed MIDI Channel", keybedType, 1, 16, 1);
+    NumberCtl transpose (engine, "Keybed Transpose", keybedType, -12, 12, -12);
+
+    type (channel, 16);
+    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed MIDI Channel"), 15);
+    group (keybedType).setParameterValue ("Keybed MIDI Channel", 0, true);
+    EXPECT_EQ (shown (channel), 1.0);
+
+    type (transpose, -12);
+    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 0);
+    type (transpose, 12);
+    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 24);
+    group (keybedType).setParameterValue ("Keybed Transpose", 12, true);
+    EXPECT_EQ (shown (transpose), 0.0);
+}
+
+TEST_F (ParameterController, WidgetsStartWithTheStoredValue)
+{
+    group (rollModeType).setParameterValue ("Gate", 49, false);
+    group (rollModeType).setParameterValue ("Time Div", 5, false);
+
+    NumberCtl gate (engine, "Gate", rollModeType, 1, 99, 1);
+    SingleParameterControllerComboBox division (engine, "Time Div", rollModeType,
+                                                { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" },
+                                                nullptr);
+    settle();
+    EXPECT_EQ (shown (gate), 50.0);
+    EXPECT_EQ (division.getComboBox().getSelectedId(), 6);
+    EXPECT_EQ (group (rollModeType).getParameterValue ("Time Div"), 5) << "the first selection must not be stored";
+}
+
+TEST_F (ParameterController, ComboValueWithoutEntryShowsNoSelectionAndIsKept)
+{
+    DoubleParameterControllerComboBox mode (engine, "Mode", 0, switchType,
+                                            { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    settle();
+    group (switchType).setParameterValue ("Mode", 3, true);
+    settle();
+    EXPECT_EQ (mode.getComboBox().getSelectedId(), 0);
+    EXPECT_EQ (group (switchType).getParameterValue ("Mode"), 3);
+
+    mode.getComboBox().setSelectedId (2, juce::sendNotificationAsync);
+    settle();
+    EXPECT_EQ (group (switchType).getParameterValue ("Mode"), 1);
+}
+
+TEST_F (ParameterController, MidiToDinButtonTogglesItsFlagAndItsTwin)
+{
+    auto& flags = group (controlsToMidiDinType);
+    flags.setParameterValue ("Knobs Midi To DIN", 0, false);
+
+    ControlToMidiControllerButton button (engine, "Knobs Midi To DIN");
+    ControlToMidiControllerButton twin (engine, "Knobs Midi To DIN");
+    EXPECT_EQ (button.getButton().getButtonText(), "OFF");
+    EXPECT_EQ (button.getButton().getName(), "Knobs Midi To DIN");
+
+    button.getButton().triggerClick();
+    settle();
+    EXPECT_EQ (flags.getParameterValue ("Knobs Midi To DIN"), 1);
+    EXPECT_EQ (button.getButton().getButtonText(), "ON");
+    EXPECT_TRUE (button.getButton().getToggleState());
+    EXPECT_EQ (twin.getButton().getButtonText(), "ON");
+
+    button.getButton().triggerClick();
+    settle();
+    EXPECT_EQ (flags.getParameterValue ("Knobs Midi To DIN"), 0);
+    EXPECT_EQ (button.getButton().getButtonText(), "OFF");
+    EXPECT_EQ (twin.getButton().getButtonText(), "OFF");
+
+    // A name the group does not know stores nothing, and the button stays "OFF".
+    ControlToMidiControllerButton unknown (engine, "Nothing Midi To DIN");
+    unknown.getButton().triggerClick();
+    settle();
+    EXPECT_EQ (unknown.getButton().getButtonText(), "OFF");
+}
+
+TEST_F (ParameterController, PresetLoadRefreshesEveryWidgetOfEveryName)
+{
+    const std::uint8_t pad = 2;
+    PadBox note (engine, "Note", pad, padType, 0, 127, 0);
+    PadBox cc (engine, "CC", pad, padType, 0, 127, 0);
+    PadBox program (engine, "Program", pad, padType, 0, 127, 0);
+    PadBox released (engine, "Released", pad, padType, 0, 127, 0);
+    PadBox curve (engine, "Curve", pad, padType, 1, 8, 1);
+    PadBox channel (engine, "MIDI Channel", pad, padType, 1, 16, 1);
+    DoubleParameterControllerComboBox mode (engine, "Mode", pad, padType,
+                                            { "Note", "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    // Shown as "CC", bound to the wheel's own name.
+    NumberCtl modCc (engine, "CC", wheelsType, 0, 127, 0);
+    modCc.parameterName = "Mod Wheel CC";
+
+    juce::Random random (7);
+    auto dump = randomDump (random);
+    const int padStart = 10 + group (padType, pad).getDumpOffset();
+    dump.set (padStart + 0, 2);   // mode
+    dump.set (padStart + 1, 61);  // note / CC / program
+    dump.set (padStart + 3, 5);   // curve / released
+    dump.set (padStart + 4, 9);   // channel
+    dump.set (10 + group (wheelsType).getDumpOffset() + 2, 74);
+    engine->applyDump (dump);
+    settle();
+
+    EXPECT_EQ (shown (note), 61.0);
+    EXPECT_EQ (shown (cc), 61.0);
+    EXPECT_EQ (shown (program), 61.0);
+    EXPECT_EQ (shown (released), 5.0);
+    EXPECT_EQ (shown (curve), 6.0);
+    EXPECT_EQ (shown (channel), 10.0);
+    EXPECT_EQ (mode.getComboBox().getSelectedId(), 3);
+    EXPECT_EQ (shown (modCc), 74.0);
+    EXPECT_EQ (payloadOf (engine->buildDump (0)), payloadOf (dump)) << "refreshing the widgets must not change the preset";
+}
+
+TEST_F (ParameterController, EditRefreshesSiblingsOnceWithoutEchoingTheEditor)
+{
+    const std::uint8_t pad = 0;
+    PadBox note (engine, "Note", pad, padType, 0, 127, 0);
+    PadBox noteElsewhere (engine, "Note", pad, padType, 0, 127, 0);
+    PadBox cc (engine, "CC", pad, padType, 0, 127, 0);
+    PadBox program (engine, "Program", pad, padType, 0, 127, 0);
+    PadBox otherPad (engine, "CC", 1, padType, 0, 127, 0);
+    type (otherPad, 3);
+
+    struct Counter : NumberBox::Listener
+    {
+        void numberBoxChanged (NumberBox*) override { ++calls; }
+        int calls = 0;
+    } editorNotifications;
+    cc.getNumberBox().addListener (&editorNotifications);
+
+    GroupLog log;
+    group (padType, pad).addListener (&log);
+
+    type (cc, 77);
+    EXPECT_EQ (group (padType, pad).getParameterValue ("Note"), 77);
+    EXPECT_EQ (shown (note), 77.0);
+    EXPECT_EQ (shown (noteElsewhere), 77.0);
+    EXPECT_EQ (shown (program), 77.0);
+    EXPECT_EQ (shown (otherPad), 3.0);
+    EXPECT_EQ (editorNotifications.calls, 1) << "the editing box is not echoed";
+    EXPECT_EQ (log.calls.size(), 3u) << "one announcement per name of the slot";
+
+    // Storing the byte the slot already holds announces nothing.
+    type (note, 77);
+    settle();
+    EXPECT_EQ (log.calls.size(), 3u);
+    group (padType, pad).removeListener (&log);
+}
+
+TEST_F (ParameterController, ComboSiblingsSettle)
+{
+    GroupLog log;
+    group (switchType, 4).addListener (&log);
+    DoubleParameterControllerComboBox a (engine, "Mode", 4, switchType, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    DoubleParameterControllerComboBox b (engine, "Mode", 4, switchType, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    settle();
+    log.calls.clear();
+
+    a.getComboBox().setSelectedId (3, juce::sendNotificationAsync);
+    settle();
+    settle();
+    EXPECT_EQ (group (switchType, 4).getParameterValue ("Mode"), 2);
+    EXPECT_EQ (b.getComboBox().getSelectedId(), 3);
+    EXPECT_EQ (log.calls.size(), 1u);
+    group (switchType, 4).removeListener (&log);
+}
+
+TEST_F (ParameterController, RefusedValueSnapsBack)
+{
+    NumberCtl swing (engine, "Swing", rollModeType, 50, 75, 50);
+    type (swing, 60);
+    EXPECT_EQ (group (rollModeType).getParameterValue ("Swing"), 10);
+
+    type (swing, 75);
+    EXPECT_EQ (group (rollModeType).getParameterValue ("Swing"), 10);
+    EXPECT_EQ (shown (swing), 60.0);
+
+    // Knob modes stop at 1; a third entry is refused and the list returns to the stored one.
+    DoubleParameterControllerComboBox knobMode (engine, "Mode", 3, knobType, { "CC", "Aftertouch", "Other" }, nullptr);
+    knobMode.getComboBox().setSelectedId (3, juce::sendNotificationAsync);
+    settle();
+    EXPECT_EQ (group (knobType, 3).getParameterValue ("Mode"), 0);
+    EXPECT_EQ (knobMode.getComboBox().getSelectedId(), 1);
+}
+
+TEST_F (ParameterController, DestroyedControllersLeaveTheirGroups)
+{
+    auto& keybed = group (keybedType);
+    auto& pad = group (padType, 5);
+    const auto keybedListeners = keybed.getNumListeners();
+    const auto padListeners = pad.getNumListeners();
+
+    {
+        NumberCtl octave (engine, "Keybed Octave", keybedType, 0, 7, 0);
+        SingleParameterControllerComboBox split (engine, "Split Mode", keybedType, { "On", "Off" }, nullptr);
+        PadBox note (engine, "Note", 5, padType, 0, 127, 0);
+        ControlToMidiControllerButton flag (engine, "Pads Midi To DIN");
+        EXPECT_EQ (keybed.getNumListeners(), keybedListeners + 2);
+        EXPECT_EQ (pad.getNumListeners(), padListeners + 1);
+        split.setValue (0); // leaves an asynchronous notification pending
+    }
+
+    EXPECT_EQ (keybed.getNumListeners(), keybedListeners);
+    EXPECT_EQ (pad.getNumListeners(), padListeners);
+    EXPECT_EQ (group (controlsToMidiDinType).getNumListeners(), 0);
+
+    juce::Random random (3);
+    engine->applyDump (randomDump (random));
+    settle();
+}
