@@ -365,12 +365,12 @@ void drawTransportIcon (Graphics& g, int which, Rectangle<float> r, Colour c)
         case 4: // record
             p.addEllipse (cx - 4, cy - 4, 8, 8);
             break;
-        default: // loop
+        default: // loop: a closed track with an arrow running along its top
         {
             Path loop;
-            loop.addCentredArc (cx, cy, 5, 4, 0, 0.6f, juce::MathConstants<float>::twoPi - 0.2f, true);
-            g.strokePath (loop, PathStrokeType (1.5f));
-            p.addTriangle (cx + 1.0f, cy - 6.5f, cx + 1.0f, cy - 1.5f, cx + 4.5f, cy - 4.0f);
+            loop.addRoundedRectangle (cx - 6, cy - 3.5f, 12, 7, 3.0f);
+            g.strokePath (loop, PathStrokeType (1.4f));
+            p.addTriangle (cx - 1.5f, cy - 6.5f, cx - 1.5f, cy - 0.5f, cx + 2.5f, cy - 3.5f);
             break;
         }
     }
@@ -772,15 +772,14 @@ Image drawAbout (const Image& product)
     const auto r = Rectangle<float> (0, 0, 484, 267);
     fillVertical (g, r, Colour (0xffffffff), Colour (0xffe6eaee));
 
-    const float scale = 116.0f / (float) productHeight;
-    const auto w = (float) productWidth * scale;
-    const auto picture = Rectangle<float> ((484 - w) / 2, 10, w, 116);
+    const int h = 116;
+    const int w = productWidth * h / productHeight;
+    const auto picture = Rectangle<int> ((484 - w) / 2, 10, w, h);
     Path outline;
-    outline.addRoundedRectangle (picture, 4.0f);
+    outline.addRoundedRectangle (picture.toFloat(), 4.0f);
     juce::DropShadow (Colour (0x50000000), 10, { 0, 3 }).drawForPath (g, outline);
-    g.setImageResamplingQuality (Graphics::highResamplingQuality);
-    g.setOpacity (1.0f);
-    g.drawImage (product, picture);
+    g.setColour (juce::Colours::black);
+    g.drawImageAt (product.rescaled (w, h, Graphics::highResamplingQuality), picture.getX(), picture.getY());
 
     text (g, "OrbMini Editor", { 0, 158, 484, 30 }, font (24.0f, true), Palette::accent);
     text (g, "KESTRIN", { 0, 188, 484, 16 }, spaced (11.0f, true, 0.45f), Colour (0xff6b7580));
@@ -846,6 +845,14 @@ int main (int argc, char* argv[])
     if (! dir.createDirectory())
     {
         std::cerr << "cannot create " << dir.getFullPathName() << "\n";
+        return 1;
+    }
+
+    // Another face would change every caption: insist on the one the pictures were drawn with.
+    const auto face = font (12.0f).getTypefacePtr();
+    if (face == nullptr || face->getName() != "DejaVu Sans")
+    {
+        std::cerr << "the DejaVu Sans font is needed (Debian: fonts-dejavu-core)\n";
         return 1;
     }
 
