@@ -1,0 +1,254 @@
+#include "midi/MidiManager.h"
+#include "midi/VirtualMidiPorts.h"
+
+#include "MidiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <mutex>
+#include <thread>
+
+using miditest::runFor;
+using miditest::runUntil;
+
+namespace
+{
+// Counts what the manager opens.
+class CountingPorts : public VirtualMidiPorts
+{
+public:
+    std::unique_ptr<Input> openInput (const juce::String& identifier, juce::MidiInputCallback& callback) override
+    {
+        ++inputOpens;
+        return VirtualMidiPorts::openInput (identifier, callback);
+    }
+
+    std::unique_ptr<Output> openOutput (const juce::String& identifier) override
+    {
+        ++outputOpens;
+        lastOutputOpened = identifier;
+        return VirtualMidiPorts::openOutput (identifier);
+    }
+
+    int inputOpens = 0, outputOpens = 0;
+    juce::String lastOutputOpened;
+};
+
+struct Recorder : MidiManager::MidiManagerListener
+{
+    Recorder (std::vector<int>* sharedOrder = nullptr, int tag = 0) : order (sharedOrder), id (tag) {}
+
+    void handleMidiMessage (const juce::MidiMessage&) override
+    {
+        ++count;
+        if (order != nullptr)
+            order->push_back (id);
+    }
+
+    std::atomic<int> count { 0 };
+    std::vector<int>* order;
+    int id;
+};
+
+const auto noteOn = juce::MidiMessage::noteOn (1, 60, (juce::uint8) 100);
+
+struct MidiManagerTest : ::testing::Test
+{
+    CountingPorts ports;
+};
+} // namespace
+
+TEST_F (MidiManagerTest, OpensInputOnlyByExactNameAndKeepsItForUnknownNames)
+{
+    ports.addInput ("Orb Keys");
+    MidiManager manager (ports);
+
+    manager.setInput ("orb keys");
+    manager.setInput ("");
+    EXPECT_FALSE (manager.isConnected());
+    EXPECT_TRUE (manager.getInputName().isEmpty());
+    EXPECT_EQ (ports.inputOpens, 0);
+
+    manager.setInput ("Orb Keys");
+    EXPECT_TRUE (manager.isConnected());
+    EXPECT_EQ (manager.getInputName(), "Orb Keys");
+
+    // An unknown name, and the name of the open input, change nothing.
+    manager.setInput ("Other");
+    manager.setInput ("Orb Keys");
+    EXPECT_TRUE (manager.isConnected());
+    EXPECT_EQ (manager.getInputName(), "Orb Keys");
+    EXPECT_EQ (ports.inputOpens, 1);
+    EXPECT_EQ (ports.getNumOpenInputs ("Orb Keys"), 1);
+}
+
+TEST_F (MidiManagerTest, ConnectionMeansAnOpenInputAndSendingNeedsAnOutput)
+{
+    ports.addInput ("In");
+    ports.addOutput ("Out");
+    MidiManager manager (ports);
+
+    EXPECT_FALSE (manager.sendMessage (noteOn));
+
+    manager.setOutput ("Out");
+    EXPECT_FALSE (manager.isConnected());
+    EXPECT_TRUE (manager.sendMessage (noteOn));
+    EXPECT_EQ (ports.getNumSentMessages ("Out"), 1);
+
+    manager.setInput ("In");
+    EXPECT_TRUE (manager.isConnected());
+}
+
+TEST_F (MidiManagerTest, SetOutputOpensEverySameNamedDeviceAndKeepsTheLast)
+{
+    ports.addOutput ("Twin");
+    const auto second = ports.addOutput ("Twin");
+    MidiManager manager (ports);
+
+    manager.setOutput ("Twin");
+    EXPECT_EQ (ports.outputOpens, 2);
+    EXPECT_EQ (ports.lastOutputOpened, second);
+    EXPECT_EQ (ports.getNumOpenOutputs ("Twin"), 1);
+
+    manager.setOutput ("Twin");
+    EXPECT_EQ (ports.outputOpens, 2);
+}
+
+TEST_F (MidiManagerTest, UnpluggedDeviceClosesWithinAWatchPeriodAndReopensWhenBack)
+{
+    ports.addInput ("OrbMini");
+    ports.addOutput ("OrbMini");
+    MidiManager manager (ports);   // the real one-second watch
+    manager.setInput ("OrbMini");
+    manager.setOutput ("OrbMini");
+    Recorder listener;
+    manager.addListener (&listener);
+
+    ports.removeInput ("OrbMini");
+    ports.removeOutput ("OrbMini");
+    EXPECT_TRUE (runUntil ([&] { return ! manager.isConnected() && ! manager.isOutputOpen(); }, 1300));
+    EXPECT_EQ (manager.getInputName(), "OrbMini");
+    EXPECT_EQ (manager.getOutputName(), "OrbMini");
+    EXPECT_FALSE (manager.sendMessage (noteOn));
+
+    ports.addInput ("OrbMini");
+    ports.addOutput ("OrbMini");
+    EXPECT_TRUE (runUntil ([&] { return manager.isConnected() && manager.isOutputOpen(); }, 1300));
+    EXPECT_TRUE (manager.sendMessage (noteOn));
+    EXPECT_EQ (ports.deliverNow ("OrbMini", noteOn), 1);
+    EXPECT_EQ (listener.count, 1);
+    manager.removeListener (&listener);
+}
+
+TEST_F (MidiManagerTest, EachPortIsWatchedUnderItsOwnName)
+{
+    ports.addInput ("Pad In");
+    ports.addOutput ("Pad Out");
+    MidiManager manager (ports, 20);
+    manager.setInput ("Pad In");
+    manager.setOutput ("Pad Out");
+
+    ports.removeOutput ("Pad Out");
+    EXPECT_TRUE (runUntil ([&] { return ! manager.isOutputOpen(); }, 1000));
+    runFor (60);
+    EXPECT_TRUE (manager.isConnected());
+
+    ports.addOutput ("Pad Out");
+    EXPECT_TRUE (runUntil ([&] { return manager.isOutputOpen(); }, 1000));
+    EXPECT_EQ (ports.getNumOpenOutputs ("Pad Out"), 1);
+    EXPECT_EQ (ports.getNumOpenInputs ("Pad In"), 1);
+}
+
+TEST_F (MidiManagerTest, ListenersHearEachMessageOnceFromTheMostRecent)
+{
+    ports.addInput ("In");
+    MidiManager manager (ports);
+    manager.setInput ("In");
+
+    std::vector<int> order;
+    Recorder first (&order, 1), second (&order, 2);
+    manager.addListener (&first);
+    manager.addListener (&second);
+    manager.addListener (&first);
+    manager.addListener (nullptr);
+
+    ports.deliverNow ("In", noteOn);
+    EXPECT_EQ (order, (std::vector<int> { 2, 1 }));
+
+    manager.removeListener (&second);
+    ports.deliverNow ("In", noteOn);
+    EXPECT_EQ (first.count, 2);
+    EXPECT_EQ (second.count, 1);
+    manager.removeListener (&first);
+}
+
+TEST_F (MidiManagerTest, AListenerLeavingDuringDeliveryDoesNotMakeTheOthersMissIt)
+{
+    ports.addInput ("In");
+    MidiManager manager (ports);
+    manager.setInput ("In");
+
+    struct Leaver : MidiManager::MidiManagerListener
+    {
+        MidiManager* owner = nullptr;
+        int count = 0;
+        void handleMidiMessage (const juce::MidiMessage&) override { ++count; owner->removeListener (this); }
+    };
+
+    Recorder before;
+    Leaver leaver;
+    leaver.owner = &manager;
+    manager.addListener (&before);
+    manager.addListener (&leaver);
+
+    ports.deliverNow ("In", noteOn);
+    ports.deliverNow ("In", noteOn);
+    EXPECT_EQ (leaver.count, 1);
+    EXPECT_EQ (before.count, 2);
+    manager.removeListener (&before);
+}
+
+// The driver's thread delivers while the message thread changes the listener list, unplugs and
+// replugs the device and lets the watch close and reopen the ports.
+TEST (MidiManagerThreading, DeliveryRacesListenerChangesAndUnplugging)
+{
+    VirtualMidiPorts ports;
+    ports.addInput ("Dev");
+    ports.addOutput ("Dev");
+    MidiManager manager (ports, 5);
+    manager.setInput ("Dev");
+    manager.setOutput ("Dev");
+
+    Recorder steady, coming;
+    manager.addListener (&steady);
+
+    std::atomic<bool> stop { false };
+    std::thread driver ([&] {
+        while (! stop)
+        {
+            ports.deliverNow ("Dev", noteOn);
+            std::this_thread::sleep_for (std::chrono::microseconds (100));
+        }
+    });
+
+    for (int round = 0; round < 40; ++round)
+    {
+        manager.addListener (&coming);
+        runFor (2);
+        manager.removeListener (&coming);
+        if (round % 10 == 5)
+        {
+            ports.removeInput ("Dev");
+            runFor (20);
+            ports.addInput ("Dev");
+        }
+        runFor (2);
+    }
+
+    EXPECT_TRUE (runUntil ([&] { return manager.isConnected(); }, 1000));
+    stop = true;
+    driver.join();
+    manager.removeListener (&steady);
+    EXPECT_GT (steady.count, 0);
+}
