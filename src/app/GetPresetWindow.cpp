@@ -5,8 +5,8 @@ GetPresetWindow::GetPresetWindow (OrbEditorEngine::Ptr e)
       content (new GetPresetComponent (this)),
       engine (std::move (e))
 {
-    setContentOwned (content, true);
     setUsingNativeTitleBar (true);
+    setContentOwned (content, true);
     setResizable (false, false);
     centreWithSize (getWidth(), getHeight());
     setAlwaysOnTop (false);

@@ -5,8 +5,8 @@ SendPresetWindow::SendPresetWindow (OrbEditorEngine::Ptr e)
       content (new SendPresetComponent (this)),
       engine (std::move (e))
 {
-    setContentOwned (content, true);
     setUsingNativeTitleBar (true);
+    setContentOwned (content, true);
     setResizable (false, false);
     centreWithSize (getWidth(), getHeight());
     setAlwaysOnTop (false);

@@ -1,0 +1,162 @@
+#include "ShellTestSupport.h"
+
+#include "app/DeviceManagerWindow.h"
+#include "midi/VirtualMidiPorts.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// In-memory ports that count how often a port is opened.
+class CountingPorts : public MidiPortLayer
+{
+public:
+    juce::Array<juce::MidiDeviceInfo> getInputDevices() override { return devices.getInputDevices(); }
+    juce::Array<juce::MidiDeviceInfo> getOutputDevices() override { return devices.getOutputDevices(); }
+
+    std::unique_ptr<Input> openInput (const juce::String& identifier, juce::MidiInputCallback& callback) override
+    {
+        ++inputOpens;
+        return devices.openInput (identifier, callback);
+    }
+
+    std::unique_ptr<Output> openOutput (const juce::String& identifier) override
+    {
+        ++outputOpens;
+        return devices.openOutput (identifier);
+    }
+
+    VirtualMidiPorts devices;
+    int inputOpens = 0, outputOpens = 0;
+};
+
+class DeviceSetupTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        for (auto name : { "Keys In", "OrbMini", "Synth" })
+            ports.devices.addInput (name);
+
+        for (auto name : { "OrbMini", "Thru" })
+            ports.devices.addOutput (name);
+    }
+
+    void TearDown() override
+    {
+        delete dialog.get();
+    }
+
+    DeviceManagerComponent& open()
+    {
+        dialog = new DeviceManagerWindow ("OrbMini Editor Device Manager", midi);
+        return dialog->getContent();
+    }
+
+    void press (const juce::String& name)
+    {
+        dialog->getContent().getButton (name).triggerClick();
+        pumpMessages (20);
+    }
+
+    static void select (juce::ListBox& list, int row) { list.selectRow (row); }
+
+    CountingPorts ports;
+    MidiManager midi { ports, 60000 };
+    juce::WeakReference<DeviceManagerWindow> dialog;
+};
+} // namespace
+
+TEST_F (DeviceSetupTest, ListsTheDevicesAndPreselectsTheOpenPorts)
+{
+    midi.setInput ("OrbMini");
+    midi.setOutput ("Thru");
+    auto& content = open();
+
+    EXPECT_EQ (dialog->getName(), "OrbMini Editor Device Manager");
+    EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
+    EXPECT_EQ (content.getOutputList().getModel()->getNumRows(), 2);
+    EXPECT_EQ (content.getSelectedInputDevice(), "OrbMini");
+    EXPECT_EQ (content.getSelectedOutputDevice(), "Thru");
+    EXPECT_EQ (content.getInputList().getName(), "Input Devices");
+    EXPECT_EQ (content.getOutputList().getName(), "Output Devices");
+    EXPECT_EQ (content.getButton ("OK").getBounds(), juce::Rectangle<int> (16, 381, 72, 32));
+    EXPECT_EQ (content.getButton ("Apply").getBounds(), juce::Rectangle<int> (248, 381, 88, 30));
+
+    // The picture: backdrop, both frames, the captions and a selected row.
+    EXPECT_TRUE (renderToPng (content, "DeviceSetupDialog.png").existsAsFile());
+}
+
+TEST_F (DeviceSetupTest, ApplyTwiceWithTheSameChoiceOpensEachPortOnce)
+{
+    auto& content = open();
+    EXPECT_EQ (content.getSelectedInputDevice(), "");
+    select (content.getInputList(), 1);
+    select (content.getOutputList(), 0);
+
+    press ("Apply");
+    EXPECT_EQ (midi.getInputName(), "OrbMini");
+    EXPECT_EQ (midi.getOutputName(), "OrbMini");
+    EXPECT_TRUE (midi.isConnected());
+    ASSERT_NE (dialog.get(), nullptr);
+
+    press ("Apply");
+    EXPECT_EQ (ports.inputOpens, 1);
+    EXPECT_EQ (ports.outputOpens, 1);
+
+    // "Cancel" afterwards keeps what "Apply" set.
+    press ("Cancel");
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (midi.getInputName(), "OrbMini");
+    EXPECT_TRUE (midi.isConnected());
+}
+
+TEST_F (DeviceSetupTest, CancelChangesNothingAndOkAppliesAndCloses)
+{
+    midi.setInput ("Synth");
+    auto& content = open();
+    select (content.getInputList(), 0);
+    press ("Cancel");
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (midi.getInputName(), "Synth");
+    EXPECT_EQ (ports.inputOpens, 1);
+
+    auto& again = open();
+    EXPECT_EQ (again.getSelectedInputDevice(), "Synth");
+    select (again.getInputList(), 0);
+    press ("OK");
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (midi.getInputName(), "Keys In");
+    EXPECT_EQ (midi.getOutputName(), "");  // no output row was selected
+    EXPECT_EQ (ports.outputOpens, 0);
+}
+
+TEST_F (DeviceSetupTest, AVanishedDeviceLeavesThePortAsItWas)
+{
+    midi.setInput ("Synth");
+    auto& content = open();
+    select (content.getInputList(), 0);
+    ports.devices.removeInput ("Keys In");
+
+    press ("Apply");
+    EXPECT_EQ (midi.getInputName(), "Synth");
+    EXPECT_EQ (ports.devices.getNumOpenInputs ("Synth"), 1);
+    EXPECT_EQ (ports.inputOpens, 1);
+
+    // The list is not refreshed while open: the vanished device is still shown.
+    EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
+}
+
+TEST_F (DeviceSetupTest, RepeatedNamesSelectTheLastMatchAndUnknownNamesNothing)
+{
+    ports.devices.addOutput ("OrbMini");
+    auto& content = open();
+
+    content.selectOutputDevice ("OrbMini");
+    EXPECT_EQ (content.getOutputList().getSelectedRow(), 2);
+    EXPECT_EQ (content.getOutputList().getNumSelectedRows(), 1);
+
+    content.getOutputList().deselectAllRows();
+    content.selectOutputDevice ("orbmini");
+    EXPECT_EQ (content.getSelectedOutputDevice(), "");
+}

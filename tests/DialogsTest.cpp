@@ -1,0 +1,218 @@
+#include "ShellTestSupport.h"
+
+#include "app/AboutWindow.h"
+#include "app/WindowManager.h"
+#include "midi/VirtualMidiPorts.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// An editor window over in-memory ports; the device is "OrbMini" and opened only on request.
+class TransferDialogsTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ports.addInput ("OrbMini");
+        ports.addOutput ("OrbMini");
+        engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24,
+                                      OrbEditorEngine::Timing { 0, 0, 60000 });
+        auto* canvas = new juce::Component();
+        canvas->setSize (1200, 700);
+        window = manager.createWindow (canvas, engine, {});
+    }
+
+    void TearDown() override
+    {
+        for (auto* dialog : findWindows<GetPresetWindow>())
+            delete dialog;
+
+        for (auto* dialog : findWindows<SendPresetWindow>())
+            delete dialog;
+
+        dismissAlerts();
+    }
+
+    void connect()
+    {
+        midi.setInput ("OrbMini");
+        midi.setOutput ("OrbMini");
+        ASSERT_TRUE (midi.isConnected());
+    }
+
+    static void click (juce::Button& button)
+    {
+        button.triggerClick();
+        pumpMessages (20);
+    }
+
+    // The slot byte of every message sent to the device with that command byte.
+    std::vector<int> slotsSent (std::uint8_t command) const
+    {
+        std::vector<int> slots;
+
+        for (const auto& message : ports.getSentMessages ("OrbMini"))
+            if (message.getRawDataSize() > 9 && message.getRawData()[6] == command)
+                slots.push_back (message.getRawData()[9]);
+
+        return slots;
+    }
+
+    std::uint8_t modelByte = 0x3E;
+    VirtualMidiPorts ports;
+    MidiManager midi { ports, 60000 };
+    juce::File lastDirectory;
+    WindowManager manager { nullptr, nullptr, &lastDirectory };
+    OrbEditorEngine::Ptr engine;
+    EditorWindow* window = nullptr;
+};
+} // namespace
+
+TEST_F (TransferDialogsTest, GetWithTheSlotUntouchedAsksForSlotIndexZeroAndCloses)
+{
+    connect();
+    window->showGetDialog();
+    auto* dialog = window->getGetDialog();
+    ASSERT_NE (dialog, nullptr);
+    EXPECT_EQ (dialog->getName(), "Get Preset From Hardware");
+    EXPECT_EQ (dialog->getContent().getSlotSelector().getComboBox().getText(), "1");
+    EXPECT_EQ (dialog->getContent().getSlotSelector().getComboBox().getNumItems(), 24);
+
+    click (dialog->getContent().getActionButton());
+
+    EXPECT_EQ (window->getGetDialog(), nullptr);
+    const auto slots = slotsSent (0x65);
+    ASSERT_EQ (slots.size(), 305u);
+    EXPECT_TRUE (std::all_of (slots.begin(), slots.end(), [] (int s) { return s == 0; }));
+}
+
+TEST_F (TransferDialogsTest, SlotTwentyFourIsSentAsIndexTwentyThree)
+{
+    connect();
+    window->showSendDialog();
+    auto* dialog = window->getSendDialog();
+    ASSERT_NE (dialog, nullptr);
+    EXPECT_EQ (dialog->getName(), "Send Preset To Hardware");
+    pumpMessages (20);
+
+    dialog->getContent().getSlotSelector().getComboBox().setSelectedId (24, juce::sendNotificationSync);
+    EXPECT_EQ (dialog->getContent().getSelectedSlot(), 24);
+    click (dialog->getContent().getActionButton());
+
+    EXPECT_EQ (window->getSendDialog(), nullptr);
+    const auto slots = slotsSent (0x64);
+    ASSERT_EQ (slots.size(), 305u);
+    EXPECT_TRUE (std::all_of (slots.begin(), slots.end(), [] (int s) { return s == 23; }));
+    EXPECT_TRUE (findAlerts().empty());
+}
+
+TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeAndEveryNewOneStartsAtSlotOne)
+{
+    window->showGetDialog();
+    auto* first = window->getGetDialog();
+    window->showGetDialog();
+    juce::TextButton getButton ("Get From Hardware");
+    window->buttonClicked (&getButton);
+    EXPECT_EQ (findWindows<GetPresetWindow>().size(), 1u);
+    EXPECT_EQ (window->getGetDialog(), first);
+
+    juce::TextButton sendButton ("Send To Hardware");
+    window->buttonClicked (&sendButton);
+    window->showSendDialog();
+    EXPECT_EQ (findWindows<SendPresetWindow>().size(), 1u);
+    EXPECT_EQ (findWindows<GetPresetWindow>().size(), 1u);
+
+    first->getContent().getSlotSelector().getComboBox().setSelectedId (7, juce::sendNotificationSync);
+    click (first->getContent().getCancelButton());
+    EXPECT_EQ (window->getGetDialog(), nullptr);
+    EXPECT_TRUE (slotsSent (0x65).empty());
+
+    window->showGetDialog();
+    ASSERT_NE (window->getGetDialog(), nullptr);
+    pumpMessages (20);
+    EXPECT_EQ (window->getGetDialog()->getContent().getSelectedSlot(), 1);
+    EXPECT_EQ (window->getGetDialog()->getContent().getSlotSelector().getComboBox().getText(), "1");
+}
+
+TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
+{
+    window->showSendDialog();
+    auto* dialog = window->getSendDialog();
+    ASSERT_NE (dialog, nullptr);
+
+    click (dialog->getContent().getActionButton());
+    click (dialog->getContent().getActionButton());
+
+    EXPECT_EQ (window->getSendDialog(), dialog);
+    const auto alerts = findAlerts();
+    ASSERT_EQ (alerts.size(), 1u);
+    EXPECT_EQ (alerts[0]->getName(), "MIDI Error");
+    EXPECT_TRUE (slotsSent (0x64).empty());
+
+    // With the ports fixed, the same dialog sends and closes.
+    dismissAlerts();
+    connect();
+    click (dialog->getContent().getActionButton());
+    EXPECT_EQ (window->getSendDialog(), nullptr);
+    EXPECT_EQ (slotsSent (0x64).size(), 305u);
+}
+
+TEST_F (TransferDialogsTest, ADialogKeepsTheEngineOfAClosedWindow)
+{
+    connect();
+    window->showSendDialog();
+    juce::WeakReference<SendPresetWindow> dialog (window->getSendDialog());
+    OrbEditorEngine* raw = engine.get();
+    engine = nullptr;
+    window->closeButtonPressed();
+    ASSERT_NE (dialog.get(), nullptr);
+    EXPECT_EQ (raw->getReferenceCount(), 1);
+
+    click (dialog->getContent().getActionButton());
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (slotsSent (0x64).size(), 305u);
+}
+
+TEST_F (TransferDialogsTest, GetDialogPicture)
+{
+    window->showGetDialog();
+    auto* dialog = window->getGetDialog();
+    ASSERT_NE (dialog, nullptr);
+    auto& content = dialog->getContent();
+    EXPECT_EQ (content.getBounds(), juce::Rectangle<int> (0, 0, 300, 100));
+    EXPECT_EQ (content.getSlotSelector().getBounds(), juce::Rectangle<int> (50, 25, 300, 20));
+    EXPECT_EQ (content.getActionButton().getBounds(), juce::Rectangle<int> (50, 65, 75, 25));
+    EXPECT_EQ (content.getCancelButton().getBounds(), juce::Rectangle<int> (175, 65, 75, 25));
+    EXPECT_TRUE (renderToPng (content, "GetPresetDialog.png").existsAsFile());
+}
+
+TEST (AboutWindowTest, ShowsTheVersionAndAClickOnTheLabelClosesIt)
+{
+    juce::Image picture (juce::Image::ARGB, 484, 267, true);
+    {
+        juce::Graphics g (picture);
+        g.fillAll (juce::Colours::lightblue);
+    }
+
+    juce::WeakReference<AboutWindow> about (new AboutWindow (picture));
+    ASSERT_NE (about.get(), nullptr);
+    EXPECT_TRUE (about->isOnDesktop());
+    EXPECT_FALSE (about->isUsingNativeTitleBar());
+    EXPECT_EQ (about->getBounds().getWidth(), 484);
+    EXPECT_EQ (about->getBounds().getHeight(), 267);
+
+    auto* content = about->getAboutComponent();
+    auto& version = content->getVersionLabel();
+    EXPECT_EQ (version.getName(), "Software Version Text");
+    EXPECT_EQ (version.getText(), "Software Version: 1.0.2");
+    EXPECT_EQ (version.getBounds(), juce::Rectangle<int> (0, 133, 484, 15));
+    EXPECT_EQ (content->getNoticeLabel().getBounds(), juce::Rectangle<int> (0, 217, 484, 50));
+    EXPECT_EQ (content->getNoticeLabel().getText().indexOf ("\r\n") > 0, true);
+    renderToPng (*content, "AboutWindow.png");
+
+    pumpMessages (50);
+    clickOn (version, version.getLocalBounds().getCentre());
+    pumpMessages (50);
+    EXPECT_EQ (about.get(), nullptr);
+}

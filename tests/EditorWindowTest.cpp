@@ -1,0 +1,272 @@
+#include "ShellTestSupport.h"
+
+#include "app/KestrinOrbEditorApplication.h"
+#include "app/WindowManager.h"
+#include "midi/JuceMidiPorts.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const juce::String appName = "Kestrin OrbMini Editor";
+
+class EditorWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
+                     .getNonexistentChildFile ("orbmini-editor-window", {}, false);
+        ASSERT_TRUE (folder.createDirectory());
+        engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
+        auto* canvas = new juce::Component();
+        canvas->setSize (1200, 700);
+        window = manager.createWindow (canvas, engine, {});
+    }
+
+    void TearDown() override
+    {
+        dismissAlerts();
+        folder.deleteRecursively();
+    }
+
+    void press (const juce::String& buttonName)
+    {
+        juce::TextButton button (buttonName);
+        window->buttonClicked (&button);
+    }
+
+    void run (juce::CommandID command)
+    {
+        window->perform (juce::ApplicationCommandTarget::InvocationInfo (command));
+    }
+
+    juce::MemoryBlock contentsOf (const juce::File& file)
+    {
+        juce::MemoryBlock block;
+        file.loadFileAsData (block);
+        return block;
+    }
+
+    // Changes one knob value to another valid one.
+    void editPreset()
+    {
+        auto* knob = engine->getControl (7, 0);
+        ASSERT_NE (knob, nullptr);
+        const auto name = knob->getParameterNames()[0];
+        const auto current = knob->getParameterValue (name);
+        const auto minimum = knob->getMinimum (name), maximum = knob->getMaximum (name);
+        knob->setParameterValue (name, current != minimum ? minimum : maximum, false);
+        ASSERT_NE (knob->getParameterValue (name), current);
+    }
+
+    std::uint8_t modelByte = 0x3E;
+    JuceMidiPorts ports;
+    MidiManager midi { ports };
+    juce::File lastDirectory;
+    WindowManager manager { nullptr, nullptr, &lastDirectory };
+    OrbEditorEngine::Ptr engine;
+    EditorWindow* window = nullptr;
+    ScriptedFileChooser chooser;
+    juce::File folder;
+};
+} // namespace
+
+TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksAndCancellingChangesNothing)
+{
+    run (KestrinOrbEditorApplication::saveCommand);
+
+    ASSERT_EQ (chooser.requests.size(), 1u);
+    EXPECT_EQ (chooser.requests[0].title, "Select Filename to save");
+    EXPECT_EQ (chooser.requests[0].wildcard, "*.orp");
+    EXPECT_TRUE (chooser.requests[0].forSaving);
+    EXPECT_EQ (window->getName(), appName + " - Untitled 1");
+    EXPECT_EQ (window->getCurrentFile(), juce::File());
+    EXPECT_EQ (lastDirectory, juce::File());
+}
+
+TEST_F (EditorWindowTest, SaveAsNamesTheWindowAndLaterSavesWriteWithoutAsking)
+{
+    const auto live = folder.getChildFile ("live.orp");
+    chooser.answerWith (live);
+    run (KestrinOrbEditorApplication::saveAsCommand);
+
+    EXPECT_EQ (window->getName(), appName + " - live");
+    EXPECT_EQ (window->getCurrentFile(), live);
+    EXPECT_EQ (lastDirectory, folder);
+    EXPECT_EQ (live.getSize(), 316);
+
+    const auto before = contentsOf (live);
+    editPreset();
+    run (KestrinOrbEditorApplication::saveCommand);
+
+    EXPECT_EQ (chooser.requests.size(), 1u);
+    EXPECT_NE (contentsOf (live), before);
+    EXPECT_EQ (window->getName(), appName + " - live");
+
+    // The next chooser starts where the last save went.
+    run (KestrinOrbEditorApplication::saveAsCommand);
+    ASSERT_EQ (chooser.requests.size(), 2u);
+    EXPECT_EQ (chooser.requests[1].startingDirectory, folder);
+}
+
+TEST_F (EditorWindowTest, SaveToFileAlwaysAsksAndUnknownButtonsDoNothing)
+{
+    chooser.answerWith (folder.getChildFile ("a.orp"));
+    press ("Save To File");
+    ASSERT_EQ (chooser.requests.size(), 1u);
+
+    press ("Save To File");
+    EXPECT_EQ (chooser.requests.size(), 2u);
+    EXPECT_EQ (window->getCurrentFile(), folder.getChildFile ("a.orp"));
+
+    press ("save to file");
+    press ("Something Else");
+    EXPECT_EQ (chooser.requests.size(), 2u);
+    EXPECT_EQ (window->getGetDialog(), nullptr);
+    EXPECT_EQ (window->getSendDialog(), nullptr);
+}
+
+TEST_F (EditorWindowTest, AfterLoadingAnotherFileSaveWritesThatFile)
+{
+    const auto a = folder.getChildFile ("a.orp");
+    const auto otherFolder = folder.getChildFile ("other");
+    ASSERT_TRUE (otherFolder.createDirectory());
+    const auto b = otherFolder.getChildFile ("b.orp");
+
+    chooser.answerWith (a);
+    press ("Save To File");
+    ASSERT_TRUE (engine->savePresetFile (b));
+
+    chooser.answerWith (b);
+    press ("Load From File");
+    ASSERT_EQ (chooser.requests.size(), 2u);
+    EXPECT_EQ (chooser.requests[1].title, "Select Filename to open");
+    EXPECT_FALSE (chooser.requests[1].forSaving);
+    EXPECT_EQ (window->getName(), appName + " - b");
+    EXPECT_EQ (lastDirectory, folder);  // opening does not move the shared folder
+
+    const auto aBefore = contentsOf (a), bBefore = contentsOf (b);
+    editPreset();
+    run (KestrinOrbEditorApplication::saveCommand);
+    EXPECT_EQ (chooser.requests.size(), 2u);
+    EXPECT_EQ (contentsOf (a), aBefore);
+    EXPECT_NE (contentsOf (b), bBefore);
+}
+
+TEST_F (EditorWindowTest, AFailedSaveIsReportedAndKeepsTitleFileAndFolder)
+{
+    const auto live = folder.getChildFile ("live.orp");
+    chooser.answerWith (live);
+    run (KestrinOrbEditorApplication::saveAsCommand);
+    ASSERT_EQ (window->getName(), appName + " - live");
+
+    // A folder that cannot exist: its parent is a plain file.
+    const auto blocker = folder.getChildFile ("blocker");
+    ASSERT_TRUE (blocker.replaceWithText ("x"));
+    chooser.answerWith (blocker.getChildFile ("unwritable.orp"));
+    run (KestrinOrbEditorApplication::saveAsCommand);
+
+    const auto alerts = findAlerts();
+    ASSERT_EQ (alerts.size(), 1u);
+    EXPECT_EQ (alerts[0]->getName(), "File Error");
+    EXPECT_EQ (describe (alerts[0]), "File Error. Error Saving unwritable.orp\r\n File Not Written");
+    EXPECT_EQ (window->getName(), appName + " - live");
+    EXPECT_EQ (window->getCurrentFile(), live);
+    EXPECT_EQ (lastDirectory, folder);
+    EXPECT_FALSE (blocker.getChildFile ("unwritable.orp").exists());
+
+    // The current file vanishing under a folder that is no longer writable: "Save" asks instead.
+    dismissAlerts();
+    ASSERT_TRUE (live.deleteFile());
+    run (KestrinOrbEditorApplication::saveCommand);
+    EXPECT_EQ (chooser.requests.size(), 3u);
+}
+
+TEST_F (EditorWindowTest, ALoadFailureShowsOneFileErrorAtATime)
+{
+    const auto broken = folder.getChildFile ("broken.set.orp");
+    ASSERT_TRUE (broken.replaceWithData (juce::MemoryBlock (100, true).getData(), 100));
+
+    EXPECT_FALSE (window->loadFile (broken));
+    auto alerts = findAlerts();
+    ASSERT_EQ (alerts.size(), 1u);
+    EXPECT_EQ (describe (alerts[0]), "File Error. Error Opening broken.set.orp\r\n Invalid Preset Data");
+    EXPECT_EQ (window->getName(), appName + " - Untitled 1");
+    EXPECT_EQ (window->getCurrentFile(), juce::File());
+
+    chooser.answerWith (broken);
+    press ("Load From File");
+    EXPECT_EQ (findAlerts().size(), 1u);
+
+    // Once dismissed, the box deletes its callback, so the next failure shows a box again.
+    dismissAlerts();
+    EXPECT_EQ (findAlerts().size(), 0u);
+    EXPECT_EQ (window->getFileErrorAlert(), nullptr);
+
+    EXPECT_FALSE (window->loadFile (broken));
+    EXPECT_EQ (findAlerts().size(), 1u);
+}
+
+TEST_F (EditorWindowTest, SyncWithoutAnInputShowsTheMidiErrorOnce)
+{
+    run (KestrinOrbEditorApplication::setExternalSyncCommand);
+    run (KestrinOrbEditorApplication::setInternalSyncCommand);
+
+    const auto alerts = findAlerts();
+    ASSERT_EQ (alerts.size(), 1u);
+    EXPECT_EQ (describe (alerts[0]),
+               "MIDI Error. MIDI Communication Unsuccessful.\r\nVerify MIDI Connection and Device Settings.\r\n"
+               "Verify no other applications are using the MIDI Port.");
+
+    // A file error can be up at the same time.
+    window->fileErrorOccurred ("x.orp");
+    EXPECT_EQ (findAlerts().size(), 2u);
+}
+
+TEST_F (EditorWindowTest, CloseWindowCommandClosesWithoutAskingAndLeavesTheEngine)
+{
+    editPreset();
+    run (KestrinOrbEditorApplication::closeWindowCommand);
+    EXPECT_EQ (manager.getNumWindows(), 0);
+    EXPECT_TRUE (findAlerts().empty());
+
+    // The closed window no longer listens: a failure now reaches no one.
+    engine->setSyncMode (true);
+    EXPECT_TRUE (findAlerts().empty());
+}
+
+TEST_F (EditorWindowTest, CommandsInTheirOrderWithNamesAndKeys)
+{
+    juce::Array<juce::CommandID> commands;
+    window->getAllCommands (commands);
+    EXPECT_EQ (commands, juce::Array<juce::CommandID> ({ 0x200040, 0x200050, 0x200070, 0x200071, 0x200030,
+                                                         0x200072, 0x200073 }));
+
+    const std::map<int, std::pair<juce::String, int>> expected {
+        { 0x200040, { "Save", 's' } },         { 0x200050, { "Save As", 0 } },
+        { 0x200070, { "Get Preset", 0 } },     { 0x200071, { "Send Preset", 0 } },
+        { 0x200030, { "Close Window", 'w' } }, { 0x200072, { "Set Internal Sync", 0 } },
+        { 0x200073, { "Set External Sync", 0 } }
+    };
+
+    for (auto id : commands)
+    {
+        juce::ApplicationCommandInfo info (id);
+        window->getCommandInfo (id, info);
+        SCOPED_TRACE (juce::String::toHexString (id).toStdString());
+        EXPECT_EQ (info.shortName, expected.at (id).first);
+        EXPECT_EQ (info.categoryName, "General");
+        EXPECT_TRUE (info.description.isEmpty());
+        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isDisabled), 0);
+        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isTicked), 0);
+
+        if (expected.at (id).second == 0)
+            EXPECT_TRUE (info.defaultKeypresses.isEmpty());
+        else
+            EXPECT_EQ (info.defaultKeypresses, juce::Array<juce::KeyPress> (
+                           juce::KeyPress (expected.at (id).second, juce::ModifierKeys::commandModifier, 0)));
+    }
+
+    EXPECT_TRUE (window->perform (juce::ApplicationCommandTarget::InvocationInfo (0x200090)));
+}

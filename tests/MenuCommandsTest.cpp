@@ -1,0 +1,269 @@
+#include "ShellTestSupport.h"
+
+#include "app/AboutWindow.h"
+#include "app/DeviceManagerWindow.h"
+#include "app/KestrinOrbMiniEditorApplication.h"
+#include "app/MainMenuModel.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using App = KestrinOrbEditorApplication;
+
+struct MenuEntry
+{
+    int commandID;       // 0 for separators and submenus
+    juce::String text;   // submenu name, or "-" for a separator
+    bool enabled;
+};
+
+std::vector<MenuEntry> entriesOf (const juce::PopupMenu& menu)
+{
+    std::vector<MenuEntry> entries;
+
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+    {
+        const auto& item = it.getItem();
+
+        if (item.isSeparator)
+            entries.push_back ({ 0, "-", false });
+        else if (item.subMenu != nullptr)
+            entries.push_back ({ 0, item.text, item.isEnabled });
+        else
+            entries.push_back ({ item.itemID, item.text, item.isEnabled });
+    }
+
+    return entries;
+}
+
+std::vector<int> idsOf (const juce::PopupMenu& menu)
+{
+    std::vector<int> ids;
+
+    for (const auto& entry : entriesOf (menu))
+        ids.push_back (entry.commandID);
+
+    return ids;
+}
+
+const juce::PopupMenu* hardwareSubmenu (const juce::PopupMenu& file)
+{
+    for (juce::PopupMenu::MenuItemIterator it (file); it.next();)
+        if (it.getItem().subMenu != nullptr && it.getItem().text == "Hardware")
+            return it.getItem().subMenu.get();
+
+    return nullptr;
+}
+
+// The application object as the running editor has it, without the single-instance check.
+class ApplicationTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        app.startEditor ({});
+        // Here the last window's closing must not end the test run.
+        app.getWindowManager()->onLastWindowClosed = nullptr;
+        ASSERT_EQ (app.getWindowManager()->getNumWindows(), 1);
+    }
+
+    void TearDown() override { dismissAlerts(); }
+
+    bool invoke (juce::CommandID id)
+    {
+        return app.getCommandManager()->invokeDirectly (id, false);
+    }
+
+    KestrinOrbMiniEditorApplication app;
+};
+} // namespace
+
+TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithoutQuitWhereThePlatformHasItsOwn)
+{
+    MainMenuModel model (app.getCommandManager());
+
+    EXPECT_EQ (model.getMenuBarNames(), juce::StringArray ({ "File", "Options", "Window", "Help" }));
+
+    const auto file = model.getMenuForIndex (0, "File");
+    EXPECT_EQ (idsOf (file), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0 }));
+    EXPECT_EQ (entriesOf (file).back().text, "Hardware");
+    EXPECT_TRUE (entriesOf (file).back().enabled);
+
+    const auto* hardware = hardwareSubmenu (file);
+    ASSERT_NE (hardware, nullptr);
+    ASSERT_EQ (entriesOf (*hardware).size(), 5u);
+    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, 0, 0x200072, 0x200073 }));
+    EXPECT_EQ (entriesOf (*hardware)[2].text, "-");
+
+    EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310 }));
+    const auto window = entriesOf (model.getMenuForIndex (2, "Window"));
+    ASSERT_EQ (window.size(), 3u);
+    EXPECT_EQ (window[0].commandID, 0x200410);
+    EXPECT_EQ (window[1].commandID, 0x200420);
+    EXPECT_EQ (window[2].text, "-");
+    EXPECT_EQ (idsOf (model.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510 }));
+    EXPECT_TRUE (idsOf (model.getMenuForIndex (4, "Edit")).empty());
+
+    for (const auto& name : model.getMenuBarNames())
+        for (auto id : idsOf (model.getMenuForIndex (0, name)))
+            EXPECT_NE (id, 0x200060) << name;
+}
+
+TEST_F (ApplicationTest, WithoutAnApplicationMenuFileEndsWithQuitAndHelpWithAbout)
+{
+    MainMenuModel model (app.getCommandManager(), true);
+
+    const auto file = entriesOf (model.getMenuForIndex (0, "File"));
+    ASSERT_EQ (file.size(), 8u);
+    EXPECT_EQ (file[5].text, "Hardware");
+    EXPECT_EQ (file[6].text, "-");
+    EXPECT_EQ (file[7].commandID, 0x200060);
+    EXPECT_EQ (idsOf (model.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510, 0x200090 }));
+}
+
+TEST_F (ApplicationTest, CommandsInTheirOrderWithNamesAndKeys)
+{
+    juce::Array<juce::CommandID> commands;
+    app.getAllCommands (commands);
+    EXPECT_EQ (commands, juce::Array<juce::CommandID> ({ 0x200090, 0x200010, 0x200020, 0x200310, 0x200030,
+                                                         0x200410, 0x200420, 0x200510, 0x200060 }));
+
+    const std::map<int, std::pair<juce::String, int>> expected {
+        { 0x200010, { "New Window ", 'n' } },   { 0x200020, { "Open", 'o' } },
+        { 0x200030, { "Close Window", 'w' } },  { 0x200060, { "Quit", 'q' } },
+        { 0x200090, { "About", 0 } },           { 0x200310, { "Device Setup", 0 } },
+        { 0x200410, { "Minimize", 'm' } },      { 0x200420, { "Bring All to Front", 0 } },
+        { 0x200510, { "Open User Guide", 'h' } }
+    };
+
+    for (auto id : commands)
+    {
+        juce::ApplicationCommandInfo info (id);
+        app.getCommandInfo (id, info);
+        SCOPED_TRACE (juce::String::toHexString (id).toStdString());
+        EXPECT_EQ (info.shortName, expected.at (id).first);
+        EXPECT_EQ (info.categoryName, "General");
+        EXPECT_EQ ((info.flags & (juce::ApplicationCommandInfo::isDisabled | juce::ApplicationCommandInfo::isTicked)), 0);
+
+        if (expected.at (id).second == 0)
+            EXPECT_TRUE (info.defaultKeypresses.isEmpty());
+        else
+            EXPECT_EQ (info.defaultKeypresses, juce::Array<juce::KeyPress> (
+                           juce::KeyPress (expected.at (id).second, juce::ModifierKeys::commandModifier, 0)));
+    }
+
+    // Every window command is known to the command manager, under the same name.
+    EXPECT_EQ (app.getCommandManager()->getNameOfCommand (0x200040), "Save");
+    EXPECT_EQ (app.getCommandManager()->getNameOfCommand (0x200073), "Set External Sync");
+}
+
+TEST_F (ApplicationTest, WithNoWindowOnlyTheApplicationsCommandsAreEnabled)
+{
+    app.getWindowManager()->getWindow (0)->closeButtonPressed();
+    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 0);
+
+    std::map<int, bool> enabled;
+    const auto file = app.getMainMenuModel()->getMenuForIndex (0, "File");
+
+    for (const auto& entry : entriesOf (file))
+        enabled[entry.commandID] = entry.enabled;
+
+    for (const auto& entry : entriesOf (*hardwareSubmenu (file)))
+        enabled[entry.commandID] = entry.enabled;
+
+    EXPECT_TRUE (enabled.at (0x200010));
+    EXPECT_TRUE (enabled.at (0x200020));
+    EXPECT_TRUE (enabled.at (0x200030));
+    EXPECT_FALSE (enabled.at (0x200040));
+    EXPECT_FALSE (enabled.at (0x200050));
+    EXPECT_FALSE (enabled.at (0x200070));
+
+    // "Close Window" is claimed by the application, which does nothing with it.
+    EXPECT_TRUE (invoke (0x200030));
+    EXPECT_EQ (app.getWindowManager()->getNumWindows(), 0);
+
+    EXPECT_TRUE (invoke (0x200010));
+    EXPECT_EQ (app.getWindowManager()->getNumWindows(), 1);
+    EXPECT_EQ (app.getWindowManager()->getWindow (0)->getName(), "Kestrin OrbMini Editor - Untitled 2");
+}
+
+TEST_F (ApplicationTest, OpenAlwaysMakesANewWindowAndCancellingMakesNone)
+{
+    ScriptedFileChooser chooser;
+    const juce::TemporaryFile preset ("set.orp");
+    ASSERT_TRUE (app.getWindowManager()->getWindow (0)->getEngine()->savePresetFile (preset.getFile()));
+
+    invoke (0x200020);
+    ASSERT_EQ (chooser.requests.size(), 1u);
+    EXPECT_EQ (chooser.requests[0].title, "Select Filename to open");
+    EXPECT_EQ (chooser.requests[0].wildcard, "*.orp");
+    EXPECT_EQ (app.getWindowManager()->getNumWindows(), 1);
+
+    chooser.answerWith (preset.getFile());
+    invoke (0x200020);
+    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 2);
+    auto* opened = app.getWindowManager()->getWindow (1);
+    EXPECT_EQ (opened->getName(), "Kestrin OrbMini Editor - " + preset.getFile().getFileNameWithoutExtension());
+    EXPECT_EQ (opened->getPosition(), juce::Point<int> (30, 75));
+    EXPECT_EQ (app.getLastDirectory(), juce::File());
+
+    // Without a global menu bar every window carries the menus, above the whole editor.
+   #if ! JUCE_MAC
+    EXPECT_NE (opened->getMenuBarComponent(), nullptr);
+   #endif
+    EXPECT_EQ (opened->getContentComponent()->getHeight(), 700);
+}
+
+TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
+{
+    invoke (0x200090);
+    invoke (0x200090);
+    EXPECT_EQ (findWindows<AboutWindow>().size(), 1u);
+    ASSERT_NE (app.getAboutWindow(), nullptr);
+    // The product picture is the window.
+    EXPECT_EQ (app.getAboutWindow()->getWidth(), 484);
+    EXPECT_EQ (app.getAboutWindow()->getHeight(), 267);
+    renderToPng (*app.getAboutWindow()->getAboutComponent(), "AboutWindowWithPicture.png");
+
+    invoke (0x200310);
+    invoke (0x200310);
+    EXPECT_EQ (findWindows<DeviceManagerWindow>().size(), 1u);
+    ASSERT_NE (app.getDeviceSetupWindow(), nullptr);
+    EXPECT_EQ (app.getDeviceSetupWindow()->getName(), "OrbMini Editor Device Manager");
+
+    auto& version = app.getAboutWindow()->getAboutComponent()->getVersionLabel();
+    pumpMessages (50);
+    clickOn (version, { 10, 5 });
+    pumpMessages (50);
+    EXPECT_EQ (app.getAboutWindow(), nullptr);
+    EXPECT_TRUE (findWindows<AboutWindow>().empty());
+
+    invoke (0x200090);
+    EXPECT_EQ (findWindows<AboutWindow>().size(), 1u);
+}
+
+TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)
+{
+    const auto expected = juce::String ("Unable to find User Guide: \r\n")
+                        + "/Documents/Kestrin/OrbMini Editor/OrbMini Editor - User Guide - v1.1.pdf";
+    ASSERT_FALSE (app.getUserGuideFile().exists());
+    EXPECT_EQ (app.getUserGuideMissingMessage(), expected);
+
+    // The box is modal: answer it from inside its own loop.
+    juce::String shown;
+    juce::Timer::callAfterDelay (100, [&shown]
+    {
+        const auto alerts = findAlerts();
+
+        if (! alerts.empty())
+        {
+            shown = describe (alerts.front());
+            alerts.front()->exitModalState (0);
+        }
+    });
+
+    invoke (0x200510);
+    pumpMessages (50);
+    EXPECT_EQ (shown, "Kestrin OrbMini Editor. " + expected);
+}
