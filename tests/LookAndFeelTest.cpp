@@ -1,0 +1,182 @@
+#include "widgets/ComboBoxWithLabel.h"
+#include "widgets/ControlToMidiTextButton.h"
+#include "widgets/CustomLook.h"
+#include "widgets/NumberBoxWithLabel.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+const juce::Colour blue (0xFF117FC6);
+
+juce::Image render (juce::Component& c)
+{
+    juce::Image image (juce::Image::ARGB, c.getWidth(), c.getHeight(), true);
+    juce::Graphics g (image);
+    c.paintEntireComponent (g, false);
+    return image;
+}
+
+bool isNear (juce::Colour a, juce::Colour b, int tolerance = 12)
+{
+    return std::abs (a.getRed() - b.getRed()) <= tolerance && std::abs (a.getGreen() - b.getGreen()) <= tolerance
+        && std::abs (a.getBlue() - b.getBlue()) <= tolerance && std::abs (a.getAlpha() - b.getAlpha()) <= tolerance;
+}
+
+int countNear (const juce::Image& image, juce::Colour colour, juce::Rectangle<int> area, int tolerance = 12)
+{
+    int n = 0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            n += isNear (image.getPixelAt (x, y), colour, tolerance) ? 1 : 0;
+    return n;
+}
+
+int maxAlpha (const juce::Image& image, juce::Rectangle<int> area)
+{
+    int a = 0;
+    for (int y = area.getY(); y < area.getBottom(); ++y)
+        for (int x = area.getX(); x < area.getRight(); ++x)
+            a = std::max (a, (int) image.getPixelAt (x, y).getAlpha());
+    return a;
+}
+
+// Enlarged, on a dark ground like the editor's, for looking at.
+void saveForViewing (juce::Component& c, const juce::String& fileName)
+{
+    const int scale = 4;
+    juce::Image image (juce::Image::ARGB, c.getWidth() * scale, c.getHeight() * scale, true);
+    juce::Graphics g (image);
+    g.fillAll (juce::Colour (0xFF303840));
+    g.addTransform (juce::AffineTransform::scale ((float) scale));
+    c.paintEntireComponent (g, false);
+
+    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR);
+    dir.createDirectory();
+    auto file = dir.getChildFile (fileName);
+    file.deleteFile();
+    juce::FileOutputStream out (file);
+    ASSERT_TRUE (out.openedOk());
+    juce::PNGImageFormat().writeImageToStream (image, out);
+}
+
+struct LookAndFeelTest : ::testing::Test
+{
+    CustomLook look;
+};
+} // namespace
+
+TEST_F (LookAndFeelTest, ComboBoxIsWhiteWithABlueArrowAndText)
+{
+    ComboBoxWithLabel widget ({ "Momentary", "Toggle" }, "Function", nullptr);
+    widget.setLookAndFeel (&look);
+    widget.setSize (200, 18);
+    widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
+    saveForViewing (widget, "combo-box.png");
+
+    const auto image = render (widget.getComboBox());
+    ASSERT_EQ (image.getWidth(), 100);
+    ASSERT_EQ (image.getHeight(), 18);
+
+    // Arrow: top edge from (85, 9) to (95, 9), tip at (90, 13).
+    EXPECT_TRUE (isNear (image.getPixelAt (90, 10), blue));
+    EXPECT_TRUE (isNear (image.getPixelAt (87, 9), blue));
+    EXPECT_TRUE (isNear (image.getPixelAt (93, 9), blue));
+    EXPECT_EQ (image.getPixelAt (90, 8), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (90, 14), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (83, 10), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (97, 10), juce::Colours::white);
+
+    EXPECT_EQ (image.getPixelAt (50, 1), juce::Colours::white);
+    EXPECT_LT (image.getPixelAt (0, 0).getAlpha(), 255) << "rounded corners";
+    EXPECT_GT (countNear (image, blue, { 0, 0, 80, 18 }), 5) << "blue entry text";
+    widget.setLookAndFeel (nullptr);
+}
+
+TEST_F (LookAndFeelTest, NumberBoxIsWhiteWithBlueTextFromX5)
+{
+    NumberBoxWithLabel widget (1, 16, "MIDI Channel", nullptr);
+    widget.setLookAndFeel (&look);
+    widget.setSize (200, 18);
+    widget.setValue (10);
+    saveForViewing (widget, "number-box.png");
+
+    const auto image = render (widget.getNumberBox());
+    EXPECT_EQ (image.getPixelAt (1, 1), juce::Colours::white);
+    EXPECT_EQ (image.getPixelAt (99, 17), juce::Colours::white);
+    EXPECT_EQ (countNear (image, blue, { 0, 0, 5, 18 }), 0);
+    EXPECT_GT (countNear (image, blue, { 5, 0, 95, 18 }), 5);
+
+    // The caption: white text.
+    const auto caption = render (widget.getLabel());
+    EXPECT_GT (countNear (caption, juce::Colours::white, caption.getBounds()), 5);
+    widget.setLookAndFeel (nullptr);
+}
+
+TEST_F (LookAndFeelTest, LabelsAreCentredLeftAndHalfAlphaWhenDisabled)
+{
+    juce::Label label ("caption", "Caption");
+    label.setLookAndFeel (&look);
+    label.setBounds (0, 0, 200, 20);
+    label.setJustificationType (juce::Justification::centred);
+    label.setColour (juce::Label::textColourId, juce::Colours::black);
+    label.setColour (juce::Label::outlineColourId, juce::Colours::red);
+
+    const auto enabled = render (label);
+    EXPECT_EQ (enabled.getPixelAt (100, 0), juce::Colours::red);
+    EXPECT_EQ (maxAlpha (enabled, { 1, 1, 198, 18 }), 255);
+    EXPECT_GT (maxAlpha (enabled, { 1, 1, 30, 18 }), 0) << "text starts at the left";
+    EXPECT_EQ (maxAlpha (enabled, { 90, 1, 100, 18 }), 0) << "not centred";
+
+    label.setEnabled (false);
+    const auto disabled = render (label);
+    EXPECT_NEAR (disabled.getPixelAt (100, 0).getAlpha(), 128, 2);
+    EXPECT_NEAR (maxAlpha (disabled, { 1, 1, 198, 18 }), 128, 2);
+    label.setLookAndFeel (nullptr);
+}
+
+TEST_F (LookAndFeelTest, TextButtonIgnoresItsColour)
+{
+    juce::TextButton button;
+    button.setLookAndFeel (&look);
+    button.setSize (60, 20);
+    button.setColour (juce::TextButton::buttonColourId, juce::Colours::red);
+
+    const auto image = render (button);
+    EXPECT_EQ (image.getPixelAt (30, 10), juce::Colour (0xFFF5F5F5));
+    EXPECT_LT (image.getPixelAt (30, 0).getRed(), 160) << "black outline";
+    EXPECT_EQ (image.getPixelAt (30, 0).getRed(), image.getPixelAt (30, 0).getBlue());
+    EXPECT_EQ (countNear (image, juce::Colours::red, image.getBounds()), 0);
+
+    button.setState (juce::Button::buttonDown);
+    EXPECT_EQ (render (button).getPixelAt (30, 10), juce::Colour (0xFFD3D3D3));
+    button.setLookAndFeel (nullptr);
+}
+
+TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)
+{
+    ControlToMidiTextButton widget ("Keybed Midi To DIN", nullptr);
+    saveForViewing (widget, "midi-to-din-off.png");
+    auto& button = widget.getButton();
+    const auto off = render (button);
+    EXPECT_EQ (button.getButtonText(), "OFF");
+    EXPECT_EQ (off.getPixelAt (0, 6), juce::Colours::white);
+    EXPECT_EQ (off.getPixelAt (19, 6), juce::Colours::white);
+    EXPECT_EQ (off.getPixelAt (10, 11), juce::Colours::white);
+    EXPECT_EQ (countNear (off, blue, off.getBounds()), 0);
+    EXPECT_GT (maxAlpha (off, { 2, 2, 16, 8 }), 0) << "white text";
+
+    widget.setValue (1);
+    saveForViewing (widget, "midi-to-din-on.png");
+    const auto on = render (button);
+    EXPECT_EQ (button.getButtonText(), "ON");
+    EXPECT_EQ (on.getPixelAt (18, 10), juce::Colours::white);
+    EXPECT_GT (countNear (on, blue, on.getBounds(), 40), 3) << "blue text";
+
+    // Without text: a filled box when on, an empty frame when off.
+    button.setButtonText ({});
+    EXPECT_EQ (countNear (render (button), juce::Colours::white, { 2, 2, 16, 8 }), 16 * 8);
+    widget.setValue (0);
+    button.setButtonText ({});
+    EXPECT_EQ (maxAlpha (render (button), { 1, 1, 18, 10 }), 0);
+}
