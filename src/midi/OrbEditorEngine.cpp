@@ -143,7 +143,8 @@ bool OrbEditorEngine::savePresetFile (const juce::File& file)
     juce::TemporaryFile temporary (file, juce::TemporaryFile::useHiddenFile);
 
     {
-        juce::FileOutputStream out (temporary.getFile());
+        // Unbuffered, so that a short write shows in write()'s result.
+        juce::FileOutputStream out (temporary.getFile(), 0);
 
         if (! out.openedOk() || ! out.write (dump.getRawDataPointer(), (size_t) dump.size()))
             return false;
@@ -171,8 +172,19 @@ bool OrbEditorEngine::loadPresetFile (const juce::File& file)
         return false;
 
     // Read one byte more than expected: a file that grew since its size was taken is refused.
-    juce::HeapBlock<std::uint8_t> buffer ((size_t) dumpSize + 1);
-    const auto bytesRead = in.read (buffer.get(), dumpSize + 1);
+    const auto wanted = dumpSize + 1;
+    juce::HeapBlock<std::uint8_t> buffer ((size_t) wanted);
+    int bytesRead = 0;
+
+    while (bytesRead < wanted)
+    {
+        const auto n = in.read (buffer.get() + bytesRead, wanted - bytesRead);
+
+        if (n <= 0)
+            break;
+
+        bytesRead += n;
+    }
 
     if (bytesRead != dumpSize)
         return false;

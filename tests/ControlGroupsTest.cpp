@@ -1,0 +1,217 @@
+#include "PresetTestSupport.h"
+
+#include "model/ControlType.h"
+#include "model/OrbControlsToMidiDin.h"
+#include "model/OrbKeybed.h"
+#include "model/OrbKnob.h"
+#include "model/OrbPad.h"
+#include "model/OrbPresetName.h"
+#include "model/OrbRollMode.h"
+#include "model/OrbSwitch.h"
+#include "model/OrbTransport.h"
+#include "model/OrbWheels.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+// Stores the value and reports what the name reads back.
+int store (Control& group, const char* name, int value)
+{
+    group.setParameterValue (name, (std::uint8_t) value, false);
+    return group.getParameterValue (name);
+}
+} // namespace
+
+TEST (ControlGroups, EngineCreatesEveryGroupWithItsSlotsAndPayloadOffset)
+{
+    EngineFixture f;
+    struct Row { int type, count, slots, firstOffset, step; };
+    const Row rows[] = { { presetNameType, 1, 16, 0, 0 },   { keybedType, 1, 14, 16, 0 },
+                         { rollModeType, 1, 4, 30, 0 },     { transportType, 6, 2, 34, 2 },
+                         { wheelsType, 1, 5, 46, 0 },       { sustainType, 1, 4, 51, 0 },
+                         { knobType, 8, 5, 55, 5 },         { padType, 16, 5, 95, 5 },
+                         { switchType, 24, 5, 175, 5 },     { controlsToMidiDinType, 1, 10, 295, 0 } };
+
+    for (auto& row : rows)
+    {
+        ASSERT_EQ (f.engine->getNumControls (row.type), row.count) << "type " << row.type;
+
+        for (int i = 0; i < row.count; ++i)
+        {
+            auto* group = f.engine->getControl (row.type, i);
+            ASSERT_NE (group, nullptr);
+            EXPECT_EQ (group->getNumSlots(), row.slots) << "type " << row.type;
+            EXPECT_EQ (group->getDumpOffset(), row.firstOffset + row.step * i) << "type " << row.type << " #" << i;
+        }
+    }
+
+    EXPECT_EQ (f.engine->getDumpSize(), 316);
+    EXPECT_EQ (f.engine->getNumControls (10), 0);
+    EXPECT_EQ (f.engine->getControl (knobType, 8), nullptr);
+    EXPECT_EQ (f.engine->getControl (knobType, -1), nullptr);
+}
+
+TEST (ControlGroups, NamesComeInListOrder)
+{
+    OrbPresetName name;
+    EXPECT_EQ (name.getParameterNames()[0], "Preset Name 1");
+    EXPECT_EQ (name.getParameterNames()[15], "Preset Name 16");
+    EXPECT_EQ (name.getParameterIndex ("Preset Name 16"), 15);
+
+    OrbPad pad (0);
+    EXPECT_EQ (pad.getParameterNames().joinIntoString (","),
+               "Mode,Note,CC,Program,Fixed,Toggle On,Pressed,Bank LSB,Toggle Off,Released,Bank MSB,Curve,MIDI Channel");
+
+    OrbSwitch sw (0);
+    EXPECT_EQ (sw.getParameterNames().joinIntoString (","),
+               "Mode,CC,Program,Toggle On,Pressed,Bank LSB,Toggle Off,Released,Bank MSB,MIDI Channel");
+
+    OrbKeybed keybed (0, 24, 7);
+    EXPECT_EQ (keybed.getParameterIndex ("Split Point"), 5);
+    EXPECT_EQ (keybed.getParameterIndex ("Upper Keybed Curve"), 13);
+
+    OrbControlsToMidiDin din (0);
+    EXPECT_EQ (din.getParameterIndex ("Transport Midi To DIN"), 0);
+    EXPECT_EQ (din.getParameterIndex ("Switches Midi To DIN"), 9);
+}
+
+TEST (ControlGroups, KeybedMaximaFollowTheSevenStepRule)
+{
+    OrbKeybed keybed (16, 24, 7);
+
+    EXPECT_EQ (store (keybed, "Split Point", 24), 24);
+    EXPECT_EQ (store (keybed, "Split Point", 25), 24);
+    EXPECT_EQ (store (keybed, "Keybed Curve", 8), 8);
+    EXPECT_EQ (store (keybed, "Keybed Curve", 9), 8);
+    EXPECT_EQ (store (keybed, "Keybed MIDI Channel", 15), 15);
+    EXPECT_EQ (store (keybed, "Keybed MIDI Channel", 16), 15);
+    EXPECT_EQ (store (keybed, "Lower Keybed Octave", 7), 7);
+    EXPECT_EQ (store (keybed, "Lower Keybed Octave", 8), 7);
+    EXPECT_EQ (store (keybed, "Split Mode", 2), 0);
+
+    // Words decide, not membership, and the first matching rule wins.
+    EXPECT_EQ (keybed.getMaximum ("Anything Transpose"), 24);
+    EXPECT_EQ (keybed.getMaximum ("Octave Curve"), 7);
+    EXPECT_EQ (keybed.getMaximum ("Curve MIDI Channel"), 8);
+    EXPECT_EQ (keybed.getMaximum ("Volume"), 0);
+    EXPECT_EQ (OrbKeybed (16, 36, 5).getMaximum ("Split Point"), 36);
+    EXPECT_EQ (OrbKeybed (16, 36, 5).getMaximum ("Keybed Octave"), 5);
+}
+
+TEST (ControlGroups, PadNamesShareSlotsAndOnlyCurveIsLimitedToSeven)
+{
+    OrbPad pad (0);
+
+    EXPECT_EQ (store (pad, "Curve", 7), 7);
+    EXPECT_EQ (store (pad, "Curve", 8), 7);
+    EXPECT_EQ (store (pad, "Toggle Off", 100), 100);   // same byte, full range
+    EXPECT_EQ (pad.getParameterValue ("Curve"), 100);
+    EXPECT_EQ (pad.getParameterValue ("Bank MSB"), 100);
+
+    store (pad, "Toggle On", 77);
+    for (auto* name : { "Fixed", "Pressed", "Bank LSB" })
+        EXPECT_EQ (pad.getParameterValue (name), 77) << name;
+
+    store (pad, "Program", 9);
+    EXPECT_EQ (pad.getParameterValue ("Note"), 9);
+    EXPECT_EQ (store (pad, "Mode", 3), 3);
+    EXPECT_EQ (store (pad, "Mode", 4), 3);
+    EXPECT_EQ (store (pad, "MIDI Channel", 16), 0);
+
+    EXPECT_EQ (pad.getValues(), (Control::ValueArray { 3, 9, 77, 100, 0 }));
+    EXPECT_EQ (pad.getParameterIndex ("Aftertouch"), -1);
+    EXPECT_EQ (pad.getParameterIndex ("curve"), -1);
+}
+
+TEST (ControlGroups, SwitchKnobWheelsTransportAndRollModeRanges)
+{
+    OrbSwitch sw (0);
+    EXPECT_EQ (store (sw, "Mode", 3), 3);
+    EXPECT_EQ (store (sw, "Mode", 4), 3);
+    store (sw, "Released", 5);
+    EXPECT_EQ (sw.getParameterValue ("Bank MSB"), 5);
+    EXPECT_EQ (sw.getParameterIndex ("Note"), -1);
+
+    OrbKnob knob (55);
+    EXPECT_EQ (store (knob, "Mode", 1), 1);
+    EXPECT_EQ (store (knob, "Mode", 2), 1);
+    EXPECT_EQ (store (knob, "Aftertouch", 1), 0);
+    EXPECT_EQ (knob.getValues(), (Control::ValueArray { 1, 0, 0, 0, 0 }));
+
+    OrbWheels wheels (46);
+    EXPECT_EQ (store (wheels, "Pitch Wheel MIDI Channel", 16), 16);   // "Omni"
+    EXPECT_EQ (store (wheels, "Mod Wheel MIDI Channel", 17), 0);
+    EXPECT_EQ (wheels.getMaximum ("Mod Wheel CC"), 127);
+    EXPECT_EQ (wheels.getMaximum ("Unknown"), 0);
+
+    OrbTransport transport (34);
+    EXPECT_EQ (transport.getMaximum ("Function"), 1);
+    EXPECT_EQ (store (transport, "CC", 127), 127);
+
+    OrbRollMode roll (30);
+    EXPECT_EQ (store (roll, "Gate", 98), 98);
+    EXPECT_EQ (store (roll, "Gate", 99), 98);
+    EXPECT_EQ (store (roll, "Swing", 25), 0);
+    EXPECT_EQ (roll.getMaximum ("Time Div"), 7);
+}
+
+TEST (ControlGroups, MidiToDinTakesOnlyOffAndOn)
+{
+    OrbControlsToMidiDin din (295);
+    EXPECT_EQ (store (din, "Knobs Midi To DIN", 1), 1);
+    EXPECT_EQ (store (din, "Knobs Midi To DIN", 2), 1);
+    EXPECT_EQ (store (din, "Knobs Midi To DIN", 0), 0);
+    EXPECT_EQ (din.getMaximum ("Knobs Midi To DIN"), 1);
+    EXPECT_EQ (din.getMaximum ("Knobs"), 0);
+
+    OrbPresetName name;
+    EXPECT_EQ (name.getMaximum ("whatever"), 127);
+    EXPECT_EQ (store (name, "whatever", 5), 0);
+}
+
+TEST (ControlGroups, EngineAccessorsReachTheRightGroupAndIgnoreBadTypesAndIndexes)
+{
+    EngineFixture f;
+    struct Counter : Control::Listener
+    {
+        int calls = 0;
+        void parameterChanged (juce::String, int) override { ++calls; }
+    } counter;
+
+    f.engine->setControlParameter (padType, std::uint8_t (15), "Note", 99, false);
+    EXPECT_EQ (f.engine->getControl (padType, 15)->getParameterValue ("Note"), 99);
+    f.engine->setControlParameter (keybedType, "Split Point", 20, false);
+    EXPECT_EQ (f.engine->getControl (keybedType)->getParameterValue ("Split Point"), 20);
+
+    f.engine->setTransportParameter (transportType, 5, "CC", 42, false);
+    EXPECT_EQ (f.engine->getControl (transportType, 5)->getParameterValue ("CC"), 42);
+    f.engine->setTransportParameter (knobType, 0, "CC", 42, false);   // transports only
+    EXPECT_EQ (f.engine->getControl (knobType, 0)->getParameterValue ("CC"), 0);
+
+    f.engine->addListenerToTransport (&counter, knobType, 0);
+    EXPECT_EQ (f.engine->getControl (knobType, 0)->getNumListeners(), 0);
+    f.engine->addListenerToTransport (&counter, transportType, 2);
+    EXPECT_EQ (f.engine->getControl (transportType, 2)->getNumListeners(), 1);
+    f.engine->removeListenerFromControl (&counter, transportType, 2);
+    EXPECT_EQ (f.engine->getControl (transportType, 2)->getNumListeners(), 0);
+
+    // Out of range or unknown: nothing happens.
+    const auto before = f.engine->buildDump (0);
+    f.engine->addListenerToControl (&counter, padType, std::uint8_t (16));
+    f.engine->addListenerToControl (&counter, 42);
+    f.engine->addListenerToTransport (&counter, transportType, 6);
+    f.engine->addListenerToTransport (&counter, transportType, -1);
+    f.engine->setControlParameter (switchType, std::uint8_t (200), "CC", 1, true);
+    f.engine->setControlParameter (-3, "CC", 1, true);
+    f.engine->setTransportParameter (transportType, 99, "CC", 1, true);
+    f.engine->removeListenerFromControl (&counter, padType, 99);
+    EXPECT_EQ (f.engine->buildDump (0), before);
+    EXPECT_EQ (f.engine->getParameterMaximum (42, "CC"), 0);
+    EXPECT_EQ (counter.calls, 0);
+
+    EXPECT_EQ (f.engine->getParameterMaximum (wheelsType, "Pitch Wheel MIDI Channel"), 16);
+    EXPECT_EQ (f.engine->getParameterMaximum (padType, "Curve"), 7);
+    EXPECT_EQ (f.engine->getParameterMinimum (padType, "Curve"), 0);
+    EXPECT_EQ (f.engine->getFileWildcard(), "*.orp");
+}

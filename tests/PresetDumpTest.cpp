@@ -1,0 +1,355 @@
+#include "PresetTestSupport.h"
+
+#include "model/ControlType.h"
+#include "resources/EmbeddedResources.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <vector>
+
+namespace
+{
+using ByteArray = OrbEditorEngine::ByteArray;
+
+ByteArray embeddedDefault()
+{
+    auto* resource = EmbeddedResources::find ("DefaultPreset.syx");
+    return resource != nullptr ? ByteArray (resource->data, (int) resource->size) : ByteArray();
+}
+
+// The default preset's payload, section by section.
+ByteArray defaultPayloadTable()
+{
+    std::vector<int> p (16, 0x30);
+    p.insert (p.end(), { 0x0C, 0x03, 0x00, 0x04, 0x01, 0x00, 0x0C, 0x03, 0x00, 0x04, 0x0C, 0x03, 0x00, 0x04 });
+    p.insert (p.end(), { 0x00, 0x00, 0x31, 0x00 });
+    for (int cc : { 0x74, 0x75, 0x76, 0x77, 0x73, 0x72 })
+        p.insert (p.end(), { 0x00, cc });
+    p.insert (p.end(), { 0x00, 0x00, 0x01, 0x00, 0x7F, 0x40, 0x7F, 0x00, 0x00 });
+    for (int i = 0; i < 8; ++i)
+        p.insert (p.end(), { 0x00, 0x14 + i, 0x00, 0x7F, 0x00 });
+    for (int note : { 0x30, 0x31, 0x32, 0x33, 0x2C, 0x2D, 0x2E, 0x2F, 0x28, 0x29, 0x2A, 0x2B, 0x24, 0x25, 0x26, 0x27 })
+        p.insert (p.end(), { 0x00, note, 0x00, 0x00, 0x00 });
+    for (int i = 0; i < 24; ++i)
+        p.insert (p.end(), { 0x00, 0x30 + i, 0x7F, 0x00, 0x00 });
+    p.insert (p.end(), 10, 0x01);
+
+    ByteArray result;
+    for (auto b : p)
+        result.add ((std::uint8_t) b);
+    return result;
+}
+
+ByteArray frameOf (const ByteArray& dump)
+{
+    ByteArray frame;
+    frame.addArray (dump, 0, 10);
+    frame.add (dump.getLast());
+    return frame;
+}
+
+ByteArray bytes (std::initializer_list<int> list)
+{
+    ByteArray a;
+    for (auto b : list)
+        a.add ((std::uint8_t) b);
+    return a;
+}
+
+juce::File testDirectory (const juce::String& name)
+{
+    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile (name);
+    dir.deleteRecursively();
+    dir.createDirectory();
+    return dir;
+}
+
+bool writeBytes (const juce::File& file, const ByteArray& data)
+{
+    return file.replaceWithData (data.getRawDataPointer(), (size_t) data.size());
+}
+
+ByteArray readBytes (const juce::File& file)
+{
+    juce::MemoryBlock block;
+    file.loadFileAsData (block);
+    return ByteArray ((const std::uint8_t*) block.getData(), (int) block.getSize());
+}
+
+class PresetDump : public ::testing::Test, protected EngineFixture
+{
+protected:
+    void loadDefault() { ASSERT_TRUE (engine->loadPresetData (embeddedDefault())); }
+};
+} // namespace
+
+TEST_F (PresetDump, BuiltInDefaultIsTheTableInItsOwnFrame)
+{
+    const auto resource = embeddedDefault();
+    ASSERT_EQ (resource.size(), 316);
+    EXPECT_EQ (frameOf (resource), bytes ({ 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x40, 0x63, 0x03, 0x51, 0x00, 0xF7 }));
+    EXPECT_EQ (payloadOf (resource), defaultPayloadTable());
+}
+
+TEST_F (PresetDump, DefaultAppliedGivesTheTableUnderTheEditorsOwnHeaderAndFile)
+{
+    // A fresh preset holds only zeros: split mode "On", every pad in mode "Note".
+    EXPECT_EQ (engine->getControl (keybedType)->getParameterValue ("Split Mode"), 0);
+    ByteArray zeros;
+    zeros.insertMultiple (0, 0, 305);
+    EXPECT_EQ (payloadOf (engine->buildDump (0)), zeros);
+
+    loadDefault();
+    const auto dump = engine->buildDump (0);
+    ASSERT_EQ (dump.size(), 316);
+    EXPECT_EQ (frameOf (dump), bytes ({ 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x61, 0x03, 0x51, 0x00, 0xF7 }));
+    EXPECT_EQ (payloadOf (dump), defaultPayloadTable());
+
+    EXPECT_EQ (engine->getControl (keybedType)->getParameterValue ("Split Mode"), 1);
+    EXPECT_EQ (engine->getControl (keybedType)->getParameterValue ("Keybed Transpose"), 12);
+    EXPECT_EQ (engine->getControl (knobType, 0)->getParameterValue ("CC"), 0x14);
+    EXPECT_EQ (engine->getControl (switchType, 23)->getParameterValue ("CC"), 0x47);
+
+    const auto file = testDirectory ("default-file").getChildFile ("default.orp");
+    ASSERT_TRUE (engine->savePresetFile (file));
+    EXPECT_EQ (readBytes (file), dump);
+}
+
+TEST_F (PresetDump, ModelByteIsReadWhenTheDumpIsBuilt)
+{
+    modelByte = 0x41;
+    EXPECT_EQ (engine->buildDump (0)[5], 0x41);
+}
+
+TEST_F (PresetDump, SlotIsTheOnlyByteThatDiffersBetweenSlots)
+{
+    loadDefault();
+    auto zero = engine->buildDump (0);
+    auto five = engine->buildDump (5);
+    ASSERT_EQ (five.size(), zero.size());
+    EXPECT_EQ (five[9], 5);
+    zero.set (9, 5);
+    EXPECT_EQ (five, zero);
+}
+
+TEST_F (PresetDump, PayloadSplitIntoGroupsAndJoinedBackIsIdentical)
+{
+    juce::Random random (1234);
+    auto dump = randomDump (random);
+    dump.set (10 + 20, 127);    // keybed split mode far above its maximum
+    dump.set (10 + 95 + 3, 99); // pad 0 "Curve" above 7
+    dump.set (10 + 300, 0x80);  // applyDump itself stores even a byte no device would send
+
+    engine->applyDump (dump);
+    EXPECT_EQ (payloadOf (engine->buildDump (0)), payloadOf (dump));
+}
+
+TEST_F (PresetDump, ApplyNotifiesGroupsInAscendingTypeCode)
+{
+    struct Log : Control::Listener
+    {
+        std::vector<int>* order;
+        int type;
+        Log (std::vector<int>* o, int t) : order (o), type (t) {}
+        void parameterChanged (juce::String, int) override
+        {
+            if (order->empty() || order->back() != type)
+                order->push_back (type);
+        }
+    };
+
+    std::vector<int> order;
+    std::vector<std::unique_ptr<Log>> logs;
+    for (int type = 0; type < 10; ++type)
+    {
+        logs.push_back (std::make_unique<Log> (&order, type));
+        engine->addListenerToControl (logs.back().get(), type);
+    }
+
+    loadDefault();
+    EXPECT_EQ (order, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }));
+}
+
+TEST_F (PresetDump, ShortDumpsZeroTheMissingTail)
+{
+    loadDefault();
+    engine->applyDump (bytes ({ 0xF0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x41, 0x42, 0xF7 }));
+    const auto payload = payloadOf (engine->buildDump (0));
+    EXPECT_EQ (payload[0], 0x41);
+    EXPECT_EQ (payload[1], 0x42);
+    for (int i = 2; i < 305; ++i)
+        ASSERT_EQ (payload[i], 0) << i;
+
+    engine->applyDump ({});
+    EXPECT_EQ (payloadOf (engine->buildDump (0))[0], 0);
+}
+
+TEST_F (PresetDump, SaveThenLoadReproducesEveryValue)
+{
+    juce::Random random (99);
+    engine->applyDump (randomDump (random));
+    const auto file = testDirectory ("round-trip").getChildFile ("preset.orp");
+    ASSERT_TRUE (engine->savePresetFile (file));
+    EXPECT_EQ (file.getSize(), 316);
+
+    auto other = makeEngine();
+    ASSERT_TRUE (other->loadPresetFile (file));
+    EXPECT_EQ (other->buildDump (0), engine->buildDump (0));
+
+    // Saving again over an existing file replaces it whole.
+    engine->applyDump (randomDump (random));
+    ASSERT_TRUE (engine->savePresetFile (file));
+    EXPECT_EQ (readBytes (file), engine->buildDump (0));
+    EXPECT_EQ (file.getParentDirectory().findChildFiles (juce::File::findFilesAndDirectories, false, "*", juce::File::FollowSymlinks::no).size(), 1);
+}
+
+TEST_F (PresetDump, FrameBytesAreNotExamined)
+{
+    juce::Random random (7);
+    const auto payload = randomDump (random);
+    auto odd = payload;
+    for (int i : { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 315 })
+        odd.set (i, (std::uint8_t) (0x80 + i));
+
+    const auto file = testDirectory ("frame").getChildFile ("odd.orp");
+    ASSERT_TRUE (writeBytes (file, odd));
+    ASSERT_TRUE (engine->loadPresetFile (file));
+    EXPECT_EQ (payloadOf (engine->buildDump (0)), payloadOf (payload));
+}
+
+TEST_F (PresetDump, BadFilesAreRefusedAndLeaveThePresetAsItWas)
+{
+    loadDefault();
+    const auto before = engine->buildDump (0);
+    const auto dir = testDirectory ("bad-files");
+    juce::Random random (5);
+
+    auto refused = [&] (const juce::File& file, const char* what)
+    {
+        EXPECT_FALSE (engine->loadPresetFile (file)) << what;
+        EXPECT_EQ (engine->buildDump (0), before) << what;
+    };
+
+    refused (dir.getChildFile ("missing.orp"), "missing");
+    refused (dir, "a directory");
+    refused (juce::File(), "no file");
+
+    for (int size : { 0, 315, 317, 100000 })
+    {
+        ByteArray data;
+        for (int i = 0; i < size; ++i)
+            data.add ((std::uint8_t) random.nextInt (128));
+        const auto file = dir.getChildFile ("size" + juce::String (size) + ".orp");
+        ASSERT_TRUE (writeBytes (file, data));
+        refused (file, juce::String (size).toRawUTF8());
+        EXPECT_FALSE (engine->loadPresetData (data));
+        EXPECT_EQ (engine->buildDump (0), before);
+    }
+
+    for (int position : { 10, 150, 314 })
+    {
+        auto data = randomDump (random);
+        data.set (position, 0x80);
+        const auto file = dir.getChildFile ("high.orp");
+        ASSERT_TRUE (writeBytes (file, data));
+        refused (file, "payload byte 0x80");
+        EXPECT_FALSE (engine->loadPresetData (data));
+        EXPECT_EQ (engine->buildDump (0), before);
+    }
+
+    if (geteuid() != 0)   // root reads anything
+    {
+        const auto file = dir.getChildFile ("locked.orp");
+        ASSERT_TRUE (writeBytes (file, randomDump (random)));
+        ASSERT_TRUE (file.setReadOnly (true));
+        ::chmod (file.getFullPathName().toRawUTF8(), 0);
+        refused (file, "unreadable");
+    }
+}
+
+TEST_F (PresetDump, RandomFilesNeverCrashAndRefusalsChangeNothing)
+{
+    const auto file = testDirectory ("random").getChildFile ("random.orp");
+    juce::Random random (20240601);
+    int accepted = 0;
+
+    for (int round = 0; round < 3000; ++round)
+    {
+        // Mostly the right size, so that the payload test is exercised as well as the size test.
+        const auto choice = random.nextInt (4);
+        const auto size = choice < 2 ? 316 : choice == 2 ? random.nextInt (700) : 316 + random.nextInt (5) - 2;
+        const auto highBytes = random.nextInt (3) == 0 ? 256 : 128;
+
+        ByteArray data;
+        for (int i = 0; i < size; ++i)
+            data.add ((std::uint8_t) (random.nextInt (8) == 0 ? random.nextInt (highBytes) : random.nextInt (128)));
+
+        ASSERT_TRUE (writeBytes (file, data));
+
+        bool loadable = size == 316;
+        for (int i = 10; loadable && i < 315; ++i)
+            loadable = data[i] <= 0x7F;
+
+        const auto before = engine->buildDump (0);
+        const auto loaded = engine->loadPresetFile (file);
+        ASSERT_EQ (loaded, loadable) << "round " << round << ", size " << size;
+        accepted += loaded ? 1 : 0;
+
+        if (loaded)
+            ASSERT_EQ (payloadOf (engine->buildDump (0)), payloadOf (data));
+        else
+            ASSERT_EQ (engine->buildDump (0), before);
+    }
+
+    EXPECT_GT (accepted, 300);
+}
+
+TEST_F (PresetDump, SaveIntoAnUnwritablePlaceFailsAndKeepsTheOldFile)
+{
+    loadDefault();
+    const auto dir = testDirectory ("save-fail");
+
+    EXPECT_FALSE (engine->savePresetFile (dir.getChildFile ("no-such-dir").getChildFile ("p.orp")));
+    EXPECT_FALSE (dir.getChildFile ("no-such-dir").exists());
+
+    const auto plain = dir.getChildFile ("plain");
+    ASSERT_TRUE (plain.replaceWithText ("keep"));
+    EXPECT_FALSE (engine->savePresetFile (plain.getChildFile ("p.orp")));
+    EXPECT_EQ (plain.loadFileAsString(), "keep");
+
+    const auto subdir = dir.getChildFile ("sub");
+    ASSERT_TRUE (subdir.createDirectory());
+    ASSERT_TRUE (subdir.getChildFile ("inside").replaceWithText ("x"));
+    EXPECT_FALSE (engine->savePresetFile (subdir));
+    EXPECT_TRUE (subdir.getChildFile ("inside").existsAsFile());
+}
+
+TEST_F (PresetDump, AWriteThatRunsOutOfRoomLeavesTheOldFileWhole)
+{
+    const auto file = testDirectory ("short-write").getChildFile ("keep.orp");
+    ASSERT_TRUE (engine->savePresetFile (file));
+    const auto old = readBytes (file);
+    loadDefault();
+
+    // Files may grow to 100 bytes only: the new dump cannot be written in full.
+    rlimit saved {};
+    ASSERT_EQ (getrlimit (RLIMIT_FSIZE, &saved), 0);
+    auto* previousHandler = ::signal (SIGXFSZ, SIG_IGN);
+    rlimit limited = saved;
+    limited.rlim_cur = 100;
+    ASSERT_EQ (setrlimit (RLIMIT_FSIZE, &limited), 0);
+
+    const auto saved316 = engine->savePresetFile (file);
+
+    setrlimit (RLIMIT_FSIZE, &saved);
+    ::signal (SIGXFSZ, previousHandler);
+
+    EXPECT_FALSE (saved316);
+    EXPECT_EQ (readBytes (file), old);
+    EXPECT_EQ (file.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories | juce::File::ignoreHiddenFiles, "*"), 1);
+    EXPECT_EQ (file.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1);
+}

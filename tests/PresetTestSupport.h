@@ -1,0 +1,43 @@
+#pragma once
+
+#include "midi/JuceMidiPorts.h"
+#include "midi/MidiManager.h"
+#include "midi/OrbEditorEngine.h"
+
+#include <juce_core/juce_core.h>
+
+#include <cstdint>
+
+// An engine of the 25-key model over a port manager that lists no devices.
+struct EngineFixture
+{
+    static constexpr int dumpSize = 316;
+
+    std::uint8_t modelByte = 0x3E;
+    JuceMidiPorts ports;
+    MidiManager midi { ports };
+    OrbEditorEngine::Ptr engine = makeEngine();
+
+    OrbEditorEngine::Ptr makeEngine()
+    {
+        return new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
+    }
+};
+
+inline OrbEditorEngine::ByteArray payloadOf (const OrbEditorEngine::ByteArray& dump)
+{
+    OrbEditorEngine::ByteArray payload;
+    payload.addArray (dump, 10, dump.size() - 11);
+    return payload;
+}
+
+// A dump with the given frame byte everywhere in the frame and random 7-bit payload bytes.
+inline OrbEditorEngine::ByteArray randomDump (juce::Random& random, std::uint8_t frameByte = 0)
+{
+    OrbEditorEngine::ByteArray dump;
+    dump.insertMultiple (0, frameByte, 10);
+    for (int i = 0; i < 305; ++i)
+        dump.add ((std::uint8_t) random.nextInt (128));
+    dump.add (frameByte);
+    return dump;
+}
