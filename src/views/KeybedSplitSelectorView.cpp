@@ -1,0 +1,51 @@
+#include "views/KeybedSplitSelectorView.h"
+
+#include "model/ControlType.h"
+#include "views/KeybedControlView.h"
+#include "views/ViewTitle.h"
+
+KeybedSplitSelectorView::KeybedSplitSelectorView (OrbEditorEngine::Ptr engineToUse, KeybedControlView* ownerView)
+    : engine (std::move (engineToUse)), owner (ownerView)
+{
+    setSize (300, 200);
+
+    title.reset (ViewTitle::create ("Split Keyboard", 70, 20, 20.0f));
+    addAndMakeVisible (title.get());
+
+    // "On" is stored as 0, "Off" as 1.
+    splitMode = std::make_unique<SingleParameterControllerComboBox> (engine, "Split Mode", keybedType,
+                                                                      juce::StringArray { "On", "Off" }, this);
+
+    // The split point is shown from 1 (for this model 1 to 25, stored 0 to 24).
+    const int minimum = engine != nullptr ? engine->getParameterMinimum (keybedType, "Split Point") : 0;
+    const int maximum = engine != nullptr ? engine->getParameterMaximum (keybedType, "Split Point") : 0;
+    numberControllers.add (new SingleParameterControllerNumberBox (engine, "Split Point", keybedType, minimum + 1,
+                                                                   maximum + 1, 1));
+
+    int y = title->getHeight() + 10;
+
+    for (juce::Component* widget : { static_cast<juce::Component*> (splitMode.get()),
+                                     static_cast<juce::Component*> (numberControllers.getUnchecked (0)) })
+    {
+        widget->setBounds (0, y, 200, 22);
+        addAndMakeVisible (widget);
+        y += widget->getHeight() + 5;
+    }
+}
+
+KeybedSplitSelectorView::~KeybedSplitSelectorView()
+{
+    if (splitMode != nullptr)
+        splitMode->getComboBox().removeListener (this);
+}
+
+void KeybedSplitSelectorView::comboBoxChanged (juce::ComboBox* box)
+{
+    if (splitMode == nullptr || box != &splitMode->getComboBox())
+        return;
+
+    const bool split = box->getText() != "Off";
+
+    if (owner != nullptr)
+        owner->setSplitKeyboard (split);
+}

@@ -1,0 +1,48 @@
+#include "views/ModWheelView.h"
+
+#include "model/ControlType.h"
+#include "views/ViewTitle.h"
+#include "views/WheelChannelList.h"
+
+ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
+{
+    setSize (300, 200);
+
+    title.reset (ViewTitle::create ("Mod Wheel", 70, 20, 18.0f));
+    addAndMakeVisible (title.get());
+
+    channelSelector = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsType,
+                                                                           WheelChannelList::create(), nullptr);
+    channelSelector->parameterName = "Mod Wheel MIDI Channel";
+    channelSelector->refreshWidget();
+
+    const auto makeBox = [this] (const char* caption)
+    {
+        auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, wheelsType, 0, 127, 0);
+        box->parameterName = juce::String ("Mod Wheel ") + caption;
+        box->refreshWidget();
+        return box;
+    };
+
+    ccBox = makeBox ("CC");
+    minimumBox = makeBox ("Min");
+    maximumBox = makeBox ("Max");
+
+    int y = title->getHeight() + 10;
+
+    for (juce::Component* widget : { static_cast<juce::Component*> (channelSelector.get()),
+                                     static_cast<juce::Component*> (ccBox.get()),
+                                     static_cast<juce::Component*> (minimumBox.get()),
+                                     static_cast<juce::Component*> (maximumBox.get()) })
+    {
+        widget->setBounds (0, y, 200, 18);
+        addAndMakeVisible (widget);
+        y += widget->getHeight() + 5;
+    }
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Mod Wheel Midi To DIN");
+    addAndMakeVisible (midiToDinButton.get());
+    midiToDinButton->setBounds (100, y, 100, 12);
+}
+
+ModWheelView::~ModWheelView() = default;

@@ -1,0 +1,27 @@
+#include "views/PitchWheelView.h"
+
+#include "model/ControlType.h"
+#include "views/ViewTitle.h"
+#include "views/WheelChannelList.h"
+
+PitchWheelView::PitchWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
+{
+    setSize (300, 200);
+
+    title.reset (ViewTitle::create ("Pitch Wheel", 70, 20, 18.0f));
+    addAndMakeVisible (title.get());
+
+    // Captioned "MIDI Channel", bound to the wheel's own channel.
+    channelSelector = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsType,
+                                                                           WheelChannelList::create(), nullptr);
+    channelSelector->parameterName = "Pitch Wheel MIDI Channel";
+    channelSelector->refreshWidget();
+    channelSelector->setBounds (0, title->getHeight() + 10, 200, 18);
+    addAndMakeVisible (channelSelector.get());
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Pitch Wheel Midi To DIN");
+    addAndMakeVisible (midiToDinButton.get());
+    midiToDinButton->setBounds (100, title->getHeight() + channelSelector->getHeight() + 15, 100, 12);
+}
+
+PitchWheelView::~PitchWheelView() = default;

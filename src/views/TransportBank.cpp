@@ -1,0 +1,21 @@
+#include "views/TransportBank.h"
+
+TransportBank::TransportBank (OrbEditorEngine::Ptr engine) : BankView ({}, true)
+{
+    const char* names[numButtons] = { "Rewind", "Fast Forward", "Stop", "Play", "Loop", "Record" };
+
+    juce::Array<juce::Component*> views;
+    for (int i = 0; i < numButtons; ++i)
+        views.add (new TransportControlView (engine, i, names[i]));
+
+    addItems (views);
+    setItemsPerBank (4);
+
+    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Transport Midi To DIN");
+    midiToDinButton->setTopLeftPosition (670, 0);
+    addAndMakeVisible (midiToDinButton.get());
+
+    setSize (1200, 200);
+}
+
+TransportBank::~TransportBank() = default;

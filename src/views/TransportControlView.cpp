@@ -1,0 +1,28 @@
+#include "views/TransportControlView.h"
+
+#include "views/ViewTitle.h"
+
+TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const int& buttonIndex,
+                                            const juce::String& name)
+{
+    setSize (300, 200);
+
+    title.reset (ViewTitle::create (name, 70, 20, 18.0f));
+    addAndMakeVisible (title.get());
+
+    functionSelector = std::make_unique<TransportControllerComboBox> (engine, "Function", buttonIndex,
+                                                                      juce::StringArray { "Momentary", "Toggle" });
+    ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", buttonIndex, 0, 127);
+
+    int y = title->getHeight() + 10;
+
+    for (juce::Component* widget : { static_cast<juce::Component*> (functionSelector.get()),
+                                     static_cast<juce::Component*> (ccBox.get()) })
+    {
+        widget->setBounds (0, y, 200, 22);
+        addAndMakeVisible (widget);
+        y += widget->getHeight() + 5;
+    }
+}
+
+TransportControlView::~TransportControlView() = default;
