@@ -2,6 +2,7 @@
 
 #include "app/FileChooserService.h"
 #include "app/KestrinOrbEditorApplication.h"
+#include "views/EditorComponent.h"
 
 using Commands = KestrinOrbEditorApplication;
 
@@ -13,6 +14,11 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
 {
     setUsingNativeTitleBar (true);
     setContentOwned (editorComponent, true);
+
+    // The main section's buttons are dispatched here by name.
+    if (auto* editor = dynamic_cast<EditorComponent*> (editorComponent))
+        editor->addButtonListener (this);
+
     setResizable (false, false);
     centreWithSize (getWidth(), getHeight());
     addCloseListener (closeListener);

@@ -4,6 +4,8 @@
 #include "app/DeviceManagerWindow.h"
 #include "app/FileChooserService.h"
 #include "app/MainMenuModel.h"
+#include "views/EditorComponent.h"
+#include "views/TabSelectorButtons.h"
 
 namespace
 {
@@ -227,9 +229,9 @@ EditorWindow* KestrinOrbEditorApplication::newWindow()
                                                        (std::uint8_t) (numKeys - 1), octaveMaximum,
                                                        numKnobs, numPads, numSwitches);
 
-    // The editor views arrive with the editor component; until then the window shows the canvas.
-    auto* component = new juce::Component();
-    component->setSize (1200, 700);
+    auto* tabs = new TabSelectorButtons();
+    auto* picture = createProductImageViewSelector();
+    auto* component = new EditorComponent (tabs, picture, engine, numKnobs, numPads, numSwitches);
 
     const auto* data = getDefaultPresetData();
     engine->loadPresetData (OrbEditorEngine::ByteArray (data, getDefaultPresetDataSize()));

@@ -12,6 +12,7 @@
 class AboutWindow;
 class DeviceManagerWindow;
 class MainMenuModel;
+class ViewSelector;
 
 // Everything of the editor application that does not depend on the device model. The concrete
 // class for a model supplies its constants, pictures and built-in default preset.
@@ -59,7 +60,7 @@ public:
     EditorWindow* newWindow();
     void openPresetFile();
 
-    virtual juce::Component* createProductImageViewSelector() = 0;
+    virtual ViewSelector* createProductImageViewSelector() = 0;
     virtual juce::String getUserGuideFileName() = 0;
     virtual juce::Image getLogoImage() = 0;
     virtual const std::uint8_t* getDefaultPresetData() = 0;

@@ -3,19 +3,22 @@
 #include "app/AboutWindow.h"
 #include "app/DeviceManagerWindow.h"
 #include "resources/EmbeddedResources.h"
+#include "views/ArtworkImages.h"
+#include "views/OrbMiniProductProductImageViewSelector.h"
 
 KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
     : KestrinOrbEditorApplication (0x3E, 8, 16, 24, 25, 7, "*.orp")
 {
     userGuideFileName = "OrbMini Editor - User Guide - v1.1.pdf";
 
-    if (auto* logo = EmbeddedResources::find ("AboutImage.png"))
-        logoImage = juce::ImageCache::getFromMemory (logo->data, (int) logo->size);
+    logoImage = ArtworkImages::get (ArtworkImages::aboutImage);
 }
 
-juce::Component* KestrinOrbMiniEditorApplication::createProductImageViewSelector()
+ViewSelector* KestrinOrbMiniEditorApplication::createProductImageViewSelector()
 {
-    return nullptr;
+    auto* picture = new OrbMiniProductProductImageViewSelector();
+    picture->setTopLeftPosition ((1200 - picture->getWidth()) / 2, 46);
+    return picture;
 }
 
 const std::uint8_t* KestrinOrbMiniEditorApplication::getDefaultPresetData()

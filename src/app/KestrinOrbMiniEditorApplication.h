@@ -8,7 +8,7 @@ class KestrinOrbMiniEditorApplication : public KestrinOrbEditorApplication
 public:
     KestrinOrbMiniEditorApplication();
 
-    juce::Component* createProductImageViewSelector() override;
+    ViewSelector* createProductImageViewSelector() override;
     juce::String getUserGuideFileName() override { return userGuideFileName; }
     juce::Image getLogoImage() override { return logoImage; }
     const std::uint8_t* getDefaultPresetData() override;

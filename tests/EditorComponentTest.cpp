@@ -1,0 +1,251 @@
+#include "ShellTestSupport.h"
+
+#include "app/WindowManager.h"
+#include "midi/JuceMidiPorts.h"
+#include "views/EditorComponent.h"
+#include "views/MainSectionView.h"
+#include "views/OrbMiniProductProductImageViewSelector.h"
+#include "views/TabSelectorButtons.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace
+{
+class EditorComponentTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        auto* picture = new OrbMiniProductProductImageViewSelector();
+        picture->setTopLeftPosition (207, 46);   // where the application puts it; the editor moves it
+        editor = std::make_unique<EditorComponent> (new TabSelectorButtons(), picture, engine, 8, 16, 24);
+    }
+
+    // The indices of the views that are children of the editor.
+    std::set<int> attachedViews() const
+    {
+        std::set<int> attached;
+        for (int i = 0; i < editor->getNumViews(); ++i)
+            if (editor->getView (i)->getParentComponent() == editor.get())
+                attached.insert (i);
+
+        return attached;
+    }
+
+    std::set<int> visibleViews() const
+    {
+        std::set<int> shown;
+        for (int i = 0; i < editor->getNumViews(); ++i)
+            if (editor->getView (i)->isVisible())
+                shown.insert (i);
+
+        return shown;
+    }
+
+    // Names of the turned-on buttons with their view indices, e.g. "6:Octave Selector Button".
+    static std::set<juce::String> marked (const ViewSelector& selector)
+    {
+        std::set<juce::String> result;
+        for (int i = 0; i < selector.getNumViewButtons(); ++i)
+            if (selector.getViewButton (i)->getToggleState())
+                result.insert (juce::String (selector.getViewIndex (i)) + ":" + selector.getViewButton (i)->getName());
+
+        return result;
+    }
+
+    // What both selectors should mark for an index: every button registered under it.
+    static std::set<juce::String> registeredUnder (const ViewSelector& selector, int viewIndex)
+    {
+        std::set<juce::String> result;
+        for (int i = 0; i < selector.getNumViewButtons(); ++i)
+            if (selector.getViewIndex (i) == viewIndex)
+                result.insert (juce::String (viewIndex) + ":" + selector.getViewButton (i)->getName());
+
+        return result;
+    }
+
+    void expectCurrent (int viewIndex)
+    {
+        EXPECT_EQ (attachedViews(), std::set<int> { viewIndex });
+        EXPECT_EQ (visibleViews(), std::set<int> { viewIndex });
+        EXPECT_EQ (marked (*editor->getTabSelector()), registeredUnder (*editor->getTabSelector(), viewIndex));
+        EXPECT_EQ (marked (*editor->getPictureSelector()), registeredUnder (*editor->getPictureSelector(), viewIndex));
+    }
+
+    static void click (juce::Button* button)
+    {
+        button->triggerClick();
+        pumpMessages (10);
+    }
+
+    std::uint8_t modelByte = 0x3E;
+    JuceMidiPorts ports;
+    MidiManager midi { ports };
+    OrbEditorEngine::Ptr engine { new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24) };
+    std::unique_ptr<EditorComponent> editor;
+};
+
+juce::Button* pictureButton (const ViewSelector& picture, const juce::String& name, int viewIndex)
+{
+    for (int i = 0; i < picture.getNumViewButtons(); ++i)
+        if (picture.getViewButton (i)->getName() == name && picture.getViewIndex (i) == viewIndex)
+            return picture.getViewButton (i);
+
+    return nullptr;
+}
+} // namespace
+
+TEST_F (EditorComponentTest, CanvasSelectorsAndViewsSitWhereTheLayoutPutsThem)
+{
+    EXPECT_EQ (editor->getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
+    EXPECT_EQ (editor->getBackground().getName(), "Background Image");
+    EXPECT_EQ (editor->getBackground().getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
+    EXPECT_EQ (editor->getBackground().getParentComponent(), editor.get());
+    EXPECT_EQ (editor->getTabSelector()->getBounds(), juce::Rectangle<int> (0, 450, 1200, 40));
+    EXPECT_EQ (editor->getPictureSelector()->getBounds(), juce::Rectangle<int> (207, 50, 786, 378));
+    EXPECT_TRUE (editor->getTabSelector()->isVisible());
+    EXPECT_TRUE (editor->getPictureSelector()->isVisible());
+    EXPECT_TRUE (dynamic_cast<CustomLook*> (&editor->getLookAndFeel()) != nullptr);
+
+    ASSERT_EQ (editor->getNumViews(), 9);
+    EXPECT_NE (dynamic_cast<MainSectionView*> (editor->getView (0)), nullptr);
+
+    for (int i = 0; i < 9; ++i)
+    {
+        SCOPED_TRACE (i);
+        EXPECT_EQ (editor->getView (i)->getPosition(), juce::Point<int> (0, 490));
+        EXPECT_EQ (editor->getView (i)->getWidth(), 1200);
+    }
+
+    // The main section is current from the start.
+    expectCurrent (0);
+    EXPECT_EQ (editor->getEngine(), engine);
+}
+
+TEST_F (EditorComponentTest, EachTabShowsItsViewAndMarksEveryButtonOfItsIndex)
+{
+    auto& tabs = *editor->getTabSelector();
+
+    for (int i : { 3, 0, 8, 1, 2, 4, 5, 6, 7 })
+    {
+        SCOPED_TRACE (i);
+        click (tabs.getViewButton (i));
+        expectCurrent (i);
+    }
+
+    // The tab of the view already shown keeps it shown and marked.
+    click (tabs.getViewButton (7));
+    expectCurrent (7);
+
+    // Main and sustain have no region on the picture.
+    for (int i : { 0, 8 })
+    {
+        click (tabs.getViewButton (i));
+        EXPECT_TRUE (marked (*editor->getPictureSelector()).empty());
+    }
+}
+
+TEST_F (EditorComponentTest, EachPictureRegionShowsItsView)
+{
+    auto& picture = *editor->getPictureSelector();
+    ASSERT_EQ (picture.getNumViewButtons(), 9);
+
+    for (int i = 0; i < picture.getNumViewButtons(); ++i)
+    {
+        SCOPED_TRACE (picture.getViewButton (i)->getName());
+        editor->viewSelected (0);
+        click (picture.getViewButton (i));
+        expectCurrent (picture.getViewIndex (i));
+    }
+}
+
+TEST_F (EditorComponentTest, OctaveAndSecondRollModeRegionsLeadToKeybedAndTransport)
+{
+    auto& picture = *editor->getPictureSelector();
+
+    click (pictureButton (picture, "Octave Selector Button", 6));
+    expectCurrent (6);
+    EXPECT_EQ (marked (*editor->getTabSelector()), std::set<juce::String> { "6:Keybed Selector Button" });
+    EXPECT_EQ (marked (picture), (std::set<juce::String> { "6:Keybed Selector Button", "6:Octave Selector Button" }));
+
+    click (pictureButton (picture, "Roll Mode Selector Button", 5));
+    expectCurrent (5);
+    EXPECT_EQ (marked (*editor->getTabSelector()), std::set<juce::String> { "5:Transport Selector Button" });
+    EXPECT_EQ (marked (picture),
+               (std::set<juce::String> { "5:Transport Selector Button", "5:Roll Mode Selector Button" }));
+    EXPECT_FALSE (pictureButton (picture, "Roll Mode Selector Button", 4)->getToggleState());
+
+    click (pictureButton (picture, "Roll Mode Selector Button", 4));
+    expectCurrent (4);
+}
+
+TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing)
+{
+    for (int index : { 9, -1, 1000 })
+    {
+        SCOPED_TRACE (index);
+        editor->viewSelected (3);
+        editor->viewSelected (index);
+        EXPECT_TRUE (attachedViews().empty());
+        EXPECT_TRUE (visibleViews().empty());
+        EXPECT_TRUE (marked (*editor->getTabSelector()).empty());
+        EXPECT_TRUE (marked (*editor->getPictureSelector()).empty());
+    }
+
+    editor->viewSelected (2);
+    expectCurrent (2);
+}
+
+TEST_F (EditorComponentTest, ButtonListenersReachTheMainSectionEvenWhileItIsHidden)
+{
+    struct Recorder : juce::Button::Listener
+    {
+        void buttonClicked (juce::Button* button) override { names.add (button->getName()); }
+        juce::StringArray names;
+    } recorder;
+
+    editor->addButtonListener (&recorder);
+    editor->addButtonListener (nullptr);
+    editor->viewSelected (4);
+
+    auto* main = dynamic_cast<MainSectionView*> (editor->getView (0));
+    ASSERT_NE (main, nullptr);
+
+    for (int i = 0; i < main->getNumButtons(); ++i)
+        click (main->getButton (i));
+
+    EXPECT_EQ (recorder.names, (juce::StringArray { "Get From Hardware", "Send To Hardware", "Save To File",
+                                                    "Load From File" }));
+}
+
+// Renders the editor window's content with each view current, for a person to look at.
+TEST (EditorComponentRendering, WholeWindowForEveryView)
+{
+    std::uint8_t modelByte = 0x3E;
+    JuceMidiPorts ports;
+    MidiManager midi { ports };
+    juce::File lastDirectory;
+    WindowManager manager { nullptr, nullptr, &lastDirectory };
+    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
+
+    auto* picture = new OrbMiniProductProductImageViewSelector();
+    auto* editor = new EditorComponent (new TabSelectorButtons(), picture, engine, 8, 16, 24);
+    auto* window = manager.createWindow (editor, engine, {});
+    ASSERT_NE (window, nullptr);
+    EXPECT_EQ (window->getContentComponent(), editor);
+    pumpMessages (100);
+
+    for (int i = 0; i < 9; ++i)
+    {
+        editor->viewSelected (i);
+        pumpMessages (30);
+        const auto file = renderToPng (*window->getContentComponent(), "editor-view-" + juce::String (i) + ".png");
+
+        auto image = juce::ImageFileFormat::loadFrom (file);
+        ASSERT_TRUE (image.isValid());
+        EXPECT_EQ (image.getWidth(), 1200);
+        EXPECT_EQ (image.getHeight(), 700);
+    }
+}
