@@ -1,0 +1,151 @@
+#pragma once
+
+#include "PresetTestSupport.h"
+
+#include "views/ArtworkImages.h"
+#include "views/BankView.h"
+#include "widgets/ComboBoxWithLabel.h"
+#include "widgets/ControlToMidiTextButton.h"
+#include "widgets/CustomLook.h"
+#include "widgets/NumberBoxWithLabel.h"
+
+#include <gtest/gtest.h>
+
+// Helpers for driving the section views as a user does and reading back what they show.
+namespace sectiontest
+{
+// Lets the combo boxes' asynchronous notifications and the buttons' clicks arrive.
+inline void settle (int ms = 30)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
+}
+
+// Clicks into the box, types the text and commits it, as leaving the field does.
+inline void enter (NumberBoxWithLabel& widget, const juce::String& text)
+{
+    auto& box = widget.getNumberBox();
+    box.showEditor();
+    auto* editor = box.getCurrentTextEditor();
+    ASSERT_NE (editor, nullptr) << widget.getNumberBox().getName().toStdString();
+    editor->setText (text, false);
+    box.hideEditor (false);
+}
+
+inline double shown (NumberBoxWithLabel& widget)
+{
+    return widget.getNumberBox().getValue();
+}
+
+// Picks the entry with that text from the list, as choosing it from the drop-down does.
+inline void choose (ComboBoxWithLabel& widget, const juce::String& entry)
+{
+    auto& list = widget.getComboBox();
+    int id = 0;
+    for (int i = 0; i < list.getNumItems(); ++i)
+        if (list.getItemText (i) == entry)
+            id = list.getItemId (i);
+
+    ASSERT_NE (id, 0) << "no entry " << entry.toStdString();
+    list.setSelectedId (id);
+    settle();
+}
+
+inline juce::String chosen (ComboBoxWithLabel& widget)
+{
+    return widget.getComboBox().getText();
+}
+
+inline juce::StringArray entries (ComboBoxWithLabel& widget)
+{
+    juce::StringArray texts;
+    for (int i = 0; i < widget.getComboBox().getNumItems(); ++i)
+        texts.add (widget.getComboBox().getItemText (i));
+    return texts;
+}
+
+inline void click (ControlToMidiTextButton& widget)
+{
+    widget.getButton().triggerClick();
+    settle();
+}
+
+inline juce::String buttonText (ControlToMidiTextButton& widget)
+{
+    return widget.getButton().getButtonText();
+}
+
+inline void pageForward (BankView& bank)
+{
+    bank.getNextBankButton()->triggerClick();
+    settle();
+}
+
+inline void pageBack (BankView& bank)
+{
+    bank.getPreviousBankButton()->triggerClick();
+    settle();
+}
+
+// The items of the bank that is shown, in order.
+inline juce::Array<juce::Component*> shownItems (BankView& bank)
+{
+    for (int i = 0; i < bank.getNumBanks(); ++i)
+        if (auto* b = bank.getBank (i); b->isVisible() && b->getParentComponent() == &bank)
+            return b->getItems();
+    return {};
+}
+
+// Renders a section view over the part of the editor background behind it (section views sit at
+// y 490 of the editor) and saves it as a PNG in the test output folder.
+inline void render (juce::Component& view, const juce::String& fileName)
+{
+    CustomLook look;
+    juce::Component canvas;
+    canvas.setLookAndFeel (&look);
+    canvas.setSize (view.getWidth(), juce::jmin (view.getHeight(), 210));
+
+    juce::ImageComponent background;
+    background.setImage (ArtworkImages::get (ArtworkImages::background));
+    background.setBounds (0, -490, 1200, 700);
+    canvas.addAndMakeVisible (background);
+
+    auto* oldParent = view.getParentComponent();
+    const auto oldPosition = view.getPosition();
+    canvas.addAndMakeVisible (view);
+    view.setTopLeftPosition (0, 0);
+
+    const auto image = canvas.createComponentSnapshot (canvas.getLocalBounds());
+
+    canvas.removeChildComponent (&view);
+    if (oldParent != nullptr)
+        oldParent->addChildComponent (view);
+    view.setTopLeftPosition (oldPosition);
+    canvas.setLookAndFeel (nullptr);
+
+    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("sections");
+    dir.createDirectory();
+    auto file = dir.getChildFile (fileName);
+    file.deleteFile();
+    juce::FileOutputStream out (file);
+    ASSERT_TRUE (out.openedOk());
+    ASSERT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out));
+}
+
+// An engine of the 25-key model with a few ways to read and set what it holds.
+struct SectionViewTest : ::testing::Test, EngineFixture
+{
+    Control& group (int type, int index = 0) { return *engine->getControl (type, index); }
+    int stored (int type, int index, const juce::String& name) { return group (type, index).getParameterValue (name); }
+    int stored (int type, const juce::String& name) { return stored (type, 0, name); }
+
+    // A whole-preset change, as a get or a file load makes one.
+    void loadWith (int type, int index, const juce::String& name, int value)
+    {
+        auto dump = engine->buildDump (0);
+        auto& g = group (type, index);
+        dump.set (10 + g.getDumpOffset() + g.getParameterIndex (name), (std::uint8_t) value);
+        engine->applyDump (dump);
+        settle();
+    }
+};
+} // namespace sectiontest
