@@ -107,6 +107,17 @@ TEST_F (LookAndFeelTest, NumberBoxIsWhiteWithBlueTextFromX5)
     EXPECT_EQ (countNear (image, blue, { 0, 0, 5, 18 }), 0);
     EXPECT_GT (countNear (image, blue, { 5, 0, 95, 18 }), 5);
 
+    // While typing, the editor is plain white with blue text and no outline.
+    widget.getNumberBox().showEditor();
+    ASSERT_NE (widget.getNumberBox().getCurrentTextEditor(), nullptr);
+    widget.getNumberBox().getCurrentTextEditor()->setHighlightedRegion ({});
+    saveForViewing (widget, "number-box-editing.png");
+    const auto editing = render (widget.getNumberBox());
+    EXPECT_EQ (editing.getPixelAt (1, 1), juce::Colours::white);
+    EXPECT_EQ (editing.getPixelAt (99, 17), juce::Colours::white);
+    EXPECT_GT (countNear (editing, blue, editing.getBounds()), 5);
+    widget.getNumberBox().hideEditor (true);
+
     // The caption: white text.
     const auto caption = render (widget.getLabel());
     EXPECT_GT (countNear (caption, juce::Colours::white, caption.getBounds()), 5);

@@ -69,7 +69,6 @@ void NumberBox::editorShown (juce::TextEditor* editor)
     editor->setCaretVisible (true);
     editor->setLookAndFeel (&lookAndFeel);
     editor->setText (getValueText(), false);
-    editor->selectAll();
 }
 
 void NumberBox::editorAboutToBeHidden (juce::TextEditor* editor)
