@@ -1,5 +1,6 @@
 #include "ShellTestSupport.h"
 
+#include "app/KestrinOrbMiniEditorApplication.h"
 #include "app/WindowManager.h"
 #include "midi/JuceMidiPorts.h"
 #include "views/EditorComponent.h"
@@ -23,25 +24,18 @@ protected:
         editor = std::make_unique<EditorComponent> (new TabSelectorButtons(), picture, engine, 8, 16, 24);
     }
 
-    // The indices of the views that are children of the editor.
-    std::set<int> attachedViews() const
+    // The indices of the views that are children of the editor, and of those that are visible.
+    std::set<int> attachedViews (bool visibleOnes = false) const
     {
-        std::set<int> attached;
+        std::set<int> found;
         for (int i = 0; i < editor->getNumViews(); ++i)
-            if (editor->getView (i)->getParentComponent() == editor.get())
-                attached.insert (i);
+        {
+            auto* view = editor->getView (i);
+            if (visibleOnes ? view->isVisible() : view->getParentComponent() == editor.get())
+                found.insert (i);
+        }
 
-        return attached;
-    }
-
-    std::set<int> visibleViews() const
-    {
-        std::set<int> shown;
-        for (int i = 0; i < editor->getNumViews(); ++i)
-            if (editor->getView (i)->isVisible())
-                shown.insert (i);
-
-        return shown;
+        return found;
     }
 
     // Names of the turned-on buttons with their view indices, e.g. "6:Octave Selector Button".
@@ -69,7 +63,7 @@ protected:
     void expectCurrent (int viewIndex)
     {
         EXPECT_EQ (attachedViews(), std::set<int> { viewIndex });
-        EXPECT_EQ (visibleViews(), std::set<int> { viewIndex });
+        EXPECT_EQ (attachedViews (true), std::set<int> { viewIndex });
         EXPECT_EQ (marked (*editor->getTabSelector()), registeredUnder (*editor->getTabSelector(), viewIndex));
         EXPECT_EQ (marked (*editor->getPictureSelector()), registeredUnder (*editor->getPictureSelector(), viewIndex));
     }
@@ -189,35 +183,13 @@ TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing
         editor->viewSelected (3);
         editor->viewSelected (index);
         EXPECT_TRUE (attachedViews().empty());
-        EXPECT_TRUE (visibleViews().empty());
+        EXPECT_TRUE (attachedViews (true).empty());
         EXPECT_TRUE (marked (*editor->getTabSelector()).empty());
         EXPECT_TRUE (marked (*editor->getPictureSelector()).empty());
     }
 
     editor->viewSelected (2);
     expectCurrent (2);
-}
-
-TEST_F (EditorComponentTest, ButtonListenersReachTheMainSectionEvenWhileItIsHidden)
-{
-    struct Recorder : juce::Button::Listener
-    {
-        void buttonClicked (juce::Button* button) override { names.add (button->getName()); }
-        juce::StringArray names;
-    } recorder;
-
-    editor->addButtonListener (&recorder);
-    editor->addButtonListener (nullptr);
-    editor->viewSelected (4);
-
-    auto* main = dynamic_cast<MainSectionView*> (editor->getView (0));
-    ASSERT_NE (main, nullptr);
-
-    for (int i = 0; i < main->getNumButtons(); ++i)
-        click (main->getButton (i));
-
-    EXPECT_EQ (recorder.names, (juce::StringArray { "Get From Hardware", "Send To Hardware", "Save To File",
-                                                    "Load From File" }));
 }
 
 // Renders the editor window's content with each view current, for a person to look at.
@@ -248,4 +220,24 @@ TEST (EditorComponentRendering, WholeWindowForEveryView)
         EXPECT_EQ (image.getWidth(), 1200);
         EXPECT_EQ (image.getHeight(), 700);
     }
+}
+
+TEST (EditorComponentInTheApplication, NewWindowsShowTheEditorWiredToTheirWindow)
+{
+    KestrinOrbMiniEditorApplication app;
+
+    std::unique_ptr<ViewSelector> picture (app.createProductImageViewSelector());
+    ASSERT_NE (dynamic_cast<OrbMiniProductProductImageViewSelector*> (picture.get()), nullptr);
+    EXPECT_EQ (picture->getBounds(), juce::Rectangle<int> (207, 46, 786, 378));
+
+    app.startEditor ({});
+    app.getWindowManager()->onLastWindowClosed = nullptr;
+    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 1);
+    auto* window = app.getWindowManager()->getWindow (0);
+
+    auto* editor = dynamic_cast<EditorComponent*> (window->getContentComponent());
+    ASSERT_NE (editor, nullptr);
+    EXPECT_EQ (editor->getEngine(), window->getEngine());
+    EXPECT_NE (dynamic_cast<TabSelectorButtons*> (editor->getTabSelector()), nullptr);
+    EXPECT_EQ (editor->getPictureSelector()->getBounds(), juce::Rectangle<int> (207, 50, 786, 378));
 }
