@@ -1,3 +1,5 @@
+#include "ShellTestSupport.h"
+
 #include "app/WindowManager.h"
 #include "midi/JuceMidiPorts.h"
 
@@ -87,11 +89,19 @@ TEST_F (WindowManagerTest, FilesOpenInTheActiveWindowWhichTakesTheirName)
     const auto live = preset.getFile().getSiblingFile ("live.orp");
     ASSERT_TRUE (preset.getFile().moveFileTo (live));
 
+    auto* active = manager.getActiveWindow();
     manager.openFileInActiveWindow (juce::File ("/nonexistent/broken.orp"));
     EXPECT_TRUE (first->getName().endsWith ("Untitled 1"));
     EXPECT_TRUE (window->getName().endsWith ("Untitled 2"));
 
-    auto* active = manager.getActiveWindow();
+    // The failure's alert takes the focus while it is up; once dismissed, the window has it back.
+    const auto alerts = findAlerts();
+    ASSERT_EQ (alerts.size(), 1u);
+    EXPECT_TRUE (describe (alerts[0]).contains ("Error Opening broken.orp"));
+    dismissAlerts();
+    active->toFront (true);
+    ASSERT_EQ (manager.getActiveWindow(), active);
+
     manager.openFileInActiveWindow (live);
     EXPECT_EQ (active->getName(), "Kestrin OrbMini Editor - live");
     EXPECT_EQ (active->getCurrentFile(), live);

@@ -1,17 +1,6 @@
 #include "app/DeviceManagerComponent.h"
 
-#include "resources/EmbeddedResources.h"
-
-namespace
-{
-juce::Image embeddedImage (const char* name)
-{
-    if (auto* resource = EmbeddedResources::find (name))
-        return juce::ImageCache::getFromMemory (resource->data, (int) resource->size);
-
-    return {};
-}
-} // namespace
+#include "views/ArtworkImages.h"
 
 DeviceManagerComponent::DeviceManagerComponent (juce::Button::Listener* listener)
 {
@@ -23,8 +12,8 @@ DeviceManagerComponent::DeviceManagerComponent (juce::Button::Listener* listener
             button->addListener (listener);
     }
 
-    background = embeddedImage ("DeviceSetupBackground.png");
-    listPanel = embeddedImage ("DeviceListFrame.png");
+    background = ArtworkImages::get (ArtworkImages::deviceSetupBackground);
+    listPanel = ArtworkImages::get (ArtworkImages::deviceListFrame);
 
     inputList.setName ("Input Devices");
     outputList.setName ("Output Devices");
