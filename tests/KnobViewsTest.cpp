@@ -7,21 +7,6 @@ using namespace sectiontest;
 
 namespace
 {
-juce::StringArray shownGroup (GenericControlView& view)
-{
-    juce::StringArray captions;
-    for (int i = 0; i < view.getNumControlGroups(); ++i)
-        if (auto* g = view.getControlGroup (i); g->isVisible())
-            for (auto* w : g->getWidgets())
-                captions.add (dynamic_cast<NumberBoxWithLabel*> (w)->getLabel().getText());
-    return captions;
-}
-
-NumberBoxWithLabel& groupBox (GenericControlView& view, int group, int row)
-{
-    return *dynamic_cast<NumberBoxWithLabel*> (view.getControlGroup (group)->getWidgets()[row]);
-}
-
 struct KnobViews : SectionViewTest
 {
     KnobBank bank { 8, engine };

@@ -4,6 +4,7 @@
 
 #include "views/ArtworkImages.h"
 #include "views/BankView.h"
+#include "views/GenericControlView.h"
 #include "widgets/ComboBoxWithLabel.h"
 #include "widgets/ControlToMidiTextButton.h"
 #include "widgets/CustomLook.h"
@@ -80,10 +81,21 @@ inline void pageForward (BankView& bank)
     settle();
 }
 
-inline void pageBack (BankView& bank)
+// Captions of the widgets of the mode group that is shown (empty when none is).
+inline juce::StringArray shownGroup (GenericControlView& view)
 {
-    bank.getPreviousBankButton()->triggerClick();
-    settle();
+    juce::StringArray captions;
+    for (int i = 0; i < view.getNumControlGroups(); ++i)
+        if (auto* g = view.getControlGroup (i); g->isVisible())
+            for (auto* w : g->getWidgets())
+                captions.add (dynamic_cast<NumberBoxWithLabel*> (w)->getLabel().getText());
+    return captions;
+}
+
+// The number box at that row of a mode group, shown or not.
+inline NumberBoxWithLabel& groupBox (GenericControlView& view, int group, int row)
+{
+    return *dynamic_cast<NumberBoxWithLabel*> (view.getControlGroup (group)->getWidgets()[row]);
 }
 
 // The items of the bank that is shown, in order.
