@@ -3,6 +3,7 @@
 #include "app/KestrinOrbMiniEditorApplication.h"
 #include "app/WindowManager.h"
 #include "midi/JuceMidiPorts.h"
+#include "resources/EmbeddedResources.h"
 #include "views/EditorComponent.h"
 #include "views/MainSectionView.h"
 #include "views/OrbMiniProductProductImageViewSelector.h"
@@ -204,6 +205,12 @@ TEST (EditorComponentRendering, WholeWindowForEveryView)
 
     auto* picture = new OrbMiniProductProductImageViewSelector();
     auto* editor = new EditorComponent (new TabSelectorButtons(), picture, engine, 8, 16, 24);
+
+    // Shown as a new window shows it: with the built-in default preset.
+    const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
+    ASSERT_NE (preset, nullptr);
+    engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size));
+
     auto* window = manager.createWindow (editor, engine, {});
     ASSERT_NE (window, nullptr);
     EXPECT_EQ (window->getContentComponent(), editor);
