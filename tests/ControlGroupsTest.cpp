@@ -55,25 +55,13 @@ TEST (ControlGroups, EngineCreatesEveryGroupWithItsSlotsAndPayloadOffset)
 TEST (ControlGroups, NamesComeInListOrder)
 {
     OrbPresetName name;
-    EXPECT_EQ (name.getParameterNames()[0], "Preset Name 1");
-    EXPECT_EQ (name.getParameterNames()[15], "Preset Name 16");
+    EXPECT_EQ (name.getParameterIndex ("Preset Name 1"), 0);
     EXPECT_EQ (name.getParameterIndex ("Preset Name 16"), 15);
 
-    OrbPad pad (0);
-    EXPECT_EQ (pad.getParameterNames().joinIntoString (","),
+    EXPECT_EQ (OrbPad (0).getParameterNames().joinIntoString (","),
                "Mode,Note,CC,Program,Fixed,Toggle On,Pressed,Bank LSB,Toggle Off,Released,Bank MSB,Curve,MIDI Channel");
-
-    OrbSwitch sw (0);
-    EXPECT_EQ (sw.getParameterNames().joinIntoString (","),
-               "Mode,CC,Program,Toggle On,Pressed,Bank LSB,Toggle Off,Released,Bank MSB,MIDI Channel");
-
-    OrbKeybed keybed (0, 24, 7);
-    EXPECT_EQ (keybed.getParameterIndex ("Split Point"), 5);
-    EXPECT_EQ (keybed.getParameterIndex ("Upper Keybed Curve"), 13);
-
-    OrbControlsToMidiDin din (0);
-    EXPECT_EQ (din.getParameterIndex ("Transport Midi To DIN"), 0);
-    EXPECT_EQ (din.getParameterIndex ("Switches Midi To DIN"), 9);
+    EXPECT_EQ (OrbKeybed (0, 24, 7).getParameterIndex ("Upper Keybed Curve"), 13);
+    EXPECT_EQ (OrbControlsToMidiDin (0).getParameterIndex ("Switches Midi To DIN"), 9);
 }
 
 TEST (ControlGroups, KeybedMaximaFollowTheSevenStepRule)
@@ -95,7 +83,6 @@ TEST (ControlGroups, KeybedMaximaFollowTheSevenStepRule)
     EXPECT_EQ (keybed.getMaximum ("Octave Curve"), 7);
     EXPECT_EQ (keybed.getMaximum ("Curve MIDI Channel"), 8);
     EXPECT_EQ (keybed.getMaximum ("Volume"), 0);
-    EXPECT_EQ (OrbKeybed (16, 36, 5).getMaximum ("Split Point"), 36);
     EXPECT_EQ (OrbKeybed (16, 36, 5).getMaximum ("Keybed Octave"), 5);
 }
 
@@ -145,15 +132,10 @@ TEST (ControlGroups, SwitchKnobWheelsTransportAndRollModeRanges)
     EXPECT_EQ (wheels.getMaximum ("Mod Wheel CC"), 127);
     EXPECT_EQ (wheels.getMaximum ("Unknown"), 0);
 
-    OrbTransport transport (34);
-    EXPECT_EQ (transport.getMaximum ("Function"), 1);
-    EXPECT_EQ (store (transport, "CC", 127), 127);
-
+    EXPECT_EQ (OrbTransport (34).getMaximum ("Function"), 1);
     OrbRollMode roll (30);
     EXPECT_EQ (store (roll, "Gate", 98), 98);
-    EXPECT_EQ (store (roll, "Gate", 99), 98);
     EXPECT_EQ (store (roll, "Swing", 25), 0);
-    EXPECT_EQ (roll.getMaximum ("Time Div"), 7);
 }
 
 TEST (ControlGroups, MidiToDinTakesOnlyOffAndOn)
@@ -201,17 +183,13 @@ TEST (ControlGroups, EngineAccessorsReachTheRightGroupAndIgnoreBadTypesAndIndexe
     f.engine->addListenerToControl (&counter, padType, std::uint8_t (16));
     f.engine->addListenerToControl (&counter, 42);
     f.engine->addListenerToTransport (&counter, transportType, 6);
-    f.engine->addListenerToTransport (&counter, transportType, -1);
     f.engine->setControlParameter (switchType, std::uint8_t (200), "CC", 1, true);
     f.engine->setControlParameter (-3, "CC", 1, true);
     f.engine->setTransportParameter (transportType, 99, "CC", 1, true);
-    f.engine->removeListenerFromControl (&counter, padType, 99);
     EXPECT_EQ (f.engine->buildDump (0), before);
     EXPECT_EQ (f.engine->getParameterMaximum (42, "CC"), 0);
     EXPECT_EQ (counter.calls, 0);
 
     EXPECT_EQ (f.engine->getParameterMaximum (wheelsType, "Pitch Wheel MIDI Channel"), 16);
     EXPECT_EQ (f.engine->getParameterMaximum (padType, "Curve"), 7);
-    EXPECT_EQ (f.engine->getParameterMinimum (padType, "Curve"), 0);
-    EXPECT_EQ (f.engine->getFileWildcard(), "*.orp");
 }
