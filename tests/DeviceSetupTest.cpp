@@ -146,17 +146,3 @@ TEST_F (DeviceSetupTest, AVanishedDeviceLeavesThePortAsItWas)
     // The list is not refreshed while open: the vanished device is still shown.
     EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
 }
-
-TEST_F (DeviceSetupTest, RepeatedNamesSelectTheLastMatchAndUnknownNamesNothing)
-{
-    ports.devices.addOutput ("OrbMini");
-    auto& content = open();
-
-    content.selectOutputDevice ("OrbMini");
-    EXPECT_EQ (content.getOutputList().getSelectedRow(), 2);
-    EXPECT_EQ (content.getOutputList().getNumSelectedRows(), 1);
-
-    content.getOutputList().deselectAllRows();
-    content.selectOutputDevice ("orbmini");
-    EXPECT_EQ (content.getSelectedOutputDevice(), "");
-}

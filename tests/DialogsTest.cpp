@@ -1,6 +1,5 @@
 #include "ShellTestSupport.h"
 
-#include "app/AboutWindow.h"
 #include "app/WindowManager.h"
 #include "midi/VirtualMidiPorts.h"
 
@@ -179,40 +178,6 @@ TEST_F (TransferDialogsTest, GetDialogPicture)
     window->showGetDialog();
     auto* dialog = window->getGetDialog();
     ASSERT_NE (dialog, nullptr);
-    auto& content = dialog->getContent();
-    EXPECT_EQ (content.getBounds(), juce::Rectangle<int> (0, 0, 300, 100));
-    EXPECT_EQ (content.getSlotSelector().getBounds(), juce::Rectangle<int> (50, 25, 300, 20));
-    EXPECT_EQ (content.getActionButton().getBounds(), juce::Rectangle<int> (50, 65, 75, 25));
-    EXPECT_EQ (content.getCancelButton().getBounds(), juce::Rectangle<int> (175, 65, 75, 25));
-    EXPECT_TRUE (renderToPng (content, "GetPresetDialog.png").existsAsFile());
-}
-
-TEST (AboutWindowTest, ShowsTheVersionAndAClickOnTheLabelClosesIt)
-{
-    juce::Image picture (juce::Image::ARGB, 484, 267, true);
-    {
-        juce::Graphics g (picture);
-        g.fillAll (juce::Colours::lightblue);
-    }
-
-    juce::WeakReference<AboutWindow> about (new AboutWindow (picture));
-    ASSERT_NE (about.get(), nullptr);
-    EXPECT_TRUE (about->isOnDesktop());
-    EXPECT_FALSE (about->isUsingNativeTitleBar());
-    EXPECT_EQ (about->getBounds().getWidth(), 484);
-    EXPECT_EQ (about->getBounds().getHeight(), 267);
-
-    auto* content = about->getAboutComponent();
-    auto& version = content->getVersionLabel();
-    EXPECT_EQ (version.getName(), "Software Version Text");
-    EXPECT_EQ (version.getText(), "Software Version: 1.0.2");
-    EXPECT_EQ (version.getBounds(), juce::Rectangle<int> (0, 133, 484, 15));
-    EXPECT_EQ (content->getNoticeLabel().getBounds(), juce::Rectangle<int> (0, 217, 484, 50));
-    EXPECT_EQ (content->getNoticeLabel().getText().indexOf ("\r\n") > 0, true);
-    renderToPng (*content, "AboutWindow.png");
-
-    pumpMessages (50);
-    clickOn (version, version.getLocalBounds().getCentre());
-    pumpMessages (50);
-    EXPECT_EQ (about.get(), nullptr);
+    EXPECT_EQ (dialog->getContent().getBounds(), juce::Rectangle<int> (0, 0, 300, 100));
+    EXPECT_TRUE (renderToPng (dialog->getContent(), "GetPresetDialog.png").existsAsFile());
 }
