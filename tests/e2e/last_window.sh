@@ -5,14 +5,11 @@ source "$(dirname "$0")/lib.sh"
 
 start_editor
 window=$(wait_for_window "Kestrin OrbMini Editor - Untitled 1") || fail "first window did not appear"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-xdotool key ctrl+n 2>/dev/null || true
+press_shortcut "$window" ctrl+n
 second=$(wait_for_window "Kestrin OrbMini Editor - Untitled 2") || fail "New Window did not open a second window"
 
 for id in "$second" "$window"; do
-    xdotool windowfocus --sync "$id" 2>/dev/null || true
-    xdotool key ctrl+w 2>/dev/null || true
-    sleep 0.5
+    press_shortcut "$id" ctrl+w
 done
 
 for _ in $(seq 100); do kill -0 "$EDITOR_PID" 2>/dev/null || break; sleep 0.1; done

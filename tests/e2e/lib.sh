@@ -34,12 +34,25 @@ wait_for_window() {
     return 1
 }
 
-# quit_editor PID WINDOW: presses the quit shortcut in the window and returns the exit status.
-quit_editor() {
-    local pid="$1" window="$2"
+# press_shortcut WINDOW KEYS: focuses the window and presses the keys. A window that has only just
+# appeared is still drawing its first frames; a shortcut pressed then can reach the editor without its
+# modifier (the framework reads the modifier state afresh when it is late), so give it a moment first.
+press_shortcut() {
+    local window="$1" keys="$2"
+    sleep "${SHORTCUT_SETTLE_SECONDS:-2}"
     xdotool windowfocus --sync "$window" 2>/dev/null || true
-    xdotool key ctrl+q 2>/dev/null || true
-    for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+    xdotool key "$keys" 2>/dev/null || true
+}
+
+# quit_editor PID WINDOW: presses the quit shortcut in the window and returns the exit status.
+# Quitting twice does no harm, so a press that got lost is repeated once.
+quit_editor() {
+    local pid="$1" window="$2" attempt
+    for attempt in 1 2; do
+        press_shortcut "$window" ctrl+q
+        for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+        kill -0 "$pid" 2>/dev/null || break
+    done
     kill -0 "$pid" 2>/dev/null && fail "editor did not quit"
     wait "$pid"
 }
