@@ -1,3 +1,4 @@
+#include "midi/JuceMidiPorts.h"
 #include "midi/MidiManager.h"
 #include "midi/VirtualMidiPorts.h"
 
@@ -207,6 +208,18 @@ TEST_F (MidiManagerTest, AListenerLeavingDuringDeliveryDoesNotMakeTheOthersMissI
     EXPECT_EQ (leaver.count, 1);
     EXPECT_EQ (before.count, 2);
     manager.removeListener (&before);
+}
+
+// Device look-ups on a machine without a MIDI service must not print anything, since the watch
+// repeats them every second.
+TEST (JuceMidiPorts, DeviceLookUpsPrintNothing)
+{
+    JuceMidiPorts framework;
+    testing::internal::CaptureStderr();
+    framework.getInputDevices();
+    framework.getOutputDevices();
+    EXPECT_EQ (framework.openOutput ("no such device"), nullptr);
+    EXPECT_EQ (testing::internal::GetCapturedStderr(), "");
 }
 
 // The driver's thread delivers while the message thread changes the listener list, unplugs and
