@@ -11,8 +11,10 @@ deps:
 $(BUILD)/CMakeCache.txt:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 
+TARGET ?= all
+
 build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+	cmake --build $(BUILD) -j $(JOBS) --target $(TARGET)
 
 run: build
 	./$(BUILD)/OrbMiniEditor
@@ -29,7 +31,7 @@ test-sanitize: deps
 
 # The threading tests built with ThreadSanitizer.
 test-tsan: deps
-	$(MAKE) --no-print-directory BUILD=build-tsan CMAKE_ARGS="-DORBMINI_SANITIZE=thread -DCMAKE_BUILD_TYPE=RelWithDebInfo" build
+	$(MAKE) --no-print-directory BUILD=build-tsan TARGET=orbmini_tests CMAKE_ARGS="-DORBMINI_SANITIZE=thread -DCMAKE_BUILD_TYPE=RelWithDebInfo" build
 	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/scripts/tsan.supp" \
 	bash scripts/with-display.sh ctest --test-dir build-tsan --output-on-failure -R Threading
 
