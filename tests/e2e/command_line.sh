@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The command line: a path opens that file in the first window; an option is ignored.
 set -euo pipefail
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/common.bash"
 
 start_editor --some-option
 window=$(wait_for_window "Kestrin OrbMini Editor - Untitled 1") || fail "an option did not give an untitled window"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Where windows carry their own menu bar, closing the last window ends the editor cleanly.
 set -euo pipefail
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/common.bash"
 
 start_editor
 window=$(wait_for_window "Kestrin OrbMini Editor - Untitled 1") || fail "first window did not appear"

@@ -2,7 +2,7 @@
 # One editor per user: a second start hands its file to the running editor and ends by itself; a
 # killed editor's leftovers never block the next start; quitting ends with status 0.
 set -euo pipefail
-source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/common.bash"
 
 start_editor
 first_pid=$EDITOR_PID
