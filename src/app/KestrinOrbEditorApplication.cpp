@@ -3,7 +3,9 @@
 #include "app/AboutWindow.h"
 #include "app/DeviceManagerWindow.h"
 #include "app/FileChooserService.h"
+#include "app/GetPresetWindow.h"
 #include "app/MainMenuModel.h"
+#include "app/SendPresetWindow.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
 
@@ -179,6 +181,18 @@ void KestrinOrbEditorApplication::systemRequestedQuit()
 {
     delete aboutWindow.get();
     delete deviceSetupWindow.get();
+
+    // Transfer dialogs may outlive their editor window, but not the application.
+    auto& desktop = juce::Desktop::getInstance();
+
+    for (int i = desktop.getNumComponents(); --i >= 0;)
+    {
+        auto* component = desktop.getComponent (i);
+
+        if (dynamic_cast<GetPresetWindow*> (component) != nullptr || dynamic_cast<SendPresetWindow*> (component) != nullptr)
+            delete component;
+    }
+
     quit();
 }
 
