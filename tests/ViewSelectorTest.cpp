@@ -23,12 +23,6 @@ struct Recorder : ViewSelector::Listener
     juce::String name;
 };
 
-void click (juce::Button* button)
-{
-    button->triggerClick();
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
-}
-
 std::vector<juce::Button*> childButtons (const juce::Component& parent)
 {
     std::vector<juce::Button*> result;
@@ -39,15 +33,6 @@ std::vector<juce::Button*> childButtons (const juce::Component& parent)
     return result;
 }
 
-std::set<int> markedPairs (const ViewSelector& selector)
-{
-    std::set<int> marked;
-    for (int i = 0; i < selector.getNumViewButtons(); ++i)
-        if (selector.getViewButton (i)->getToggleState())
-            marked.insert (i);
-
-    return marked;
-}
 } // namespace
 
 TEST (ViewSelector, TabRowLaysOutNineTabsAcrossTheCanvas)
@@ -116,30 +101,6 @@ TEST (ViewSelector, ProductPictureRegionsSitWhereTheDeviceHasThem)
     EXPECT_TRUE (keybed->hitTest (528, 220));
 }
 
-TEST (ViewSelector, ClickingReportsTheViewIndexOfEachButton)
-{
-    TabSelectorButtons tabs;
-    OrbMiniProductProductImageViewSelector product;
-    Recorder tabListener, productListener;
-    tabs.addListener (&tabListener);
-    product.addListener (&productListener);
-
-    for (int i = 0; i < 9; ++i)
-        click (tabs.getViewButton (i));
-
-    EXPECT_EQ (tabListener.indices, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8 }));
-
-    for (int i = 0; i < 9; ++i)
-        click (product.getViewButton (i));
-
-    EXPECT_EQ (productListener.indices, (std::vector<int> { 3, 1, 2, 6, 7, 5, 5, 4, 6 }));
-
-    // a button that is not registered reports nothing
-    juce::TextButton stranger;
-    tabs.buttonClicked (&stranger);
-    EXPECT_EQ (tabListener.indices.size(), 9u);
-}
-
 TEST (ViewSelector, ListenersAreCalledFromTheLastAddedOnceEach)
 {
     TabSelectorButtons tabs;
@@ -153,42 +114,6 @@ TEST (ViewSelector, ListenersAreCalledFromTheLastAddedOnceEach)
     tabs.buttonClicked (tabs.getViewButton (4));
     EXPECT_EQ (log, (std::vector<juce::String> { "second", "first" }));
     EXPECT_EQ (first.indices, std::vector<int> { 4 });
-}
-
-TEST (ViewSelector, SetSelectedViewMarksExactlyTheButtonsOfThatIndex)
-{
-    TabSelectorButtons tabs;
-    OrbMiniProductProductImageViewSelector product;
-
-    for (int view = 0; view < 9; ++view)
-    {
-        tabs.setSelectedView (view);
-        product.setSelectedView (view);
-        EXPECT_EQ (markedPairs (tabs), std::set<int> { view });
-
-        std::set<int> expected;
-        for (int i = 0; i < product.getNumViewButtons(); ++i)
-            if (product.getViewIndex (i) == view)
-                expected.insert (i);
-
-        EXPECT_EQ (markedPairs (product), expected) << view;
-    }
-
-    // the octave region and the keybed share view 6; the second roll-mode region belongs to the transport
-    product.setSelectedView (6);
-    EXPECT_EQ (markedPairs (product), (std::set<int> { 3, 8 }));
-    product.setSelectedView (5);
-    EXPECT_EQ (markedPairs (product), (std::set<int> { 5, 6 }));
-    product.setSelectedView (0);
-    EXPECT_TRUE (markedPairs (product).empty());
-
-    for (int outside : { -1, 9, 100 })
-    {
-        tabs.setSelectedView (outside);
-        product.setSelectedView (outside);
-        EXPECT_TRUE (markedPairs (tabs).empty());
-        EXPECT_TRUE (markedPairs (product).empty());
-    }
 }
 
 TEST (ViewSelector, MarkedButtonShowsItsDownPictureWithoutNotifying)
