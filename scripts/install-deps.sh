@@ -7,7 +7,7 @@ packages=(
     g++ make cmake pkg-config
     juce-modules-source
     libgtest-dev googletest
-    xvfb xauth xdotool x11-utils
+    xvfb xauth xdotool x11-utils x11-apps xclip
     fonts-dejavu-core
 )
 
