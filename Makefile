@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps run build test test-sanitize test-tsan ci clean
+.PHONY: deps run build test test-sanitize test-tsan fuzz ci clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -36,7 +36,16 @@ test-tsan: deps
 	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/scripts/tsan.supp" \
 	bash scripts/with-display.sh ctest --test-dir build-tsan --output-on-failure -R Threading
 
-ci: test test-sanitize test-tsan
+# Fuzz targets (tests/fuzz) built with clang, libFuzzer, ASan and UBSan, each run for FUZZ_SECONDS on
+# a scratch copy of its seed corpus; any crash fails. Longer runs: make fuzz FUZZ_SECONDS=600.
+FUZZ_SECONDS ?= 30
+FUZZ_TARGETS := fuzz_preset_file fuzz_engine_midi
+
+fuzz: deps
+	CC=clang-14 CXX=clang++-14 $(MAKE) --no-print-directory BUILD=build-fuzz TARGET="$(FUZZ_TARGETS)" CMAKE_ARGS="-DORBMINI_FUZZ=ON -DORBMINI_BUILD_TESTS=OFF" build
+	bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+ci: test test-sanitize test-tsan fuzz
 
 clean:
-	rm -rf build build-asan build-tsan
+	rm -rf build build-asan build-tsan build-fuzz

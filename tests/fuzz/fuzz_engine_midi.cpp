@@ -1,0 +1,164 @@
+// Fuzz target: whatever arrives on the MIDI input, fed to an editor engine where the port
+// manager delivers it (MidiManager::handleIncomingMidiMessage, which calls every registered
+// engine's handleMidiMessage), while a get runs and while none does.
+//
+// Input: one flag byte, then a MIDI byte stream that is cut into messages the way a driver
+// frames them: 0xF0 up to and including the next 0xF7 (or up to the next status byte or the end,
+// unterminated), a status byte below 0xF0 with its data bytes, stray data bytes dropped. Four
+// status bytes that MIDI leaves undefined steer the run instead of being delivered:
+//   0xF4       let the message loop hand the queued replies to the engine
+//   0xF5 s     getPreset (s)
+//   0xF9       the reply timer of the running get expires (the next pass, or the failure)
+//   0xFD       the window lets go of its engine (replies still queued then meet a dead engine)
+// Flag byte: bit 0 starts a get of slot (bits 1-5) first; bit 6 registers the engine with the
+// port manager without a get, as one that completed a get earlier stays registered.
+//
+// Pacing is zero and the reply timer is called directly, so a run neither sleeps nor depends on
+// the clock. Checked beyond the sanitizers: the preset stays a 316-byte dump of 7-bit values.
+
+#include "midi/MidiManager.h"
+#include "midi/OrbEditorEngine.h"
+#include "midi/VirtualMidiPorts.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace
+{
+constexpr std::uint8_t modelByte = 0x3E;
+constexpr std::uint8_t drainOp = 0xF4, getOp = 0xF5, timeoutOp = 0xF9, releaseOp = 0xFD;
+
+struct Harness
+{
+    juce::ScopedJuceInitialiser_GUI juceInitialiser;
+    VirtualMidiPorts ports;   // no device: requests go nowhere, as with no output chosen
+    MidiManager manager { ports };
+};
+
+Harness* harness = nullptr;
+
+[[noreturn]] void fail (const char* what)
+{
+    std::fprintf (stderr, "fuzz_engine_midi: %s\n", what);
+    std::abort();
+}
+
+// Runs the message loop until everything queued so far has been dispatched.
+void drainMessageLoop()
+{
+    bool reached = false;
+    juce::MessageManager::callAsync ([&reached] { reached = true; });
+
+    while (! reached)
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (0);
+}
+
+// The reply timer's expiry, as the timer thread would deliver it. The engine keeps its timer
+// base private; a C-style cast is the one conversion allowed to reach it.
+void expireReplyTimer (OrbEditorEngine& engine)
+{
+    auto* timer = (juce::Timer*) &engine;
+    if (timer->isTimerRunning())
+        timer->timerCallback();
+}
+
+size_t messageEnd (const std::uint8_t* data, size_t size, size_t start)
+{
+    const auto status = data[start];
+    size_t end = start + 1;
+
+    if (status == 0xF0)
+    {
+        while (end < size && data[end] < 0x80)
+            ++end;
+        if (end < size && data[end] == 0xF7)
+            ++end;
+        return end;
+    }
+
+    const auto length = (size_t) juce::MidiMessage::getMessageLengthFromFirstByte (status);
+    while (end < size && end < start + length && data[end] < 0x80)
+        ++end;
+    return end;
+}
+
+void checkPreset (const OrbEditorEngine& engine)
+{
+    const auto dump = engine.buildDump (0);
+    if (dump.size() != engine.getDumpSize())
+        fail ("the preset's dump has the wrong size");
+
+    for (int i = 10; i < dump.size() - 1; ++i)
+        if (dump.getUnchecked (i) > 0x7F)
+            fail ("the preset holds a byte above 0x7F");
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize (int*, char***)
+{
+    harness = new Harness();
+    std::atexit ([] { delete harness; harness = nullptr; });
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
+{
+    if (size == 0)
+        return 0;
+
+    auto& manager = harness->manager;
+    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24,
+                                                       OrbEditorEngine::Timing { 0, 0, 3600 * 1000 });
+    const auto flags = data[0];
+
+    if ((flags & 0x40) != 0)
+        manager.addListener (engine.get());
+    if ((flags & 0x01) != 0)
+        engine->getPreset ((std::uint8_t) ((flags >> 1) & 0x1F));
+
+    for (size_t i = 1; i < size;)
+    {
+        const auto status = data[i];
+
+        if (status < 0x80)
+        {
+            ++i;   // a data byte with no status of its own
+            continue;
+        }
+
+        if (status == drainOp || status == getOp || status == timeoutOp || status == releaseOp)
+        {
+            ++i;
+            if (status == drainOp)
+                drainMessageLoop();
+            else if (engine == nullptr)
+                continue;
+            else if (status == getOp && i < size)
+                engine->getPreset (data[i++]);
+            else if (status == timeoutOp)
+                expireReplyTimer (*engine);
+            else if (status == releaseOp)
+            {
+                checkPreset (*engine);
+                engine = nullptr;
+            }
+            continue;
+        }
+
+        const auto end = messageEnd (data, size, i);
+        manager.handleIncomingMidiMessage (nullptr, juce::MidiMessage (data + i, (int) (end - i)));
+        i = end;
+    }
+
+    drainMessageLoop();
+
+    if (engine != nullptr)
+        checkPreset (*engine);
+
+    engine = nullptr;
+    drainMessageLoop();
+    return 0;
+}
