@@ -21,6 +21,8 @@
 //   DeviceSetupBackground.png            360x425  backdrop of the MIDI device setup dialog
 //   DeviceListFrame.png                  327x141  frame behind each device list
 //   AboutImage.png                       484x267  About window picture
+//   desktop/AppIcon{16,24,32,48,64,128,256}.png       application icon (installed, not embedded)
+//   desktop/PresetIcon{16,24,32,48,64,128}.png        icon of the preset file type
 
 #include <juce_core/juce_core.h>
 #include <juce_graphics/juce_graphics.h>
@@ -790,6 +792,90 @@ Image drawAbout (const Image& product)
 }
 
 //==============================================================================
+// Desktop icons (installed, not embedded), drawn on a 256-unit square and scaled to each size.
+
+void drawIconOrb (Graphics& g, juce::Point<float> centre, float radius)
+{
+    g.setGradientFill (ColourGradient (Palette::accentGlow, centre.x - radius * 0.35f, centre.y - radius * 0.45f,
+                                       Colour (0xff0b4f7e), centre.x + radius * 0.6f, centre.y + radius, true));
+    g.fillEllipse (Rectangle<float> (radius * 2, radius * 2).withCentre (centre));
+    g.setColour (Palette::white.withAlpha (0.55f));
+    g.fillEllipse (Rectangle<float> (radius * 0.7f, radius * 0.45f)
+                       .withCentre (centre.translated (-radius * 0.3f, -radius * 0.5f)));
+    g.setColour (Palette::accentBright);
+    g.drawEllipse (Rectangle<float> (radius * 2, radius * 2).withCentre (centre), radius * 0.08f);
+}
+
+void drawIconKeys (Graphics& g, Rectangle<float> area, int whiteKeys)
+{
+    const auto keyWidth = area.getWidth() / (float) whiteKeys;
+    g.setColour (Colour (0xfff4f6f8));
+    g.fillRect (area);
+    g.setColour (Colour (0xff1b222b));
+
+    for (int i = 1; i < whiteKeys; ++i)
+        g.fillRect (area.getX() + keyWidth * (float) i - 1.5f, area.getY(), 3.0f, area.getHeight());
+
+    // black keys after the 1st, 2nd, 4th, 5th and 6th white key of every octave
+    for (int i = 0; i < whiteKeys - 1; ++i)
+        if (i % 7 != 2 && i % 7 != 6)
+            g.fillRect (area.getX() + keyWidth * ((float) i + 0.68f), area.getY(), keyWidth * 0.64f,
+                        area.getHeight() * 0.6f);
+}
+
+Image drawAppIcon (int size)
+{
+    auto image = newImage (size, size);
+    Graphics g (image);
+    g.addTransform (juce::AffineTransform::scale ((float) size / 256.0f));
+
+    const auto body = Rectangle<float> (12, 12, 232, 232);
+    fillRoundedVertical (g, body, 44.0f, Palette::bodyTop, Palette::bodyBottom);
+    g.setColour (Colour (0x40ffffff));
+    g.drawRoundedRectangle (body.reduced (2.0f), 42.0f, 3.0f);
+
+    drawIconOrb (g, { 128, 96 }, 56);
+    drawIconKeys (g, { 40, 170, 176, 52 }, 7);
+    return image;
+}
+
+Image drawPresetIcon (int size)
+{
+    auto image = newImage (size, size);
+    Graphics g (image);
+    g.addTransform (juce::AffineTransform::scale ((float) size / 256.0f));
+
+    // a page with its top right corner folded over
+    Path page;
+    page.startNewSubPath (40, 12);
+    page.lineTo (168, 12);
+    page.lineTo (216, 60);
+    page.lineTo (216, 244);
+    page.lineTo (40, 244);
+    page.closeSubPath();
+    g.setGradientFill (ColourGradient (Colour (0xffffffff), 0, 12, Colour (0xffdde2e7), 0, 244, false));
+    g.fillPath (page);
+
+    g.setColour (Colour (0xff6b7580));
+    g.strokePath (page, PathStrokeType (6.0f, PathStrokeType::curved));
+
+    Path fold;
+    fold.startNewSubPath (168, 12);
+    fold.lineTo (168, 60);
+    fold.lineTo (216, 60);
+    fold.closeSubPath();
+    g.setColour (Colour (0xffc2c9d0));
+    g.fillPath (fold);
+    g.setColour (Colour (0xff6b7580));
+    g.strokePath (fold, PathStrokeType (6.0f, PathStrokeType::curved));
+
+    drawIconOrb (g, { 128, 116 }, 46);
+    fillVertical (g, { 62, 180, 132, 44 }, Palette::bodyTop, Palette::bodyBottom);
+    drawIconKeys (g, { 68, 184, 120, 36 }, 5);
+    return image;
+}
+
+//==============================================================================
 
 class Writer
 {
@@ -897,6 +983,19 @@ int main (int argc, char* argv[])
     out.write ("DeviceSetupBackground.png", drawDeviceSetupBackground());
     out.write ("DeviceListFrame.png", drawDeviceListFrame());
     out.write ("AboutImage.png", drawAbout (product));
+
+    // Installed with the desktop entry and the preset file type (freedesktop icon sizes).
+    if (! dir.getChildFile ("desktop").createDirectory())
+    {
+        std::cerr << "cannot create " << dir.getChildFile ("desktop").getFullPathName() << "\n";
+        return 1;
+    }
+
+    for (int size : { 16, 24, 32, 48, 64, 128, 256 })
+        out.write ("desktop/AppIcon" + juce::String (size) + ".png", drawAppIcon (size));
+
+    for (int size : { 16, 24, 32, 48, 64, 128 })
+        out.write ("desktop/PresetIcon" + juce::String (size) + ".png", drawPresetIcon (size));
 
     std::cout << out.written << " written, " << out.unchanged << " unchanged in " << dir.getFullPathName() << "\n";
     return out.ok ? 0 : 1;
