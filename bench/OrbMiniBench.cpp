@@ -1,71 +1,65 @@
-// Times a get and a send against the simulated device (no reply delay) with the real pacing and
-// prints each as a ratio to its pacing floor: 305 x 3 ms per get pass, 305 x 8 ms per send.
-#include "midi/MidiManager.h"
-#include "midi/OrbEditorEngine.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
+// Benchmarks of the editor: orbmini_bench [all|startup|windows|apply|transfer] [count]
+// Figures are printed with their targets and PASS or MISS; the exit status is 1 only when a
+// benchmark could not run (no display, no window, a failed transfer).
+#include "BenchSupport.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-#include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace
 {
-using Clock = std::chrono::steady_clock;
-
-double millisecondsSince (Clock::time_point start)
+void printUsage()
 {
-    return std::chrono::duration<double, std::milli> (Clock::now() - start).count();
+    std::printf ("usage: orbmini_bench [all|startup|windows|apply|transfer] [count]\n"
+                 "  startup   start the editor binary and a bare framework window [count] times each (10)\n"
+                 "  windows   open windows 2 to [count] (20) in one editor\n"
+                 "  apply     apply a dump to a fully built window [count] times (1000)\n"
+                 "  transfer  get and send against the simulated device [count] times (3)\n"
+                 "  all       each of them with its default count\n"
+                 "The editor and the bare window programs can be overridden through ORBMINI_EDITOR and\n"
+                 "ORBMINI_BARE_WINDOW.\n");
 }
 } // namespace
 
 int main (int argc, char** argv)
 {
-    const int runs = argc > 1 ? juce::jmax (1, juce::String (argv[1]).getIntValue()) : 3;
+    const char* which = argc > 1 ? argv[1] : "all";
+    const int count = argc > 2 ? std::atoi (argv[2]) : 0;
+    const auto chosen = [&] (const char* name) { return std::strcmp (which, "all") == 0 || std::strcmp (which, name) == 0; };
+    const auto countOr = [&] (int fallback, int least) { return count > 0 ? juce::jmax (least, count) : fallback; };
 
-    juce::ScopedJuceInitialiser_GUI juce;
-    std::uint8_t modelByte = 0x3E;
-    VirtualMidiPorts ports;
-    MidiManager manager (ports);
-    OrbMiniSimulator simulator (ports, "OrbMini");
-    manager.setInput ("OrbMini");
-    manager.setOutput ("OrbMini");
-
-    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24);
-    const OrbEditorEngine::Timing timing;
-    const int payload = engine->getPayloadSize();
-    const double getFloor = payload * timing.requestPacingMs;
-    const double sendFloor = payload * timing.writePacingMs;
-    double worst = 0.0;
-    bool failed = false;
-
-    for (int run = 1; run <= runs; ++run)
+    if (! chosen ("startup") && ! chosen ("windows") && ! chosen ("apply") && ! chosen ("transfer"))
     {
-        const auto getStart = Clock::now();
-        engine->getPreset ((std::uint8_t) run);
-        while (engine->isGetting() && millisecondsSince (getStart) < 10000.0)
-            juce::MessageManager::getInstance()->runDispatchLoopUntil (1);
-        const double getMs = millisecondsSince (getStart);
-
-        const auto dump = engine->buildDump (0);
-        const auto expected = simulator.getSlot (run);
-        failed = failed || engine->isGetting()
-                 || ! std::equal (expected.begin(), expected.end(), dump.begin() + 10);
-
-        const auto sendStart = Clock::now();
-        engine->sendPreset ((std::uint8_t) (run + 10));
-        const double sendMs = millisecondsSince (sendStart);
-
-        std::printf ("run %d: get %.1f ms, ratio %.3f; send %.1f ms, ratio %.3f\n", run, getMs, getMs / getFloor,
-                     sendMs, sendMs / sendFloor);
-        worst = juce::jmax (worst, getMs / getFloor, sendMs / sendFloor);
+        printUsage();
+        return std::strcmp (which, "--help") == 0 || std::strcmp (which, "-h") == 0 ? 0 : 2;
     }
 
-    std::printf ("floors: get pass %.0f ms, send %.0f ms; worst ratio %.3f (target 1.05)\n", getFloor, sendFloor, worst);
-    if (failed)
-        std::printf ("a get did not complete with the device's preset\n");
+    bool ran = true;
 
-    engine = nullptr;
-    return failed ? 1 : 0;
+    // Start-up runs child processes only; it goes first, before this process opens its own windows.
+    if (chosen ("startup"))
+        ran = bench::runStartup (countOr (10, 1)) && ran;
+
+    if (chosen ("windows") || chosen ("apply") || chosen ("transfer"))
+    {
+        // Only with an application factory set does the framework count the process as a
+        // standalone app and install its X error handlers, without which a fresh X server that
+        // lacks some window-manager atoms would end the process on the first window.
+        juce::JUCEApplicationBase::createInstance = []() -> juce::JUCEApplicationBase* { return nullptr; };
+        juce::ScopedJuceInitialiser_GUI framework;
+
+        if (chosen ("windows"))
+            ran = bench::runWindows (countOr (20, 7)) && ran;
+        if (chosen ("apply"))
+            ran = bench::runApply (countOr (1000, 2)) && ran;
+        if (chosen ("transfer"))
+            ran = bench::runTransfer (countOr (3, 1)) && ran;
+    }
+
+    std::printf ("\n%s; %d target%s missed\n", ran ? "all benchmarks ran" : "SOME BENCHMARKS COULD NOT RUN",
+                 bench::numMisses(), bench::numMisses() == 1 ? "" : "s");
+    return ran ? 0 : 1;
 }

@@ -1,0 +1,202 @@
+// In-process benchmarks of the editor application: every further window, and applying a dump to
+// a window whose views are all built. The application object is the running editor's, driven as
+// the menu drives it, without the single-instance check.
+#include "BenchSupport.h"
+
+#include "app/KestrinOrbMiniEditorApplication.h"
+#include "model/ControlType.h"
+#include "views/EditorComponent.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <cstdio>
+#include <malloc.h>
+
+namespace bench
+{
+namespace
+{
+void runMessageLoop (int milliseconds)
+{
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+}
+
+// Paints what is waiting to be painted now, through the window's peer.
+void paintPending (juce::Component& window)
+{
+    if (auto* peer = window.getPeer())
+        peer->performAnyPendingRepaintsNow();
+}
+
+// Paints the whole window now, as the first paint after mapping does.
+void paintNow (juce::Component& window)
+{
+    window.repaint();
+    paintPending (window);
+}
+
+struct Memory
+{
+    double rssMb;    // resident set, after returning free heap to the system
+    double heapMb;   // bytes the allocator has handed out (small blocks and mapped ones)
+};
+
+Memory measureMemory()
+{
+    malloc_trim (0);
+    const auto info = mallinfo2();
+    return { readStatusKb (0, "VmRSS") / 1024.0, (double) (info.uordblks + info.hblkhd) / (1024.0 * 1024.0) };
+}
+
+class Editor
+{
+public:
+    Editor()
+    {
+        app.startEditor ({});
+        app.getWindowManager()->onLastWindowClosed = nullptr;
+    }
+
+    KestrinOrbMiniEditorApplication app;
+};
+
+// The same preset with every parameter moved to another value within its range (the next one
+// up, wrapping to the minimum), so that applying it changes every widget that can change.
+OrbEditorEngine::ByteArray shiftedDump (OrbEditorEngine& engine)
+{
+    const auto original = engine.buildDump (0);
+
+    for (int type = presetNameType; type <= controlsToMidiDinType; ++type)
+    {
+        for (int index = 0; index < engine.getNumControls (type); ++index)
+        {
+            auto* group = engine.getControl (type, index);
+
+            for (const auto& name : group->getParameterNames())
+            {
+                const int value = group->getParameterValue (name);
+                const int next = value >= group->getMaximum (name) ? group->getMinimum (name) : value + 1;
+                group->setParameterValue (name, (std::uint8_t) next, false);
+            }
+        }
+    }
+
+    const auto shifted = engine.buildDump (0);
+    engine.applyDump (original);
+    return shifted;
+}
+} // namespace
+
+bool runWindows (int count)
+{
+    std::printf ("\nfurther windows: \"New Window\" %d times, each shown and painted once\n", count - 1);
+
+    Editor editor;
+    auto& windows = *editor.app.getWindowManager();
+
+    if (windows.getNumWindows() != 1)
+        return false;
+
+    paintNow (*windows.getWindow (0));
+    runMessageLoop (300);
+
+    const auto startMemory = measureMemory();
+    std::vector<double> milliseconds, addedRss, addedHeap;
+    std::printf ("  %6s %9s %12s %12s\n", "window", "open ms", "+RSS MB", "+heap MB");
+
+    for (int n = 2; n <= count; ++n)
+    {
+        const auto before = measureMemory();
+        const auto start = Clock::now();
+        editor.app.getCommandManager()->invokeDirectly (KestrinOrbEditorApplication::newWindowCommand, false);
+
+        if (windows.getNumWindows() != n)
+            return false;
+
+        paintNow (*windows.getWindow (n - 1));
+        milliseconds.push_back (millisecondsSince (start));
+
+        // Lets the window's map and expose events through before the memory is read.
+        runMessageLoop (40);
+        const auto after = measureMemory();
+        addedRss.push_back (after.rssMb - before.rssMb);
+        addedHeap.push_back (after.heapMb - before.heapMb);
+        std::printf ("  %6d %9.2f %12.2f %12.2f\n", n, milliseconds.back(), addedRss.back(), addedHeap.back());
+    }
+
+    const auto endMemory = measureMemory();
+    runMessageLoop (4000);
+    const auto idleMemory = measureMemory();
+    const auto perWindow = [count] (double total) { return total / (count - 1); };
+
+    const auto firstFive = std::vector<double> (milliseconds.begin(), milliseconds.begin() + 5);
+    const auto lastFive = std::vector<double> (milliseconds.end() - 5, milliseconds.end());
+    std::printf ("  open time: median %.2f ms; windows 2-6 median %.2f ms, last five median %.2f ms\n",
+                 median (milliseconds), median (firstFive), median (lastFive));
+    std::printf ("  added RSS per window: median %.2f MB; over all %d windows %.2f MB each, %.2f MB each"
+                 " once idle 4 s (the framework drops idle paint buffers)\n",
+                 median (addedRss), count - 1, perWindow (endMemory.rssMb - startMemory.rssMb),
+                 perWindow (idleMemory.rssMb - startMemory.rssMb));
+    std::printf ("  added heap per window: median %.2f MB\n", median (addedHeap));
+    verdict ("time to open a further window (max)", maximum (milliseconds), 30.0, "ms");
+    verdict ("added memory per further window (max)", maximum (addedRss), 4.0, "MB");
+    return true;
+}
+
+bool runApply (int runs)
+{
+    std::printf ("\napplying a dump to a window whose views are all built, every widget refreshed; %d runs\n", runs);
+
+    Editor editor;
+    auto* window = editor.app.getWindowManager()->getWindow (0);
+    auto* component = window != nullptr ? dynamic_cast<EditorComponent*> (window->getContentComponent()) : nullptr;
+
+    if (component == nullptr)
+        return false;
+
+    // Every section is shown and painted once, as a user visiting each tab would see it.
+    for (int view = 0; view < EditorComponent::numViews; ++view)
+    {
+        component->viewSelected (view);
+        paintNow (*window);
+        runMessageLoop (20);
+    }
+
+    component->viewSelected (0);
+    paintNow (*window);
+
+    auto& engine = *component->getEngine();
+    const OrbEditorEngine::ByteArray dumps[] = { engine.buildDump (0), shiftedDump (engine) };
+    int changed = 0;
+
+    for (int i = 0; i < dumps[0].size(); ++i)
+        changed += dumps[0][i] != dumps[1][i] ? 1 : 0;
+
+    std::printf ("  two presets differing in %d of %d bytes, applied in turn\n", changed, dumps[0].size());
+
+    std::vector<double> applyMs, applyAndPaintMs;
+
+    for (int run = 0; run < runs; ++run)
+    {
+        const auto start = Clock::now();
+        engine.applyDump (dumps[run % 2]);
+        applyMs.push_back (millisecondsSince (start));
+        paintPending (*window);
+        applyAndPaintMs.push_back (millisecondsSince (start));
+
+        if (run % 50 == 0)
+            runMessageLoop (1);
+    }
+
+    if (engine.buildDump (0) != dumps[(runs - 1) % 2])
+    {
+        std::printf ("  the window does not hold the preset last applied\n");
+        return false;
+    }
+
+    std::printf ("  apply: median %.3f ms, max %.3f ms; apply and repaint of the shown view: median %.3f ms\n",
+                 median (applyMs), maximum (applyMs), median (applyAndPaintMs));
+    verdict ("dump apply (median)", median (applyMs), 2.0, "ms");
+    return true;
+}
+} // namespace bench
