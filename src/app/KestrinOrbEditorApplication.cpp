@@ -6,6 +6,8 @@
 #include "app/GetPresetWindow.h"
 #include "app/MainMenuModel.h"
 #include "app/SendPresetWindow.h"
+#include "midi/DemoMidiPorts.h"
+#include "midi/JuceMidiPorts.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
 
@@ -60,6 +62,15 @@ KestrinOrbEditorApplication::~KestrinOrbEditorApplication()
     windowManager.reset();
     mainMenuModel.reset();
     commandManager.reset();
+}
+
+std::unique_ptr<MidiPortLayer> KestrinOrbEditorApplication::createPortLayer()
+{
+   #if ORBMINI_DEMO_DEVICE
+    return std::make_unique<DemoMidiPorts> (std::make_unique<JuceMidiPorts>());
+   #else
+    return std::make_unique<JuceMidiPorts>();
+   #endif
 }
 
 AboutWindow* KestrinOrbEditorApplication::getAboutWindow() const

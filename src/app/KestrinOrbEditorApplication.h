@@ -2,7 +2,7 @@
 
 #include "app/SingleInstanceChannel.h"
 #include "app/WindowManager.h"
-#include "midi/JuceMidiPorts.h"
+#include "midi/MidiPortLayer.h"
 #include "midi/MidiManager.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -77,12 +77,15 @@ public:
     const juce::File& getLastDirectory() const { return lastDirectory; }
     MidiManager& getMidiManager() { return midiManager; }
 
+    // The framework's MIDI devices; in a build with the demo device, plus the simulated OrbMini.
+    static std::unique_ptr<MidiPortLayer> createPortLayer();
+
 protected:
     juce::PopupMenu applicationMenuItems;
     std::uint8_t modelByte;
     juce::File lastDirectory;
-    JuceMidiPorts midiPorts;
-    MidiManager midiManager { midiPorts };
+    std::unique_ptr<MidiPortLayer> midiPorts { createPortLayer() };
+    MidiManager midiManager { *midiPorts };
     std::unique_ptr<WindowManager> windowManager;
     std::unique_ptr<juce::ApplicationCommandManager> commandManager;
     std::unique_ptr<MainMenuModel> mainMenuModel;

@@ -1,0 +1,94 @@
+#include "app/KestrinOrbEditorApplication.h"
+#include "midi/DemoMidiPorts.h"
+#include "midi/OrbEditorEngine.h"
+#include "model/ControlType.h"
+#include "resources/EmbeddedResources.h"
+
+#include "MidiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using miditest::runUntil;
+
+namespace
+{
+juce::StringArray namesOf (const juce::Array<juce::MidiDeviceInfo>& devices)
+{
+    juce::StringArray names;
+    for (const auto& device : devices)
+        names.add (device.name);
+    return names;
+}
+
+juce::String presetName (const OrbEditorEngine& engine)
+{
+    juce::String name;
+    for (int i = 1; i <= 16; ++i)
+        name += juce::String::charToString ((juce::juce_wchar) engine.getControl (presetNameType)->getParameterValue ("Preset Name " + juce::String (i)));
+    return name;
+}
+} // namespace
+
+// The demo layer lists the platform's devices, then the simulator; ports on the simulator reach
+// it, other ports the platform, and a whole get and send work through the port manager.
+TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
+{
+    auto platformPorts = std::make_unique<VirtualMidiPorts>();
+    auto& platform = *platformPorts;
+    platform.addInput ("Keys");
+    platform.addOutput ("Keys");
+
+    DemoMidiPorts ports (std::move (platformPorts));
+    EXPECT_EQ (namesOf (ports.getInputDevices()), juce::StringArray ("Keys", "OrbMini Simulator"));
+    EXPECT_EQ (namesOf (ports.getOutputDevices()), juce::StringArray ("Keys", "OrbMini Simulator"));
+
+    MidiManager manager (ports, 60000);
+    manager.setOutput ("Keys");
+    EXPECT_TRUE (manager.sendMessage (juce::MidiMessage::noteOn (1, 60, (juce::uint8) 100)));
+    EXPECT_EQ (platform.getNumSentMessages ("Keys"), 1);
+
+    manager.setInput (DemoMidiPorts::deviceName);
+    manager.setOutput (DemoMidiPorts::deviceName);
+    ASSERT_TRUE (manager.isConnected());
+
+    std::uint8_t modelByte = 0x3E;
+    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24,
+                                                       OrbEditorEngine::Timing { 0, 0, 2000 });
+    engine->getPreset (2);
+    ASSERT_TRUE (runUntil ([&] { return ! engine->isGetting(); }, 5000));
+
+    // Slot 3 as the dialog numbers it: the default preset with the slot's name, CCs and channel.
+    EXPECT_EQ (presetName (*engine), "Demo Slot 03    ");
+    EXPECT_EQ (engine->getControl (knobType, 0)->getParameterValue ("CC"), 22);
+    EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("CC"), 29);
+    EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("MIDI Channel"), 2);
+
+    const auto* defaults = EmbeddedResources::find ("DefaultPreset.syx");
+    ASSERT_NE (defaults, nullptr);
+    const auto payload = ports.getSimulator().getSlot (2);
+    for (int position = 55 + 5 * 8; position < 305; ++position)
+        ASSERT_EQ (payload[(size_t) position], defaults->data[10 + position]) << position;
+
+    engine->setControlParameter (padType, 4, "Note", 77, false);
+    ASSERT_TRUE (engine->sendPreset (9));
+    const auto dump = engine->buildDump (9);
+    const auto sent = ports.getSimulator().getSlot (9);
+    EXPECT_TRUE (std::equal (sent.begin(), sent.end(), dump.begin() + 10));
+    EXPECT_EQ (platform.getNumSentMessages ("Keys"), 1);
+
+    engine = nullptr;
+    ports.getSimulator().waitUntilIdle (2000);
+}
+
+// Only a build with the demo device option lists the simulator in the application.
+TEST (DemoDevice, ApplicationListsTheSimulatorOnlyInTheDemoBuild)
+{
+    auto ports = KestrinOrbEditorApplication::createPortLayer();
+   #if ORBMINI_DEMO_DEVICE
+    const bool expected = true;
+   #else
+    const bool expected = false;
+   #endif
+    EXPECT_EQ (namesOf (ports->getInputDevices()).contains (DemoMidiPorts::deviceName), expected);
+    EXPECT_EQ (namesOf (ports->getOutputDevices()).contains (DemoMidiPorts::deviceName), expected);
+}
