@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps run build test test-sanitize test-tsan fuzz ci clean
+.PHONY: deps run build test test-sanitize test-tsan fuzz ci clean package demo
 
 deps:
 	@bash scripts/install-deps.sh
@@ -47,5 +47,15 @@ fuzz: deps
 
 ci: test test-sanitize test-tsan fuzz
 
+# A Debian package of the editor, its desktop entry, icons and preset file type:
+# $(BUILD)/orbmini-editor_<version>_<arch>.deb
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The editor with a simulated OrbMini among its MIDI devices ("OrbMini Simulator" in Device Setup).
+demo: deps
+	$(MAKE) --no-print-directory BUILD=build-demo TARGET=OrbMiniEditor CMAKE_ARGS="-DORBMINI_DEMO_DEVICE=ON -DORBMINI_BUILD_TESTS=OFF" build
+	./build-demo/OrbMiniEditor
+
 clean:
-	rm -rf build build-asan build-tsan build-fuzz
+	rm -rf build build-asan build-tsan build-fuzz build-demo

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev googletest
     xvfb xauth xdotool x11-utils x11-apps xclip
     fonts-dejavu-core
+    desktop-file-utils libxml2-utils shared-mime-info
 )
 
 missing=()
