@@ -3,7 +3,7 @@ BUILD      ?= build
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 
-.PHONY: deps run build test test-sanitize test-tsan fuzz ci clean package demo
+.PHONY: deps run build test test-sanitize test-tsan fuzz ci clean package demo bench
 
 deps:
 	@bash scripts/install-deps.sh
@@ -44,6 +44,13 @@ FUZZ_TARGETS := fuzz_preset_file fuzz_engine_midi
 fuzz: deps
 	CC=clang-14 CXX=clang++-14 $(MAKE) --no-print-directory BUILD=build-fuzz TARGET="$(FUZZ_TARGETS)" CMAKE_ARGS="-DORBMINI_FUZZ=ON -DORBMINI_BUILD_TESTS=OFF" build
 	bash scripts/run-fuzzers.sh build-fuzz $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# Start-up, further windows, dump apply and transfer figures against their targets (Release build,
+# under the current display or a private virtual one). BENCH_ARGS picks one, e.g. BENCH_ARGS=windows.
+BENCH_ARGS ?= all
+bench: deps
+	$(MAKE) --no-print-directory TARGET=orbmini_bench build
+	bash scripts/with-display.sh ./$(BUILD)/bench/orbmini_bench $(BENCH_ARGS)
 
 ci: test test-sanitize test-tsan fuzz
 
