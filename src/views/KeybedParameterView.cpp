@@ -1,6 +1,7 @@
 #include "views/KeybedParameterView.h"
 
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/ViewTitle.h"
 
 KeybedParameterView::KeybedParameterView (OrbEditorEngine::Ptr engineToUse, const juce::String& panelName)
@@ -11,23 +12,15 @@ KeybedParameterView::KeybedParameterView (OrbEditorEngine::Ptr engineToUse, cons
     title.reset (ViewTitle::create (panelName, 60, 20, 20.0f));
     addAndMakeVisible (title.get());
 
-    // Every zone shares the octave range of the whole keybed.
-    const int octaveMaximum = engine != nullptr ? engine->getParameterMaximum (keybedType, "Keybed Octave") : 7;
+    // Captioned with the short names, bound to the zone's own parameters (made below).
+    const auto* group = engine != nullptr ? engine->getControl (keybedType) : nullptr;
 
-    struct Setting
+    for (const juce::String name : { "MIDI Channel", "Transpose", "Octave", "Curve" })
     {
-        const char* name;
-        int minimum, maximum, offset;
-    };
-
-    const Setting settings[] = { { "MIDI Channel", 1, 16, 1 },
-                                 { "Transpose", -12, 12, -12 },
-                                 { "Octave", 0, octaveMaximum, 0 },
-                                 { "Curve", 1, 8, 1 } };
-
-    for (const auto& setting : settings)
-        controllers.add (new SingleParameterControllerNumberBox (engine, setting.name, keybedType, setting.minimum,
-                                                                 setting.maximum, setting.offset));
+        const auto& shown = PresetPresentation::getParameter (keybedType, panelName + " " + name);
+        controllers.add (new SingleParameterControllerNumberBox (engine, name, keybedType, shown.getShownMinimum (group),
+                                                                 shown.getShownMaximum (group), shown.offset));
+    }
 
     // The captions keep the short names; the bindings become the zone's own parameters.
     for (auto* controller : controllers)

@@ -1,6 +1,7 @@
 #include "views/KeybedSplitSelectorView.h"
 
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/KeybedControlView.h"
 #include "views/ViewTitle.h"
 
@@ -12,15 +13,15 @@ KeybedSplitSelectorView::KeybedSplitSelectorView (OrbEditorEngine::Ptr engineToU
     title.reset (ViewTitle::create ("Split Keyboard", 70, 20, 20.0f));
     addAndMakeVisible (title.get());
 
-    // "On" is stored as 0, "Off" as 1.
-    splitMode = std::make_unique<SingleParameterControllerComboBox> (engine, "Split Mode", keybedType,
-                                                                      juce::StringArray { "On", "Off" }, this);
+    splitMode = std::make_unique<SingleParameterControllerComboBox> (
+        engine, "Split Mode", keybedType, PresetPresentation::getParameter (keybedType, "Split Mode").entries, this);
 
     // The split point is shown from 1 (for this model 1 to 25, stored 0 to 24).
-    const int minimum = engine != nullptr ? engine->getParameterMinimum (keybedType, "Split Point") : 0;
-    const int maximum = engine != nullptr ? engine->getParameterMaximum (keybedType, "Split Point") : 0;
-    numberControllers.add (new SingleParameterControllerNumberBox (engine, "Split Point", keybedType, minimum + 1,
-                                                                   maximum + 1, 1));
+    const auto* group = engine != nullptr ? engine->getControl (keybedType) : nullptr;
+    const auto& splitPoint = PresetPresentation::getParameter (keybedType, "Split Point");
+    numberControllers.add (new SingleParameterControllerNumberBox (engine, "Split Point", keybedType,
+                                                                   splitPoint.getShownMinimum (group),
+                                                                   splitPoint.getShownMaximum (group), splitPoint.offset));
 
     int y = title->getHeight() + 10;
 

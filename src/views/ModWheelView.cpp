@@ -1,8 +1,8 @@
 #include "views/ModWheelView.h"
 
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/ViewTitle.h"
-#include "views/WheelChannelList.h"
 
 ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
 {
@@ -12,14 +12,16 @@ ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::mov
     addAndMakeVisible (title.get());
 
     channelSelector = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsType,
-                                                                           WheelChannelList::create(), nullptr);
+                                                                           PresetPresentation::getParameter (wheelsType, "Mod Wheel MIDI Channel").entries, nullptr);
     channelSelector->parameterName = "Mod Wheel MIDI Channel";
     channelSelector->refreshWidget();
 
     const auto makeBox = [this] (const char* caption)
     {
-        auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, wheelsType, 0, 127, 0);
-        box->parameterName = juce::String ("Mod Wheel ") + caption;
+        const auto& shown = PresetPresentation::getParameter (wheelsType, juce::String ("Mod Wheel ") + caption);
+        auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, wheelsType, shown.shownMinimum,
+                                                                         shown.shownMaximum, shown.offset);
+        box->parameterName = shown.name;
         box->refreshWidget();
         return box;
     };

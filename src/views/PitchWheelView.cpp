@@ -1,8 +1,8 @@
 #include "views/PitchWheelView.h"
 
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/ViewTitle.h"
-#include "views/WheelChannelList.h"
 
 PitchWheelView::PitchWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
 {
@@ -13,7 +13,7 @@ PitchWheelView::PitchWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std:
 
     // Captioned "MIDI Channel", bound to the wheel's own channel.
     channelSelector = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsType,
-                                                                           WheelChannelList::create(), nullptr);
+                                                                           PresetPresentation::getParameter (wheelsType, "Pitch Wheel MIDI Channel").entries, nullptr);
     channelSelector->parameterName = "Pitch Wheel MIDI Channel";
     channelSelector->refreshWidget();
     channelSelector->setBounds (0, title->getHeight() + 10, 200, 18);

@@ -1,6 +1,7 @@
 #include "views/RollModeControlView.h"
 
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/ViewTitle.h"
 
 RollModeControlView::RollModeControlView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
@@ -10,13 +11,21 @@ RollModeControlView::RollModeControlView (OrbEditorEngine::Ptr engineToUse) : en
     title.reset (ViewTitle::create ("Roll Mode", 60, 20, 18.0f));
     addAndMakeVisible (title.get());
 
+    const auto entriesOf = [] (const char* name)
+    { return PresetPresentation::getParameter (rollModeType, name).entries; };
+    const auto numberBox = [this] (const char* name)
+    {
+        const auto& shown = PresetPresentation::getParameter (rollModeType, name);
+        return new SingleParameterControllerNumberBox (engine, name, rollModeType, shown.shownMinimum,
+                                                       shown.shownMaximum, shown.offset);
+    };
+
     function = std::make_unique<SingleParameterControllerComboBox> (engine, "Function", rollModeType,
-                                                                    juce::StringArray { "Toggle", "Momentary" }, nullptr);
-    timeDivision = std::make_unique<SingleParameterControllerComboBox> (
-        engine, "Time Div", rollModeType,
-        juce::StringArray { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }, nullptr);
-    numberControllers.add (new SingleParameterControllerNumberBox (engine, "Gate", rollModeType, 1, 99, 1));
-    numberControllers.add (new SingleParameterControllerNumberBox (engine, "Swing", rollModeType, 50, 75, 50));
+                                                                    entriesOf ("Function"), nullptr);
+    timeDivision = std::make_unique<SingleParameterControllerComboBox> (engine, "Time Div", rollModeType,
+                                                                        entriesOf ("Time Div"), nullptr);
+    numberControllers.add (numberBox ("Gate"));
+    numberControllers.add (numberBox ("Swing"));
 
     int y = title->getHeight() + 10;
 

@@ -1,6 +1,7 @@
 #include "views/SustainControlView.h"
 
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/ViewTitle.h"
 
 SustainControlView::SustainControlView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
@@ -10,10 +11,9 @@ SustainControlView::SustainControlView (OrbEditorEngine::Ptr engineToUse) : engi
     title.reset (ViewTitle::create ("Sustain Pedal", 70, 20, 18.0f));
     addAndMakeVisible (title.get());
 
-    widgets.add (new SingleParameterControllerNumberBox (engine, "MIDI Channel", sustainType, 1, 16, 1));
-    widgets.add (new SingleParameterControllerNumberBox (engine, "CC", sustainType, 0, 127, 0));
-    widgets.add (new SingleParameterControllerNumberBox (engine, "Pressed", sustainType, 0, 127, 0));
-    widgets.add (new SingleParameterControllerNumberBox (engine, "Released", sustainType, 0, 127, 0));
+    for (const auto& shown : PresetPresentation::findSection (sustainType)->parameters)
+        widgets.add (new SingleParameterControllerNumberBox (engine, shown.name, sustainType, shown.shownMinimum,
+                                                             shown.shownMaximum, shown.offset));
 
     int y = title->getHeight() + 10;
 

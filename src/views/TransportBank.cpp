@@ -1,12 +1,15 @@
 #include "views/TransportBank.h"
 
+#include "model/ControlType.h"
+#include "model/PresetPresentation.h"
+
 TransportBank::TransportBank (OrbEditorEngine::Ptr engine) : BankView ({}, true)
 {
-    const char* names[numButtons] = { "Rewind", "Fast Forward", "Stop", "Play", "Loop", "Record" };
+    const auto* section = PresetPresentation::findSection (transportType);
 
     juce::Array<juce::Component*> views;
     for (int i = 0; i < numButtons; ++i)
-        views.add (new TransportControlView (engine, i, names[i]));
+        views.add (new TransportControlView (engine, i, section->getInstanceTitle (i)));
 
     addItems (views);
     setItemsPerBank (4);

@@ -1,5 +1,7 @@
 #include "views/TransportControlView.h"
 
+#include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/ViewTitle.h"
 
 TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const int& buttonIndex,
@@ -10,9 +12,10 @@ TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const i
     title.reset (ViewTitle::create (name, 70, 20, 18.0f));
     addAndMakeVisible (title.get());
 
-    functionSelector = std::make_unique<TransportControllerComboBox> (engine, "Function", buttonIndex,
-                                                                      juce::StringArray { "Momentary", "Toggle" });
-    ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", buttonIndex, 0, 127);
+    const auto& function = PresetPresentation::getParameter (transportType, "Function");
+    const auto& cc = PresetPresentation::getParameter (transportType, "CC");
+    functionSelector = std::make_unique<TransportControllerComboBox> (engine, "Function", buttonIndex, function.entries);
+    ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", buttonIndex, cc.shownMinimum, cc.shownMaximum);
 
     int y = title->getHeight() + 10;
 

@@ -1,5 +1,7 @@
 #include "widgets/ControlToMidiTextButton.h"
 
+#include "model/PresetPresentation.h"
+
 ControlToMidiTextButton::ControlToMidiTextButton (const juce::String& name, juce::Button::Listener* listener)
 {
     setSize (100, 12);
@@ -30,7 +32,7 @@ ControlToMidiTextButton::~ControlToMidiTextButton()
 
 void ControlToMidiTextButton::setValue (int shownValue)
 {
-    button->setButtonText (shownValue != 0 ? "ON" : "OFF");
+    button->setButtonText (PresetPresentation::getFlagTexts()[shownValue != 0 ? 1 : 0]);
     button->setToggleState (shownValue != 0, juce::dontSendNotification);
 }
 
