@@ -37,7 +37,7 @@ set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_PACKAGE_CONTACT "OrbMini Editor maintainers <orbmini-editor@localhost>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Preset editor for the Kestrin OrbMini MIDI controller")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "Preset editor for the Kestrin OrbMini MIDI controller\n Edit the knobs, pads, switches, keybed, wheels, transport and sustain settings\n of an OrbMini preset, get presets from and send them to the controller's slots\n over MIDI System Exclusive, and keep them as .orp files.")
+    "Edit the knobs, pads, switches, keybed, wheels, transport and sustain settings of an OrbMini preset, get presets from and send them to the controller's slots over MIDI System Exclusive, and keep them as .orp files.")
 set(CPACK_DEBIAN_PACKAGE_SECTION "sound")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
