@@ -1,0 +1,228 @@
+// The orbpreset command-line tool, run as a separate program on files the editor engine writes.
+
+#include "PresetTestSupport.h"
+#include "resources/EmbeddedResources.h"
+
+#include <gtest/gtest.h>
+
+#ifdef ORBPRESET_PATH
+
+namespace
+{
+struct ToolRun
+{
+    int exitCode = -1;
+    juce::String output;   // standard output and standard error together
+};
+
+class OrbPresetTool : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("orbpreset");
+        dir.deleteRecursively();
+        dir.createDirectory();
+
+        const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
+        ASSERT_NE (preset, nullptr);
+        ASSERT_TRUE (fixture.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size)));
+        defaultDump = fixture.engine->buildDump (0);
+    }
+
+    static ToolRun run (const juce::StringArray& args)
+    {
+        juce::ChildProcess process;
+        juce::StringArray command { ORBPRESET_PATH };
+        command.addArray (args);
+
+        ToolRun result;
+        if (! process.start (command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
+            return result;
+
+        result.output = process.readAllProcessOutput();
+        process.waitForProcessToFinish (20000);
+        result.exitCode = (int) process.getExitCode();
+        return result;
+    }
+
+    juce::String path (const juce::String& name) const { return dir.getChildFile (name).getFullPathName(); }
+
+    juce::String writeFile (const juce::String& name, const OrbEditorEngine::ByteArray& bytes) const
+    {
+        dir.getChildFile (name).replaceWithData (bytes.getRawDataPointer(), (size_t) bytes.size());
+        return path (name);
+    }
+
+    // The engine's preset with some bytes changed, saved by the engine as the editor saves.
+    juce::String savePreset (const juce::String& name, std::initializer_list<std::pair<int, int>> changes = {})
+    {
+        auto dump = defaultDump;
+        for (auto [position, value] : changes)
+            dump.set (position, (std::uint8_t) value);
+
+        EXPECT_TRUE (fixture.engine->loadPresetData (dump));
+        EXPECT_TRUE (fixture.engine->savePresetFile (dir.getChildFile (name)));
+        return path (name);
+    }
+
+    OrbEditorEngine::ByteArray readBytes (const juce::String& name) const
+    {
+        juce::MemoryBlock block;
+        dir.getChildFile (name).loadFileAsData (block);
+        return { (const std::uint8_t*) block.getData(), (int) block.getSize() };
+    }
+
+    // Dump positions of the 25-key model (header and slot byte, then the payload).
+    static constexpr int knob3Channel = 10 + 55 + 2 * 5 + 4;
+    static constexpr int pad1Curve = 10 + 95 + 3;
+    static constexpr int pad5Mode = 10 + 95 + 4 * 5;
+    static constexpr int timeDivision = 10 + 31;
+
+    EngineFixture fixture;
+    OrbEditorEngine::ByteArray defaultDump;
+    juce::File dir;
+};
+
+TEST_F (OrbPresetTool, ShowsEveryValueAsTheEditorShowsIt)
+{
+    const auto file = savePreset ("shown.orp", { { knob3Channel, 15 }, { pad5Mode, 3 } });
+    const auto result = run ({ "show", file });
+
+    EXPECT_EQ (result.exitCode, 0) << result.output;
+    for (const auto* line : { "Name: \"0000000000000000\"", "Keybed / Keybed MIDI Channel: 1",
+                              "Keybed / Keybed Transpose: 0", "Keybed / Split Mode: Off", "Keybed / Split Point: 1",
+                              "Roll Mode / Time Div: 1/4", "Roll Mode / Swing: 50", "Rewind / Function: Momentary",
+                              "Wheels / Pitch Wheel MIDI Channel: 1", "Knob 1 / CC: 20", "Knob 3 / MIDI Channel: 16",
+                              "Pad 1 / Note: 48", "Pad 5 / Mode: Program Change", "Pad 5 / Program: 44",
+                              "Pad 5 / Bank MSB: 0", "Switch 24 / CC: 71", "MIDI to DIN / Knobs Midi To DIN: ON" })
+        EXPECT_TRUE (result.output.contains (juce::String (line) + "\n")) << line;
+
+    // A program-change pad shows no "Note" or "Curve": the mode names the bytes.
+    EXPECT_FALSE (result.output.contains ("Pad 5 / Note"));
+    EXPECT_FALSE (result.output.contains ("Pad 5 / Curve"));
+}
+
+TEST_F (OrbPresetTool, JsonRoundTripsAnyLoadablePresetAndEditedValuesLandInTheirBytes)
+{
+    // Random 7-bit bytes: values above maxima and list values without an entry included.
+    juce::Random random (9);
+    const auto randomFile = writeFile ("random.orp", randomDump (random));
+    fixture.engine->loadPresetFile (juce::File (randomFile));
+    fixture.engine->savePresetFile (juce::File (randomFile));
+
+    const auto json = run ({ "json", randomFile });
+    ASSERT_EQ (json.exitCode, 0) << json.output;
+    dir.getChildFile ("random.json").replaceWithText (json.output);
+    const auto back = run ({ "from-json", path ("random.json"), path ("back.orp") });
+    ASSERT_EQ (back.exitCode, 0) << back.output;
+    EXPECT_EQ (readBytes ("back.orp"), readBytes ("random.orp"));
+
+    // Shown values win over the bytes: each edit changes exactly its own byte.
+    const auto defaultJson = run ({ "json", savePreset ("default.orp") });
+    auto root = juce::JSON::parse (defaultJson.output);
+    ASSERT_TRUE (root.isObject());
+    auto parameters = root["parameters"];
+    parameters["Knob 3"].getDynamicObject()->setProperty ("MIDI Channel", 16);
+    parameters["Pad 5"].getDynamicObject()->setProperty ("Mode", "Program Change");
+    parameters["Roll Mode"].getDynamicObject()->setProperty ("Time Div", "1/32T");
+    root.getDynamicObject()->setProperty ("name", "Bass");
+    dir.getChildFile ("edited.json").replaceWithText (juce::JSON::toString (root));
+    ASSERT_EQ (run ({ "from-json", path ("edited.json"), path ("edited.orp") }).exitCode, 0);
+
+    auto expected = readBytes ("default.orp");
+    expected.set (knob3Channel, 15);
+    expected.set (pad5Mode, 3);
+    expected.set (timeDivision, 7);
+    for (int i = 0; i < 16; ++i)
+        expected.set (10 + i, (std::uint8_t) juce::String ("Bass            ")[i]);
+    EXPECT_EQ (readBytes ("edited.orp"), expected);
+
+    // Without bytes the built-in default preset is the starting point.
+    dir.getChildFile ("small.json").replaceWithText (R"({"parameters": {"Knob 3": {"MIDI Channel": 16}}})");
+    ASSERT_EQ (run ({ "from-json", path ("small.json"), path ("small.orp") }).exitCode, 0);
+    expected = readBytes ("default.orp");
+    expected.set (knob3Channel, 15);
+    EXPECT_EQ (readBytes ("small.orp"), expected);
+}
+
+TEST_F (OrbPresetTool, DiffListsChangedParametersByNameAndSaysByExitStatus)
+{
+    const auto a = savePreset ("a.orp");
+    const auto b = savePreset ("b.orp", { { knob3Channel, 15 }, { pad5Mode, 3 }, { 10, 'X' } });
+
+    const auto same = run ({ "diff", a, savePreset ("a2.orp") });
+    EXPECT_EQ (same.exitCode, 0);
+    EXPECT_TRUE (same.output.isEmpty()) << same.output;
+
+    const auto different = run ({ "diff", a, b });
+    EXPECT_EQ (different.exitCode, 1);
+    EXPECT_EQ (different.output, "Name: \"0000000000000000\" -> \"X000000000000000\"\n"
+                                 "Knob 3 / MIDI Channel: 1 -> 16\n"
+                                 "Pad 5 / Mode: Note -> Program Change\n");
+
+    EXPECT_EQ (run ({ "diff", a, path ("missing.orp") }).exitCode, 2);
+}
+
+TEST_F (OrbPresetTool, CheckSaysWhyTheEditorWouldRefuseAFileAndFlagsValuesItWouldKeep)
+{
+    const auto clean = run ({ "check", savePreset ("clean.orp") });
+    EXPECT_EQ (clean.exitCode, 0) << clean.output;
+    EXPECT_TRUE (clean.output.contains ("the editor loads it")) << clean.output;
+
+    auto shortDump = defaultDump;
+    shortDump.removeLast();
+    const auto wrongSize = run ({ "check", writeFile ("short.orp", shortDump) });
+    EXPECT_EQ (wrongSize.exitCode, 2);
+    EXPECT_TRUE (wrongSize.output.contains ("315 bytes")) << wrongSize.output;
+
+    auto high = defaultDump;
+    high.set (100, 0x80);
+    const auto highByte = run ({ "check", writeFile ("high.orp", high) });
+    EXPECT_EQ (highByte.exitCode, 2);
+    EXPECT_TRUE (highByte.output.contains ("0x80 at position 100 (Knob 8 / Mode)")) << highByte.output;
+
+    // A curve of 100 is above the maximum 7, yet the editor loads and keeps it.
+    const auto aboveMaximum = run ({ "check", savePreset ("curve.orp", { { pad1Curve, 100 } }) });
+    EXPECT_EQ (aboveMaximum.exitCode, 1);
+    EXPECT_TRUE (aboveMaximum.output.contains ("the editor loads it")) << aboveMaximum.output;
+    EXPECT_TRUE (aboveMaximum.output.contains ("Pad 1 / Curve: stored 100 is above its maximum 7")) << aboveMaximum.output;
+}
+
+TEST_F (OrbPresetTool, ErrorsNameTheProblemAndExitNonZero)
+{
+    const auto expectError = [] (const ToolRun& result, const char* text)
+    {
+        EXPECT_EQ (result.exitCode, 2) << text;
+        EXPECT_TRUE (result.output.contains (text)) << result.output;
+    };
+
+    expectError (run ({ "show", path ("missing.orp") }), "no such file");
+    expectError (run ({ "frobnicate" }), "unknown command");
+    expectError (run ({ "show" }), "show takes 1 file");
+
+    const auto fromJson = [this] (const char* name, const char* json)
+    {
+        dir.getChildFile (name).replaceWithText (json);
+        return run ({ "from-json", path (name), path ("out.orp") });
+    };
+
+    expectError (fromJson ("broken.json", "{\"parameters\": {"), "bad JSON");
+    expectError (fromJson ("range.json", R"({"parameters": {"Knob 3": {"MIDI Channel": 17}}})"),
+                 "Knob 3 / MIDI Channel: 17 is out of range (1 to 16)");
+    expectError (fromJson ("entry.json", R"({"parameters": {"Roll Mode": {"Time Div": "1/64"}}})"),
+                 "unknown entry \"1/64\"");
+    expectError (fromJson ("name.json", R"({"parameters": {"Knob 3": {"Colour": 1}}})"), "unknown parameter");
+    expectError (fromJson ("bytes.json", R"({"bytes": "F0 F7"})"), "is 2 bytes long");
+    EXPECT_FALSE (dir.getChildFile ("out.orp").exists());
+
+    for (const auto& args : { juce::StringArray { "help", "diff" }, juce::StringArray { "diff", "--help" } })
+    {
+        const auto help = run (args);
+        EXPECT_EQ (help.exitCode, 0);
+        EXPECT_TRUE (help.output.startsWith ("Usage: orbpreset diff A.orp B.orp")) << help.output;
+    }
+}
+} // namespace
+
+#endif
