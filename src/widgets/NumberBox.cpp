@@ -67,7 +67,11 @@ void NumberBox::editorShown (juce::TextEditor* editor)
     editor->setMultiLine (false);
     editor->setScrollbarsShown (false);
     editor->setCaretVisible (true);
-    editor->setLookAndFeel (&lookAndFeel);
+
+    if (lookAndFeel == nullptr)
+        lookAndFeel = std::make_unique<LookAndFeel>();
+
+    editor->setLookAndFeel (lookAndFeel.get());
     editor->setText (getValueText(), false);
 }
 

@@ -2,6 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <memory>
+
 // The numeric field of the editor: a one-line box showing a whole number that turns into a text
 // field on a single click. It holds a value between a minimum and a maximum and tells its
 // listeners when that value changes; it knows nothing of parameters.
@@ -57,7 +59,9 @@ protected:
 private:
     juce::String getValueText() const { return juce::String (value); }
 
-    LookAndFeel lookAndFeel;
+    // Made when the in-place editor first opens: a window holds hundreds of number boxes, and
+    // building a framework look for each costs time and memory that most of them never use.
+    std::unique_ptr<LookAndFeel> lookAndFeel;
     juce::ListenerList<Listener> listeners;
     double minimum = 0.0;
     double maximum = 0.0;
