@@ -7,6 +7,7 @@ class KestrinOrbMiniEditorApplication : public KestrinOrbEditorApplication
 {
 public:
     KestrinOrbMiniEditorApplication();
+    ~KestrinOrbMiniEditorApplication() override;
 
     ViewSelector* createProductImageViewSelector() override;
     juce::String getUserGuideFileName() override { return userGuideFileName; }

@@ -36,7 +36,18 @@ public:
     static constexpr const char* loadPresetOver = "ButtonLoadPresetOver.png";
 
     // The decoded picture of that file name; an invalid (null) image if there is no such picture.
+    // Message thread only.
     static juce::Image get (const char* fileName);
+
+    // Starts decoding the pictures of the editor window (all but the About and device setup
+    // pictures) that the cache does not hold yet, on a helper thread, so that the start-up work
+    // of the message thread can go on meanwhile. The next get(), or finishDecoding(), waits for
+    // the helper and hands its pictures to the cache. Message thread only; a second call while a
+    // helper runs does nothing.
+    static void startDecodingInBackground();
+
+    // Waits for a helper started by startDecodingInBackground(), if any, and caches its pictures.
+    static void finishDecoding();
 
     // Gives an image button its three pictures in the editor's way: resized to the normal image,
     // images rescaled with the button keeping their proportions, full opacity, no overlay colour,
