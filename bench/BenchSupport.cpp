@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <time.h>
 
 namespace bench
 {
@@ -15,6 +16,21 @@ int misses = 0;
 double millisecondsSince (Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli> (Clock::now() - start).count();
+}
+
+double processCpuMilliseconds()
+{
+    timespec now {};
+    clock_gettime (CLOCK_PROCESS_CPUTIME_ID, &now);
+    return (double) now.tv_sec * 1000.0 + (double) now.tv_nsec / 1.0e6;
+}
+
+double mainThreadCpuMilliseconds (int pid)
+{
+    // The first field of schedstat is the time spent on a core, in nanoseconds.
+    std::ifstream schedstat ("/proc/" + std::to_string (pid) + "/schedstat");
+    double nanoseconds = -1.0;
+    return schedstat >> nanoseconds ? nanoseconds / 1.0e6 : -1.0;
 }
 
 double median (std::vector<double> values)

@@ -11,6 +11,11 @@ namespace bench
 using Clock = std::chrono::steady_clock;
 
 double millisecondsSince (Clock::time_point start);
+// CPU time this process has used, in ms (all threads). On a loaded machine it tells the work done
+// apart from the time spent waiting for a core.
+double processCpuMilliseconds();
+// CPU time the main thread of another process has used so far, in ms; -1 when unreadable.
+double mainThreadCpuMilliseconds (int pid);
 double median (std::vector<double> values);
 double maximum (const std::vector<double>& values);
 

@@ -28,6 +28,7 @@ namespace
 struct Sample
 {
     double milliseconds = 0.0;
+    double cpuMilliseconds = 0.0;   // the child's main thread until then
     long rssKb = 0;          // when the window was mapped
     long settledRssKb = 0;   // half a second later, after the first paints
 };
@@ -120,6 +121,7 @@ bool startOnce (Display* display, const std::string& program, Sample& sample)
             {
                 sample.milliseconds = millisecondsSince (start);
                 sample.rssKb = readStatusKb (pid, "VmRSS");
+                sample.cpuMilliseconds = mainThreadCpuMilliseconds (pid);
                 mapped = true;
             }
         }
@@ -148,7 +150,7 @@ bool startOnce (Display* display, const std::string& program, Sample& sample)
 
 struct Series
 {
-    std::vector<double> milliseconds, rssMb, settledRssMb;
+    std::vector<double> milliseconds, cpuMilliseconds, rssMb, settledRssMb;
 };
 
 bool measure (Display* display, const std::string& program, int runs, Series& series)
@@ -164,6 +166,7 @@ bool measure (Display* display, const std::string& program, int runs, Series& se
         }
 
         series.milliseconds.push_back (sample.milliseconds);
+        series.cpuMilliseconds.push_back (sample.cpuMilliseconds);
         series.rssMb.push_back (sample.rssKb / 1024.0);
         series.settledRssMb.push_back (sample.settledRssKb / 1024.0);
     }
@@ -173,9 +176,9 @@ bool measure (Display* display, const std::string& program, int runs, Series& se
 
 void printSeries (const char* name, const Series& series)
 {
-    std::printf ("  %-22s %8.1f ms %8.1f ms   %6.1f MB %6.1f MB   %6.1f MB\n", name, median (series.milliseconds),
-                 maximum (series.milliseconds), median (series.rssMb), maximum (series.rssMb),
-                 median (series.settledRssMb));
+    std::printf ("  %-22s %8.1f ms %8.1f ms %8.1f ms   %6.1f MB %6.1f MB   %6.1f MB\n", name,
+                 median (series.milliseconds), maximum (series.milliseconds), median (series.cpuMilliseconds),
+                 median (series.rssMb), maximum (series.rssMb), median (series.settledRssMb));
 }
 
 std::string programPath (const char* environmentName, const char* builtPath)
@@ -214,7 +217,8 @@ bool runStartup (int runs)
     if (! ran)
         return false;
 
-    std::printf ("  %-22s %11s %11s   %9s %9s   %9s\n", "", "median", "max", "RSS med", "RSS max", "RSS +0.5s");
+    std::printf ("  %-22s %11s %11s %11s   %9s %9s   %9s\n", "", "median", "max", "CPU med", "RSS med", "RSS max",
+                 "RSS +0.5s");
     printSeries ("bare framework window", bare);
     printSeries ("OrbMini editor", editorSeries);
     verdict ("editor start-up time (median)", median (editorSeries.milliseconds), 150.0, "ms");
