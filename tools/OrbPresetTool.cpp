@@ -13,6 +13,7 @@
 #include <juce_gui_basics/juce_gui_basics.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <iostream>
 #include <iterator>
@@ -59,7 +60,7 @@ Prints the preset's 16-character name, then every parameter section by section, 
 transpose -12 to +12, list entries by their text, MIDI-to-DIN flags "ON"/"OFF").
 For knobs, pads and switches the names are those of the current mode; a byte that the mode does
 not show is listed under its first name. Name characters outside printable ASCII are written
-\xNN, a backslash \\.
+\xNN, a backslash \\ and a quote \".
 Exit status 0, or 2 when the file cannot be read or the editor would not load it.
 )";
 
@@ -155,8 +156,8 @@ juce::String nameText (const OrbEditorEngine::ByteArray& dump)
     {
         const auto c = dump[headerSize + i];
 
-        if (c == '\\')
-            text << "\\\\";
+        if (c == '\\' || c == '"')
+            text << "\\" << juce::String::charToString ((juce::juce_wchar) c);
         else if (c >= 0x20 && c < 0x7F)
             text << juce::String::charToString ((juce::juce_wchar) c);
         else
@@ -175,9 +176,9 @@ std::optional<std::vector<std::uint8_t>> parseName (const juce::String& text, ju
     {
         const auto c = text[i];
 
-        if (c == '\\' && text[i + 1] == '\\')
+        if (c == '\\' && (text[i + 1] == '\\' || text[i + 1] == '"'))
         {
-            bytes.push_back ('\\');
+            bytes.push_back ((std::uint8_t) text[i + 1]);
             ++i;
         }
         else if (c == '\\' && text[i + 1] == 'x' && text.substring (i + 2, i + 4).containsOnly ("0123456789abcdefABCDEF")
@@ -698,20 +699,22 @@ private:
 
         if (shown.kind == PresetPresentation::Kind::number)
         {
-            if (! (value.isInt() || value.isInt64() || (value.isDouble() && (double) (int) value == (double) value)))
+            const double real = value.isInt() || value.isInt64() || value.isDouble() ? (double) value : 0.5;
+
+            if (std::floor (real) != real)
                 return "expected a whole number, not " + juce::JSON::toString (value, true);
 
-            const int number = value;
-
-            if (number == baseStored + shown.offset)
+            if (real == baseStored + shown.offset)
                 return {};
 
             const int low = juce::jmax (shown.getShownMinimum (&group), minimum + shown.offset);
             const int high = juce::jmin (shown.getShownMaximum (&group), maximum + shown.offset);
 
-            if (number < low || number > high)
-                return juce::String (number) + " is out of range (" + juce::String (low) + " to " + juce::String (high)
-                       + ")";
+            if (real < low || real > high)
+                return juce::JSON::toString (value, true) + " is out of range (" + juce::String (low) + " to "
+                       + juce::String (high) + ")";
+
+            const auto number = (int) real;
 
             stored = number - shown.offset;
             return {};
