@@ -2,6 +2,7 @@
 // line, with the editor's own model: presets are loaded and saved by the editor engine's file
 // functions and every value is shown as the editor shows it.
 
+#include "app/KestrinOrbMiniEditorApplication.h"
 #include "midi/MidiManager.h"
 #include "midi/MidiPortLayer.h"
 #include "midi/OrbEditorEngine.h"
@@ -575,7 +576,7 @@ private:
 
         if (value.isVoid())
         {
-            const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
+            const auto* preset = EmbeddedResources::find (KestrinOrbMiniEditorApplication::defaultPresetResourceName);
 
             if (preset == nullptr)
                 return "the built-in default preset is missing";
