@@ -1,0 +1,77 @@
+#include "app/KestrinOrbMiniEditorApplication.h"
+#include "resources/EmbeddedResources.h"
+#include "views/ArtworkImages.h"
+#include "views/EditorComponent.h"
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace
+{
+bool samePixels (const juce::Image& a, const juce::Image& b)
+{
+    if (a.getBounds() != b.getBounds() || a.getFormat() != b.getFormat())
+        return false;
+
+    const juce::Image::BitmapData first (a, juce::Image::BitmapData::readOnly);
+    const juce::Image::BitmapData second (b, juce::Image::BitmapData::readOnly);
+
+    for (int y = 0; y < a.getHeight(); ++y)
+        if (std::memcmp (first.getLinePointer (y), second.getLinePointer (y), (size_t) (a.getWidth() * first.pixelStride)) != 0)
+            return false;
+
+    return true;
+}
+} // namespace
+
+// The helper thread decodes while the message thread goes on; what it hands over is what a decode
+// on the message thread gives, and every later request shares that one decoded picture.
+TEST (ArtworkThreading, PicturesDecodedOnTheHelperAreTheDecodedFilesAndShared)
+{
+    juce::ImageCache::releaseUnusedImages();
+    ArtworkImages::startDecodingInBackground();
+    ArtworkImages::startDecodingInBackground();
+
+    int pictures = 0;
+
+    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
+    {
+        if (! juce::String (resource->name).endsWith (".png"))
+            continue;
+
+        ++pictures;
+        const auto shared = ArtworkImages::get (resource->name);
+        const auto direct = juce::ImageFileFormat::loadFrom (resource->data, resource->size);
+        ASSERT_TRUE (shared.isValid()) << resource->name;
+        EXPECT_TRUE (samePixels (shared, direct)) << resource->name;
+        EXPECT_EQ (ArtworkImages::get (resource->name).getPixelData(), shared.getPixelData()) << resource->name;
+    }
+
+    EXPECT_GT (pictures, 60);
+    ArtworkImages::finishDecoding();
+}
+
+// A further window costs its widgets, not another copy of the pictures.
+TEST (ArtworkSharing, WindowsShareTheirDecodedPictures)
+{
+    juce::ImageCache::releaseUnusedImages();
+    KestrinOrbMiniEditorApplication app;
+    app.startEditor ({});
+    app.getWindowManager()->onLastWindowClosed = nullptr;
+    app.newWindow();
+    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 2);
+
+    auto* first = dynamic_cast<EditorComponent*> (app.getWindowManager()->getWindow (0)->getContentComponent());
+    auto* second = dynamic_cast<EditorComponent*> (app.getWindowManager()->getWindow (1)->getContentComponent());
+    ASSERT_TRUE (first != nullptr && second != nullptr);
+    EXPECT_EQ (first->getBackground().getImage().getPixelData(), second->getBackground().getImage().getPixelData());
+
+    auto* firstTab = dynamic_cast<juce::ImageButton*> (first->getTabSelector()->getChildComponent (0));
+    auto* secondTab = dynamic_cast<juce::ImageButton*> (second->getTabSelector()->getChildComponent (0));
+    ASSERT_TRUE (firstTab != nullptr && secondTab != nullptr);
+    EXPECT_EQ (firstTab->getNormalImage().getPixelData(), secondTab->getNormalImage().getPixelData());
+    EXPECT_EQ (firstTab->getDownImage().getPixelData(), secondTab->getDownImage().getPixelData());
+}
