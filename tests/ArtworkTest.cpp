@@ -2,6 +2,8 @@
 #include "views/OrbMiniProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"
 
+#include "TestOutput.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -77,21 +79,6 @@ bool samePixels (const juce::Image& a, const juce::Image& b)
     return true;
 }
 
-juce::File outputFolder()
-{
-    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("artwork");
-    dir.createDirectory();
-    return dir;
-}
-
-void writePng (const juce::Image& image, const juce::String& name)
-{
-    auto file = outputFolder().getChildFile (name);
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    ASSERT_TRUE (out.openedOk());
-    ASSERT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out));
-}
 } // namespace
 
 TEST (Artwork, EveryPictureIsEmbeddedAtItsSize)
@@ -174,7 +161,7 @@ TEST (Artwork, RendersTheCanvasForEverySection)
         tabs.setSelectedView (view);
         product.setSelectedView (view);
         const auto snapshot = canvas.createComponentSnapshot (canvas.getLocalBounds());
-        writePng (snapshot, "Canvas" + juce::String (view) + ".png");
+        writePng (snapshot, "artwork/Canvas" + juce::String (view) + ".png");
 
         if (view > 0)
         {
@@ -182,5 +169,5 @@ TEST (Artwork, RendersTheCanvasForEverySection)
         }
     }
 
-    writePng (ArtworkImages::get (ArtworkImages::productImage), "ProductImage.png");
+    writePng (ArtworkImages::get (ArtworkImages::productImage), "artwork/ProductImage.png");
 }

@@ -57,11 +57,9 @@ TEST (BankView, EightItemsAtFourPerBankPageForwardAndBackWithoutWrapping)
     ASSERT_NE (previous, nullptr);
     EXPECT_EQ (next->getName(), "Left Bank Arrow");
     EXPECT_EQ (previous->getName(), "Right Bank Arrow");
-    EXPECT_TRUE (next->isVisible());
-    EXPECT_TRUE (previous->isVisible());
-    EXPECT_EQ (next->getBounds(), juce::Rectangle<int> (1170, 5, 17, 26));
-    EXPECT_EQ (previous->getBounds(), juce::Rectangle<int> (10, 5, 17, 26));
-    EXPECT_EQ (view.getBank (0)->getBounds(), juce::Rectangle<int> (0, 15, 1200, 200));
+    EXPECT_TRUE (next->isVisible() && previous->isVisible());
+    EXPECT_FALSE (next->getWantsKeyboardFocus());
+    EXPECT_TRUE (static_cast<juce::Component*> (previous)->hitTest (0, 0));   // transparent corner
 
     // the arrows lie above the bank that was added back last
     auto& children = view.getChildren();
@@ -71,7 +69,8 @@ TEST (BankView, EightItemsAtFourPerBankPageForwardAndBackWithoutWrapping)
     view.buttonClicked (previous);   // already at the first bank
     EXPECT_EQ (view.getCurrentBank(), 0);
 
-    view.buttonClicked (next);
+    next->triggerClick();
+    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
     EXPECT_EQ (view.getCurrentBank(), 1);
     EXPECT_EQ (shownBank (view), 1);
     EXPECT_EQ (view.getBank (0)->getParentComponent(), nullptr);
@@ -87,38 +86,15 @@ TEST (BankView, EightItemsAtFourPerBankPageForwardAndBackWithoutWrapping)
 
     view.buttonClicked (previous);
     EXPECT_EQ (shownBank (view), 0);
-}
 
-TEST (BankView, ArrowClicksReachTheView)
-{
-    TestBank view (8, 4);
-    view.getNextBankButton()->triggerClick();
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
-    EXPECT_EQ (view.getCurrentBank(), 1);
-
-    EXPECT_FALSE (view.getNextBankButton()->getWantsKeyboardFocus());
-    EXPECT_TRUE (view.getNextBankButton()->isAlwaysOnTop());
-    EXPECT_TRUE (static_cast<juce::Component*> (view.getPreviousBankButton())->hitTest (0, 0));   // transparent corner
-}
-
-TEST (BankView, SixItemsMakeAFullBankAndARemainder)
-{
-    TestBank view (6, 4);
-    ASSERT_EQ (view.getNumBanks(), 2);
-    EXPECT_EQ (view.getBank (0)->getItems().size(), 4);
-    EXPECT_EQ (view.getBank (1)->getItems().size(), 2);
-
-    // items of a bank sit side by side from x 40, each at its own size
+    // six items make a full bank and a remainder; items of a bank sit side by side at their own size
+    TestBank six (6, 4);
+    ASSERT_EQ (six.getNumBanks(), 2);
+    EXPECT_EQ (six.getBank (1)->getItems().size(), 2);
     for (int i = 0; i < 4; ++i)
-    {
-        auto* item = view.getItem (i);
-        EXPECT_EQ (item->getParentComponent(), view.getBank (0));
-        EXPECT_EQ (item->getBounds(), juce::Rectangle<int> (40 + i * 250, 0, 250, 180));
-        EXPECT_TRUE (item->isVisible());
-    }
-
-    EXPECT_EQ (view.getItem (5)->getParentComponent(), view.getBank (1));
-    EXPECT_EQ (view.getItem (5)->getX(), 290);
+        EXPECT_EQ (six.getItem (i)->getBounds(), juce::Rectangle<int> (40 + i * 250, 0, 250, 180));
+    EXPECT_EQ (six.getItem (5)->getParentComponent(), six.getBank (1));
+    EXPECT_EQ (six.getItem (5)->getX(), 290);
 }
 
 TEST (BankView, ASingleBankShowsNoArrows)

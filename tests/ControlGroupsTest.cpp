@@ -64,92 +64,76 @@ TEST (ControlGroups, NamesComeInListOrder)
     EXPECT_EQ (OrbControlsToMidiDin (0).getParameterIndex ("Switches Midi To DIN"), 9);
 }
 
-TEST (ControlGroups, KeybedMaximaFollowTheSevenStepRule)
+TEST (ControlGroups, EachNameStoresOnlyUpToItsMaximum)
 {
     OrbKeybed keybed (16, 24, 7);
+    OrbPad pad (0);
+    OrbSwitch sw (0);
+    OrbKnob knob (55);
+    OrbWheels wheels (46);
+    OrbRollMode roll (30);
+    OrbControlsToMidiDin din (295);
+    OrbPresetName name;
 
-    EXPECT_EQ (store (keybed, "Split Point", 24), 24);
-    EXPECT_EQ (store (keybed, "Split Point", 25), 24);
-    EXPECT_EQ (store (keybed, "Keybed Curve", 8), 8);
-    EXPECT_EQ (store (keybed, "Keybed Curve", 9), 8);
-    EXPECT_EQ (store (keybed, "Keybed MIDI Channel", 15), 15);
-    EXPECT_EQ (store (keybed, "Keybed MIDI Channel", 16), 15);
-    EXPECT_EQ (store (keybed, "Lower Keybed Octave", 7), 7);
-    EXPECT_EQ (store (keybed, "Lower Keybed Octave", 8), 7);
-    EXPECT_EQ (store (keybed, "Split Mode", 2), 0);
+    // Each row stores a value and reads back the name; a refused value leaves the one stored before.
+    struct Row { Control& group; const char* name; int value, readBack; };
+    const Row rows[] = {
+        { keybed, "Split Point", 24, 24 },         { keybed, "Split Point", 25, 24 },
+        { keybed, "Keybed Curve", 8, 8 },          { keybed, "Keybed Curve", 9, 8 },
+        { keybed, "Keybed MIDI Channel", 15, 15 }, { keybed, "Keybed MIDI Channel", 16, 15 },
+        { keybed, "Lower Keybed Octave", 7, 7 },   { keybed, "Lower Keybed Octave", 8, 7 },
+        { keybed, "Split Mode", 2, 0 },
+        { pad, "Curve", 7, 7 },                    { pad, "Curve", 8, 7 },
+        { pad, "Toggle Off", 100, 100 },           // the curve's byte, full range
+        { pad, "Mode", 3, 3 },                     { pad, "Mode", 4, 3 },
+        { pad, "MIDI Channel", 16, 0 },
+        { sw, "Mode", 3, 3 },                      { sw, "Mode", 4, 3 },
+        { knob, "Mode", 1, 1 },                    { knob, "Mode", 2, 1 },
+        { knob, "Aftertouch", 1, 0 },
+        { wheels, "Pitch Wheel MIDI Channel", 16, 16 },   // "Omni"
+        { wheels, "Mod Wheel MIDI Channel", 17, 0 },
+        { roll, "Gate", 98, 98 },                  { roll, "Swing", 25, 0 },
+        { din, "Knobs Midi To DIN", 1, 1 },        { din, "Knobs Midi To DIN", 2, 1 },
+        { din, "Knobs Midi To DIN", 0, 0 },        { name, "whatever", 5, 0 },
+    };
 
-    // Words decide, not membership, and the first matching rule wins.
+    for (const auto& row : rows)
+        EXPECT_EQ (store (row.group, row.name, row.value), row.readBack) << row.name << " = " << row.value;
+    EXPECT_EQ (knob.getValues(), (Control::ValueArray { 1, 0, 0, 0, 0 }));
+
+    // Keybed maxima: words decide, not membership, and the first matching rule wins.
     EXPECT_EQ (keybed.getMaximum ("Anything Transpose"), 24);
     EXPECT_EQ (keybed.getMaximum ("Octave Curve"), 7);
     EXPECT_EQ (keybed.getMaximum ("Curve MIDI Channel"), 8);
     EXPECT_EQ (keybed.getMaximum ("Volume"), 0);
     EXPECT_EQ (OrbKeybed (16, 36, 5).getMaximum ("Keybed Octave"), 5);
+    EXPECT_EQ (wheels.getMaximum ("Mod Wheel CC"), 127);
+    EXPECT_EQ (wheels.getMaximum ("Unknown"), 0);
+    EXPECT_EQ (OrbTransport (34).getMaximum ("Function"), 1);
+    EXPECT_EQ (din.getMaximum ("Knobs"), 0);
+    EXPECT_EQ (name.getMaximum ("whatever"), 127);
 }
 
-TEST (ControlGroups, PadNamesShareSlotsAndOnlyCurveIsLimitedToSeven)
+TEST (ControlGroups, PadAndSwitchNamesShareSlots)
 {
     OrbPad pad (0);
-
-    EXPECT_EQ (store (pad, "Curve", 7), 7);
-    EXPECT_EQ (store (pad, "Curve", 8), 7);
-    EXPECT_EQ (store (pad, "Toggle Off", 100), 100);   // same byte, full range
+    store (pad, "Toggle Off", 100);
     EXPECT_EQ (pad.getParameterValue ("Curve"), 100);
     EXPECT_EQ (pad.getParameterValue ("Bank MSB"), 100);
-
     store (pad, "Toggle On", 77);
     for (auto* name : { "Fixed", "Pressed", "Bank LSB" })
         EXPECT_EQ (pad.getParameterValue (name), 77) << name;
-
     store (pad, "Program", 9);
     EXPECT_EQ (pad.getParameterValue ("Note"), 9);
-    EXPECT_EQ (store (pad, "Mode", 3), 3);
-    EXPECT_EQ (store (pad, "Mode", 4), 3);
-    EXPECT_EQ (store (pad, "MIDI Channel", 16), 0);
-
+    store (pad, "Mode", 3);
     EXPECT_EQ (pad.getValues(), (Control::ValueArray { 3, 9, 77, 100, 0 }));
     EXPECT_EQ (pad.getParameterIndex ("Aftertouch"), -1);
     EXPECT_EQ (pad.getParameterIndex ("curve"), -1);
-}
 
-TEST (ControlGroups, SwitchKnobWheelsTransportAndRollModeRanges)
-{
     OrbSwitch sw (0);
-    EXPECT_EQ (store (sw, "Mode", 3), 3);
-    EXPECT_EQ (store (sw, "Mode", 4), 3);
     store (sw, "Released", 5);
     EXPECT_EQ (sw.getParameterValue ("Bank MSB"), 5);
     EXPECT_EQ (sw.getParameterIndex ("Note"), -1);
-
-    OrbKnob knob (55);
-    EXPECT_EQ (store (knob, "Mode", 1), 1);
-    EXPECT_EQ (store (knob, "Mode", 2), 1);
-    EXPECT_EQ (store (knob, "Aftertouch", 1), 0);
-    EXPECT_EQ (knob.getValues(), (Control::ValueArray { 1, 0, 0, 0, 0 }));
-
-    OrbWheels wheels (46);
-    EXPECT_EQ (store (wheels, "Pitch Wheel MIDI Channel", 16), 16);   // "Omni"
-    EXPECT_EQ (store (wheels, "Mod Wheel MIDI Channel", 17), 0);
-    EXPECT_EQ (wheels.getMaximum ("Mod Wheel CC"), 127);
-    EXPECT_EQ (wheels.getMaximum ("Unknown"), 0);
-
-    EXPECT_EQ (OrbTransport (34).getMaximum ("Function"), 1);
-    OrbRollMode roll (30);
-    EXPECT_EQ (store (roll, "Gate", 98), 98);
-    EXPECT_EQ (store (roll, "Swing", 25), 0);
-}
-
-TEST (ControlGroups, MidiToDinTakesOnlyOffAndOn)
-{
-    OrbControlsToMidiDin din (295);
-    EXPECT_EQ (store (din, "Knobs Midi To DIN", 1), 1);
-    EXPECT_EQ (store (din, "Knobs Midi To DIN", 2), 1);
-    EXPECT_EQ (store (din, "Knobs Midi To DIN", 0), 0);
-    EXPECT_EQ (din.getMaximum ("Knobs Midi To DIN"), 1);
-    EXPECT_EQ (din.getMaximum ("Knobs"), 0);
-
-    OrbPresetName name;
-    EXPECT_EQ (name.getMaximum ("whatever"), 127);
-    EXPECT_EQ (store (name, "whatever", 5), 0);
 }
 
 TEST (ControlGroups, EngineAccessorsReachTheRightGroupAndIgnoreBadTypesAndIndexes)

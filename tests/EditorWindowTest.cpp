@@ -1,8 +1,6 @@
 #include "ShellTestSupport.h"
 
 #include "app/KestrinOrbEditorApplication.h"
-#include "app/WindowManager.h"
-#include "midi/JuceMidiPorts.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +8,7 @@ namespace
 {
 const juce::String appName = "Kestrin OrbMini Editor";
 
-class EditorWindowTest : public ::testing::Test
+class EditorWindowTest : public ::testing::Test, protected WindowFixture
 {
 protected:
     void SetUp() override
@@ -18,10 +16,7 @@ protected:
         folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
                      .getNonexistentChildFile ("orbmini-editor-window", {}, false);
         ASSERT_TRUE (folder.createDirectory());
-        engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        window = manager.createWindow (canvas, engine, {});
+        window = openWindow (engine);
     }
 
     void TearDown() override
@@ -60,19 +55,13 @@ protected:
         ASSERT_NE (knob->getParameterValue (name), current);
     }
 
-    std::uint8_t modelByte = 0x3E;
-    JuceMidiPorts ports;
-    MidiManager midi { ports };
-    juce::File lastDirectory;
-    WindowManager manager { nullptr, nullptr, &lastDirectory };
-    OrbEditorEngine::Ptr engine;
     EditorWindow* window = nullptr;
     ScriptedFileChooser chooser;
     juce::File folder;
 };
 } // namespace
 
-TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksAndCancellingChangesNothing)
+TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksCancellingChangesNothingAndSaveToFileAlwaysAsks)
 {
     run (KestrinOrbEditorApplication::saveCommand);
 
@@ -83,6 +72,18 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksAndCancellingChangesNothing
     EXPECT_EQ (window->getName(), appName + " - Untitled 1");
     EXPECT_EQ (window->getCurrentFile(), juce::File());
     EXPECT_EQ (lastDirectory, juce::File());
+
+    chooser.answerWith (folder.getChildFile ("a.orp"));
+    press ("Save To File");
+    press ("Save To File");
+    EXPECT_EQ (chooser.requests.size(), 3u);
+    EXPECT_EQ (window->getCurrentFile(), folder.getChildFile ("a.orp"));
+
+    press ("save to file");
+    press ("Something Else");
+    EXPECT_EQ (chooser.requests.size(), 3u);
+    EXPECT_EQ (window->getGetDialog(), nullptr);
+    EXPECT_EQ (window->getSendDialog(), nullptr);
 }
 
 TEST_F (EditorWindowTest, SaveAsNamesTheWindowAndLaterSavesWriteWithoutAsking)
@@ -108,23 +109,6 @@ TEST_F (EditorWindowTest, SaveAsNamesTheWindowAndLaterSavesWriteWithoutAsking)
     run (KestrinOrbEditorApplication::saveAsCommand);
     ASSERT_EQ (chooser.requests.size(), 2u);
     EXPECT_EQ (chooser.requests[1].startingDirectory, folder);
-}
-
-TEST_F (EditorWindowTest, SaveToFileAlwaysAsksAndUnknownButtonsDoNothing)
-{
-    chooser.answerWith (folder.getChildFile ("a.orp"));
-    press ("Save To File");
-    ASSERT_EQ (chooser.requests.size(), 1u);
-
-    press ("Save To File");
-    EXPECT_EQ (chooser.requests.size(), 2u);
-    EXPECT_EQ (window->getCurrentFile(), folder.getChildFile ("a.orp"));
-
-    press ("save to file");
-    press ("Something Else");
-    EXPECT_EQ (chooser.requests.size(), 2u);
-    EXPECT_EQ (window->getGetDialog(), nullptr);
-    EXPECT_EQ (window->getSendDialog(), nullptr);
 }
 
 TEST_F (EditorWindowTest, AfterLoadingAnotherFileSaveWritesThatFile)
@@ -238,35 +222,9 @@ TEST_F (EditorWindowTest, CloseWindowCommandClosesWithoutAskingAndLeavesTheEngin
 
 TEST_F (EditorWindowTest, CommandsInTheirOrderWithNamesAndKeys)
 {
-    juce::Array<juce::CommandID> commands;
-    window->getAllCommands (commands);
-    EXPECT_EQ (commands, juce::Array<juce::CommandID> ({ 0x200040, 0x200050, 0x200070, 0x200071, 0x200030,
-                                                         0x200072, 0x200073 }));
-
-    const std::map<int, std::pair<juce::String, int>> expected {
-        { 0x200040, { "Save", 's' } },         { 0x200050, { "Save As", 0 } },
-        { 0x200070, { "Get Preset", 0 } },     { 0x200071, { "Send Preset", 0 } },
-        { 0x200030, { "Close Window", 'w' } }, { 0x200072, { "Set Internal Sync", 0 } },
-        { 0x200073, { "Set External Sync", 0 } }
-    };
-
-    for (auto id : commands)
-    {
-        juce::ApplicationCommandInfo info (id);
-        window->getCommandInfo (id, info);
-        SCOPED_TRACE (juce::String::toHexString (id).toStdString());
-        EXPECT_EQ (info.shortName, expected.at (id).first);
-        EXPECT_EQ (info.categoryName, "General");
-        EXPECT_TRUE (info.description.isEmpty());
-        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isDisabled), 0);
-        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isTicked), 0);
-
-        if (expected.at (id).second == 0)
-            EXPECT_TRUE (info.defaultKeypresses.isEmpty());
-        else
-            EXPECT_EQ (info.defaultKeypresses, juce::Array<juce::KeyPress> (
-                           juce::KeyPress (expected.at (id).second, juce::ModifierKeys::commandModifier, 0)));
-    }
-
+    expectCommands (*window, { { 0x200040, "Save", 's' },        { 0x200050, "Save As", 0 },
+                               { 0x200070, "Get Preset", 0 },     { 0x200071, "Send Preset", 0 },
+                               { 0x200030, "Close Window", 'w' }, { 0x200072, "Set Internal Sync", 0 },
+                               { 0x200073, "Set External Sync", 0 } });
     EXPECT_TRUE (window->perform (juce::ApplicationCommandTarget::InvocationInfo (0x200090)));
 }

@@ -57,6 +57,14 @@ struct EngineTransfer : ::testing::Test
     {
         manager.setInput (device);
         manager.setOutput (device);
+        restartEngine();
+    }
+
+    // A fresh engine in place of the current one, as a new window makes one.
+    void restartEngine()
+    {
+        if (engine != nullptr)
+            engine->removeListener (&errors);
         engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24, timing);
         engine->addListener (&errors);
     }
@@ -87,21 +95,27 @@ struct EngineTransfer : ::testing::Test
 };
 } // namespace
 
-TEST_F (EngineTransfer, MessagesCarryTheirGoldenBytes)
+TEST_F (EngineTransfer, MessagesCarryTheirGoldenBytesAndBadSlotsOrASecondGetSendNothing)
 {
     auto options = OrbMiniSimulator::Options {};
     options.dropReplies = true;
     simulator.setOptions (options);
 
+    // Slots above 24 send nothing, nor does a get while getting.
+    engine->getPreset (25);
+    EXPECT_FALSE (engine->isGetting());
+    EXPECT_FALSE (engine->sendPreset (200));
+    EXPECT_TRUE (sent().empty());
+
     engine->getPreset (7);
+    engine->getPreset (1);
     const auto requests = sent();
     ASSERT_EQ (requests.size(), (size_t) payloadSize);
     EXPECT_EQ (bytesOf (requests[0]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 0, 0, 0xF7 }));
     EXPECT_EQ (bytesOf (requests[300]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 2, 44, 0xF7 }));
-    engine = nullptr;
 
+    restartEngine();
     ports.clearSentMessages (device);
-    engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24, timing);
     engine->applyDump (patternDump (9));
     EXPECT_TRUE (engine->sendPreset (3));
     const auto writes = sent();
@@ -195,9 +209,7 @@ TEST_F (EngineTransfer, RepliesOfTheWrongLengthChangeNothing)
         simulator.waitUntilIdle (2000);
         runFor (20);
         EXPECT_EQ (payloadOf (*engine), patternPayload (2));
-        engine->removeListener (&errors);
-        engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24, timing);
-        engine->addListener (&errors);
+        restartEngine();
     }
 }
 
@@ -222,22 +234,6 @@ TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotCompleteAGet)
     ports.deliverNow (device, OrbMiniSimulator::makeReply (300, simulator.getSlot (0)[300]));
     ASSERT_TRUE (finishGet (500));
     EXPECT_EQ (payloadOf (*engine), simulator.getSlot (0));
-}
-
-TEST_F (EngineTransfer, SlotsAbove24AndAGetWhileGettingSendNothing)
-{
-    auto options = OrbMiniSimulator::Options {};
-    options.dropReplies = true;
-    simulator.setOptions (options);
-
-    engine->getPreset (25);
-    EXPECT_FALSE (engine->isGetting());
-    EXPECT_FALSE (engine->sendPreset (200));
-    EXPECT_TRUE (sent().empty());
-
-    engine->getPreset (0);
-    engine->getPreset (1);
-    EXPECT_EQ (sent().size(), (size_t) payloadSize);
 }
 
 TEST_F (EngineTransfer, SendAndSyncNeedAnOpenInput)
@@ -358,8 +354,7 @@ TEST_F (EngineTransferThreading, AWindowClosingWhileRepliesAreInFlightNeverTouch
 
         simulator.waitUntilIdle (2000);
         runFor (20);
-        engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24, timing);
-        engine->addListener (&errors);
+        restartEngine();
     }
 }
 

@@ -3,6 +3,8 @@
 #include "widgets/CustomLook.h"
 #include "widgets/NumberBoxWithLabel.h"
 
+#include "TestOutput.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -50,14 +52,7 @@ void saveForViewing (juce::Component& c, const juce::String& fileName)
     g.fillAll (juce::Colour (0xFF303840));
     g.addTransform (juce::AffineTransform::scale ((float) scale));
     c.paintEntireComponent (g, false);
-
-    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR);
-    dir.createDirectory();
-    auto file = dir.getChildFile (fileName);
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    ASSERT_TRUE (out.openedOk());
-    juce::PNGImageFormat().writeImageToStream (image, out);
+    writePng (image, fileName);
 }
 
 struct LookAndFeelTest : ::testing::Test

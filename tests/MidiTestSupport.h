@@ -1,5 +1,7 @@
 #pragma once
 
+#include "midi/VirtualMidiPorts.h"
+
 #include <juce_events/juce_events.h>
 
 #include <cstdint>
@@ -31,8 +33,25 @@ inline std::vector<std::uint8_t> bytesOf (const juce::MidiMessage& m)
     return { m.getRawData(), m.getRawData() + m.getRawDataSize() };
 }
 
-inline juce::MidiMessage sysex (std::vector<std::uint8_t> bytes)
+// In-memory ports that count what is opened.
+class CountingPorts : public VirtualMidiPorts
 {
-    return juce::MidiMessage (bytes.data(), (int) bytes.size());
-}
+public:
+    std::unique_ptr<Input> openInput (const juce::String& identifier, juce::MidiInputCallback& callback) override
+    {
+        ++inputOpens;
+        return VirtualMidiPorts::openInput (identifier, callback);
+    }
+
+    std::unique_ptr<Output> openOutput (const juce::String& identifier) override
+    {
+        ++outputOpens;
+        lastOutputOpened = identifier;
+        return VirtualMidiPorts::openOutput (identifier);
+    }
+
+    int inputOpens = 0, outputOpens = 0;
+    juce::String lastOutputOpened;
+};
+
 } // namespace miditest

@@ -39,29 +39,10 @@ struct ParameterController : ::testing::Test, EngineFixture
 };
 } // namespace
 
-TEST_F (ParameterController, DisplayOffsetsApplyBothWays)
-{
-    NumberCtl channel (engine, "Keybed MIDI Channel", keybedType, 1, 16, 1);
-    NumberCtl transpose (engine, "Keybed Transpose", keybedType, -12, 12, -12);
-
-    type (channel, 16);
-    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed MIDI Channel"), 15);
-    group (keybedType).setParameterValue ("Keybed MIDI Channel", 0, true);
-    EXPECT_EQ (shown (channel), 1.0);
-
-    type (transpose, -12);
-    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 0);
-    type (transpose, 12);
-    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 24);
-    group (keybedType).setParameterValue ("Keybed Transpose", 12, true);
-    EXPECT_EQ (shown (transpose), 0.0);
-}
-
-TEST_F (ParameterController, WidgetsStartWithTheStoredValue)
+TEST_F (ParameterController, WidgetsStartWithTheStoredValueAndOffsetsApplyBothWays)
 {
     group (rollModeType).setParameterValue ("Gate", 49, false);
     group (rollModeType).setParameterValue ("Time Div", 5, false);
-
     NumberCtl gate (engine, "Gate", rollModeType, 1, 99, 1);
     SingleParameterControllerComboBox division (engine, "Time Div", rollModeType,
                                                 { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" },
@@ -70,88 +51,39 @@ TEST_F (ParameterController, WidgetsStartWithTheStoredValue)
     EXPECT_EQ (shown (gate), 50.0);
     EXPECT_EQ (division.getComboBox().getSelectedId(), 6);
     EXPECT_EQ (group (rollModeType).getParameterValue ("Time Div"), 5) << "the first selection must not be stored";
-}
 
-TEST_F (ParameterController, ComboValueWithoutEntryShowsNoSelectionAndIsKept)
-{
-    DoubleParameterControllerComboBox mode (engine, "Mode", 0, switchType,
-                                            { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
-    settle();
-    group (switchType).setParameterValue ("Mode", 3, true);
-    settle();
-    EXPECT_EQ (mode.getComboBox().getSelectedId(), 0);
-    EXPECT_EQ (group (switchType).getParameterValue ("Mode"), 3);
-
-    mode.getComboBox().setSelectedId (2, juce::sendNotificationAsync);
-    settle();
-    EXPECT_EQ (group (switchType).getParameterValue ("Mode"), 1);
+    NumberCtl transpose (engine, "Keybed Transpose", keybedType, -12, 12, -12);
+    type (transpose, -12);
+    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 0);
+    type (transpose, 12);
+    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 24);
+    group (keybedType).setParameterValue ("Keybed Transpose", 12, true);
+    EXPECT_EQ (shown (transpose), 0.0);
 }
 
 TEST_F (ParameterController, MidiToDinButtonTogglesItsFlagAndItsTwin)
 {
     auto& flags = group (controlsToMidiDinType);
-    flags.setParameterValue ("Knobs Midi To DIN", 0, false);
-
     ControlToMidiControllerButton button (engine, "Knobs Midi To DIN");
     ControlToMidiControllerButton twin (engine, "Knobs Midi To DIN");
     EXPECT_EQ (button.getButton().getButtonText(), "OFF");
     EXPECT_EQ (button.getButton().getName(), "Knobs Midi To DIN");
 
-    button.getButton().triggerClick();
-    settle();
-    EXPECT_EQ (flags.getParameterValue ("Knobs Midi To DIN"), 1);
-    EXPECT_EQ (button.getButton().getButtonText(), "ON");
-    EXPECT_TRUE (button.getButton().getToggleState());
-    EXPECT_EQ (twin.getButton().getButtonText(), "ON");
-
-    button.getButton().triggerClick();
-    settle();
-    EXPECT_EQ (flags.getParameterValue ("Knobs Midi To DIN"), 0);
-    EXPECT_EQ (button.getButton().getButtonText(), "OFF");
-    EXPECT_EQ (twin.getButton().getButtonText(), "OFF");
+    for (int expected : { 1, 0 })
+    {
+        button.getButton().triggerClick();
+        settle();
+        EXPECT_EQ (flags.getParameterValue ("Knobs Midi To DIN"), expected);
+        EXPECT_EQ (button.getButton().getToggleState(), expected == 1);
+        EXPECT_EQ (button.getButton().getButtonText(), expected == 1 ? "ON" : "OFF");
+        EXPECT_EQ (twin.getButton().getButtonText(), expected == 1 ? "ON" : "OFF");
+    }
 
     // A name the group does not know stores nothing, and the button stays "OFF".
     ControlToMidiControllerButton unknown (engine, "Nothing Midi To DIN");
     unknown.getButton().triggerClick();
     settle();
     EXPECT_EQ (unknown.getButton().getButtonText(), "OFF");
-}
-
-TEST_F (ParameterController, PresetLoadRefreshesEveryWidgetOfEveryName)
-{
-    const std::uint8_t pad = 2;
-    PadBox note (engine, "Note", pad, padType, 0, 127, 0);
-    PadBox cc (engine, "CC", pad, padType, 0, 127, 0);
-    PadBox program (engine, "Program", pad, padType, 0, 127, 0);
-    PadBox released (engine, "Released", pad, padType, 0, 127, 0);
-    PadBox curve (engine, "Curve", pad, padType, 1, 8, 1);
-    PadBox channel (engine, "MIDI Channel", pad, padType, 1, 16, 1);
-    DoubleParameterControllerComboBox mode (engine, "Mode", pad, padType,
-                                            { "Note", "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
-    // Shown as "CC", bound to the wheel's own name.
-    NumberCtl modCc (engine, "CC", wheelsType, 0, 127, 0);
-    modCc.parameterName = "Mod Wheel CC";
-
-    juce::Random random (7);
-    auto dump = randomDump (random);
-    const int padStart = 10 + group (padType, pad).getDumpOffset();
-    dump.set (padStart + 0, 2);   // mode
-    dump.set (padStart + 1, 61);  // note / CC / program
-    dump.set (padStart + 3, 5);   // curve / released
-    dump.set (padStart + 4, 9);   // channel
-    dump.set (10 + group (wheelsType).getDumpOffset() + 2, 74);
-    engine->applyDump (dump);
-    settle();
-
-    EXPECT_EQ (shown (note), 61.0);
-    EXPECT_EQ (shown (cc), 61.0);
-    EXPECT_EQ (shown (program), 61.0);
-    EXPECT_EQ (shown (released), 5.0);
-    EXPECT_EQ (shown (curve), 6.0);
-    EXPECT_EQ (shown (channel), 10.0);
-    EXPECT_EQ (mode.getComboBox().getSelectedId(), 3);
-    EXPECT_EQ (shown (modCc), 74.0);
-    EXPECT_EQ (payloadOf (engine->buildDump (0)), payloadOf (dump)) << "refreshing the widgets must not change the preset";
 }
 
 TEST_F (ParameterController, EditRefreshesSiblingsOnceWithoutEchoingTheEditor)

@@ -11,8 +11,6 @@
 // An engine of the 25-key model over a port manager that lists no devices.
 struct EngineFixture
 {
-    static constexpr int dumpSize = 316;
-
     std::uint8_t modelByte = 0x3E;
     JuceMidiPorts ports;
     MidiManager midi { ports };

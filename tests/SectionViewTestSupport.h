@@ -1,6 +1,7 @@
 #pragma once
 
 #include "PresetTestSupport.h"
+#include "TestOutput.h"
 
 #include "views/ArtworkImages.h"
 #include "views/BankView.h"
@@ -70,11 +71,6 @@ inline void click (ControlToMidiTextButton& widget)
     settle();
 }
 
-inline juce::String buttonText (ControlToMidiTextButton& widget)
-{
-    return widget.getButton().getButtonText();
-}
-
 inline void pageForward (BankView& bank)
 {
     bank.getNextBankButton()->triggerClick();
@@ -134,13 +130,7 @@ inline void render (juce::Component& view, const juce::String& fileName)
     view.setTopLeftPosition (oldPosition);
     canvas.setLookAndFeel (nullptr);
 
-    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("sections");
-    dir.createDirectory();
-    auto file = dir.getChildFile (fileName);
-    file.deleteFile();
-    juce::FileOutputStream out (file);
-    ASSERT_TRUE (out.openedOk());
-    ASSERT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out));
+    writePng (image, "sections/" + fileName);
 }
 
 // An engine of the 25-key model with a few ways to read and set what it holds.

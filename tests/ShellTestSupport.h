@@ -1,10 +1,17 @@
 #pragma once
 
+#include "PresetTestSupport.h"
+#include "TestOutput.h"
+
 #include "app/FileChooserService.h"
+#include "app/WindowManager.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <gtest/gtest.h>
+
 #include <deque>
+#include <tuple>
 #include <vector>
 
 // Stands in for the person at the file chooser: answers each request with the next queued file
@@ -43,17 +50,24 @@ inline void pumpMessages (int milliseconds = 50)
     juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
 }
 
-// The framework's alert boxes now on the desktop.
-inline std::vector<juce::AlertWindow*> findAlerts()
+// Every top-level component of the desktop of that class.
+template <typename WindowClass>
+std::vector<WindowClass*> findWindows()
 {
-    std::vector<juce::AlertWindow*> alerts;
+    std::vector<WindowClass*> found;
     auto& desktop = juce::Desktop::getInstance();
 
     for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* alert = dynamic_cast<juce::AlertWindow*> (desktop.getComponent (i)))
-            alerts.push_back (alert);
+        if (auto* window = dynamic_cast<WindowClass*> (desktop.getComponent (i)))
+            found.push_back (window);
 
-    return alerts;
+    return found;
+}
+
+// The framework's alert boxes now on the desktop.
+inline std::vector<juce::AlertWindow*> findAlerts()
+{
+    return findWindows<juce::AlertWindow>();
 }
 
 // An alert box's description is its title, ". " and its message.
@@ -71,18 +85,14 @@ inline void dismissAlerts()
     pumpMessages();
 }
 
-// Every top-level component of the desktop of that class.
-template <typename WindowClass>
-std::vector<WindowClass*> findWindows()
+// Closes the transfer dialogs and alert boxes a test left open.
+inline void closeDialogsAndAlerts()
 {
-    std::vector<WindowClass*> found;
-    auto& desktop = juce::Desktop::getInstance();
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* window = dynamic_cast<WindowClass*> (desktop.getComponent (i)))
-            found.push_back (window);
-
-    return found;
+    for (auto* dialog : findWindows<GetPresetWindow>())
+        delete dialog;
+    for (auto* dialog : findWindows<SendPresetWindow>())
+        delete dialog;
+    dismissAlerts();
 }
 
 // A real click through the window system's event path: press and release at a point of the
@@ -106,13 +116,47 @@ inline void clickOn (juce::Component& component, juce::Point<int> position)
 // Writes a component's picture where the tests put their output, for a person to look at.
 inline juce::File renderToPng (juce::Component& component, const juce::String& fileName)
 {
-    const juce::File dir (ORBMINI_TEST_OUTPUT_DIR);
-    dir.createDirectory();
-    const auto file = dir.getChildFile (fileName);
-    file.deleteFile();
+    return writePng (component.createComponentSnapshot (component.getLocalBounds(), true, 1.0f), fileName);
+}
 
-    const auto image = component.createComponentSnapshot (component.getLocalBounds(), true, 1.0f);
-    juce::FileOutputStream out (file);
-    juce::PNGImageFormat().writeImageToStream (image, out);
-    return file;
+// An engine and a window manager as the application holds them.
+struct WindowFixture : EngineFixture
+{
+    juce::File lastDirectory;
+    WindowManager manager { nullptr, nullptr, &lastDirectory };
+
+    // A window over a blank canvas of the editor's size.
+    EditorWindow* openWindow (OrbEditorEngine::Ptr windowEngine, const juce::String& name = {})
+    {
+        auto* canvas = new juce::Component();
+        canvas->setSize (1200, 700);
+        return manager.createWindow (canvas, windowEngine, name);
+    }
+};
+
+// A command as the menus show it: its id, its name and its key with the command modifier (0: none).
+using CommandRow = std::tuple<int, juce::String, int>;
+
+// The target offers exactly these commands in this order, all enabled, unticked and in "General".
+inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<CommandRow>& table)
+{
+    juce::Array<juce::CommandID> commands;
+    target.getAllCommands (commands);
+    ASSERT_EQ (commands.size(), (int) table.size());
+
+    for (size_t i = 0; i < table.size(); ++i)
+    {
+        const auto& [id, name, key] = table[i];
+        SCOPED_TRACE (juce::String::toHexString (id).toStdString());
+        EXPECT_EQ (commands[(int) i], id);
+        juce::ApplicationCommandInfo info (id);
+        target.getCommandInfo (id, info);
+        EXPECT_EQ (info.shortName, name);
+        EXPECT_EQ (info.categoryName, "General");
+        EXPECT_TRUE (info.description.isEmpty());
+        EXPECT_EQ ((info.flags & (juce::ApplicationCommandInfo::isDisabled | juce::ApplicationCommandInfo::isTicked)), 0);
+        const auto keys = key == 0 ? juce::Array<juce::KeyPress>()
+                                   : juce::Array<juce::KeyPress> (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0));
+        EXPECT_EQ (info.defaultKeypresses, keys);
+    }
 }

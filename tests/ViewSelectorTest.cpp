@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
-
 namespace
 {
 struct Recorder : ViewSelector::Listener
@@ -35,37 +33,28 @@ std::vector<juce::Button*> childButtons (const juce::Component& parent)
 
 } // namespace
 
-TEST (ViewSelector, TabRowLaysOutNineTabsAcrossTheCanvas)
+TEST (ViewSelector, TabRowHoldsNineTabsInViewOrder)
 {
     TabSelectorButtons tabs;
-    EXPECT_EQ (tabs.getWidth(), 1200);
-    EXPECT_EQ (tabs.getHeight(), 40);
-
     const char* names[] = { "Main View Selector Button", "Knob Selector Button", "Switches Selector Button",
                             "Drum Pad Selector Button", "Roll Mode Selector Button", "Transport Selector Button",
                             "Keybed Selector Button", "Pitch/Mod Wheel Selector Button", "Sustain Selector Button" };
-    const int xs[] = { 0, 138, 270, 402, 534, 666, 798, 930, 1062 };
-
     const auto children = childButtons (tabs);
     ASSERT_EQ (children.size(), 9u);
     ASSERT_EQ (tabs.getNumViewButtons(), 9);
 
     for (int i = 0; i < 9; ++i)
     {
-        auto* button = tabs.getViewButton (i);
-        EXPECT_EQ (children[(size_t) i], button);
+        EXPECT_EQ (children[(size_t) i], tabs.getViewButton (i));
         EXPECT_EQ (tabs.getViewIndex (i), i);
-        EXPECT_EQ (button->getName(), names[i]);
-        EXPECT_EQ (button->getBounds(), juce::Rectangle<int> (xs[i], 0, (i == 0 || i == 8) ? 138 : 132, 40));
-        EXPECT_TRUE (button->isVisible());
+        EXPECT_EQ (tabs.getViewButton (i)->getName(), names[i]);
+        EXPECT_TRUE (tabs.getBounds().contains (tabs.getViewButton (i)->getBounds()));
     }
 }
 
 TEST (ViewSelector, ProductPictureRegionsSitWhereTheDeviceHasThem)
 {
     OrbMiniProductProductImageViewSelector product;
-    EXPECT_EQ (product.getWidth(), 786);
-    EXPECT_EQ (product.getHeight(), 378);
 
     struct Region { const char* name; int index; juce::Rectangle<int> bounds; };
     // in registration order, which is also the order of the children above the picture
@@ -101,7 +90,7 @@ TEST (ViewSelector, ProductPictureRegionsSitWhereTheDeviceHasThem)
     EXPECT_TRUE (keybed->hitTest (528, 220));
 }
 
-TEST (ViewSelector, ListenersAreCalledFromTheLastAddedOnceEach)
+TEST (ViewSelector, ClicksReachListenersFromTheLastAddedAndMarkingNotifiesNoOne)
 {
     TabSelectorButtons tabs;
     std::vector<juce::String> log;
@@ -114,24 +103,16 @@ TEST (ViewSelector, ListenersAreCalledFromTheLastAddedOnceEach)
     tabs.buttonClicked (tabs.getViewButton (4));
     EXPECT_EQ (log, (std::vector<juce::String> { "second", "first" }));
     EXPECT_EQ (first.indices, std::vector<int> { 4 });
-}
 
-TEST (ViewSelector, MarkedButtonShowsItsDownPictureWithoutNotifying)
-{
-    TabSelectorButtons tabs;
-    Recorder listener;
-    tabs.addListener (&listener);
-
+    // A marked button shows its down picture.
     auto* knobs = dynamic_cast<juce::ImageButton*> (tabs.getViewButton (1));
     ASSERT_NE (knobs, nullptr);
-    EXPECT_TRUE (knobs->getNormalImage().isValid());
     EXPECT_TRUE (knobs->getOverImage().isValid());
-    EXPECT_TRUE (knobs->getDownImage().isValid());
-
+    ASSERT_TRUE (knobs->getDownImage().isValid());
     tabs.setSelectedView (1);
     juce::MessageManager::getInstance()->runDispatchLoopUntil (10);
     EXPECT_TRUE (knobs->getToggleState());
-    EXPECT_TRUE (listener.indices.empty());
+    EXPECT_EQ (first.indices.size(), 1u);
 
     const auto snapshot = knobs->createComponentSnapshot (knobs->getLocalBounds());
     const juce::Image::BitmapData shown (snapshot, juce::Image::BitmapData::readOnly);

@@ -1,28 +1,12 @@
 #include "ShellTestSupport.h"
 
-#include "app/WindowManager.h"
-#include "midi/JuceMidiPorts.h"
-
 #include <gtest/gtest.h>
 
 namespace
 {
-class WindowManagerTest : public ::testing::Test
+struct WindowManagerTest : ::testing::Test, WindowFixture
 {
-protected:
-    EditorWindow* open (const juce::String& name = {})
-    {
-        OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        return manager.createWindow (canvas, engine, name);
-    }
-
-    std::uint8_t modelByte = 0x3E;
-    JuceMidiPorts ports;
-    MidiManager midi { ports };
-    juce::File lastDirectory;
-    WindowManager manager { nullptr, nullptr, &lastDirectory };
+    EditorWindow* open (const juce::String& name = {}) { return openWindow (makeEngine(), name); }
 };
 } // namespace
 
@@ -55,27 +39,22 @@ TEST_F (WindowManagerTest, WindowsCascadeByFifteenPixelsFromTheNumberAlreadyOpen
     EXPECT_EQ (open()->getPosition(), juce::Point<int> (30, 75));
 }
 
-TEST_F (WindowManagerTest, ClosingTheLastWindowEmptiesTheListAndTellsTheOwner)
+TEST_F (WindowManagerTest, ClosingTheLastWindowItOwnsEmptiesTheListAndTellsTheOwner)
 {
     int lastClosedCalls = 0;
     manager.onLastWindowClosed = [&] { ++lastClosedCalls; };
     auto* first = open();
     auto* second = open();
 
+    juce::Component stranger;
+    manager.windowClosed (&stranger);
+    manager.windowClosed (nullptr);
     first->closeButtonPressed();
+    EXPECT_EQ (manager.getNumWindows(), 1);
     EXPECT_EQ (lastClosedCalls, 0);
     second->closeButtonPressed();
     EXPECT_EQ (manager.getNumWindows(), 0);
     EXPECT_EQ (lastClosedCalls, 1);
-}
-
-TEST_F (WindowManagerTest, IgnoresWindowsItDoesNotOwn)
-{
-    open();
-    juce::Component stranger;
-    manager.windowClosed (&stranger);
-    manager.windowClosed (nullptr);
-    EXPECT_EQ (manager.getNumWindows(), 1);
 }
 
 TEST_F (WindowManagerTest, FilesOpenInTheActiveWindowWhichTakesTheirName)

@@ -1,0 +1,404 @@
+#include "model/ControlType.h"
+#include "views/KeybedControlView.h"
+#include "views/KnobBank.h"
+#include "views/PadBank.h"
+#include "views/RollModeBank.h"
+#include "views/SustainBank.h"
+#include "views/SwitchBank.h"
+#include "views/TransportBank.h"
+#include "views/WheelBank.h"
+
+#include "SectionViewTestSupport.h"
+
+using namespace sectiontest;
+
+namespace
+{
+struct KnobViews : SectionViewTest { KnobBank bank { 8, engine }; };
+struct SwitchViews : SectionViewTest { SwitchBank bank { 24, engine }; };
+struct PadViews : SectionViewTest { PadBank bank { 16, engine }; };
+
+struct RollModeView : SectionViewTest
+{
+    RollModeBank bank { engine };
+    RollModeControlView& view = bank.getControlView();
+};
+
+struct SustainAndTransport : SectionViewTest
+{
+    SustainBank sustain { engine };
+    TransportBank transport { engine };
+};
+
+struct WheelViews : SectionViewTest
+{
+    WheelBank bank { engine };
+    ModWheelView& mod = bank.getModWheelView();
+    PitchWheelView& pitch = bank.getPitchWheelView();
+};
+
+struct KeybedViews : SectionViewTest
+{
+    KeybedControlView view { engine };
+
+    KeybedParameterView& panel (int index) { return *view.getZonePanel (index); }
+    NumberBoxWithLabel& box (int panelIndex, int row) { return *panel (panelIndex).getController (row); }
+    bool showsSplit() { return ! panel (0).isVisible() && panel (1).isVisible() && panel (2).isVisible(); }
+    bool showsWhole() { return panel (0).isVisible() && ! panel (1).isVisible() && ! panel (2).isVisible(); }
+};
+
+// Pages through a bank of four-item pages and checks the last item of each: its title and index.
+template <typename ItemView, typename IndexOf>
+void expectPages (BankView& pages, int numPages, const juce::String& title, IndexOf indexOf)
+{
+    ASSERT_EQ (pages.getNumBanks(), numPages);
+    for (int page = 0; page < numPages; ++page)
+    {
+        SCOPED_TRACE (page);
+        const auto items = shownItems (pages);
+        ASSERT_EQ (items.size(), 4);
+        auto* last = dynamic_cast<ItemView*> (items[3]);
+        ASSERT_NE (last, nullptr);
+        EXPECT_EQ (last->getTitleLabel().getText(), title + " " + juce::String (page * 4 + 4));
+        EXPECT_EQ ((int) indexOf (*last), page * 4 + 3);
+        pageForward (pages);
+    }
+    EXPECT_EQ (pages.getCurrentBank(), numPages - 1);   // no wrap-around
+}
+} // namespace
+
+TEST_F (KnobViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
+{
+    settle();
+    render (bank, "knobs.png");
+    expectPages<KnobControlView> (bank.getBankView(), 2, "Knob", [] (KnobControlView& v) { return v.getKnobIndex(); });
+    auto& fifth = *dynamic_cast<KnobControlView*> (shownItems (bank.getBankView())[0]);
+    EXPECT_EQ (fifth.getTitleLabel().getText(), "Knob 5");
+    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
+    enter (groupBox (fifth, 0, 1), "21");
+    EXPECT_EQ (stored (knobType, 4, "CC"), 21);
+    for (int k : { 3, 5 })
+        EXPECT_EQ (stored (knobType, k, "CC"), 0) << k;
+    render (bank, "knobs-page2.png");
+}
+
+TEST_F (KnobViews, AftertouchModeShowsThreeBoxes)
+{
+    auto& third = bank.getControlView (2);
+    settle();
+    EXPECT_EQ (entries (*third.getModeSelector()), juce::StringArray ({ "CC", "Aftertouch" }));
+
+    loadWith (knobType, 2, "Mode", 1);
+    EXPECT_EQ (chosen (*third.getModeSelector()), "Aftertouch");
+    EXPECT_EQ (shownGroup (third), juce::StringArray ({ "MIDI Channel", "Min", "Max" }));
+    EXPECT_EQ (shownGroup (bank.getControlView (1)), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
+
+    enter (groupBox (third, 1, 2), "90");
+    EXPECT_EQ (stored (knobType, 2, "Max"), 90);
+    EXPECT_EQ (shown (groupBox (third, 0, 3)), 90.0) << "the CC group's Max box follows the edit";
+
+    choose (*third.getModeSelector(), "CC");
+    EXPECT_EQ (stored (knobType, 2, "Mode"), 0);
+    EXPECT_EQ (shownGroup (third).size(), 4);
+
+    click (bank.getMidiToDinButton());
+    EXPECT_EQ (stored (controlsToMidiDinType, "Knobs Midi To DIN"), 1);
+}
+
+TEST_F (SwitchViews, TwentyFourSwitchesInSixBanksOfFour)
+{
+    render (bank, "switches.png");
+    expectPages<SwitchControlView> (bank.getBankView(), 6, "Switch", [] (SwitchControlView& v) { return v.getSwitchIndex(); });
+}
+
+TEST_F (SwitchViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroupsFollow)
+{
+    pageForward (bank.getBankView());
+    auto& fifth = *dynamic_cast<SwitchControlView*> (shownItems (bank.getBankView())[0]);
+    auto& mode = *fifth.getModeSelector();
+    EXPECT_EQ (entries (mode), juce::StringArray ({ "CC Toggle", "CC Momentary", "Program Change" }));
+    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
+
+    choose (mode, "Program Change");
+    EXPECT_EQ (stored (switchType, 4, "Mode"), 2);
+    EXPECT_EQ (stored (switchType, 5, "Mode"), 0);
+    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
+    enter (groupBox (fifth, 2, 3), "33");
+    enter (groupBox (fifth, 2, 0), "16");
+
+    // "CC" shares its byte with "Program", and every group has its own channel box: all follow.
+    choose (mode, "CC Momentary");
+    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Pressed", "Released" }));
+    EXPECT_EQ (shown (groupBox (fifth, 1, 1)), 33.0);
+    EXPECT_EQ (shown (groupBox (fifth, 1, 0)), 16.0);
+    render (bank, "switches-page2.png");
+
+    // A stored mode without an entry shows no group and keeps its byte.
+    auto& first = bank.getControlView (0);
+    loadWith (switchType, 0, "Mode", 3);
+    EXPECT_EQ (chosen (*first.getModeSelector()), "");
+    EXPECT_TRUE (shownGroup (first).isEmpty());
+    EXPECT_EQ (stored (switchType, 0, "Mode"), 3);
+}
+
+TEST_F (PadViews, SixteenPadsInFourBanksWithOneFlag)
+{
+    settle();
+    render (bank, "pads.png");
+    expectPages<PadControlView> (bank.getBankView(), 4, "Pad", [] (PadControlView& v) { return v.getPadIndex(); });
+    EXPECT_TRUE (bank.getMidiToDinButton().isVisible());
+    click (bank.getMidiToDinButton());
+    EXPECT_EQ (stored (controlsToMidiDinType, "Pads Midi To DIN"), 1);
+}
+
+TEST_F (PadViews, ModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
+{
+    auto& pad = bank.getControlView (4);
+    settle();
+    EXPECT_EQ (entries (*pad.getModeSelector()),
+               juce::StringArray ({ "Note", "CC Toggle", "CC Momentary", "Program Change" }));
+    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
+
+    loadWith (padType, 4, "Mode", 3);
+    EXPECT_EQ (chosen (*pad.getModeSelector()), "Program Change");
+    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
+    EXPECT_EQ (shownGroup (bank.getControlView (3)), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
+
+    // Ranges: channel and curve from 1, the rest 0 to 127.
+    enter (groupBox (pad, 0, 3), "8");
+    enter (groupBox (pad, 0, 3), "9");
+    EXPECT_EQ (stored (padType, 4, "Curve"), 7);
+    enter (groupBox (pad, 3, 0), "1");
+    EXPECT_EQ (stored (padType, 4, "MIDI Channel"), 0);
+    enter (groupBox (pad, 3, 3), "127");
+    EXPECT_EQ (stored (padType, 4, "Program"), 127);
+    EXPECT_EQ (stored (padType, 5, "Program"), 0);
+}
+
+TEST_F (PadViews, SharedBytesFollowTheEditAcrossModes)
+{
+    auto& pad = bank.getControlView (0);
+    settle();
+    choose (*pad.getModeSelector(), "CC Toggle");
+    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
+
+    enter (groupBox (pad, 1, 2), "100");   // Toggle On
+    enter (groupBox (pad, 1, 0), "9");     // MIDI Channel
+    choose (*pad.getModeSelector(), "Note");
+    EXPECT_EQ (stored (padType, 0, "Mode"), 0);
+    EXPECT_EQ (stored (padType, 0, "Fixed"), 100);
+    EXPECT_EQ (shown (groupBox (pad, 0, 2)), 100.0);
+    for (int g = 0; g < 4; ++g)
+        EXPECT_EQ (shown (groupBox (pad, g, 0)), 9.0) << "channel box of group " << g;
+}
+
+TEST_F (RollModeView, FunctionTimeDivisionGateAndSwing)
+{
+    settle();
+    EXPECT_EQ (view.getTitle().getText(), "Roll Mode");
+    EXPECT_EQ (entries (view.getFunction()), juce::StringArray ({ "Toggle", "Momentary" }));
+    EXPECT_EQ (entries (view.getTimeDivision()),
+               juce::StringArray ({ "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
+    render (bank, "rollmode.png");
+
+    choose (view.getFunction(), "Momentary");
+    choose (view.getTimeDivision(), "1/32T");
+    EXPECT_EQ (stored (rollModeType, "Function"), 1);
+    EXPECT_EQ (stored (rollModeType, "Time Div"), 7);
+
+    enter (view.getGate(), "1");
+    EXPECT_EQ (stored (rollModeType, "Gate"), 0);
+    enter (view.getGate(), "99");
+    EXPECT_EQ (stored (rollModeType, "Gate"), 98);
+
+    enter (view.getSwing(), "74");
+    enter (view.getSwing(), "75");
+    EXPECT_EQ (stored (rollModeType, "Swing"), 24);
+    EXPECT_EQ (shown (view.getSwing()), 74.0) << "a refused swing snaps back to the stored one";
+    enter (view.getSwing(), "50");
+    EXPECT_EQ (stored (rollModeType, "Swing"), 0);
+}
+
+TEST_F (SustainAndTransport, SustainPanel)
+{
+    auto& view = sustain.getControlView();
+    EXPECT_EQ (view.getTitle().getText(), "Sustain Pedal");
+    EXPECT_EQ (view.getWidget (3)->getLabel().getText(), "Released");
+    loadWith (sustainType, 0, "MIDI Channel", 0);
+    EXPECT_EQ (shown (*view.getWidget (0)), 1.0);
+    enter (*view.getWidget (0), "16");
+    EXPECT_EQ (stored (sustainType, "MIDI Channel"), 15);
+    render (sustain, "sustain.png");
+}
+
+TEST_F (SustainAndTransport, TransportButtonsEditTheirOwnInstance)
+{
+    auto& pages = transport.getBankView();
+    ASSERT_EQ (pages.getNumBanks(), 2);
+    EXPECT_EQ (entries (transport.getControlView (0).getFunctionSelector()), juce::StringArray ({ "Momentary", "Toggle" }));
+    render (transport, "transport.png");
+
+    auto& play = transport.getControlView (3);
+    EXPECT_EQ (play.getTitle().getText(), "Play");
+    choose (play.getFunctionSelector(), "Toggle");
+    for (int k = 0; k < 6; ++k)
+        EXPECT_EQ (stored (transportType, k, "Function"), k == 3 ? 1 : 0) << k;
+
+    pageForward (pages);
+    const auto second = shownItems (pages);
+    ASSERT_EQ (second.size(), 2);
+    auto& record = *dynamic_cast<TransportControlView*> (second[1]);
+    EXPECT_EQ (record.getTitle().getText(), "Record");
+    enter (record.getCcBox(), "117");
+    EXPECT_EQ (stored (transportType, 5, "CC"), 117);
+    EXPECT_EQ (stored (transportType, 4, "CC"), stored (transportType, 0, "CC"));
+
+    // Refused values snap back; preset loads reach every button's widgets.
+    enter (record.getCcBox(), "128");
+    EXPECT_EQ (shown (record.getCcBox()), 117.0);
+    loadWith (transportType, 5, "Function", 1);
+    loadWith (transportType, 1, "CC", 9);
+    EXPECT_EQ (chosen (record.getFunctionSelector()), "Toggle");
+    EXPECT_EQ (shown (transport.getControlView (1).getCcBox()), 9.0);
+}
+
+TEST_F (SustainAndTransport, TransportControllersLeaveTheirButtonWhenDestroyed)
+{
+    auto& play = group (transportType, 3);
+    const auto before = play.getNumListeners();
+    {
+        TransportControllerNumberBox cc (engine, "CC", 3, 0, 127);
+        TransportControllerComboBox function (engine, "Function", 3, { "Momentary", "Toggle" });
+        TransportControllerNumberBox noSuchButton (engine, "CC", 6, 0, 127);
+        EXPECT_EQ (play.getNumListeners(), before + 2);
+        enter (noSuchButton, "5");
+    }
+    EXPECT_EQ (play.getNumListeners(), before);
+    loadWith (transportType, 3, "CC", 1);
+}
+
+TEST_F (KeybedViews, SplitModeChoosesOneOrTwoZonePanels)
+{
+    auto& splitMode = view.getSplitSelector().getSplitMode();
+    EXPECT_EQ (entries (splitMode), juce::StringArray ({ "On", "Off" }));
+
+    choose (splitMode, "On");
+    EXPECT_EQ (stored (keybedType, "Split Mode"), 0);
+    EXPECT_TRUE (showsSplit());
+    render (view, "keybed-split.png");
+
+    choose (splitMode, "Off");
+    EXPECT_EQ (stored (keybedType, "Split Mode"), 1);
+    EXPECT_TRUE (showsWhole());
+    render (view, "keybed-single.png");
+
+    // A preset load switches the panels too; nothing selected counts as split.
+    loadWith (keybedType, 0, "Split Mode", 0);
+    EXPECT_EQ (chosen (splitMode), "On");
+    EXPECT_TRUE (showsSplit());
+    loadWith (keybedType, 0, "Split Mode", 1);
+    splitMode.getComboBox().setSelectedId (0);
+    settle();
+    EXPECT_TRUE (showsSplit());
+}
+
+TEST_F (KeybedViews, PanelsShowShortCaptionsAndEditTheirOwnZone)
+{
+    const char* names[] = { "Keybed", "Lower Keybed", "Upper Keybed" };
+    const char* captions[] = { "MIDI Channel", "Transpose", "Octave", "Curve" };
+    const char* flags[] = { "Keybed Midi To DIN", "Lower Keybed Midi To DIN", "Upper Keybed Midi To DIN" };
+    for (int p = 0; p < 3; ++p)
+    {
+        for (int row = 0; row < 4; ++row)
+        {
+            EXPECT_EQ (box (p, row).getLabel().getText(), captions[row]);
+            EXPECT_EQ (panel (p).getController (row)->parameterName, juce::String (names[p]) + " " + captions[row]);
+        }
+
+        // The octave box takes 0 to 7 in every panel, and each zone has its own flag.
+        enter (box (p, 2), "7");
+        enter (box (p, 2), "8");
+        EXPECT_EQ (stored (keybedType, juce::String (names[p]) + " Octave"), 7);
+        click (panel (p).getMidiToDinButton());
+        for (int q = 0; q < 3; ++q)
+            EXPECT_EQ (stored (controlsToMidiDinType, flags[q]), q <= p ? 1 : 0) << flags[q];
+    }
+
+    for (auto* name : names)
+        group (keybedType).setParameterValue (juce::String (name) + " Transpose", 12, false);
+    enter (box (2, 1), "-12");
+    EXPECT_EQ (stored (keybedType, "Upper Keybed Transpose"), 0);
+    EXPECT_EQ (stored (keybedType, "Lower Keybed Transpose"), 12);
+    EXPECT_EQ (stored (keybedType, "Keybed Transpose"), 12);
+    enter (box (0, 0), "16");
+    EXPECT_EQ (stored (keybedType, "Keybed MIDI Channel"), 15);
+    enter (box (1, 3), "8");
+    EXPECT_EQ (stored (keybedType, "Lower Keybed Curve"), 7);
+
+    // Hidden panels follow preset loads as well.
+    loadWith (keybedType, 0, "Upper Keybed Transpose", 5);
+    EXPECT_EQ (shown (box (2, 1)), -7.0);
+}
+
+TEST_F (KeybedViews, SplitPointShowsOneMoreThanItStores)
+{
+    auto& splitPoint = view.getSplitSelector().getSplitPoint();
+    enter (splitPoint, "25");
+    EXPECT_EQ (stored (keybedType, "Split Point"), 24);
+    enter (splitPoint, "1");
+    EXPECT_EQ (stored (keybedType, "Split Point"), 0);
+    enter (splitPoint, "26");
+    EXPECT_EQ (shown (splitPoint), 1.0);
+    EXPECT_EQ (stored (keybedType, "Split Point"), 0);
+}
+
+TEST_F (WheelViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEndWithOmni)
+{
+    settle();
+    EXPECT_FALSE (bank.getBankView().getNextBankButton()->isVisible());
+    ASSERT_EQ (shownItems (bank.getBankView()), (juce::Array<juce::Component*> { &mod, &pitch }));
+    EXPECT_LT (mod.getX(), pitch.getX());
+    render (bank, "wheels.png");
+
+    auto expected = juce::StringArray();
+    for (int i = 1; i <= 16; ++i)
+        expected.add (juce::String (i));
+    expected.add ("Omni");
+    EXPECT_EQ (entries (pitch.getChannelSelector()), expected);
+    EXPECT_EQ (entries (mod.getChannelSelector()), expected);
+    EXPECT_EQ (pitch.getChannelSelector().getLabel().getText(), "MIDI Channel");
+
+    choose (pitch.getChannelSelector(), "Omni");
+    EXPECT_EQ (stored (wheelsType, "Pitch Wheel MIDI Channel"), 16);
+    choose (pitch.getChannelSelector(), "16");
+    EXPECT_EQ (stored (wheelsType, "Pitch Wheel MIDI Channel"), 15);
+    loadWith (wheelsType, 0, "Pitch Wheel MIDI Channel", 16);
+    EXPECT_EQ (chosen (pitch.getChannelSelector()), "Omni");
+
+    // A channel byte above Omni from a dump shows no entry, and the byte is left alone.
+    loadWith (wheelsType, 0, "Mod Wheel MIDI Channel", 17);
+    EXPECT_EQ (mod.getChannelSelector().getComboBox().getSelectedId(), 0);
+    EXPECT_EQ (stored (wheelsType, "Mod Wheel MIDI Channel"), 17);
+}
+
+TEST_F (WheelViews, ShortCaptionsWriteTheWheelsOwnParameters)
+{
+    EXPECT_EQ (mod.getCcBox().getLabel().getText(), "CC");
+    EXPECT_EQ (mod.getMinimumBox().getLabel().getText(), "Min");
+    EXPECT_EQ (mod.getMaximumBox().getLabel().getText(), "Max");
+
+    enter (mod.getCcBox(), "74");
+    enter (mod.getMinimumBox(), "100");
+    enter (mod.getMaximumBox(), "20");
+    EXPECT_EQ (stored (wheelsType, "Mod Wheel CC"), 74);
+    EXPECT_EQ (stored (wheelsType, "Mod Wheel Min"), 100);
+    EXPECT_EQ (stored (wheelsType, "Mod Wheel Max"), 20) << "the minimum may lie above the maximum";
+
+    click (pitch.getMidiToDinButton());
+    EXPECT_EQ (stored (controlsToMidiDinType, "Pitch Wheel Midi To DIN"), 1);
+    EXPECT_EQ (stored (controlsToMidiDinType, "Mod Wheel Midi To DIN"), 0);
+
+    loadWith (wheelsType, 0, "Mod Wheel Max", 99);
+    EXPECT_EQ (shown (mod.getMaximumBox()), 99.0);
+    EXPECT_EQ (shown (mod.getCcBox()), 74.0);
+}

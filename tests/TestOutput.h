@@ -1,0 +1,17 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <gtest/gtest.h>
+
+// Writes a picture under the tests' output folder (a path relative to it), for a person to look at.
+inline juce::File writePng (const juce::Image& image, const juce::String& relativePath)
+{
+    const auto file = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile (relativePath);
+    file.getParentDirectory().createDirectory();
+    file.deleteFile();
+    juce::FileOutputStream out (file);
+    EXPECT_TRUE (out.openedOk()) << relativePath;
+    EXPECT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out)) << relativePath;
+    return file;
+}
