@@ -38,6 +38,17 @@ int main (int argc, char** argv)
     }
 
     bool ran = true;
+    char loadAverage[64] {};
+
+    if (auto* file = std::fopen ("/proc/loadavg", "r"))
+    {
+        if (std::fgets (loadAverage, sizeof (loadAverage), file) == nullptr)
+            loadAverage[0] = 0;
+
+        std::fclose (file);
+    }
+
+    std::printf ("orbmini_bench %s; load average %s", which, loadAverage[0] != 0 ? loadAverage : "unknown\n");
 
     // Start-up runs child processes only; it goes first, before this process opens its own windows.
     if (chosen ("startup"))
