@@ -10,6 +10,7 @@ packages=(
     xvfb xauth xdotool x11-utils x11-apps xclip
     fonts-dejavu-core
     desktop-file-utils libxml2-utils shared-mime-info
+    clang-14 libclang-rt-14-dev    # make fuzz: libFuzzer and the sanitizer runtimes
 )
 
 missing=()
