@@ -131,7 +131,7 @@ bool runWindows (int count)
     }
 
     const auto endMemory = measureMemory();
-    runMessageLoop (4000);
+    runMessageLoop (6000);
     const auto idleMemory = measureMemory();
     const auto perWindow = [count] (double total) { return total / (count - 1); };
 
@@ -142,7 +142,7 @@ bool runWindows (int count)
                  median (milliseconds), median (cpuMs), firstFive (milliseconds), firstFive (cpuMs),
                  lastFive (milliseconds), lastFive (cpuMs));
     std::printf ("  added memory per window: RSS at open median %.2f MB, heap median %.2f MB; over all %d windows"
-                 " %.2f MB each at open, %.2f MB each once idle 4 s\n",
+                 " %.2f MB each at open, %.2f MB each once idle 6 s\n",
                  median (addedRss), median (addedHeap), count - 1, perWindow (endMemory.rssMb - startMemory.rssMb),
                  perWindow (idleMemory.rssMb - startMemory.rssMb));
     std::printf ("  (the framework paints each window through a buffer of the window's size, about 3.4 MB for\n"
