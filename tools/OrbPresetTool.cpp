@@ -56,8 +56,8 @@ missing or unreadable file, a file the editor would not load, bad JSON).
 const char* const showHelp =
     R"(Usage: orbpreset show FILE.orp
 
-Prints the preset's 16-character name, then every parameter section by section, one line each:
-"<instance> / <parameter>: <value>", the value as the editor shows it (MIDI channels 1 to 16,
+Prints the preset's 16-character name, then every parameter section by section ("[Knobs]"), one
+line each: "<instance> / <parameter>: <value>", the value as the editor shows it (MIDI channels 1 to 16,
 transpose -12 to +12, list entries by their text, MIDI-to-DIN flags "ON"/"OFF").
 For knobs, pads and switches the names are those of the current mode; a byte that the mode does
 not show is listed under its first name. Name characters outside printable ASCII are written
@@ -136,7 +136,7 @@ public:
 // One shown parameter of a loaded preset.
 struct Item
 {
-    juce::String instance, name;
+    juce::String section, instance, name;
     const PresetPresentation::Parameter* shown = nullptr;
     Control* group = nullptr;
     int position = 0;   // in the dump
@@ -232,6 +232,7 @@ public:
                 for (const auto& name : section.getShownNames (*group))
                 {
                     Item item;
+                    item.section = section.title;
                     item.instance = section.getInstanceTitle (i);
                     item.name = name;
                     item.shown = &PresetPresentation::getParameter (section.type, name);
@@ -365,12 +366,15 @@ public:
 
         out ("Name: \"" + nameText (engine->buildDump (0)) + "\"");
 
-        juce::String lastInstance;
+        juce::String lastSection, lastInstance;
         for (const auto& item : listItems (*engine))
         {
-            if (item.instance != lastInstance && lastInstance.isNotEmpty())
+            if (item.section != lastSection)
+                out ("\n[" + item.section + "]");
+            else if (item.instance != lastInstance)
                 out ({});
 
+            lastSection = item.section;
             lastInstance = item.instance;
             out (item.instance + " / " + item.name + ": " + item.text());
         }
