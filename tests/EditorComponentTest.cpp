@@ -95,10 +95,9 @@ TEST_F (EditorComponentTest, NineViewsWithTheMainSectionCurrentFromTheStart)
     EXPECT_EQ (editor->getEngine(), engine);
 }
 
-TEST_F (EditorComponentTest, EachTabShowsItsViewAndMarksEveryButtonOfItsIndex)
+TEST_F (EditorComponentTest, EachTabAndPictureRegionShowsItsViewAndMarksEveryButtonOfItsIndex)
 {
     auto& tabs = *editor->getTabSelector();
-
     for (int i : { 3, 0, 8, 1, 2, 4, 5, 6, 7 })
     {
         SCOPED_TRACE (i);
@@ -116,13 +115,9 @@ TEST_F (EditorComponentTest, EachTabShowsItsViewAndMarksEveryButtonOfItsIndex)
         click (tabs.getViewButton (i));
         EXPECT_TRUE (marked (*editor->getPictureSelector()).empty());
     }
-}
 
-TEST_F (EditorComponentTest, EachPictureRegionShowsItsView)
-{
     auto& picture = *editor->getPictureSelector();
     ASSERT_EQ (picture.getNumViewButtons(), 9);
-
     for (int i = 0; i < picture.getNumViewButtons(); ++i)
     {
         SCOPED_TRACE (picture.getViewButton (i)->getName());

@@ -36,13 +36,6 @@ protected:
         window->perform (juce::ApplicationCommandTarget::InvocationInfo (command));
     }
 
-    juce::MemoryBlock contentsOf (const juce::File& file)
-    {
-        juce::MemoryBlock block;
-        file.loadFileAsData (block);
-        return block;
-    }
-
     // Changes one knob value to another valid one.
     void editPreset()
     {
@@ -97,12 +90,12 @@ TEST_F (EditorWindowTest, SaveAsNamesTheWindowAndLaterSavesWriteWithoutAsking)
     EXPECT_EQ (lastDirectory, folder);
     EXPECT_EQ (live.getSize(), 316);
 
-    const auto before = contentsOf (live);
+    const auto before = readBytes (live);
     editPreset();
     run (KestrinOrbEditorApplication::saveCommand);
 
     EXPECT_EQ (chooser.requests.size(), 1u);
-    EXPECT_NE (contentsOf (live), before);
+    EXPECT_NE (readBytes (live), before);
     EXPECT_EQ (window->getName(), appName + " - live");
 
     // The next chooser starts where the last save went.
@@ -130,12 +123,12 @@ TEST_F (EditorWindowTest, AfterLoadingAnotherFileSaveWritesThatFile)
     EXPECT_EQ (window->getName(), appName + " - b");
     EXPECT_EQ (lastDirectory, folder);  // opening does not move the shared folder
 
-    const auto aBefore = contentsOf (a), bBefore = contentsOf (b);
+    const auto aBefore = readBytes (a), bBefore = readBytes (b);
     editPreset();
     run (KestrinOrbEditorApplication::saveCommand);
     EXPECT_EQ (chooser.requests.size(), 2u);
-    EXPECT_EQ (contentsOf (a), aBefore);
-    EXPECT_NE (contentsOf (b), bBefore);
+    EXPECT_EQ (readBytes (a), aBefore);
+    EXPECT_NE (readBytes (b), bBefore);
 }
 
 TEST_F (EditorWindowTest, AFailedSaveIsReportedAndKeepsTitleFileAndFolder)

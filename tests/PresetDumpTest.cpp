@@ -73,13 +73,6 @@ bool writeBytes (const juce::File& file, const ByteArray& data)
     return file.replaceWithData (data.getRawDataPointer(), (size_t) data.size());
 }
 
-ByteArray readBytes (const juce::File& file)
-{
-    juce::MemoryBlock block;
-    file.loadFileAsData (block);
-    return ByteArray ((const std::uint8_t*) block.getData(), (int) block.getSize());
-}
-
 class PresetDump : public ::testing::Test, protected EngineFixture
 {
 protected:

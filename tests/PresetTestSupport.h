@@ -39,3 +39,10 @@ inline OrbEditorEngine::ByteArray randomDump (juce::Random& random, std::uint8_t
     dump.add (frameByte);
     return dump;
 }
+
+inline OrbEditorEngine::ByteArray readBytes (const juce::File& file)
+{
+    juce::MemoryBlock block;
+    file.loadFileAsData (block);
+    return OrbEditorEngine::ByteArray ((const std::uint8_t*) block.getData(), (int) block.getSize());
+}
