@@ -47,7 +47,8 @@ Usage:
   orbpreset help [COMMAND]             this text, or a command's (also: orbpreset COMMAND --help)
 
 Files are read and written exactly as the editor does: a preset file is one 316-byte dump whose
-values are all 7-bit; saving replaces the file only once the new one is completely written.
+parameter bytes are all 7-bit (0x00 to 0x7F); saving replaces the file only once the new one is
+completely written.
 
 Exit status: 0 success; 1 "different" (diff) or "values flagged" (check); 2 any error (bad use,
 missing or unreadable file, a file the editor would not load, bad JSON).
