@@ -1,6 +1,5 @@
 #include "views/ArtworkImages.h"
 #include "views/OrbMiniProductProductImageViewSelector.h"
-#include "views/TabSelectorButtons.h"
 
 #include "TestOutput.h"
 
@@ -64,21 +63,6 @@ float averageBrightness (const juce::Image& image, juce::Rectangle<int> area)
     return (float) (sum / (area.getWidth() * area.getHeight()));
 }
 
-bool samePixels (const juce::Image& a, const juce::Image& b)
-{
-    if (a.getBounds() != b.getBounds())
-        return false;
-
-    const juce::Image::BitmapData da (a, juce::Image::BitmapData::readOnly);
-    const juce::Image::BitmapData db (b, juce::Image::BitmapData::readOnly);
-    for (int y = 0; y < a.getHeight(); ++y)
-        for (int x = 0; x < a.getWidth(); ++x)
-            if (da.getPixelColour (x, y) != db.getPixelColour (x, y))
-                return false;
-
-    return true;
-}
-
 } // namespace
 
 TEST (Artwork, EveryPictureIsEmbeddedAtItsSize)
@@ -134,40 +118,4 @@ TEST (Artwork, WhiteAndBlackTextStayLegible)
     EXPECT_GT (averageBrightness (setup, { 25, 44, 41, 18 }), 0.8f);
     EXPECT_GT (averageBrightness (setup, { 23, 216, 57, 11 }), 0.8f);
     EXPECT_LT (averageBrightness (ArtworkImages::get (ArtworkImages::deviceListFrame), { 5, 9, 317, 123 }), 0.3f);
-}
-
-// Renders the editor's canvas with the picture and the tabs for every section, and the lit regions,
-// so that they can be looked at (build folder, test-output/artwork).
-TEST (Artwork, RendersTheCanvasForEverySection)
-{
-    juce::Component canvas;
-    juce::ImageComponent background;
-    TabSelectorButtons tabs;
-    OrbMiniProductProductImageViewSelector product;
-
-    background.setImage (ArtworkImages::get (ArtworkImages::background));
-    background.setBounds (0, 0, 1200, 700);
-    canvas.setSize (1200, 700);
-    canvas.addAndMakeVisible (background);
-    canvas.addAndMakeVisible (tabs);
-    canvas.addAndMakeVisible (product);
-    tabs.setTopLeftPosition (0, 450);
-    product.setTopLeftPosition (207, 50);
-
-    const auto firstSnapshot = [&] { tabs.setSelectedView (0); product.setSelectedView (0); return canvas.createComponentSnapshot (canvas.getLocalBounds()); }();
-
-    for (int view = 0; view < 9; ++view)
-    {
-        tabs.setSelectedView (view);
-        product.setSelectedView (view);
-        const auto snapshot = canvas.createComponentSnapshot (canvas.getLocalBounds());
-        writePng (snapshot, "artwork/Canvas" + juce::String (view) + ".png");
-
-        if (view > 0)
-        {
-            EXPECT_FALSE (samePixels (snapshot, firstSnapshot)) << view;
-        }
-    }
-
-    writePng (ArtworkImages::get (ArtworkImages::productImage), "artwork/ProductImage.png");
 }

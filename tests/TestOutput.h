@@ -15,3 +15,18 @@ inline juce::File writePng (const juce::Image& image, const juce::String& relati
     EXPECT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out)) << relativePath;
     return file;
 }
+
+inline bool samePixels (const juce::Image& a, const juce::Image& b)
+{
+    if (a.getBounds() != b.getBounds())
+        return false;
+
+    const juce::Image::BitmapData da (a, juce::Image::BitmapData::readOnly);
+    const juce::Image::BitmapData db (b, juce::Image::BitmapData::readOnly);
+    for (int y = 0; y < a.getHeight(); ++y)
+        for (int x = 0; x < a.getWidth(); ++x)
+            if (da.getPixelColour (x, y) != db.getPixelColour (x, y))
+                return false;
+
+    return true;
+}
