@@ -11,14 +11,6 @@ namespace
 {
 const juce::Colour blue (0xFF117FC6);
 
-juce::Image render (juce::Component& c)
-{
-    juce::Image image (juce::Image::ARGB, c.getWidth(), c.getHeight(), true);
-    juce::Graphics g (image);
-    c.paintEntireComponent (g, false);
-    return image;
-}
-
 bool isNear (juce::Colour a, juce::Colour b, int tolerance = 12)
 {
     return std::abs (a.getRed() - b.getRed()) <= tolerance && std::abs (a.getGreen() - b.getGreen()) <= tolerance
@@ -69,7 +61,7 @@ TEST_F (LookAndFeelTest, ComboBoxIsWhiteWithABlueArrowAndText)
     widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
     saveForViewing (widget, "combo-box.png");
 
-    const auto image = render (widget.getComboBox());
+    const auto image = paintToImage (widget.getComboBox());
     ASSERT_EQ (image.getWidth(), 100);
     ASSERT_EQ (image.getHeight(), 18);
 
@@ -96,7 +88,7 @@ TEST_F (LookAndFeelTest, NumberBoxIsWhiteWithBlueTextFromX5)
     widget.setValue (10);
     saveForViewing (widget, "number-box.png");
 
-    const auto image = render (widget.getNumberBox());
+    const auto image = paintToImage (widget.getNumberBox());
     EXPECT_EQ (image.getPixelAt (1, 1), juce::Colours::white);
     EXPECT_EQ (image.getPixelAt (99, 17), juce::Colours::white);
     EXPECT_EQ (countNear (image, blue, { 0, 0, 5, 18 }), 0);
@@ -107,7 +99,7 @@ TEST_F (LookAndFeelTest, NumberBoxIsWhiteWithBlueTextFromX5)
     ASSERT_NE (widget.getNumberBox().getCurrentTextEditor(), nullptr);
     widget.getNumberBox().getCurrentTextEditor()->setHighlightedRegion ({});
     saveForViewing (widget, "number-box-editing.png");
-    const auto editing = render (widget.getNumberBox());
+    const auto editing = paintToImage (widget.getNumberBox());
     EXPECT_EQ (editing.getPixelAt (1, 1), juce::Colours::white);
     EXPECT_EQ (editing.getPixelAt (99, 17), juce::Colours::white);
     EXPECT_GT (countNear (editing, blue, editing.getBounds()), 5);
@@ -124,14 +116,14 @@ TEST_F (LookAndFeelTest, LabelsAreCentredLeftAndHalfAlphaWhenDisabled)
     label.setColour (juce::Label::textColourId, juce::Colours::black);
     label.setColour (juce::Label::outlineColourId, juce::Colours::red);
 
-    const auto enabled = render (label);
+    const auto enabled = paintToImage (label);
     EXPECT_EQ (enabled.getPixelAt (100, 0), juce::Colours::red);
     EXPECT_EQ (maxAlpha (enabled, { 1, 1, 198, 18 }), 255);
     EXPECT_GT (maxAlpha (enabled, { 1, 1, 30, 18 }), 0) << "text starts at the left";
     EXPECT_EQ (maxAlpha (enabled, { 90, 1, 100, 18 }), 0) << "not centred";
 
     label.setEnabled (false);
-    const auto disabled = render (label);
+    const auto disabled = paintToImage (label);
     EXPECT_NEAR (disabled.getPixelAt (100, 0).getAlpha(), 128, 2);
     EXPECT_NEAR (maxAlpha (disabled, { 1, 1, 198, 18 }), 128, 2);
     label.setLookAndFeel (nullptr);
@@ -144,14 +136,14 @@ TEST_F (LookAndFeelTest, TextButtonIgnoresItsColour)
     button.setSize (60, 20);
     button.setColour (juce::TextButton::buttonColourId, juce::Colours::red);
 
-    const auto image = render (button);
+    const auto image = paintToImage (button);
     EXPECT_EQ (image.getPixelAt (30, 10), juce::Colour (0xFFF5F5F5));
     EXPECT_LT (image.getPixelAt (30, 0).getRed(), 160) << "black outline";
     EXPECT_EQ (image.getPixelAt (30, 0).getRed(), image.getPixelAt (30, 0).getBlue());
     EXPECT_EQ (countNear (image, juce::Colours::red, image.getBounds()), 0);
 
     button.setState (juce::Button::buttonDown);
-    EXPECT_EQ (render (button).getPixelAt (30, 10), juce::Colour (0xFFD3D3D3));
+    EXPECT_EQ (paintToImage (button).getPixelAt (30, 10), juce::Colour (0xFFD3D3D3));
     button.setLookAndFeel (nullptr);
 }
 
@@ -160,7 +152,7 @@ TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)
     ControlToMidiTextButton widget ("Keybed Midi To DIN", nullptr);
     saveForViewing (widget, "midi-to-din-off.png");
     auto& button = widget.getButton();
-    const auto off = render (button);
+    const auto off = paintToImage (button);
     EXPECT_EQ (button.getButtonText(), "OFF");
     EXPECT_EQ (off.getPixelAt (0, 6), juce::Colours::white);
     EXPECT_EQ (off.getPixelAt (19, 6), juce::Colours::white);
@@ -170,15 +162,15 @@ TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)
 
     widget.setValue (1);
     saveForViewing (widget, "midi-to-din-on.png");
-    const auto on = render (button);
+    const auto on = paintToImage (button);
     EXPECT_EQ (button.getButtonText(), "ON");
     EXPECT_EQ (on.getPixelAt (18, 10), juce::Colours::white);
     EXPECT_GT (countNear (on, blue, on.getBounds(), 40), 3) << "blue text";
 
     // Without text: a filled box when on, an empty frame when off.
     button.setButtonText ({});
-    EXPECT_EQ (countNear (render (button), juce::Colours::white, { 2, 2, 16, 8 }), 16 * 8);
+    EXPECT_EQ (countNear (paintToImage (button), juce::Colours::white, { 2, 2, 16, 8 }), 16 * 8);
     widget.setValue (0);
     button.setButtonText ({});
-    EXPECT_EQ (maxAlpha (render (button), { 1, 1, 18, 10 }), 0);
+    EXPECT_EQ (maxAlpha (paintToImage (button), { 1, 1, 18, 10 }), 0);
 }

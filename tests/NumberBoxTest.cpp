@@ -1,5 +1,7 @@
 #include "widgets/NumberBox.h"
 
+#include "TestOutput.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -40,14 +42,6 @@ struct NumberBoxTest : ::testing::Test
         editor->setText (text, false);
         box.hideEditor (false);
         ASSERT_EQ (box.getCurrentTextEditor(), nullptr);
-    }
-
-    juce::Image render()
-    {
-        juce::Image image (juce::Image::ARGB, box.getWidth(), box.getHeight(), true);
-        juce::Graphics g (image);
-        box.paintEntireComponent (g, false);
-        return image;
     }
 
     RangedBox box;
@@ -136,12 +130,7 @@ TEST_F (NumberBoxTest, SetValueNotifiesOnlyWhenAskedAndOnlyInRange)
 TEST_F (NumberBoxTest, PaintsTheValueNotTheLabelText)
 {
     box.setColour (juce::Label::textColourId, juce::Colour (0xFF117FC6));
-    const auto shown = render();
-
+    const auto shown = paintToImage (box);
     box.setText ("99", juce::dontSendNotification);
-    const auto withOtherText = render();
-
-    for (int y = 0; y < shown.getHeight(); ++y)
-        for (int x = 0; x < shown.getWidth(); ++x)
-            ASSERT_EQ (shown.getPixelAt (x, y), withOtherText.getPixelAt (x, y));
+    EXPECT_TRUE (samePixels (shown, paintToImage (box)));
 }
