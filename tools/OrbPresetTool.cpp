@@ -7,6 +7,7 @@
 #include "midi/MidiPortLayer.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/ControlType.h"
+#include "model/OrbMiniModel.h"
 #include "model/PresetPresentation.h"
 #include "resources/EmbeddedResources.h"
 
@@ -30,9 +31,6 @@ constexpr int exitOk = 0;          // done; files equal (diff); loads cleanly (c
 constexpr int exitDifferent = 1;   // files differ (diff); loads, with values flagged (check)
 constexpr int exitError = 2;       // bad use, unreadable or unloadable file, bad JSON
 
-// The 25-key model, as the editor application creates its engines.
-constexpr std::uint8_t modelByte = 0x3E;
-constexpr int numKeys = 25, octaveMaximum = 7, numKnobs = 8, numPads = 16, numSwitches = 24;
 constexpr int headerSize = 10;   // common header and slot byte before the payload
 
 const char* const overallHelp =
@@ -215,8 +213,10 @@ public:
 
     OrbEditorEngine::Ptr makeEngine()
     {
-        return new OrbEditorEngine (&modelByteStorage, midi, "*.orp", (std::uint8_t) (numKeys - 1),
-                                    (std::uint8_t) octaveMaximum, numKnobs, numPads, numSwitches);
+        // As the editor application creates its engines.
+        return new OrbEditorEngine (&modelByteStorage, midi, OrbMiniModel::presetWildcard,
+                                    (std::uint8_t) (OrbMiniModel::numKeys - 1), OrbMiniModel::octaveMaximum,
+                                    OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches);
     }
 
     // Every shown parameter of the engine's preset, section by section, in dump order.
@@ -738,7 +738,7 @@ private:
         return {};
     }
 
-    std::uint8_t modelByteStorage = modelByte;
+    std::uint8_t modelByteStorage = OrbMiniModel::modelByte;
     NoMidiPorts ports;
     MidiManager midi { ports };
     OrbEditorEngine::Ptr engine;

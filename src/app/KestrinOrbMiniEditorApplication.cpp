@@ -2,12 +2,15 @@
 
 #include "app/AboutWindow.h"
 #include "app/DeviceManagerWindow.h"
+#include "model/OrbMiniModel.h"
 #include "resources/EmbeddedResources.h"
 #include "views/ArtworkImages.h"
 #include "views/OrbMiniProductProductImageViewSelector.h"
 
 KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
-    : KestrinOrbEditorApplication (0x3E, 8, 16, 24, 25, 7, "*.orp")
+    : KestrinOrbEditorApplication (OrbMiniModel::modelByte, OrbMiniModel::numKnobs, OrbMiniModel::numPads,
+                                  OrbMiniModel::numSwitches, OrbMiniModel::numKeys, OrbMiniModel::octaveMaximum,
+                                  OrbMiniModel::presetWildcard)
 {
     userGuideFileName = "OrbMini Editor - User Guide - v1.1.pdf";
 

@@ -16,6 +16,7 @@
 // Pacing is zero and the reply timer is called directly, so a run neither sleeps nor depends on
 // the clock. Checked beyond the sanitizers: the preset stays a 316-byte dump of 7-bit values.
 
+#include "model/OrbMiniModel.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
 #include "midi/VirtualMidiPorts.h"
@@ -28,7 +29,6 @@
 
 namespace
 {
-constexpr std::uint8_t modelByte = 0x3E;
 constexpr std::uint8_t drainOp = 0xF4, getOp = 0xF5, timeoutOp = 0xF9, releaseOp = 0xFD;
 
 struct Harness
@@ -110,7 +110,9 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
         return 0;
 
     auto& manager = harness->manager;
-    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24,
+    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&OrbMiniModel::modelByte, manager, OrbMiniModel::presetWildcard,
+                                                       OrbMiniModel::numKeys - 1, OrbMiniModel::octaveMaximum,
+                                                       OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches,
                                                        OrbEditorEngine::Timing { 0, 0, 3600 * 1000 });
     const auto flags = data[0];
 

@@ -11,6 +11,7 @@
 //    for byte (nothing is masked or clamped on the way in);
 //  - saving that preset writes exactly that dump.
 
+#include "model/OrbMiniModel.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
 #include "midi/VirtualMidiPorts.h"
@@ -25,7 +26,6 @@
 
 namespace
 {
-constexpr std::uint8_t modelByte = 0x3E;
 
 struct Harness
 {
@@ -36,8 +36,11 @@ struct Harness
         input = scratch.getChildFile ("input.orp");
         saved = scratch.getChildFile ("saved.orp");
 
-        engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24);
-        editor = std::make_unique<EditorComponent> (nullptr, nullptr, engine, 8, 16, 24);
+        engine = new OrbEditorEngine (&OrbMiniModel::modelByte, manager, OrbMiniModel::presetWildcard,
+                                      OrbMiniModel::numKeys - 1, OrbMiniModel::octaveMaximum, OrbMiniModel::numKnobs,
+                                      OrbMiniModel::numPads, OrbMiniModel::numSwitches);
+        editor = std::make_unique<EditorComponent> (nullptr, nullptr, engine, OrbMiniModel::numKnobs,
+                                                  OrbMiniModel::numPads, OrbMiniModel::numSwitches);
     }
 
     ~Harness()
