@@ -20,7 +20,9 @@ class OrbPresetTool : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("orbpreset");
+        // A folder of each test's own: CTest runs the cases side by side, each in its own process.
+        dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("orbpreset")
+                  .getChildFile (::testing::UnitTest::GetInstance()->current_test_info()->name());
         dir.deleteRecursively();
         dir.createDirectory();
 
