@@ -97,14 +97,13 @@ window_picture "$window" "${tab_picture[0]}" >/dev/null
 read -r x y <<<"$KNOB1_CC_BOX"
 click_at "$window" "$x" "$y"
 sleep 0.3
-xdotool key ctrl+a
+send_chord ctrl+a
 xdotool type --delay 60 "64"
 xdotool key Return
 
 # Save: the untitled window asks for a name. Typing a path into the chooser's file box and pressing
 # return goes to its folder; return again saves.
-press_shortcut "$window" ctrl+s
-chooser=$(wait_for_window "Select Filename to save" 10) || fail "no file chooser"
+chooser=$(press_shortcut "$window" ctrl+s wait_for_window "Select Filename to save" 10) || fail "no file chooser"
 eval "$(xdotool getwindowgeometry --shell "$chooser")"
 xdotool mousemove --window "$chooser" $((WIDTH / 2)) $((HEIGHT - 64)) click 1
 sleep 0.3
@@ -134,7 +133,9 @@ window_picture "$window" "$main_picture" >/dev/null
 read -r x y <<<"$KNOB1_CC_BOX"
 click_at "$window" "$x" "$y"
 sleep 0.3
-xdotool key ctrl+a ctrl+c Escape
+send_chord ctrl+a
+send_chord ctrl+c
+xdotool key Escape
 shown=""
 for _ in $(seq 50); do
     shown=$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)

@@ -15,7 +15,16 @@ cleanup() {
 }
 trap cleanup EXIT
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+# fail MESSAGE: ends the test, showing the windows on the display and which one has the focus.
+fail() {
+    echo "FAIL: $*" >&2
+    local id
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null); do
+        echo "  window $id: $(xdotool getwindowname "$id" 2>/dev/null)" >&2
+    done
+    echo "  focus: $(xdotool getwindowfocus getwindowname 2>/dev/null || echo none)" >&2
+    exit 1
+}
 
 start_editor() {
     "$EDITOR_BIN" "$@" >"$WORK_DIR/editor.out" 2>&1 &
@@ -23,37 +32,67 @@ start_editor() {
     PIDS+=("$EDITOR_PID")
 }
 
-# wait_for_window TITLE [SECONDS]: prints the window id once a window of exactly that title shows.
+# wait_for_window TITLE [SECONDS]: prints the window id once a window of exactly that title is shown
+# (the framework names a window before it maps it, and an unmapped window cannot take the focus).
 wait_for_window() {
     local title="$1" seconds="${2:-20}" id
     for _ in $(seq $((seconds * 10))); do
-        id=$(xdotool search --name "^${title}\$" 2>/dev/null | head -n 1)
+        id=$(xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null | head -n 1)
         if [ -n "$id" ]; then echo "$id"; return 0; fi
         sleep 0.1
     done
     return 1
 }
 
-# press_shortcut WINDOW KEYS: focuses the window and presses the keys. A window that has only just
-# appeared is still drawing its first frames; a shortcut pressed then can reach the editor without its
-# modifier (the framework reads the modifier state afresh when it is late), so give it a moment first.
+# send_chord KEYS [COMMAND...]: presses a chord such as ctrl+n and keeps its modifiers held until
+# COMMAND has seen the chord take effect, or for half a second without one, so that a busy editor
+# that reads the keyboard state late still finds them down. Prints what COMMAND prints and returns
+# its status.
+send_chord() {
+    local keys="$1" key="${1##*+}" modifiers="" status=0
+    shift
+    if [ "$key" != "$keys" ]; then modifiers="${keys%+*}"; fi
+    if [ -n "$modifiers" ]; then xdotool keydown "$modifiers" 2>/dev/null || true; fi
+    xdotool key "$key" 2>/dev/null || true
+    if [ $# -gt 0 ]; then "$@" || status=$?; else sleep 0.5; fi
+    if [ -n "$modifiers" ]; then xdotool keyup "$modifiers" 2>/dev/null || true; fi
+    return "$status"
+}
+
+# press_shortcut WINDOW KEYS [COMMAND...]: focuses the window and sends the chord as send_chord does.
+# A window that has only just appeared is still drawing its first frames, so give it a moment first.
+# With a COMMAND, a chord that had no effect is sent once more.
 press_shortcut() {
-    local window="$1" keys="$2"
-    sleep "${SHORTCUT_SETTLE_SECONDS:-2}"
-    xdotool windowfocus --sync "$window" 2>/dev/null || true
-    xdotool key "$keys" 2>/dev/null || true
+    local window="$1"
+    shift
+    for _ in 1 2; do
+        sleep "${SHORTCUT_SETTLE_SECONDS:-2}"
+        xdotool windowfocus --sync "$window" 2>/dev/null || true
+        send_chord "$@" && return 0
+        [ $# -gt 1 ] || return 0
+    done
+    return 1
+}
+
+# process_ended PID: waits up to ten seconds for the process to end.
+process_ended() {
+    for _ in $(seq 100); do kill -0 "$1" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+
+# window_closed WINDOW: waits up to ten seconds for the window to go.
+window_closed() {
+    for _ in $(seq 100); do
+        xdotool getwindowname "$1" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    return 1
 }
 
 # quit_editor PID WINDOW: presses the quit shortcut in the window and returns the exit status.
-# Quitting twice does no harm, so a press that got lost is repeated once.
 quit_editor() {
-    local pid="$1" window="$2" attempt
-    for attempt in 1 2; do
-        press_shortcut "$window" ctrl+q
-        for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-        kill -0 "$pid" 2>/dev/null || break
-    done
-    kill -0 "$pid" 2>/dev/null && fail "editor did not quit"
+    local pid="$1" window="$2"
+    press_shortcut "$window" ctrl+q process_ended "$pid" || fail "editor did not quit"
     wait "$pid"
 }
 
