@@ -30,10 +30,10 @@ REGIONS=(
 )
 KNOB1_CC_BOX="190 587"   # Knob 1's "CC" number box on the knob view
 
-window_geometry() {   # sets WIN_W, WIN_H and MENU_H of window $1, once its menu bar is there
+window_geometry() {   # sets WIN_H and MENU_H of window $1, once its menu bar is there
     for _ in $(seq 100); do
         eval "$(xdotool getwindowgeometry --shell "$1")"
-        WIN_W=$WIDTH WIN_H=$HEIGHT
+        WIN_H=$HEIGHT
         MENU_H=$((WIN_H - 700))   # the editor itself is 700 high
         [ "$MENU_H" -gt 0 ] && return 0
         sleep 0.1
@@ -76,7 +76,7 @@ tab_picture[0]=$(window_picture "$window")
 last_picture=${tab_picture[0]}
 for view in $(seq 1 8) 0; do
     click_at "$window" "${TAB_X[$view]}" "$TAB_Y"
-    tab_picture[$view]=$(window_picture "$window" "$last_picture")
+    tab_picture[view]=$(window_picture "$window" "$last_picture")
     last_picture=${tab_picture[$view]}
 done
 [ "$(printf '%s\n' "${tab_picture[@]}" | sort -u | wc -l)" -eq 9 ] || fail "two tabs showed the same picture"
