@@ -2,9 +2,9 @@
 #include "midi/DemoMidiPorts.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/ControlType.h"
-#include "resources/EmbeddedResources.h"
 
 #include "MidiTestSupport.h"
+#include "PresetTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -63,11 +63,10 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
     EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("CC"), 29);
     EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("MIDI Channel"), 2);
 
-    const auto* defaults = EmbeddedResources::find ("DefaultPreset.syx");
-    ASSERT_NE (defaults, nullptr);
+    const auto defaults = embeddedDefault();
     const auto payload = ports.getSimulator().getSlot (2);
     for (int position = 55 + 5 * 8; position < 305; ++position)
-        ASSERT_EQ (payload[(size_t) position], defaults->data[10 + position]) << position;
+        ASSERT_EQ (payload[(size_t) position], defaults[10 + position]) << position;
 
     engine->setControlParameter (padType, 4, "Note", 77, false);
     ASSERT_TRUE (engine->sendPreset (9));

@@ -1,7 +1,6 @@
 // The orbpreset command-line tool, run as a separate program on files the editor engine writes.
 
 #include "PresetTestSupport.h"
-#include "resources/EmbeddedResources.h"
 
 #include <gtest/gtest.h>
 
@@ -21,14 +20,8 @@ protected:
     void SetUp() override
     {
         // A folder of each test's own: CTest runs the cases side by side, each in its own process.
-        dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("orbpreset")
-                  .getChildFile (::testing::UnitTest::GetInstance()->current_test_info()->name());
-        dir.deleteRecursively();
-        dir.createDirectory();
-
-        const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
-        ASSERT_NE (preset, nullptr);
-        ASSERT_TRUE (fixture.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size)));
+        dir = testDirectory (juce::String ("orbpreset/") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_TRUE (fixture.engine->loadPresetData (embeddedDefault()));
         defaultDump = fixture.engine->buildDump (0);
     }
 
@@ -52,7 +45,7 @@ protected:
 
     juce::String writeFile (const juce::String& name, const OrbEditorEngine::ByteArray& bytes) const
     {
-        dir.getChildFile (name).replaceWithData (bytes.getRawDataPointer(), (size_t) bytes.size());
+        writeBytes (dir.getChildFile (name), bytes);
         return path (name);
     }
 
@@ -68,12 +61,7 @@ protected:
         return path (name);
     }
 
-    OrbEditorEngine::ByteArray readBytes (const juce::String& name) const
-    {
-        juce::MemoryBlock block;
-        dir.getChildFile (name).loadFileAsData (block);
-        return { (const std::uint8_t*) block.getData(), (int) block.getSize() };
-    }
+    OrbEditorEngine::ByteArray readBytes (const juce::String& name) const { return ::readBytes (dir.getChildFile (name)); }
 
     // Dump positions of the 25-key model (header and slot byte, then the payload).
     static constexpr int knob3Channel = 10 + 55 + 2 * 5 + 4;

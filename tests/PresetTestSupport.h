@@ -3,6 +3,7 @@
 #include "midi/JuceMidiPorts.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
+#include "resources/EmbeddedResources.h"
 
 #include <juce_core/juce_core.h>
 
@@ -45,4 +46,25 @@ inline OrbEditorEngine::ByteArray readBytes (const juce::File& file)
     juce::MemoryBlock block;
     file.loadFileAsData (block);
     return OrbEditorEngine::ByteArray ((const std::uint8_t*) block.getData(), (int) block.getSize());
+}
+
+inline bool writeBytes (const juce::File& file, const OrbEditorEngine::ByteArray& data)
+{
+    return file.replaceWithData (data.getRawDataPointer(), (size_t) data.size());
+}
+
+// The built-in default preset, as the editor embeds it.
+inline OrbEditorEngine::ByteArray embeddedDefault()
+{
+    auto* resource = EmbeddedResources::find ("DefaultPreset.syx");
+    return resource != nullptr ? OrbEditorEngine::ByteArray (resource->data, (int) resource->size) : OrbEditorEngine::ByteArray();
+}
+
+// An empty folder of that name (or relative path) under the tests' output folder.
+inline juce::File testDirectory (const juce::String& name)
+{
+    auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile (name);
+    dir.deleteRecursively();
+    dir.createDirectory();
+    return dir;
 }
