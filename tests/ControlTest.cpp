@@ -51,22 +51,6 @@ Control::ValueArray bytes (std::initializer_list<int> list)
 }
 } // namespace
 
-TEST (Control, StoresOnlyValuesWithinTheNamesRangeAndSharedNamesShareTheByte)
-{
-    TestGroup group;
-    group.setParameterValue ("MIDI Channel", 15, false);
-    group.setParameterValue ("MIDI Channel", 16, false);
-    group.setParameterValue ("Value", 127, false);
-    group.setParameterValue ("Value", 128, false);
-    group.setParameterValue ("CC", 60, false);
-
-    EXPECT_EQ (group.getValues(), bytes ({ 15, 60, 127 }));
-    EXPECT_EQ (group.getParameterValue ("Program"), 60);
-    EXPECT_EQ (group.getMaximum ("MIDI Channel"), 15);
-    EXPECT_EQ (group.getMaximum ("CC"), 127);
-    EXPECT_EQ (group.getMinimum ("anything"), 0);
-}
-
 TEST (Control, UnknownNamesReadZeroStoreNothingButStillNotify)
 {
     TestGroup group;
@@ -78,6 +62,8 @@ TEST (Control, UnknownNamesReadZeroStoreNothingButStillNotify)
 
     EXPECT_EQ (group.getParameterValue ("Aftertouch"), 0);
     EXPECT_EQ (group.getMaximum ("Aftertouch"), 0);
+    EXPECT_EQ (group.getMaximum ("MIDI Channel"), 15);
+    EXPECT_EQ (group.getMaximum ("Value"), 127);
     EXPECT_EQ (group.getValues(), bytes ({ 1, 2, 3 }));
     ASSERT_EQ (recorder.calls.size(), 1u);
     EXPECT_EQ (recorder.calls[0].first, "Aftertouch");
@@ -86,20 +72,6 @@ TEST (Control, UnknownNamesReadZeroStoreNothingButStillNotify)
     group.setParameterValue ("MIDI Channel", 16, true);
     EXPECT_EQ (group.getParameterValue ("MIDI Channel"), 1);
     EXPECT_EQ (recorder.calls.back().second, 16);
-}
-
-TEST (Control, LoadFromDumpTakesItsBytesAtItsOffsetKeepsHighOnesAndZeroesAShortTail)
-{
-    TestGroup group;
-    group.loadFromDump (bytes ({ 9, 9, 100, 0x7F, 0x80, 9 }));
-    EXPECT_EQ (group.getValues(), bytes ({ 100, 0x7F, 0x80 }));
-    EXPECT_EQ (group.getParameterValue ("MIDI Channel"), 100);
-
-    group.loadFromDump (bytes ({ 9, 9, 7 }));
-    EXPECT_EQ (group.getValues(), bytes ({ 7, 0, 0 }));
-
-    group.loadFromDump ({});
-    EXPECT_EQ (group.getValues(), bytes ({ 0, 0, 0 }));
 }
 
 TEST (Control, ListenersHearEachNameOnceFromTheMostRecentAndMayLeaveWhileNotified)
