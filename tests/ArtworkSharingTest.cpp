@@ -3,29 +3,9 @@
 #include "views/ArtworkImages.h"
 #include "views/EditorComponent.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
+#include "TestOutput.h"
 
 #include <gtest/gtest.h>
-
-#include <cstring>
-
-namespace
-{
-bool samePixels (const juce::Image& a, const juce::Image& b)
-{
-    if (a.getBounds() != b.getBounds() || a.getFormat() != b.getFormat())
-        return false;
-
-    const juce::Image::BitmapData first (a, juce::Image::BitmapData::readOnly);
-    const juce::Image::BitmapData second (b, juce::Image::BitmapData::readOnly);
-
-    for (int y = 0; y < a.getHeight(); ++y)
-        if (std::memcmp (first.getLinePointer (y), second.getLinePointer (y), (size_t) (a.getWidth() * first.pixelStride)) != 0)
-            return false;
-
-    return true;
-}
-} // namespace
 
 // The helper thread decodes while the message thread goes on; what it hands over is what a decode
 // on the message thread gives, and every later request shares that one decoded picture.

@@ -21,20 +21,10 @@ std::vector<Expected> expectedImages()
         { "DeviceListFrame.png", 327, 141 },       { "AboutImage.png", 484, 267 },
     };
 
-    const std::pair<const char*, juce::Rectangle<int>> regions[] = {
-        { "RegionDrumPads", { 10, 146, 203, 203 } }, { "RegionKnobs", { 413, 16, 321, 23 } },
-        { "RegionKeybed", { 220, 156, 529, 221 } },  { "RegionWheels", { 25, 10, 84, 113 } },
-        { "RegionTransport", { 150, 100, 202, 20 } }, { "RegionRollMode", { 252, 74, 31, 20 } },
-        { "RegionSwitches", { 408, 40, 332, 74 } },  { "RegionOctave", { 150, 74, 65, 20 } },
-        { "RegionRollModeTransport", { 218, 74, 32, 21 } },
-    };
     const char* tabs[] = { "Main", "Knobs", "Switches", "DrumPads", "RollMode", "Transport", "Keybed", "ModPitch", "Sustain" };
 
     for (auto* state : { "Normal", "Over", "Down" })
     {
-        for (auto& [stem, area] : regions)
-            list.push_back ({ juce::String (stem) + state + ".png", area.getWidth(), area.getHeight() });
-
         for (auto* tab : tabs)
         {
             const auto wide = juce::String (tab) == "Main" || juce::String (tab) == "Sustain";
@@ -67,10 +57,7 @@ float averageBrightness (const juce::Image& image, juce::Rectangle<int> area)
 
 TEST (Artwork, EveryPictureIsEmbeddedAtItsSize)
 {
-    const auto expected = expectedImages();
-    EXPECT_EQ (expected.size(), 74u);
-
-    for (auto& e : expected)
+    for (auto& e : expectedImages())
     {
         const auto image = ArtworkImages::get (e.name.toRawUTF8());
         ASSERT_TRUE (image.isValid()) << e.name;
@@ -95,6 +82,8 @@ TEST (Artwork, RegionPicturesMatchTheProductPictureAndChangeWithTheirState)
 
         // the resting region is the picture underneath it, so nothing shifts on hover or selection
         EXPECT_TRUE (samePixels (normal, product.getClippedImage (button->getBounds()))) << button->getName();
+        EXPECT_EQ (button->getOverImage().getBounds(), normal.getBounds()) << button->getName();
+        EXPECT_EQ (button->getDownImage().getBounds(), normal.getBounds()) << button->getName();
         EXPECT_FALSE (samePixels (normal, button->getOverImage())) << button->getName();
         EXPECT_FALSE (samePixels (normal, button->getDownImage())) << button->getName();
         EXPECT_FALSE (samePixels (button->getOverImage(), button->getDownImage())) << button->getName();
