@@ -54,7 +54,7 @@ protected:
 };
 } // namespace
 
-TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksCancellingChangesNothingAndSaveToFileAlwaysAsks)
+TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksSaveToFileAlwaysAsksAndSaveWritesTheLastFileLoaded)
 {
     run (KestrinOrbEditorApplication::saveCommand);
 
@@ -66,20 +66,41 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksCancellingChangesNothingAnd
     EXPECT_EQ (window->getCurrentFile(), juce::File());
     EXPECT_EQ (lastDirectory, juce::File());
 
-    chooser.answerWith (folder.getChildFile ("a.orp"));
+    const auto a = folder.getChildFile ("a.orp");
+    chooser.answerWith (a);
     press ("Save To File");
     press ("Save To File");
     EXPECT_EQ (chooser.requests.size(), 3u);
-    EXPECT_EQ (window->getCurrentFile(), folder.getChildFile ("a.orp"));
+    EXPECT_EQ (window->getCurrentFile(), a);
 
     press ("save to file");
     press ("Something Else");
     EXPECT_EQ (chooser.requests.size(), 3u);
     EXPECT_EQ (window->getGetDialog(), nullptr);
     EXPECT_EQ (window->getSendDialog(), nullptr);
+
+    // After loading a file from another folder, "Save" writes that file.
+    const auto otherFolder = folder.getChildFile ("other");
+    ASSERT_TRUE (otherFolder.createDirectory());
+    const auto b = otherFolder.getChildFile ("b.orp");
+    ASSERT_TRUE (engine->savePresetFile (b));
+    chooser.answerWith (b);
+    press ("Load From File");
+    ASSERT_EQ (chooser.requests.size(), 4u);
+    EXPECT_EQ (chooser.requests[3].title, "Select Filename to open");
+    EXPECT_FALSE (chooser.requests[3].forSaving);
+    EXPECT_EQ (window->getName(), appName + " - b");
+    EXPECT_EQ (lastDirectory, folder);  // opening does not move the shared folder
+
+    const auto aBefore = readBytes (a), bBefore = readBytes (b);
+    editPreset();
+    run (KestrinOrbEditorApplication::saveCommand);
+    EXPECT_EQ (chooser.requests.size(), 4u);
+    EXPECT_EQ (readBytes (a), aBefore);
+    EXPECT_NE (readBytes (b), bBefore);
 }
 
-TEST_F (EditorWindowTest, SaveAsNamesTheWindowAndLaterSavesWriteWithoutAsking)
+TEST_F (EditorWindowTest, SaveAsNamesTheWindowLaterSavesWriteWithoutAskingAndAFailedSaveKeepsAll)
 {
     const auto live = folder.getChildFile ("live.orp");
     chooser.answerWith (live);
@@ -98,51 +119,14 @@ TEST_F (EditorWindowTest, SaveAsNamesTheWindowAndLaterSavesWriteWithoutAsking)
     EXPECT_NE (readBytes (live), before);
     EXPECT_EQ (window->getName(), appName + " - live");
 
-    // The next chooser starts where the last save went.
-    run (KestrinOrbEditorApplication::saveAsCommand);
-    ASSERT_EQ (chooser.requests.size(), 2u);
-    EXPECT_EQ (chooser.requests[1].startingDirectory, folder);
-}
-
-TEST_F (EditorWindowTest, AfterLoadingAnotherFileSaveWritesThatFile)
-{
-    const auto a = folder.getChildFile ("a.orp");
-    const auto otherFolder = folder.getChildFile ("other");
-    ASSERT_TRUE (otherFolder.createDirectory());
-    const auto b = otherFolder.getChildFile ("b.orp");
-
-    chooser.answerWith (a);
-    press ("Save To File");
-    ASSERT_TRUE (engine->savePresetFile (b));
-
-    chooser.answerWith (b);
-    press ("Load From File");
-    ASSERT_EQ (chooser.requests.size(), 2u);
-    EXPECT_EQ (chooser.requests[1].title, "Select Filename to open");
-    EXPECT_FALSE (chooser.requests[1].forSaving);
-    EXPECT_EQ (window->getName(), appName + " - b");
-    EXPECT_EQ (lastDirectory, folder);  // opening does not move the shared folder
-
-    const auto aBefore = readBytes (a), bBefore = readBytes (b);
-    editPreset();
-    run (KestrinOrbEditorApplication::saveCommand);
-    EXPECT_EQ (chooser.requests.size(), 2u);
-    EXPECT_EQ (readBytes (a), aBefore);
-    EXPECT_NE (readBytes (b), bBefore);
-}
-
-TEST_F (EditorWindowTest, AFailedSaveIsReportedAndKeepsTitleFileAndFolder)
-{
-    const auto live = folder.getChildFile ("live.orp");
-    chooser.answerWith (live);
-    run (KestrinOrbEditorApplication::saveAsCommand);
-    ASSERT_EQ (window->getName(), appName + " - live");
-
-    // A folder that cannot exist: its parent is a plain file.
+    // The next chooser starts where the last save went. A save into a folder that cannot exist,
+    // as its parent is a plain file, is reported and keeps title, file and folder.
     const auto blocker = folder.getChildFile ("blocker");
     ASSERT_TRUE (blocker.replaceWithText ("x"));
     chooser.answerWith (blocker.getChildFile ("unwritable.orp"));
     run (KestrinOrbEditorApplication::saveAsCommand);
+    ASSERT_EQ (chooser.requests.size(), 2u);
+    EXPECT_EQ (chooser.requests[1].startingDirectory, folder);
 
     const auto alerts = findAlerts();
     ASSERT_EQ (alerts.size(), 1u);
@@ -153,7 +137,7 @@ TEST_F (EditorWindowTest, AFailedSaveIsReportedAndKeepsTitleFileAndFolder)
     EXPECT_EQ (lastDirectory, folder);
     EXPECT_FALSE (blocker.getChildFile ("unwritable.orp").exists());
 
-    // The current file vanishing under a folder that is no longer writable: "Save" asks instead.
+    // With the current file gone, "Save" asks instead.
     dismissAlerts();
     ASSERT_TRUE (live.deleteFile());
     run (KestrinOrbEditorApplication::saveCommand);
@@ -185,7 +169,7 @@ TEST_F (EditorWindowTest, ALoadFailureShowsOneFileErrorAtATime)
     EXPECT_EQ (findAlerts().size(), 1u);
 }
 
-TEST_F (EditorWindowTest, SyncWithoutAnInputShowsTheMidiErrorOnce)
+TEST_F (EditorWindowTest, SyncWithoutAnInputShowsTheMidiErrorOnceUntilTheWindowCloses)
 {
     run (KestrinOrbEditorApplication::setExternalSyncCommand);
     run (KestrinOrbEditorApplication::setInternalSyncCommand);
@@ -199,10 +183,9 @@ TEST_F (EditorWindowTest, SyncWithoutAnInputShowsTheMidiErrorOnce)
     // A file error can be up at the same time.
     window->fileErrorOccurred ("x.orp");
     EXPECT_EQ (findAlerts().size(), 2u);
-}
 
-TEST_F (EditorWindowTest, CloseWindowCommandClosesWithoutAskingAndLeavesTheEngine)
-{
+    // "Close Window" closes an edited window without asking.
+    dismissAlerts();
     editPreset();
     run (KestrinOrbEditorApplication::closeWindowCommand);
     EXPECT_EQ (manager.getNumWindows(), 0);
