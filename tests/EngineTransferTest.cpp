@@ -156,19 +156,6 @@ TEST_F (EngineTransfer, GetAsksForEveryPositionOnceAndAppliesTheDevicePreset)
     EXPECT_EQ (payloadOf (*engine), simulator.getSlot (0));
 }
 
-TEST_F (EngineTransfer, SendWritesThePresetIntoTheSlotInDumpOrder)
-{
-    engine->applyDump (patternDump (3));
-    const auto slotFourBefore = simulator.getSlot (4);
-
-    EXPECT_TRUE (engine->sendPreset (3));
-    EXPECT_EQ (simulator.getNumWrites(), payloadSize);
-    EXPECT_EQ (simulator.getSlot (3), payloadOf (*engine));
-    EXPECT_EQ (simulator.getSlot (4), slotFourBefore);
-    for (const auto& m : sent())
-        EXPECT_EQ (m.getRawData()[9], 3);
-}
-
 // Passes that time out quickly, for the cases that wait for the timeouts.
 struct EngineTransferTimeouts : EngineTransfer
 {
