@@ -193,7 +193,7 @@ struct SectionRoundTrip : ::testing::Test
 };
 } // namespace
 
-TEST_F (SectionRoundTrip, GotEditedSavedAndLoaded)
+TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
 {
     simulator.setSlot (3, devicePreset());
 
@@ -221,4 +221,12 @@ TEST_F (SectionRoundTrip, GotEditedSavedAndLoaded)
     ASSERT_TRUE (second.engine->loadPresetFile (presetFile));
     settle();
     EXPECT_EQ (second.shownValues(), editedValues);
+
+    // The loaded preset reaches the device as it was saved.
+    ASSERT_TRUE (second.engine->sendPreset (5));
+    ASSERT_TRUE (miditest::runUntil ([&] { return simulator.getNumWrites() >= 305; }, 5000));
+    simulator.waitUntilIdle (2000);
+    const auto saved = payloadOf (readBytes (presetFile));
+    EXPECT_EQ (simulator.getSlot (5), OrbMiniSimulator::Payload (saved.begin(), saved.end()));
+    EXPECT_NE (simulator.getSlot (5), simulator.getSlot (3));
 }
