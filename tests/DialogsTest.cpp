@@ -62,7 +62,7 @@ protected:
 };
 } // namespace
 
-TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndCloses)
+TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClosesEvenAfterItsWindow)
 {
     connect();
     window->showGetDialog();
@@ -74,15 +74,21 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     click (get->getContent().getActionButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
 
+    // A send dialog keeps the engine of its window, closed in the meantime.
     window->showSendDialog();
-    auto* send = window->getSendDialog();
-    ASSERT_NE (send, nullptr);
+    juce::WeakReference<SendPresetWindow> send (window->getSendDialog());
+    ASSERT_NE (send.get(), nullptr);
     EXPECT_EQ (send->getName(), "Send Preset To Hardware");
     pumpMessages (20);
     send->getContent().getSlotSelector().getComboBox().setSelectedId (24, juce::sendNotificationSync);
     EXPECT_EQ (send->getContent().getSelectedSlot(), 24);
+    OrbEditorEngine* raw = engine.get();
+    engine = nullptr;
+    window->closeButtonPressed();
+    ASSERT_NE (send.get(), nullptr);
+    EXPECT_EQ (raw->getReferenceCount(), 1);
     click (send->getContent().getActionButton());
-    EXPECT_EQ (window->getSendDialog(), nullptr);
+    EXPECT_EQ (send.get(), nullptr);
     EXPECT_TRUE (findAlerts().empty());
 
     for (auto [command, slot] : { std::pair (0x65, 0), std::pair (0x64, 23) })
@@ -142,21 +148,5 @@ TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
     connect();
     click (dialog->getContent().getActionButton());
     EXPECT_EQ (window->getSendDialog(), nullptr);
-    EXPECT_EQ (slotsSent (0x64).size(), 305u);
-}
-
-TEST_F (TransferDialogsTest, ADialogKeepsTheEngineOfAClosedWindow)
-{
-    connect();
-    window->showSendDialog();
-    juce::WeakReference<SendPresetWindow> dialog (window->getSendDialog());
-    OrbEditorEngine* raw = engine.get();
-    engine = nullptr;
-    window->closeButtonPressed();
-    ASSERT_NE (dialog.get(), nullptr);
-    EXPECT_EQ (raw->getReferenceCount(), 1);
-
-    click (dialog->getContent().getActionButton());
-    EXPECT_EQ (dialog.get(), nullptr);
     EXPECT_EQ (slotsSent (0x64).size(), 305u);
 }
