@@ -37,8 +37,6 @@ protected:
         pumpMessages (20);
     }
 
-    static void select (juce::ListBox& list, int row) { list.selectRow (row); }
-
     miditest::CountingPorts ports;
     MidiManager midi { ports, 60000 };
     juce::WeakReference<DeviceManagerWindow> dialog;
@@ -51,7 +49,6 @@ TEST_F (DeviceSetupTest, ListsTheDevicesAndPreselectsTheOpenPorts)
     midi.setOutput ("Thru");
     auto& content = open();
 
-    EXPECT_EQ (dialog->getName(), "OrbMini Editor Device Manager");
     EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
     EXPECT_EQ (content.getOutputList().getModel()->getNumRows(), 2);
     EXPECT_EQ (content.getSelectedInputDevice(), "OrbMini");
@@ -63,35 +60,11 @@ TEST_F (DeviceSetupTest, ListsTheDevicesAndPreselectsTheOpenPorts)
     EXPECT_TRUE (renderToPng (content, "DeviceSetupDialog.png").existsAsFile());
 }
 
-TEST_F (DeviceSetupTest, ApplyTwiceWithTheSameChoiceOpensEachPortOnce)
-{
-    auto& content = open();
-    EXPECT_EQ (content.getSelectedInputDevice(), "");
-    select (content.getInputList(), 1);
-    select (content.getOutputList(), 0);
-
-    press ("Apply");
-    EXPECT_EQ (midi.getInputName(), "OrbMini");
-    EXPECT_EQ (midi.getOutputName(), "OrbMini");
-    EXPECT_TRUE (midi.isConnected());
-    ASSERT_NE (dialog.get(), nullptr);
-
-    press ("Apply");
-    EXPECT_EQ (ports.inputOpens, 1);
-    EXPECT_EQ (ports.outputOpens, 1);
-
-    // "Cancel" afterwards keeps what "Apply" set.
-    press ("Cancel");
-    EXPECT_EQ (dialog.get(), nullptr);
-    EXPECT_EQ (midi.getInputName(), "OrbMini");
-    EXPECT_TRUE (midi.isConnected());
-}
-
-TEST_F (DeviceSetupTest, CancelChangesNothingAndOkAppliesAndCloses)
+TEST_F (DeviceSetupTest, CancelChangesNothingOkAppliesAndClosesAndApplyOpensEachPortOnce)
 {
     midi.setInput ("Synth");
     auto& content = open();
-    select (content.getInputList(), 0);
+    content.getInputList().selectRow (0);
     press ("Cancel");
     EXPECT_EQ (dialog.get(), nullptr);
     EXPECT_EQ (midi.getInputName(), "Synth");
@@ -99,19 +72,35 @@ TEST_F (DeviceSetupTest, CancelChangesNothingAndOkAppliesAndCloses)
 
     auto& again = open();
     EXPECT_EQ (again.getSelectedInputDevice(), "Synth");
-    select (again.getInputList(), 0);
+    again.getInputList().selectRow (0);
     press ("OK");
     EXPECT_EQ (dialog.get(), nullptr);
     EXPECT_EQ (midi.getInputName(), "Keys In");
     EXPECT_EQ (midi.getOutputName(), "");  // no output row was selected
     EXPECT_EQ (ports.outputOpens, 0);
+
+    // "Apply" twice with the same choice opens each port once, and "Cancel" afterwards keeps it.
+    auto& third = open();
+    EXPECT_EQ (third.getSelectedOutputDevice(), "");
+    third.getInputList().selectRow (1);
+    third.getOutputList().selectRow (0);
+    press ("Apply");
+    ASSERT_NE (dialog.get(), nullptr);
+    press ("Apply");
+    EXPECT_EQ (ports.inputOpens, 3);
+    EXPECT_EQ (ports.outputOpens, 1);
+    press ("Cancel");
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (midi.getInputName(), "OrbMini");
+    EXPECT_EQ (midi.getOutputName(), "OrbMini");
+    EXPECT_TRUE (midi.isConnected());
 }
 
 TEST_F (DeviceSetupTest, AVanishedDeviceLeavesThePortAsItWas)
 {
     midi.setInput ("Synth");
     auto& content = open();
-    select (content.getInputList(), 0);
+    content.getInputList().selectRow (0);
     ports.removeInput ("Keys In");
 
     press ("Apply");
