@@ -19,14 +19,6 @@ juce::StringArray namesOf (const juce::Array<juce::MidiDeviceInfo>& devices)
         names.add (device.name);
     return names;
 }
-
-juce::String presetName (const OrbEditorEngine& engine)
-{
-    juce::String name;
-    for (int i = 1; i <= 16; ++i)
-        name += juce::String::charToString ((juce::juce_wchar) engine.getControl (presetNameType)->getParameterValue ("Preset Name " + juce::String (i)));
-    return name;
-}
 } // namespace
 
 // The demo layer lists the platform's devices, then the simulator; ports on the simulator reach
@@ -58,7 +50,8 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
     ASSERT_TRUE (runUntil ([&] { return ! engine->isGetting(); }, 5000));
 
     // Slot 3 as the dialog numbers it: the default preset with the slot's name, CCs and channel.
-    EXPECT_EQ (presetName (*engine), "Demo Slot 03    ");
+    const auto got = engine->buildDump (0);
+    EXPECT_EQ (juce::String ((const char*) got.begin() + 10, 16), "Demo Slot 03    ");
     EXPECT_EQ (engine->getControl (knobType, 0)->getParameterValue ("CC"), 22);
     EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("CC"), 29);
     EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("MIDI Channel"), 2);

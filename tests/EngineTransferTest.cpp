@@ -25,10 +25,14 @@ struct ErrorCounter : OrbEditorEngine::Listener
     int errors = 0;
 };
 
+Bytes payloadOf (const OrbEditorEngine::ByteArray& dump)
+{
+    return Bytes (dump.begin() + 10, dump.end() - 1);
+}
+
 Bytes payloadOf (const OrbEditorEngine& engine)
 {
-    const auto dump = engine.buildDump (0);
-    return Bytes (dump.begin() + 10, dump.end() - 1);
+    return payloadOf (engine.buildDump (0));
 }
 
 // A preset unlike both the engine's start and the simulator's slots.
@@ -40,12 +44,6 @@ OrbEditorEngine::ByteArray patternDump (int seed)
         dump.add ((std::uint8_t) ((i * 5 + seed) % 100));
     dump.add (0xF7);
     return dump;
-}
-
-Bytes patternPayload (int seed)
-{
-    const auto dump = patternDump (seed);
-    return Bytes (dump.begin() + 10, dump.end() - 1);
 }
 
 struct EngineTransfer : ::testing::Test
@@ -175,7 +173,7 @@ TEST_F (EngineTransferTimeouts, WithNoAnswerNinePassesEndInOneMidiError)
     EXPECT_EQ (errors.errors, 1);
     EXPECT_FALSE (engine->isGetting());
     EXPECT_EQ (sent().size(), (size_t) 9 * payloadSize);
-    EXPECT_EQ (payloadOf (*engine), patternPayload (1));
+    EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (1)));
 
     // Having failed, the engine hears no more replies.
     ports.deliverNow (device, OrbMiniSimulator::makeReply (0, 99));
@@ -195,7 +193,7 @@ TEST_F (EngineTransfer, RepliesOfTheWrongLengthChangeNothing)
         engine->getPreset (0);
         simulator.waitUntilIdle (2000);
         runFor (20);
-        EXPECT_EQ (payloadOf (*engine), patternPayload (2));
+        EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (2)));
         restartEngine();
     }
 }
@@ -215,7 +213,7 @@ TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotCompleteAGet)
     ports.deliverNow (device, OrbMiniSimulator::makeReply (17, simulator.getSlot (0)[17]));
     runFor (15);
     EXPECT_TRUE (engine->isGetting());
-    EXPECT_EQ (payloadOf (*engine), patternPayload (4));
+    EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (4)));
 
     // The last missing position completes the pass.
     ports.deliverNow (device, OrbMiniSimulator::makeReply (300, simulator.getSlot (0)[300]));

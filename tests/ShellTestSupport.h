@@ -23,18 +23,14 @@ public:
     ~ScriptedFileChooser() override { FileChooserService::setCurrent (nullptr); }
 
     void answerWith (const juce::File& file) { answers.push_back (file); }
-    void answerCancel() { answers.push_back ({}); }
 
     void chooseFile (const Request& request, Callback callback) override
     {
         requests.push_back (request);
-        juce::File answer;
+        const auto answer = answers.empty() ? juce::File() : answers.front();
 
         if (! answers.empty())
-        {
-            answer = answers.front();
             answers.pop_front();
-        }
 
         callback (answer);
     }
