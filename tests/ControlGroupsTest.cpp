@@ -46,7 +46,6 @@ TEST (ControlGroups, EngineCreatesEveryGroupWithItsSlotsAndPayloadOffset)
         }
     }
 
-    EXPECT_EQ (f.engine->getDumpSize(), 316);
     EXPECT_EQ (f.engine->getNumControls (10), 0);
     EXPECT_EQ (f.engine->getControl (knobType, 8), nullptr);
     EXPECT_EQ (f.engine->getControl (knobType, -1), nullptr);

@@ -36,25 +36,16 @@ protected:
         return found;
     }
 
-    // Names of the turned-on buttons with their view indices, e.g. "6:Octave Selector Button".
-    static std::set<juce::String> marked (const ViewSelector& selector)
+    // Names of the turned-on buttons with their view indices, e.g. "6:Octave Selector Button", or
+    // of every button registered under an index: all of those are marked (the octave region with the
+    // keybed, the second roll mode region with the transport).
+    static std::set<juce::String> marked (const ViewSelector& selector, int registeredUnder = -1)
     {
         std::set<juce::String> result;
         for (int i = 0; i < selector.getNumViewButtons(); ++i)
-            if (selector.getViewButton (i)->getToggleState())
+            if (registeredUnder < 0 ? selector.getViewButton (i)->getToggleState()
+                                    : selector.getViewIndex (i) == registeredUnder)
                 result.insert (juce::String (selector.getViewIndex (i)) + ":" + selector.getViewButton (i)->getName());
-
-        return result;
-    }
-
-    // What both selectors should mark for an index: every button registered under it (the octave
-    // region marks with the keybed, the second roll mode region with the transport).
-    static std::set<juce::String> registeredUnder (const ViewSelector& selector, int viewIndex)
-    {
-        std::set<juce::String> result;
-        for (int i = 0; i < selector.getNumViewButtons(); ++i)
-            if (selector.getViewIndex (i) == viewIndex)
-                result.insert (juce::String (viewIndex) + ":" + selector.getViewButton (i)->getName());
 
         return result;
     }
@@ -63,8 +54,8 @@ protected:
     {
         EXPECT_EQ (attachedViews(), std::set<int> { viewIndex });
         EXPECT_EQ (attachedViews (true), std::set<int> { viewIndex });
-        EXPECT_EQ (marked (*editor->getTabSelector()), registeredUnder (*editor->getTabSelector(), viewIndex));
-        EXPECT_EQ (marked (*editor->getPictureSelector()), registeredUnder (*editor->getPictureSelector(), viewIndex));
+        for (auto* selector : { editor->getTabSelector(), editor->getPictureSelector() })
+            EXPECT_EQ (marked (*selector), marked (*selector, viewIndex));
     }
 
     static void click (juce::Button* button)
@@ -120,8 +111,8 @@ TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing
         editor->viewSelected (index);
         EXPECT_TRUE (attachedViews().empty());
         EXPECT_TRUE (attachedViews (true).empty());
-        EXPECT_TRUE (marked (*editor->getTabSelector()).empty());
-        EXPECT_TRUE (marked (*editor->getPictureSelector()).empty());
+        for (auto* selector : { editor->getTabSelector(), editor->getPictureSelector() })
+            EXPECT_TRUE (marked (*selector).empty());
     }
 
     editor->viewSelected (2);

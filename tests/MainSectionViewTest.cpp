@@ -14,9 +14,8 @@ class MainSectionViewDispatch : public ::testing::Test, protected WindowFixture
 protected:
     void SetUp() override
     {
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                     .getNonexistentChildFile ("orbmini-main-section", {}, false);
-        ASSERT_TRUE (folder.createDirectory());
+        file.getParentDirectory().createDirectory();
+        file.deleteFile();
         auto* editor = new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
                                             engine, 8, 16, 24);
         window = manager.createWindow (editor, engine, {});
@@ -24,11 +23,7 @@ protected:
         ASSERT_NE (main, nullptr);
     }
 
-    void TearDown() override
-    {
-        closeDialogsAndAlerts();
-        folder.deleteRecursively();
-    }
+    void TearDown() override { closeDialogsAndAlerts(); }
 
     void click (int buttonIndex)
     {
@@ -37,7 +32,7 @@ protected:
     }
 
     ScriptedFileChooser chooser;
-    juce::File folder;
+    const juce::File file = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("main-section").getChildFile ("Lead.orp");
     EditorWindow* window = nullptr;
     MainSectionView* main = nullptr;
 };
@@ -52,7 +47,6 @@ TEST_F (MainSectionViewDispatch, EachButtonReachesItsWindow)
     EXPECT_NE (window->getSendDialog(), nullptr);
     EXPECT_TRUE (chooser.requests.empty());
 
-    const auto file = folder.getChildFile ("Lead.orp");
     chooser.answerWith (file);
     click (2);
     ASSERT_EQ (chooser.requests.size(), 1u);

@@ -7,7 +7,7 @@
 #include "widgets/SingleParameterControllerComboBox.h"
 #include "widgets/SingleParameterControllerNumberBox.h"
 
-#include "PresetTestSupport.h"
+#include "SectionViewTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -19,11 +19,6 @@ namespace
 using NumberCtl = SingleParameterControllerNumberBox;
 using PadBox = DoubleParamterControllerNumberBox;
 
-void settle()
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (30);
-}
-
 // Records every notification a group sends.
 struct GroupLog : Control::Listener
 {
@@ -31,13 +26,13 @@ struct GroupLog : Control::Listener
     std::vector<std::pair<juce::String, int>> calls;
 };
 
-struct ParameterController : ::testing::Test, EngineFixture
-{
-    Control& group (int type, int index = 0) { return *engine->getControl (type, index); }
+using sectiontest::settle;
+using sectiontest::shown;
 
+struct ParameterController : sectiontest::SectionViewTest
+{
     // What a commit in the box does: the box takes the value and notifies its controller.
-    static void type (NumberBoxWithLabel& widget, int shown) { widget.getNumberBox().setValue (shown, true); }
-    static double shown (NumberBoxWithLabel& widget) { return widget.getNumberBox().getValue(); }
+    static void type (NumberBoxWithLabel& widget, int value) { widget.getNumberBox().setValue (value, true); }
 };
 } // namespace
 

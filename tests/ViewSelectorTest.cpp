@@ -14,17 +14,6 @@ struct Recorder : ViewSelector::Listener
     std::vector<juce::String>& log;
     juce::String name;
 };
-
-std::vector<juce::Button*> childButtons (const juce::Component& parent)
-{
-    std::vector<juce::Button*> result;
-    for (auto* child : parent.getChildren())
-        if (auto* button = dynamic_cast<juce::Button*> (child))
-            result.push_back (button);
-
-    return result;
-}
-
 } // namespace
 
 TEST (ViewSelector, TabRowHoldsNineTabsInViewOrder)
@@ -33,13 +22,12 @@ TEST (ViewSelector, TabRowHoldsNineTabsInViewOrder)
     const char* names[] = { "Main View Selector Button", "Knob Selector Button", "Switches Selector Button",
                             "Drum Pad Selector Button", "Roll Mode Selector Button", "Transport Selector Button",
                             "Keybed Selector Button", "Pitch/Mod Wheel Selector Button", "Sustain Selector Button" };
-    const auto children = childButtons (tabs);
-    ASSERT_EQ (children.size(), 9u);
+    ASSERT_EQ (tabs.getNumChildComponents(), 9);
     ASSERT_EQ (tabs.getNumViewButtons(), 9);
 
     for (int i = 0; i < 9; ++i)
     {
-        EXPECT_EQ (children[(size_t) i], tabs.getViewButton (i));
+        EXPECT_EQ (tabs.getChildComponent (i), tabs.getViewButton (i));
         EXPECT_EQ (tabs.getViewIndex (i), i);
         EXPECT_EQ (tabs.getViewButton (i)->getName(), names[i]);
         EXPECT_TRUE (tabs.getBounds().contains (tabs.getViewButton (i)->getBounds()));
