@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+// Each case names only the simulator options it changes; the others keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 using miditest::bytesOf;
 using miditest::runFor;
 using miditest::runUntil;
@@ -95,9 +98,7 @@ struct EngineTransfer : ::testing::Test
 
 TEST_F (EngineTransfer, MessagesCarryTheirGoldenBytesAndBadSlotsOrASecondGetSendNothing)
 {
-    auto options = OrbMiniSimulator::Options {};
-    options.dropReplies = true;
-    simulator.setOptions (options);
+    simulator.setOptions ({ .dropReplies = true });
 
     // Slots above 24 send nothing, nor does a get while getting.
     engine->getPreset (25);
@@ -162,9 +163,7 @@ struct EngineTransferTimeouts : EngineTransfer
 
 TEST_F (EngineTransferTimeouts, WithNoAnswerNinePassesEndInOneMidiError)
 {
-    auto options = OrbMiniSimulator::Options {};
-    options.dropReplies = true;
-    simulator.setOptions (options);
+    simulator.setOptions ({ .dropReplies = true });
     engine->applyDump (patternDump (1));
 
     engine->getPreset (0);
@@ -185,25 +184,20 @@ TEST_F (EngineTransfer, RepliesOfTheWrongLengthChangeNothing)
 {
     for (int length : { 12, 14 })
     {
-        auto options = OrbMiniSimulator::Options {};
-        options.replyLength = length;
-        simulator.setOptions (options);
+        simulator.setOptions ({ .replyLength = length });
         engine->applyDump (patternDump (2));
 
         engine->getPreset (0);
         simulator.waitUntilIdle (2000);
         runFor (20);
-        EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (2)));
+        EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (2))) << "reply length " << length;
         restartEngine();
     }
 }
 
 TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotCompleteAGet)
 {
-    auto options = OrbMiniSimulator::Options {};
-    options.duplicateReplies = true;
-    options.droppedPositions = { 17, 300 };
-    simulator.setOptions (options);
+    simulator.setOptions ({ .droppedPositions = { 17, 300 }, .duplicateReplies = true });
     engine->applyDump (patternDump (4));
 
     engine->getPreset (0);
@@ -223,10 +217,9 @@ TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotCompleteAGet)
 
 TEST_F (EngineTransfer, SendAndSyncNeedAnOpenInput)
 {
-    VirtualMidiPorts otherPorts;
-    otherPorts.addOutput ("Out");
-    otherPorts.addInput ("In");
-    MidiManager outputOnly (otherPorts);
+    ports.addOutput ("Out");
+    ports.addInput ("In");
+    MidiManager outputOnly (ports);
     outputOnly.setOutput ("Out");
     OrbEditorEngine::Ptr lonely = new OrbEditorEngine (&modelByte, outputOnly, "*.orp", 24, 7, 8, 16, 24, timing);
     lonely->addListener (&errors);
@@ -234,22 +227,19 @@ TEST_F (EngineTransfer, SendAndSyncNeedAnOpenInput)
     EXPECT_FALSE (lonely->sendPreset (0));
     lonely->setSyncMode (true);
     EXPECT_EQ (errors.errors, 2);
-    EXPECT_EQ (otherPorts.getNumSentMessages ("Out"), 0);
-    lonely->removeListener (&errors);
+    EXPECT_EQ (ports.getNumSentMessages ("Out"), 0);
 
     // With an input but no output the send goes nowhere and still reports the link as up.
-    MidiManager inputOnly (otherPorts);
+    MidiManager inputOnly (ports);
     inputOnly.setInput ("In");
     OrbEditorEngine::Ptr deaf = new OrbEditorEngine (&modelByte, inputOnly, "*.orp", 24, 7, 8, 16, 24, timing);
     EXPECT_TRUE (deaf->sendPreset (0));
-    EXPECT_EQ (otherPorts.getNumSentMessages ("Out"), 0);
+    EXPECT_EQ (ports.getNumSentMessages ("Out"), 0);
 }
 
 TEST_F (EngineTransfer, AGetSurvivesTheDeviceBeingUnpluggedAndReplugged)
 {
-    auto options = OrbMiniSimulator::Options {};
-    options.unplugAfterMessages = 100;
-    simulator.setOptions (options);
+    simulator.setOptions ({ .unplugAfterMessages = 100 });
 
     engine->getPreset (6);
     ASSERT_TRUE (runUntil ([this] { return ! manager.isConnected() && ! manager.isOutputOpen(); }, 1000));
@@ -300,10 +290,8 @@ struct WindowLike : OrbEditorEngine::Listener, Control::Listener
 
 TEST_F (EngineTransferThreading, RepliesInterleaveWithRequestPassesAndLateRepliesCountInTheNextPass)
 {
-    auto options = OrbMiniSimulator::Options {};
-    options.duplicateReplies = true;
-    options.replyDelayMs = 40;   // later than the reply timeout: every pass collects the previous one's answers
-    simulator.setOptions (options);
+    // Replies come later than the reply timeout: every pass collects the previous one's answers.
+    simulator.setOptions ({ .replyDelayMs = 40, .duplicateReplies = true });
 
     for (int slot : { 2, 11 })
     {
@@ -322,10 +310,7 @@ TEST_F (EngineTransferThreading, RepliesInterleaveWithRequestPassesAndLateReplie
 
 TEST_F (EngineTransferThreading, AWindowClosingWhileRepliesAreInFlightNeverTouchesTheDeadEngine)
 {
-    auto options = OrbMiniSimulator::Options {};
-    options.replyDelayMs = 100;
-    options.duplicateReplies = true;
-    simulator.setOptions (options);
+    simulator.setOptions ({ .replyDelayMs = 100, .duplicateReplies = true });
 
     for (int round = 0; round < 3; ++round)
     {
@@ -345,10 +330,7 @@ TEST_F (EngineTransferThreading, AWindowClosingWhileRepliesAreInFlightNeverTouch
 
 TEST_F (EngineTransferThreading, AFailedGetLetsTheWindowGoFromInsideTheErrorCall)
 {
-    auto options = OrbMiniSimulator::Options {};
-    options.droppedPositions = { 0 };
-    options.duplicateReplies = true;
-    simulator.setOptions (options);
+    simulator.setOptions ({ .droppedPositions = { 0 }, .duplicateReplies = true });
 
     auto window = std::make_unique<WindowLike> (engine);
     engine->removeListener (&errors);
