@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 
 #include "app/KestrinOrbEditorApplication.h"
+#include "model/ControlType.h"
 
 #include <gtest/gtest.h>
 
@@ -36,16 +37,11 @@ protected:
         window->perform (juce::ApplicationCommandTarget::InvocationInfo (command));
     }
 
-    // Changes one knob value to another valid one.
+    // Changes Knob 1's CC to another valid value.
     void editPreset()
     {
-        auto* knob = engine->getControl (7, 0);
-        ASSERT_NE (knob, nullptr);
-        const auto name = knob->getParameterNames()[0];
-        const auto current = knob->getParameterValue (name);
-        const auto minimum = knob->getMinimum (name), maximum = knob->getMaximum (name);
-        knob->setParameterValue (name, current != minimum ? minimum : maximum, false);
-        ASSERT_NE (knob->getParameterValue (name), current);
+        auto* knob = engine->getControl (knobType, 0);
+        knob->setParameterValue ("CC", (std::uint8_t) ((knob->getParameterValue ("CC") + 1) % 128), false);
     }
 
     EditorWindow* window = nullptr;

@@ -12,27 +12,32 @@ namespace
 {
 using ByteArray = OrbEditorEngine::ByteArray;
 
+ByteArray bytes (std::initializer_list<int> list)
+{
+    ByteArray a;
+    for (auto b : list)
+        a.add ((std::uint8_t) b);
+    return a;
+}
+
 // The default preset's payload, section by section.
 ByteArray defaultPayloadTable()
 {
-    std::vector<int> p (16, 0x30);
-    p.insert (p.end(), { 0x0C, 0x03, 0x00, 0x04, 0x01, 0x00, 0x0C, 0x03, 0x00, 0x04, 0x0C, 0x03, 0x00, 0x04 });
-    p.insert (p.end(), { 0x00, 0x00, 0x31, 0x00 });
+    ByteArray p;
+    p.insertMultiple (0, 0x30, 16);
+    p.addArray (bytes ({ 0x0C, 0x03, 0x00, 0x04, 0x01, 0x00, 0x0C, 0x03, 0x00, 0x04, 0x0C, 0x03, 0x00, 0x04 }));
+    p.addArray (bytes ({ 0x00, 0x00, 0x31, 0x00 }));
     for (int cc : { 0x74, 0x75, 0x76, 0x77, 0x73, 0x72 })
-        p.insert (p.end(), { 0x00, cc });
-    p.insert (p.end(), { 0x00, 0x00, 0x01, 0x00, 0x7F, 0x40, 0x7F, 0x00, 0x00 });
+        p.addArray (bytes ({ 0x00, cc }));
+    p.addArray (bytes ({ 0x00, 0x00, 0x01, 0x00, 0x7F, 0x40, 0x7F, 0x00, 0x00 }));
     for (int i = 0; i < 8; ++i)
-        p.insert (p.end(), { 0x00, 0x14 + i, 0x00, 0x7F, 0x00 });
+        p.addArray (bytes ({ 0x00, 0x14 + i, 0x00, 0x7F, 0x00 }));
     for (int note : { 0x30, 0x31, 0x32, 0x33, 0x2C, 0x2D, 0x2E, 0x2F, 0x28, 0x29, 0x2A, 0x2B, 0x24, 0x25, 0x26, 0x27 })
-        p.insert (p.end(), { 0x00, note, 0x00, 0x00, 0x00 });
+        p.addArray (bytes ({ 0x00, note, 0x00, 0x00, 0x00 }));
     for (int i = 0; i < 24; ++i)
-        p.insert (p.end(), { 0x00, 0x30 + i, 0x7F, 0x00, 0x00 });
-    p.insert (p.end(), 10, 0x01);
-
-    ByteArray result;
-    for (auto b : p)
-        result.add ((std::uint8_t) b);
-    return result;
+        p.addArray (bytes ({ 0x00, 0x30 + i, 0x7F, 0x00, 0x00 }));
+    p.insertMultiple (-1, 0x01, 10);
+    return p;
 }
 
 ByteArray frameOf (const ByteArray& dump)
@@ -41,14 +46,6 @@ ByteArray frameOf (const ByteArray& dump)
     frame.addArray (dump, 0, 10);
     frame.add (dump.getLast());
     return frame;
-}
-
-ByteArray bytes (std::initializer_list<int> list)
-{
-    ByteArray a;
-    for (auto b : list)
-        a.add ((std::uint8_t) b);
-    return a;
 }
 
 class PresetDump : public ::testing::Test, protected EngineFixture
