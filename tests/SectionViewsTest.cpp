@@ -14,31 +14,19 @@ using namespace sectiontest;
 
 namespace
 {
-struct KnobViews : SectionViewTest { KnobBank bank { 8, engine }; };
-struct SwitchViews : SectionViewTest { SwitchBank bank { 24, engine }; };
-struct PadViews : SectionViewTest { PadBank bank { 16, engine }; };
-
-struct RollModeView : SectionViewTest
+// Every section view over one engine.
+struct SectionViews : SectionViewTest
 {
-    RollModeBank bank { engine };
-    RollModeControlView& view = bank.getControlView();
-};
-
-struct SustainAndTransport : SectionViewTest
-{
+    KnobBank knobs { 8, engine };
+    SwitchBank switches { 24, engine };
+    PadBank pads { 16, engine };
+    RollModeBank rollBank { engine };
+    RollModeControlView& roll = rollBank.getControlView();
     SustainBank sustain { engine };
     TransportBank transport { engine };
-};
-
-struct WheelViews : SectionViewTest
-{
-    WheelBank bank { engine };
-    ModWheelView& mod = bank.getModWheelView();
-    PitchWheelView& pitch = bank.getPitchWheelView();
-};
-
-struct KeybedViews : SectionViewTest
-{
+    WheelBank wheels { engine };
+    ModWheelView& mod = wheels.getModWheelView();
+    PitchWheelView& pitch = wheels.getPitchWheelView();
     KeybedControlView view { engine };
 
     KeybedParameterView& panel (int index) { return *view.getZonePanel (index); }
@@ -67,30 +55,30 @@ void expectPages (BankView& pages, int numPages, const juce::String& title, Inde
 }
 } // namespace
 
-TEST_F (KnobViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
+TEST_F (SectionViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
 {
     settle();
-    expectPages<KnobControlView> (bank.getBankView(), 2, "Knob", [] (KnobControlView& v) { return v.getKnobIndex(); });
-    auto& fifth = *dynamic_cast<KnobControlView*> (shownItems (bank.getBankView())[0]);
+    expectPages<KnobControlView> (knobs.getBankView(), 2, "Knob", [] (KnobControlView& v) { return v.getKnobIndex(); });
+    auto& fifth = *dynamic_cast<KnobControlView*> (shownItems (knobs.getBankView())[0]);
     EXPECT_EQ (fifth.getTitleLabel().getText(), "Knob 5");
     EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
     enter (groupBox (fifth, 0, 1), "21");
     EXPECT_EQ (stored (knobType, 4, "CC"), 21);
     for (int k : { 3, 5 })
         EXPECT_EQ (stored (knobType, k, "CC"), 0) << k;
-    render (bank, "knobs-page2.png");
+    render (knobs, "knobs-page2.png");
 }
 
-TEST_F (KnobViews, AftertouchModeShowsThreeBoxes)
+TEST_F (SectionViews, KnobAftertouchModeShowsThreeBoxes)
 {
-    auto& third = bank.getControlView (2);
+    auto& third = knobs.getControlView (2);
     settle();
     EXPECT_EQ (entries (*third.getModeSelector()), juce::StringArray ({ "CC", "Aftertouch" }));
 
     loadWith (knobType, 2, "Mode", 1);
     EXPECT_EQ (chosen (*third.getModeSelector()), "Aftertouch");
     EXPECT_EQ (shownGroup (third), juce::StringArray ({ "MIDI Channel", "Min", "Max" }));
-    EXPECT_EQ (shownGroup (bank.getControlView (1)), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
+    EXPECT_EQ (shownGroup (knobs.getControlView (1)), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
 
     enter (groupBox (third, 1, 2), "90");
     EXPECT_EQ (stored (knobType, 2, "Max"), 90);
@@ -100,19 +88,14 @@ TEST_F (KnobViews, AftertouchModeShowsThreeBoxes)
     EXPECT_EQ (stored (knobType, 2, "Mode"), 0);
     EXPECT_EQ (shownGroup (third).size(), 4);
 
-    click (bank.getMidiToDinButton());
+    click (knobs.getMidiToDinButton());
     EXPECT_EQ (stored (controlsToMidiDinType, "Knobs Midi To DIN"), 1);
 }
 
-TEST_F (SwitchViews, TwentyFourSwitchesInSixBanksOfFour)
+TEST_F (SectionViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroupsFollow)
 {
-    expectPages<SwitchControlView> (bank.getBankView(), 6, "Switch", [] (SwitchControlView& v) { return v.getSwitchIndex(); });
-}
-
-TEST_F (SwitchViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroupsFollow)
-{
-    pageForward (bank.getBankView());
-    auto& fifth = *dynamic_cast<SwitchControlView*> (shownItems (bank.getBankView())[0]);
+    pageForward (switches.getBankView());
+    auto& fifth = *dynamic_cast<SwitchControlView*> (shownItems (switches.getBankView())[0]);
     auto& mode = *fifth.getModeSelector();
     EXPECT_EQ (entries (mode), juce::StringArray ({ "CC Toggle", "CC Momentary", "Program Change" }));
     EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
@@ -129,10 +112,10 @@ TEST_F (SwitchViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroups
     EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Pressed", "Released" }));
     EXPECT_EQ (shown (groupBox (fifth, 1, 1)), 33.0);
     EXPECT_EQ (shown (groupBox (fifth, 1, 0)), 16.0);
-    render (bank, "switches-page2.png");
+    render (switches, "switches-page2.png");
 
     // A stored mode without an entry shows no group and keeps its byte.
-    auto& first = bank.getControlView (0);
+    auto& first = switches.getControlView (0);
     loadWith (switchType, 0, "Mode", 3);
     EXPECT_EQ (chosen (*first.getModeSelector()), "");
     EXPECT_TRUE (shownGroup (first).isEmpty());
@@ -141,18 +124,19 @@ TEST_F (SwitchViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroups
     EXPECT_TRUE (shownGroup (fifth).isEmpty());
 }
 
-TEST_F (PadViews, SixteenPadsInFourBanksWithOneFlag)
+TEST_F (SectionViews, TwentyFourSwitchesAndSixteenPadsInBanksOfFourAndOnePadFlag)
 {
     settle();
-    expectPages<PadControlView> (bank.getBankView(), 4, "Pad", [] (PadControlView& v) { return v.getPadIndex(); });
-    EXPECT_TRUE (bank.getMidiToDinButton().isVisible());
-    click (bank.getMidiToDinButton());
+    expectPages<SwitchControlView> (switches.getBankView(), 6, "Switch", [] (SwitchControlView& v) { return v.getSwitchIndex(); });
+    expectPages<PadControlView> (pads.getBankView(), 4, "Pad", [] (PadControlView& v) { return v.getPadIndex(); });
+    EXPECT_TRUE (pads.getMidiToDinButton().isVisible());
+    click (pads.getMidiToDinButton());
     EXPECT_EQ (stored (controlsToMidiDinType, "Pads Midi To DIN"), 1);
 }
 
-TEST_F (PadViews, ModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
+TEST_F (SectionViews, PadModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
 {
-    auto& pad = bank.getControlView (4);
+    auto& pad = pads.getControlView (4);
     settle();
     EXPECT_EQ (entries (*pad.getModeSelector()),
                juce::StringArray ({ "Note", "CC Toggle", "CC Momentary", "Program Change" }));
@@ -161,7 +145,7 @@ TEST_F (PadViews, ModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
     loadWith (padType, 4, "Mode", 3);
     EXPECT_EQ (chosen (*pad.getModeSelector()), "Program Change");
     EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
-    EXPECT_EQ (shownGroup (bank.getControlView (3)), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
+    EXPECT_EQ (shownGroup (pads.getControlView (3)), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
 
     // Ranges: channel and curve from 1, the rest 0 to 127.
     enter (groupBox (pad, 0, 3), "8");
@@ -174,9 +158,9 @@ TEST_F (PadViews, ModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
     EXPECT_EQ (stored (padType, 5, "Program"), 0);
 }
 
-TEST_F (PadViews, SharedBytesFollowTheEditAcrossModes)
+TEST_F (SectionViews, PadSharedBytesFollowTheEditAcrossModes)
 {
-    auto& pad = bank.getControlView (0);
+    auto& pad = pads.getControlView (0);
     settle();
     choose (*pad.getModeSelector(), "CC Toggle");
     EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
@@ -191,44 +175,44 @@ TEST_F (PadViews, SharedBytesFollowTheEditAcrossModes)
         EXPECT_EQ (shown (groupBox (pad, g, 0)), 9.0) << "channel box of group " << g;
 }
 
-TEST_F (RollModeView, FunctionTimeDivisionGateAndSwing)
+TEST_F (SectionViews, RollModeFunctionTimeDivisionGateAndSwing)
 {
     settle();
-    EXPECT_EQ (view.getTitle().getText(), "Roll Mode");
-    EXPECT_EQ (entries (view.getFunction()), juce::StringArray ({ "Toggle", "Momentary" }));
-    EXPECT_EQ (entries (view.getTimeDivision()),
+    EXPECT_EQ (roll.getTitle().getText(), "Roll Mode");
+    EXPECT_EQ (entries (roll.getFunction()), juce::StringArray ({ "Toggle", "Momentary" }));
+    EXPECT_EQ (entries (roll.getTimeDivision()),
                juce::StringArray ({ "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
 
-    choose (view.getFunction(), "Momentary");
-    choose (view.getTimeDivision(), "1/32T");
+    choose (roll.getFunction(), "Momentary");
+    choose (roll.getTimeDivision(), "1/32T");
     EXPECT_EQ (stored (rollModeType, "Function"), 1);
     EXPECT_EQ (stored (rollModeType, "Time Div"), 7);
 
-    enter (view.getGate(), "1");
+    enter (roll.getGate(), "1");
     EXPECT_EQ (stored (rollModeType, "Gate"), 0);
-    enter (view.getGate(), "99");
+    enter (roll.getGate(), "99");
     EXPECT_EQ (stored (rollModeType, "Gate"), 98);
 
-    enter (view.getSwing(), "74");
-    enter (view.getSwing(), "75");
+    enter (roll.getSwing(), "74");
+    enter (roll.getSwing(), "75");
     EXPECT_EQ (stored (rollModeType, "Swing"), 24);
-    EXPECT_EQ (shown (view.getSwing()), 74.0) << "a refused swing snaps back to the stored one";
-    enter (view.getSwing(), "50");
+    EXPECT_EQ (shown (roll.getSwing()), 74.0) << "a refused swing snaps back to the stored one";
+    enter (roll.getSwing(), "50");
     EXPECT_EQ (stored (rollModeType, "Swing"), 0);
 }
 
-TEST_F (SustainAndTransport, SustainPanel)
+TEST_F (SectionViews, SustainPanel)
 {
-    auto& view = sustain.getControlView();
-    EXPECT_EQ (view.getTitle().getText(), "Sustain Pedal");
-    EXPECT_EQ (view.getWidget (3)->getLabel().getText(), "Released");
+    auto& pedal = sustain.getControlView();
+    EXPECT_EQ (pedal.getTitle().getText(), "Sustain Pedal");
+    EXPECT_EQ (pedal.getWidget (3)->getLabel().getText(), "Released");
     loadWith (sustainType, 0, "MIDI Channel", 0);
-    EXPECT_EQ (shown (*view.getWidget (0)), 1.0);
-    enter (*view.getWidget (0), "16");
+    EXPECT_EQ (shown (*pedal.getWidget (0)), 1.0);
+    enter (*pedal.getWidget (0), "16");
     EXPECT_EQ (stored (sustainType, "MIDI Channel"), 15);
 }
 
-TEST_F (SustainAndTransport, TransportButtonsEditTheirOwnInstance)
+TEST_F (SectionViews, TransportButtonsEditTheirOwnInstance)
 {
     auto& pages = transport.getBankView();
     ASSERT_EQ (pages.getNumBanks(), 2);
@@ -256,7 +240,7 @@ TEST_F (SustainAndTransport, TransportButtonsEditTheirOwnInstance)
     EXPECT_EQ (shown (transport.getControlView (1).getCcBox()), 9.0);
 }
 
-TEST_F (KeybedViews, SplitModeChoosesOneOrTwoZonePanels)
+TEST_F (SectionViews, KeybedSplitModeChoosesOneOrTwoZonePanels)
 {
     auto& splitMode = view.getSplitSelector().getSplitMode();
     EXPECT_EQ (entries (splitMode), juce::StringArray ({ "On", "Off" }));
@@ -280,7 +264,7 @@ TEST_F (KeybedViews, SplitModeChoosesOneOrTwoZonePanels)
     EXPECT_TRUE (showsSplit());
 }
 
-TEST_F (KeybedViews, PanelsShowShortCaptionsAndEditTheirOwnZone)
+TEST_F (SectionViews, KeybedPanelsShowShortCaptionsAndEditTheirOwnZone)
 {
     const char* names[] = { "Keybed", "Lower Keybed", "Upper Keybed" };
     const char* captions[] = { "MIDI Channel", "Transpose", "Octave", "Curve" };
@@ -318,7 +302,7 @@ TEST_F (KeybedViews, PanelsShowShortCaptionsAndEditTheirOwnZone)
     EXPECT_EQ (shown (box (2, 1)), -7.0);
 }
 
-TEST_F (KeybedViews, SplitPointShowsOneMoreThanItStores)
+TEST_F (SectionViews, KeybedSplitPointShowsOneMoreThanItStores)
 {
     auto& splitPoint = view.getSplitSelector().getSplitPoint();
     enter (splitPoint, "25");
@@ -327,11 +311,11 @@ TEST_F (KeybedViews, SplitPointShowsOneMoreThanItStores)
     EXPECT_EQ (stored (keybedType, "Split Point"), 24);
 }
 
-TEST_F (WheelViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEndWithOmni)
+TEST_F (SectionViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEndWithOmni)
 {
     settle();
-    EXPECT_FALSE (bank.getBankView().getNextBankButton()->isVisible());
-    ASSERT_EQ (shownItems (bank.getBankView()), (juce::Array<juce::Component*> { &mod, &pitch }));
+    EXPECT_FALSE (wheels.getBankView().getNextBankButton()->isVisible());
+    ASSERT_EQ (shownItems (wheels.getBankView()), (juce::Array<juce::Component*> { &mod, &pitch }));
     EXPECT_LT (mod.getX(), pitch.getX());
 
     auto expected = juce::StringArray();
@@ -355,7 +339,7 @@ TEST_F (WheelViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEndWi
     EXPECT_EQ (stored (wheelsType, "Mod Wheel MIDI Channel"), 17);
 }
 
-TEST_F (WheelViews, ShortCaptionsWriteTheWheelsOwnParameters)
+TEST_F (SectionViews, WheelShortCaptionsWriteTheWheelsOwnParameters)
 {
     EXPECT_EQ (mod.getCcBox().getLabel().getText(), "CC");
     EXPECT_EQ (mod.getMinimumBox().getLabel().getText(), "Min");
