@@ -41,6 +41,13 @@ protected:
         return result;
     }
 
+    // The run ended with that status and its output holds the text.
+    static void expectRun (const ToolRun& result, int exitCode, const char* text)
+    {
+        EXPECT_EQ (result.exitCode, exitCode) << text;
+        EXPECT_TRUE (result.output.contains (text)) << result.output;
+    }
+
     juce::String path (const juce::String& name) const { return dir.getChildFile (name).getFullPathName(); }
 
     juce::String writeFile (const juce::String& name, const OrbEditorEngine::ByteArray& bytes) const
@@ -156,40 +163,27 @@ TEST_F (OrbPresetTool, DiffListsChangedParametersByNameAndSaysByExitStatus)
 
 TEST_F (OrbPresetTool, CheckSaysWhyTheEditorWouldRefuseAFileAndFlagsValuesItWouldKeep)
 {
-    const auto clean = run ({ "check", savePreset ("clean.orp") });
-    EXPECT_EQ (clean.exitCode, 0) << clean.output;
-    EXPECT_TRUE (clean.output.contains ("the editor loads it")) << clean.output;
+    expectRun (run ({ "check", savePreset ("clean.orp") }), 0, "the editor loads it");
 
     auto shortDump = defaultDump;
     shortDump.removeLast();
-    const auto wrongSize = run ({ "check", writeFile ("short.orp", shortDump) });
-    EXPECT_EQ (wrongSize.exitCode, 2);
-    EXPECT_TRUE (wrongSize.output.contains ("315 bytes")) << wrongSize.output;
+    expectRun (run ({ "check", writeFile ("short.orp", shortDump) }), 2, "315 bytes");
 
     auto high = defaultDump;
     high.set (100, 0x80);
-    const auto highByte = run ({ "check", writeFile ("high.orp", high) });
-    EXPECT_EQ (highByte.exitCode, 2);
-    EXPECT_TRUE (highByte.output.contains ("0x80 at position 100 (Knob 8 / Mode)")) << highByte.output;
+    expectRun (run ({ "check", writeFile ("high.orp", high) }), 2, "0x80 at position 100 (Knob 8 / Mode)");
 
     // A curve of 100 is above the maximum 7, yet the editor loads and keeps it.
     const auto aboveMaximum = run ({ "check", savePreset ("curve.orp", { { pad1Curve, 100 } }) });
-    EXPECT_EQ (aboveMaximum.exitCode, 1);
-    EXPECT_TRUE (aboveMaximum.output.contains ("the editor loads it")) << aboveMaximum.output;
-    EXPECT_TRUE (aboveMaximum.output.contains ("Pad 1 / Curve: stored 100 is above its maximum 7")) << aboveMaximum.output;
+    expectRun (aboveMaximum, 1, "the editor loads it");
+    expectRun (aboveMaximum, 1, "Pad 1 / Curve: stored 100 is above its maximum 7");
 }
 
 TEST_F (OrbPresetTool, ErrorsNameTheProblemAndExitNonZero)
 {
-    const auto expectError = [] (const ToolRun& result, const char* text)
-    {
-        EXPECT_EQ (result.exitCode, 2) << text;
-        EXPECT_TRUE (result.output.contains (text)) << result.output;
-    };
-
-    expectError (run ({ "show", path ("missing.orp") }), "no such file");
-    expectError (run ({ "frobnicate" }), "unknown command");
-    expectError (run ({ "show" }), "show takes 1 file");
+    expectRun (run ({ "show", path ("missing.orp") }), 2, "no such file");
+    expectRun (run ({ "frobnicate" }), 2, "unknown command");
+    expectRun (run ({ "show" }), 2, "show takes 1 file");
 
     const auto fromJson = [this] (const char* name, const char* json)
     {
@@ -197,13 +191,13 @@ TEST_F (OrbPresetTool, ErrorsNameTheProblemAndExitNonZero)
         return run ({ "from-json", path (name), path ("out.orp") });
     };
 
-    expectError (fromJson ("broken.json", "{\"parameters\": {"), "bad JSON");
-    expectError (fromJson ("range.json", R"({"parameters": {"Knob 3": {"MIDI Channel": 17}}})"),
-                 "Knob 3 / MIDI Channel: 17 is out of range (1 to 16)");
-    expectError (fromJson ("entry.json", R"({"parameters": {"Roll Mode": {"Time Div": "1/64"}}})"),
-                 "unknown entry \"1/64\"");
-    expectError (fromJson ("name.json", R"({"parameters": {"Knob 3": {"Colour": 1}}})"), "unknown parameter");
-    expectError (fromJson ("bytes.json", R"({"bytes": "F0 F7"})"), "is 2 bytes long");
+    expectRun (fromJson ("broken.json", "{\"parameters\": {"), 2, "bad JSON");
+    expectRun (fromJson ("range.json", R"({"parameters": {"Knob 3": {"MIDI Channel": 17}}})"), 2,
+               "Knob 3 / MIDI Channel: 17 is out of range (1 to 16)");
+    expectRun (fromJson ("entry.json", R"({"parameters": {"Roll Mode": {"Time Div": "1/64"}}})"), 2,
+               "unknown entry \"1/64\"");
+    expectRun (fromJson ("name.json", R"({"parameters": {"Knob 3": {"Colour": 1}}})"), 2, "unknown parameter");
+    expectRun (fromJson ("bytes.json", R"({"bytes": "F0 F7"})"), 2, "is 2 bytes long");
     EXPECT_FALSE (dir.getChildFile ("out.orp").exists());
 
     for (const auto& args : { juce::StringArray { "help", "diff" }, juce::StringArray { "diff", "--help" } })
