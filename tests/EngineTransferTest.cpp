@@ -180,7 +180,7 @@ TEST_F (EngineTransferTimeouts, WithNoAnswerNinePassesEndInOneMidiError)
     EXPECT_EQ (payloadOf (*engine)[0], patternDump (1)[10]);
 }
 
-TEST_F (EngineTransfer, RepliesOfTheWrongLengthChangeNothing)
+TEST_F (EngineTransfer, MalformedDuplicateAndOutOfRangeRepliesDoNotCompleteAGet)
 {
     for (int length : { 12, 14 })
     {
@@ -193,10 +193,8 @@ TEST_F (EngineTransfer, RepliesOfTheWrongLengthChangeNothing)
         EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (2))) << "reply length " << length;
         restartEngine();
     }
-}
 
-TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotCompleteAGet)
-{
+    // Duplicates and positions past the payload do not make up for positions never answered.
     simulator.setOptions ({ .droppedPositions = { 17, 300 }, .duplicateReplies = true });
     engine->applyDump (patternDump (4));
 

@@ -130,11 +130,10 @@ struct WindowFixture : EngineFixture
     }
 };
 
-// A command as the menus show it: its id, its name and its key with the command modifier (0: none).
-using CommandRow = std::tuple<int, juce::String, int>;
-
 // The target offers exactly these commands in this order, all enabled, unticked and in "General".
-inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<CommandRow>& table)
+// Each row is a command as the menus show it: its id, its name and its key with the command
+// modifier (0: none).
+inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<std::tuple<int, juce::String, int>>& table)
 {
     juce::Array<juce::CommandID> commands;
     target.getAllCommands (commands);
