@@ -1,5 +1,7 @@
 #include "model/Control.h"
 
+#include "PresetTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -41,14 +43,6 @@ struct Recorder : Control::Listener
     std::vector<juce::String>* log;
     juce::String id;
 };
-
-Control::ValueArray bytes (std::initializer_list<int> list)
-{
-    Control::ValueArray a;
-    for (auto b : list)
-        a.add ((std::uint8_t) b);
-    return a;
-}
 } // namespace
 
 TEST (Control, UnknownNamesReadZeroStoreNothingButStillNotify)

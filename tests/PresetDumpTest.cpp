@@ -6,19 +6,12 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <list>
 #include <vector>
 
 namespace
 {
 using ByteArray = OrbEditorEngine::ByteArray;
-
-ByteArray bytes (std::initializer_list<int> list)
-{
-    ByteArray a;
-    for (auto b : list)
-        a.add ((std::uint8_t) b);
-    return a;
-}
 
 // The default preset's payload, section by section.
 ByteArray defaultPayloadTable()
@@ -120,12 +113,9 @@ TEST_F (PresetDump, ApplyNotifiesGroupsInAscendingTypeCode)
     };
 
     std::vector<int> order;
-    std::vector<std::unique_ptr<Log>> logs;
+    std::list<Log> logs;
     for (int type = 0; type < 10; ++type)
-    {
-        logs.push_back (std::make_unique<Log> (&order, type));
-        engine->addListenerToControl (logs.back().get(), type);
-    }
+        engine->addListenerToControl (&logs.emplace_back (&order, type), type);
 
     loadDefault();
     EXPECT_EQ (order, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }));

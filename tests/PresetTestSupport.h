@@ -8,6 +8,7 @@
 #include <juce_core/juce_core.h>
 
 #include <cstdint>
+#include <initializer_list>
 
 // An engine of the 25-key model over a port manager that lists no devices.
 struct EngineFixture
@@ -22,6 +23,14 @@ struct EngineFixture
         return new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
     }
 };
+
+inline OrbEditorEngine::ByteArray bytes (std::initializer_list<int> list)
+{
+    OrbEditorEngine::ByteArray a;
+    for (auto b : list)
+        a.add ((std::uint8_t) b);
+    return a;
+}
 
 inline OrbEditorEngine::ByteArray payloadOf (const OrbEditorEngine::ByteArray& dump)
 {
