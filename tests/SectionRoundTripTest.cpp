@@ -27,7 +27,7 @@ namespace
 struct Editor
 {
     Editor (MidiManager& midi, std::uint8_t& modelByte)
-        : engine (new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24, { 0, 0, 200 })),
+        : engine (new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24, { 0, 0, 2000 })),
           component (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16, 24)
     {
     }
@@ -199,7 +199,7 @@ TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
 
     Editor first (midi, modelByte);
     first.engine->getPreset (3);
-    ASSERT_TRUE (miditest::runUntil ([&] { return ! first.engine->isGetting(); }, 5000));
+    ASSERT_TRUE (miditest::runUntil ([&] { return ! first.engine->isGetting(); }, 20000));
     settle();
     const auto gotValues = first.shownValues();
     EXPECT_TRUE (gotValues.contains ("Knob 2 shows MIDI Channel,Min,Max"));
@@ -224,7 +224,7 @@ TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
 
     // The loaded preset reaches the device as it was saved.
     ASSERT_TRUE (second.engine->sendPreset (5));
-    ASSERT_TRUE (miditest::runUntil ([&] { return simulator.getNumWrites() >= 305; }, 5000));
+    ASSERT_TRUE (miditest::runUntil ([&] { return simulator.getNumWrites() >= 305; }, 20000));
     simulator.waitUntilIdle (2000);
     const auto saved = payloadOf (readBytes (presetFile));
     EXPECT_EQ (simulator.getSlot (5), OrbMiniSimulator::Payload (saved.begin(), saved.end()));
