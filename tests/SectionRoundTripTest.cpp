@@ -214,7 +214,7 @@ TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
                         "1/Keybed Transpose = -5", "Keybed shown", "4/Pitch Wheel MIDI Channel = 16", "5/CC = 64" })
         EXPECT_TRUE (editedValues.contains (edit)) << edit;
 
-    const auto presetFile = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("sections").getChildFile ("round-trip.orp");
+    const auto presetFile = testDirectory ("round-trip").getChildFile ("round-trip.orp");
     ASSERT_TRUE (first.engine->savePresetFile (presetFile));
 
     Editor second (midi, modelByte);
