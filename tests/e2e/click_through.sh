@@ -65,6 +65,18 @@ window_picture() {
     fail "the window did not settle on a new picture"
 }
 
+# select_knob1_cc WINDOW MAIN_PICTURE: goes from the main view (showing MAIN_PICTURE) to the knob
+# view, opens Knob 1's CC box for typing and selects its text.
+select_knob1_cc() {
+    local x y
+    click_at "$1" "${TAB_X[1]}" "$TAB_Y"
+    window_picture "$1" "$2" >/dev/null
+    read -r x y <<<"$KNOB1_CC_BOX"
+    click_at "$1" "$x" "$y"
+    sleep 0.3
+    send_chord ctrl+a
+}
+
 start_editor
 window=$(wait_for_window "Kestrin OrbMini Editor - Untitled 1") || fail "no first window"
 window_geometry "$window"
@@ -92,12 +104,7 @@ for region in "${REGIONS[@]}"; do
 done
 
 # Type a number into Knob 1's CC box.
-click_at "$window" "${TAB_X[1]}" "$TAB_Y"
-window_picture "$window" "${tab_picture[0]}" >/dev/null
-read -r x y <<<"$KNOB1_CC_BOX"
-click_at "$window" "$x" "$y"
-sleep 0.3
-send_chord ctrl+a
+select_knob1_cc "$window" "${tab_picture[0]}"
 xdotool type --delay 60 "64"
 xdotool key Return
 
@@ -127,13 +134,7 @@ start_editor "$SAVED"
 window=$(wait_for_window "Kestrin OrbMini Editor - knob set") || fail "the saved file did not open"
 window_geometry "$window"
 sleep "${SHORTCUT_SETTLE_SECONDS:-2}"
-main_picture=$(window_picture "$window")
-click_at "$window" "${TAB_X[1]}" "$TAB_Y"
-window_picture "$window" "$main_picture" >/dev/null
-read -r x y <<<"$KNOB1_CC_BOX"
-click_at "$window" "$x" "$y"
-sleep 0.3
-send_chord ctrl+a
+select_knob1_cc "$window" "$(window_picture "$window")"
 send_chord ctrl+c
 xdotool key Escape
 shown=""
