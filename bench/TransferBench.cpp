@@ -6,7 +6,6 @@
 #include "midi/OrbEditorEngine.h"
 #include "midi/OrbMiniSimulator.h"
 #include "midi/VirtualMidiPorts.h"
-#include "model/OrbMiniModel.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -18,17 +17,13 @@ bool runTransfer (int runs)
 {
     std::printf ("\nget and send against the simulated device with the real pacing; %d runs\n", runs);
 
-    std::uint8_t modelByte = OrbMiniModel::modelByte;
     VirtualMidiPorts ports;
     MidiManager manager (ports);
     OrbMiniSimulator simulator (ports, "OrbMini");
     manager.setInput ("OrbMini");
     manager.setOutput ("OrbMini");
 
-    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, OrbMiniModel::presetWildcard,
-                                                       (std::uint8_t) (OrbMiniModel::numKeys - 1),
-                                                       OrbMiniModel::octaveMaximum, OrbMiniModel::numKnobs,
-                                                       OrbMiniModel::numPads, OrbMiniModel::numSwitches);
+    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager);
     const OrbEditorEngine::Timing timing;
     const int payload = engine->getPayloadSize();
     const double getFloor = payload * timing.requestPacingMs;

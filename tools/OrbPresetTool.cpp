@@ -7,7 +7,6 @@
 #include "midi/MidiPortLayer.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/ControlType.h"
-#include "model/OrbMiniModel.h"
 #include "model/PresetPresentation.h"
 #include "resources/EmbeddedResources.h"
 
@@ -209,15 +208,7 @@ std::optional<std::vector<std::uint8_t>> parseName (const juce::String& text, ju
 class PresetTool
 {
 public:
-    PresetTool() : engine (makeEngine()) {}
-
-    OrbEditorEngine::Ptr makeEngine()
-    {
-        // As the editor application creates its engines.
-        return new OrbEditorEngine (&modelByteStorage, midi, OrbMiniModel::presetWildcard,
-                                    (std::uint8_t) (OrbMiniModel::numKeys - 1), OrbMiniModel::octaveMaximum,
-                                    OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches);
-    }
+    PresetTool() : engine (OrbEditorEngine::createForOrbMini (midi)) {}
 
     // Every shown parameter of the engine's preset, section by section, in dump order.
     static std::vector<Item> listItems (const OrbEditorEngine& e)
@@ -474,7 +465,7 @@ public:
 
     int diff (const juce::String& pathA, const juce::String& pathB)
     {
-        auto other = makeEngine();
+        auto other = OrbEditorEngine::createForOrbMini (midi);
         juce::String error;
 
         if (! load (*engine, pathA, error) || ! load (*other, pathB, error))
@@ -738,7 +729,6 @@ private:
         return {};
     }
 
-    std::uint8_t modelByteStorage = OrbMiniModel::modelByte;
     NoMidiPorts ports;
     MidiManager midi { ports };
     OrbEditorEngine::Ptr engine;

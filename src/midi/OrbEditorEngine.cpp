@@ -4,6 +4,7 @@
 #include "model/OrbControlsToMidiDin.h"
 #include "model/OrbKeybed.h"
 #include "model/OrbKnob.h"
+#include "model/OrbMiniModel.h"
 #include "model/OrbPad.h"
 #include "model/OrbPresetName.h"
 #include "model/OrbRollMode.h"
@@ -40,6 +41,18 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
                                   std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads, int numSwitches)
     : OrbEditorEngine (model, manager, wildcard, splitMax, octaveMax, numKnobs, numPads, numSwitches, Timing {})
 {
+}
+
+OrbEditorEngine::Ptr OrbEditorEngine::createForOrbMini (MidiManager& manager)
+{
+    return createForOrbMini (manager, Timing {});
+}
+
+OrbEditorEngine::Ptr OrbEditorEngine::createForOrbMini (MidiManager& manager, Timing t)
+{
+    return new OrbEditorEngine (&OrbMiniModel::modelByte, manager, OrbMiniModel::presetWildcard,
+                                (std::uint8_t) (OrbMiniModel::numKeys - 1), OrbMiniModel::octaveMaximum,
+                                OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches, t);
 }
 
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,

@@ -45,6 +45,10 @@ public:
                      int numKnobs, int numPads, int numSwitches, Timing timing);
     ~OrbEditorEngine() override;
 
+    // An engine for the OrbMini itself, with its model byte, control counts and file pattern.
+    static Ptr createForOrbMini (MidiManager& midiManager);
+    static Ptr createForOrbMini (MidiManager& midiManager, Timing timing);
+
     void addListener (Listener* listener);
     void removeListener (Listener* listener);
 

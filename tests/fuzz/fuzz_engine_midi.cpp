@@ -16,7 +16,6 @@
 // Pacing is zero and the reply timer is called directly, so a run neither sleeps nor depends on
 // the clock. Checked beyond the sanitizers: the preset stays a 316-byte dump of 7-bit values.
 
-#include "model/OrbMiniModel.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
 #include "midi/VirtualMidiPorts.h"
@@ -110,10 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
         return 0;
 
     auto& manager = harness->manager;
-    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&OrbMiniModel::modelByte, manager, OrbMiniModel::presetWildcard,
-                                                       OrbMiniModel::numKeys - 1, OrbMiniModel::octaveMaximum,
-                                                       OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches,
-                                                       OrbEditorEngine::Timing { 0, 0, 3600 * 1000 });
+    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 3600 * 1000 });
     const auto flags = data[0];
 
     if ((flags & 0x40) != 0)

@@ -36,9 +36,7 @@ struct Harness
         input = scratch.getChildFile ("input.orp");
         saved = scratch.getChildFile ("saved.orp");
 
-        engine = new OrbEditorEngine (&OrbMiniModel::modelByte, manager, OrbMiniModel::presetWildcard,
-                                      OrbMiniModel::numKeys - 1, OrbMiniModel::octaveMaximum, OrbMiniModel::numKnobs,
-                                      OrbMiniModel::numPads, OrbMiniModel::numSwitches);
+        engine = OrbEditorEngine::createForOrbMini (manager);
         editor = std::make_unique<EditorComponent> (nullptr, nullptr, engine, OrbMiniModel::numKnobs,
                                                   OrbMiniModel::numPads, OrbMiniModel::numSwitches);
     }
