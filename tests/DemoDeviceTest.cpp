@@ -45,7 +45,7 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
 
     std::uint8_t modelByte = 0x3E;
     OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24,
-                                                       OrbEditorEngine::Timing { 0, 0, 2000 });
+                                                       OrbEditorEngine::Timing { 0, 0, 2000, 5 });
     engine->getPreset (2);
     ASSERT_TRUE (runUntil ([&] { return ! engine->isGetting(); }, 5000));
 
@@ -63,6 +63,8 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
 
     engine->setControlParameter (padType, 4, "Note", 77, false);
     ASSERT_TRUE (engine->sendPreset (9));
+    ASSERT_TRUE (runUntil ([&] { return ! engine->isSending(); }, 10000));
+    EXPECT_EQ (engine->getTransferStatus (TransferStatus::Kind::send).phase, TransferStatus::Phase::succeeded);
     const auto dump = engine->buildDump (9);
     const auto sent = ports.getSimulator().getSlot (9);
     EXPECT_TRUE (std::equal (sent.begin(), sent.end(), dump.begin() + 10));

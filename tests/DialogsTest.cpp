@@ -1,22 +1,25 @@
 #include "ShellTestSupport.h"
 
 #include "app/WindowManager.h"
+#include "midi/OrbMiniSimulator.h"
 #include "midi/VirtualMidiPorts.h"
+#include "model/ControlType.h"
 
 #include <gtest/gtest.h>
 
+// Each case names only the simulator options it changes.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
 namespace
 {
-// An editor window over in-memory ports; the device is "OrbMini" and opened only on request.
+// An editor window over in-memory ports; the simulated device is "OrbMini" and opened only on request.
 class TransferDialogsTest : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ports.addInput ("OrbMini");
-        ports.addOutput ("OrbMini");
         engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24,
-                                      OrbEditorEngine::Timing { 0, 0, 60000 });
+                                      OrbEditorEngine::Timing { 0, 0, 60000, 5 });
         auto* canvas = new juce::Component();
         canvas->setSize (1200, 700);
         window = manager.createWindow (canvas, engine, {});
@@ -40,6 +43,14 @@ protected:
         pumpMessages (20);
     }
 
+    // Runs the message loop until the condition holds (at most five seconds).
+    static bool waitFor (const std::function<bool()>& condition)
+    {
+        for (int i = 0; i < 500 && ! condition(); ++i)
+            pumpMessages (10);
+        return condition();
+    }
+
     // The slot byte of every message sent to the device with that command byte.
     std::vector<int> slotsSent (std::uint8_t command) const
     {
@@ -54,6 +65,7 @@ protected:
 
     std::uint8_t modelByte = 0x3E;
     VirtualMidiPorts ports;
+    OrbMiniSimulator simulator { ports, "OrbMini" };
     MidiManager midi { ports, 60000 };
     juce::File lastDirectory;
     WindowManager manager { nullptr, nullptr, &lastDirectory };
@@ -72,7 +84,8 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     EXPECT_EQ (get->getContent().getSlotSelector().getComboBox().getText(), "1");
     EXPECT_EQ (get->getContent().getSlotSelector().getComboBox().getNumItems(), 24);
     click (get->getContent().getActionButton());
-    EXPECT_EQ (window->getGetDialog(), nullptr);
+    ASSERT_TRUE (waitFor ([&] { return window->getGetDialog() == nullptr; }));
+    EXPECT_EQ (engine->getControl (knobType, 0)->getValues()[0], simulator.getSlot (0)[55]);
 
     // A send dialog keeps the engine of its window, closed in the meantime.
     window->showSendDialog();
@@ -88,15 +101,51 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     ASSERT_NE (send.get(), nullptr);
     EXPECT_EQ (raw->getReferenceCount(), 1);
     click (send->getContent().getActionButton());
-    EXPECT_EQ (send.get(), nullptr);
+    ASSERT_TRUE (waitFor ([&] { return send.get() == nullptr; }));
     EXPECT_TRUE (findAlerts().empty());
 
-    for (auto [command, slot] : { std::pair (0x65, 0), std::pair (0x64, 23) })
-    {
-        const auto slots = slotsSent ((std::uint8_t) command);
-        ASSERT_EQ (slots.size(), 305u);
-        EXPECT_TRUE (std::all_of (slots.begin(), slots.end(), [s = slot] (int sent) { return sent == s; })) << command;
-    }
+    const auto writes = slotsSent (0x64);
+    ASSERT_EQ (writes.size(), 305u);
+    EXPECT_TRUE (std::all_of (writes.begin(), writes.end(), [] (int sent) { return sent == 23; }));
+    const auto requests = slotsSent (0x65);
+    ASSERT_EQ (requests.size(), 2 * 305u);   // the get, then the send's read-back
+    EXPECT_EQ (std::count (requests.begin(), requests.end(), 0), 305);
+    EXPECT_EQ (std::count (requests.begin(), requests.end(), 23), 305);
+}
+
+TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
+{
+    connect();
+    simulator.setOptions ({ .dropReplies = true });
+    const auto before = engine->buildDump (0);
+
+    window->showGetDialog();
+    auto* get = window->getGetDialog();
+    auto& content = get->getContent();
+    click (content.getActionButton());
+    ASSERT_TRUE (waitFor ([&] { return slotsSent (0x65).size() == 305u; }));
+    pumpMessages (60);
+
+    EXPECT_TRUE (content.getProgressBar().isVisible());
+    EXPECT_FALSE (content.getSlotSelector().isVisible());
+    EXPECT_FALSE (content.getActionButton().isEnabled());
+    EXPECT_EQ (content.getProgressBar().getBounds(), juce::Rectangle<int> (20, 25, 260, 20));
+    EXPECT_EQ (engine->getTransferStatus (TransferStatus::Kind::get).describe(), "Getting slot 1: 0 of 305");
+    renderToPng (content, "GetPresetDialogRunning.png");
+
+    click (content.getCancelButton());
+    EXPECT_EQ (window->getGetDialog(), nullptr);
+    EXPECT_FALSE (engine->isGetting());
+    EXPECT_EQ (engine->buildDump (0), before);
+
+    // Closing the window ends its transfers, and their dialogs close with them.
+    window->showSendDialog();
+    juce::WeakReference<SendPresetWindow> send (window->getSendDialog());
+    click (send->getContent().getActionButton());
+    ASSERT_TRUE (engine->isSending());
+    window->closeButtonPressed();
+    ASSERT_TRUE (waitFor ([&] { return send.get() == nullptr; }));
+    EXPECT_FALSE (engine->isSending());
 }
 
 TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeAndEveryNewOneStartsAtSlotOne)
@@ -142,11 +191,17 @@ TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
     ASSERT_EQ (alerts.size(), 1u);
     EXPECT_EQ (alerts[0]->getName(), "MIDI Error");
     EXPECT_TRUE (slotsSent (0x64).empty());
+    EXPECT_TRUE (dialog->getContent().getFailureLabel().isVisible());
+    EXPECT_EQ (dialog->getContent().getFailureLabel().getText(), "Slot 1: no MIDI output is open");
+    EXPECT_TRUE (dialog->getContent().getActionButton().isEnabled());
+    renderToPng (*dialog->getContent().getParentComponent(), "SendPresetDialogFailed.png");
 
-    // With the ports fixed, the same dialog sends and closes.
+    // With the ports fixed, the same dialog sends and closes once the slot is verified.
     dismissAlerts();
     connect();
     click (dialog->getContent().getActionButton());
-    EXPECT_EQ (window->getSendDialog(), nullptr);
+    ASSERT_TRUE (waitFor ([&] { return window->getSendDialog() == nullptr; }));
     EXPECT_EQ (slotsSent (0x64).size(), 305u);
+    const auto dump = engine->buildDump (0);
+    EXPECT_EQ (simulator.getSlot (0), std::vector<std::uint8_t> (dump.begin() + 10, dump.end() - 1));
 }

@@ -6,6 +6,7 @@
 #include "midi/MidiManager.h"
 #include "midi/MidiPortLayer.h"
 #include "midi/OrbEditorEngine.h"
+#include "midi/PresetParameterRows.h"
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
 #include "resources/EmbeddedResources.h"
@@ -131,21 +132,7 @@ public:
     std::unique_ptr<Output> openOutput (const juce::String&) override { return {}; }
 };
 
-// One shown parameter of a loaded preset.
-struct Item
-{
-    juce::String section, instance, name;
-    const PresetPresentation::Parameter* shown = nullptr;
-    Control* group = nullptr;
-    int position = 0;   // in the dump
-    int stored = 0;
-
-    juce::String text() const
-    {
-        const auto t = shown->toText (stored);
-        return t.isNotEmpty() ? t : "(no entry, stored " + juce::String (stored) + ")";
-    }
-};
+using Item = PresetParameterRows::Row;
 
 juce::String nameText (const OrbEditorEngine::ByteArray& dump)
 {
@@ -211,33 +198,7 @@ public:
     PresetTool() : engine (OrbEditorEngine::createForOrbMini (midi)) {}
 
     // Every shown parameter of the engine's preset, section by section, in dump order.
-    static std::vector<Item> listItems (const OrbEditorEngine& e)
-    {
-        std::vector<Item> items;
-
-        for (const auto& section : PresetPresentation::getSections())
-        {
-            for (int i = 0; i < e.getNumControls (section.type); ++i)
-            {
-                auto* group = e.getControl (section.type, i);
-
-                for (const auto& name : section.getShownNames (*group))
-                {
-                    Item item;
-                    item.section = section.title;
-                    item.instance = section.getInstanceTitle (i);
-                    item.name = name;
-                    item.shown = &PresetPresentation::getParameter (section.type, name);
-                    item.group = group;
-                    item.position = headerSize + group->getDumpOffset() + group->getParameterIndex (name);
-                    item.stored = group->getParameterValue (name);
-                    items.push_back (item);
-                }
-            }
-        }
-
-        return items;
-    }
+    static std::vector<Item> listItems (const OrbEditorEngine& e) { return PresetParameterRows::list (e); }
 
     // Which parameter a dump position holds, for messages.
     juce::String describePosition (int position) const

@@ -26,6 +26,8 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
 
 EditorWindow::~EditorWindow()
 {
+    // The window's gets and sends end with it; their dialogs then close themselves.
+    engine->cancelTransfers();
     engine->removeListener (this);
     clearContentComponent();
 }

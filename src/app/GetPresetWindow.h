@@ -1,24 +1,20 @@
 #pragma once
 
 #include "app/GetPresetComponent.h"
-#include "midi/OrbEditorEngine.h"
+#include "app/PresetTransferWindow.h"
 
-// "Get Preset From Hardware": asks for a slot and has the engine fetch the preset stored there.
-// Not modal; it keeps the engine alive while open and deletes itself on either button.
-class GetPresetWindow : public juce::ResizableWindow,
-                        public juce::Button::Listener
+// "Get Preset From Hardware": asks for a slot and has the engine fetch the preset stored there,
+// showing the progress; it closes once the preset is applied.
+class GetPresetWindow : public PresetTransferWindow
 {
 public:
     explicit GetPresetWindow (OrbEditorEngine::Ptr engine);
     ~GetPresetWindow() override;
 
-    void buttonClicked (juce::Button* button) override;
-
-    GetPresetComponent& getContent() { return *content; }
+    GetPresetComponent& getContent() { return static_cast<GetPresetComponent&> (getSlotContent()); }
 
 private:
-    GetPresetComponent* content;
-    OrbEditorEngine::Ptr engine;
+    void startTransfer (std::uint8_t slotIndex) override { engine->getPreset (slotIndex); }
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (GetPresetWindow)
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (GetPresetWindow)

@@ -29,6 +29,18 @@ PresetSlotComponent::PresetSlotComponent (const juce::String& actionName, juce::
 
     addAndMakeVisible (actionButton.get());
     addAndMakeVisible (cancelButton.get());
+
+    progressBar.setBounds (20, slotSelector->getY(), getWidth() - 40, slotSelector->getHeight());
+    progressBar.setPercentageDisplay (false);
+    addChildComponent (progressBar);
+
+    failureLabel.setBounds (10, 0, getWidth() - 20, slotSelector->getY());
+    failureLabel.setJustificationType (juce::Justification::centred);
+    failureLabel.setFont (juce::Font (12.0f));
+    failureLabel.setMinimumHorizontalScale (0.7f);
+    failureLabel.setColour (juce::Label::textColourId, juce::Colours::white);
+    addChildComponent (failureLabel);
+
     setLookAndFeel (&look);
 }
 
@@ -46,4 +58,20 @@ void PresetSlotComponent::comboBoxChanged (juce::ComboBox* comboBox)
 void PresetSlotComponent::paint (juce::Graphics& g)
 {
     g.fillAll (juce::Colour (0xFF117FC6));
+}
+
+void PresetSlotComponent::showTransfer (const TransferStatus& status)
+{
+    const bool running = status.isRunning();
+    const bool failed = status.phase == TransferStatus::Phase::failed;
+
+    progress = status.getFraction();
+    progressBar.setTextToDisplay (status.describe());
+    progressBar.setVisible (running);
+    slotSelector->setVisible (! running);
+    actionButton->setEnabled (! running);
+
+    failureLabel.setText (failed ? status.failure : juce::String(), juce::dontSendNotification);
+    failureLabel.setTooltip (failureLabel.getText());
+    failureLabel.setVisible (failed);
 }

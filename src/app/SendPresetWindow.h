@@ -1,25 +1,21 @@
 #pragma once
 
+#include "app/PresetTransferWindow.h"
 #include "app/SendPresetComponent.h"
-#include "midi/OrbEditorEngine.h"
 
-// "Send Preset To Hardware": asks for a slot and has the engine write the preset there. Not
-// modal; it keeps the engine alive while open. "Cancel" closes it; "Send" closes it only when
-// the send went out, so that after a failure the user can fix the ports and send again.
-class SendPresetWindow : public juce::ResizableWindow,
-                         public juce::Button::Listener
+// "Send Preset To Hardware": asks for a slot and has the engine write the preset there, read it
+// back and write again what did not arrive, showing the progress; it closes once the device holds
+// the preset, and after a failure stays open so that the user can fix the ports and send again.
+class SendPresetWindow : public PresetTransferWindow
 {
 public:
     explicit SendPresetWindow (OrbEditorEngine::Ptr engine);
     ~SendPresetWindow() override;
 
-    void buttonClicked (juce::Button* button) override;
-
-    SendPresetComponent& getContent() { return *content; }
+    SendPresetComponent& getContent() { return static_cast<SendPresetComponent&> (getSlotContent()); }
 
 private:
-    SendPresetComponent* content;
-    OrbEditorEngine::Ptr engine;
+    void startTransfer (std::uint8_t slotIndex) override { engine->sendPreset (slotIndex); }
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (SendPresetWindow)
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (SendPresetWindow)

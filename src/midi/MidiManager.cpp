@@ -19,12 +19,16 @@ MidiManager::MidiManager (MidiPortLayer& p, int deviceWatchPeriodMs) : ports (p)
 MidiManager::~MidiManager()
 {
     stopTimer();
+    transfers.shutdown();
+    const juce::ScopedLock sl (portLock);
     output.reset();
     input.reset();
 }
 
 void MidiManager::setInput (const juce::String& name)
 {
+    const juce::ScopedLock sl (portLock);
+
     if (input != nullptr && name == inputName)
         return;
 
@@ -45,6 +49,8 @@ void MidiManager::setInput (const juce::String& name)
 
 void MidiManager::setOutput (const juce::String& name)
 {
+    const juce::ScopedLock sl (portLock);
+
     if (output != nullptr && name == outputName)
         return;
 
@@ -62,16 +68,20 @@ void MidiManager::setOutput (const juce::String& name)
 
 bool MidiManager::isConnected() const
 {
+    const juce::ScopedLock sl (portLock);
     return input != nullptr;
 }
 
 bool MidiManager::isOutputOpen() const
 {
+    const juce::ScopedLock sl (portLock);
     return output != nullptr;
 }
 
 bool MidiManager::sendMessage (const juce::MidiMessage& message)
 {
+    const juce::ScopedLock sl (portLock);
+
     if (output == nullptr)
         return false;
 
@@ -94,6 +104,8 @@ void MidiManager::removeListener (MidiManagerListener* listener)
 
 void MidiManager::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message)
 {
+    transfers.handleIncoming (message);
+
     const juce::ScopedLock sl (listenerLock);
 
     // From the most recently added to the first; the size is read again after each call so that
@@ -107,6 +119,8 @@ void MidiManager::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiM
 
 void MidiManager::timerCallback()
 {
+    const juce::ScopedLock sl (portLock);
+
     // Each port is watched under its own name and reopened under that name when its device is
     // listed again. No device has an empty name, so nothing opens before a port was chosen.
     if (outputName.isNotEmpty())

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/MidiPortLayer.h"
+#include "midi/TransferQueue.h"
 
 #include <juce_audio_devices/juce_audio_devices.h>
 
@@ -27,9 +28,13 @@ public:
     const juce::String& getInputName() const { return inputName; }
     const juce::String& getOutputName() const { return outputName; }
 
+    // These three may be called from any thread.
     bool isConnected() const;
     bool isOutputOpen() const;
     bool sendMessage (const juce::MidiMessage& message);
+
+    // Preset transfers of every window go through this one queue.
+    TransferQueue& getTransfers() { return transfers; }
 
     void addListener (MidiManagerListener* listener);
     void removeListener (MidiManagerListener* listener);
@@ -45,8 +50,11 @@ private:
     juce::String inputName, outputName;
     juce::Array<MidiManagerListener*> listeners;
     juce::CriticalSection listenerLock;
+    // Guards the two ports, which the transfer thread uses while the message thread may close them.
+    mutable juce::CriticalSection portLock;
     std::unique_ptr<MidiPortLayer::Input> input;
     std::unique_ptr<MidiPortLayer::Output> output;
+    TransferQueue transfers { *this };
 
     JUCE_DECLARE_NON_COPYABLE (MidiManager)
 };

@@ -1,5 +1,6 @@
 #include "midi/OrbEditorEngine.h"
 
+#include "midi/OrbMiniProtocol.h"
 #include "model/ControlType.h"
 #include "model/OrbControlsToMidiDin.h"
 #include "model/OrbKeybed.h"
@@ -88,7 +89,7 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
 OrbEditorEngine::~OrbEditorEngine()
 {
     stopTimer();
-    midiManager.removeListener (this);
+    cancelTransfers();
 }
 
 void OrbEditorEngine::addListener (Listener* listener)
@@ -108,10 +109,10 @@ OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t slotIndex) c
     ByteArray dump;
     dump.ensureStorageAllocated (dumpSize);
 
-    for (auto b : { 0xF0, 0x00, 0x3C, 0x17, 0x00 })
-        dump.add ((std::uint8_t) b);
+    for (auto b : OrbMiniProtocol::header)
+        dump.add (b);
 
-    dump.add (modelByte != nullptr ? *modelByte : std::uint8_t {});
+    dump.add (currentModelByte());
 
     for (auto b : { 0x61, 0x03, 0x51 })
         dump.add ((std::uint8_t) b);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/MidiManager.h"
+#include "midi/TransferStatus.h"
 #include "model/Control.h"
 
 #include <juce_events/juce_events.h>
@@ -11,11 +12,11 @@
 #include <vector>
 
 // One preset and everything that moves it: the window's control groups, the preset dump and
-// file, and the value-by-value exchange with the device over the shared port manager.
-// Always held through a counted reference (Ptr).
+// file, and the value-by-value exchange with the device over the shared port manager, whose
+// transfer queue runs the exchange off the message thread. Always held through a counted
+// reference (Ptr).
 class OrbEditorEngine : public juce::ReferenceCountedObject,
-                        private juce::Timer,
-                        public MidiManager::MidiManagerListener
+                        private juce::Timer
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<OrbEditorEngine>;
@@ -29,12 +30,22 @@ public:
         virtual void fileErrorOccurred (const juce::String& fileName) = 0;
     };
 
-    // Pacing and reply timeout of the device protocol; tests may shorten them.
+    // Told on the message thread how the engine's get and send go: progress while they run,
+    // then once when each ends.
+    class TransferListener
+    {
+    public:
+        virtual ~TransferListener() = default;
+        virtual void transferChanged (const TransferStatus& status) = 0;
+    };
+
+    // Pacing, reply timeout and quiet time of the device protocol; tests may shorten them.
     struct Timing
     {
         int requestPacingMs = 3;
         int writePacingMs = 8;
         int replyTimeoutMs = 2000;
+        int quietMs = 250;
     };
 
     OrbEditorEngine (const std::uint8_t* modelByte, MidiManager& midiManager, const juce::String& fileWildcard,
@@ -52,11 +63,22 @@ public:
     void addListener (Listener* listener);
     void removeListener (Listener* listener);
 
-    // Transfers with the device.
+    void addTransferListener (TransferListener* listener);
+    void removeTransferListener (TransferListener* listener);
+
+    // Transfers with the device. Both are queued and return at once; a get applies the device's
+    // preset when every value has arrived, a send ends once the device holds every value.
+    // sendPreset returns false when it could not start (no port open, a send already running).
     void getPreset (std::uint8_t slot);
     bool sendPreset (const std::uint8_t& slot);
     void setSyncMode (bool external);
-    bool isGetting() const;
+    // Nothing more is sent; a cancelled get leaves the preset as it was.
+    void cancelTransfer (TransferStatus::Kind kind);
+    void cancelTransfers();
+    bool isGetting() const { return runningGet != nullptr; }
+    bool isSending() const { return runningSend != nullptr; }
+    // The state of the last get or send of this engine, running or ended.
+    TransferStatus getTransferStatus (TransferStatus::Kind kind) const;
 
     // The preset dump and file.
     ByteArray buildDump (std::uint8_t slot) const;
@@ -87,30 +109,30 @@ public:
 
 private:
     void timerCallback() override;
-    void handleMidiMessage (const juce::MidiMessage& message) override;
 
     MidiManager& midiManager;
     const std::uint8_t* modelByte;
-    int retryCount = 0;
     int dumpSize;
-    std::uint8_t slot = 0;
     std::map<int, std::vector<std::unique_ptr<Control>>> groupsByType;
     juce::ListenerList<Listener> listeners;
-    ByteArray receiveBuffer;
-    int receivedCount = 0;
+    juce::ListenerList<TransferListener> transferListeners;
     juce::String fileWildcard;
     Timing timing;
 
-    // Transfer state (OrbEditorEngineTransfer.cpp). Replies arrive on the MIDI input thread and
-    // are handed to the message thread; the token lets a queued reply find out on the message
-    // thread whether its engine still exists.
-    struct ReplyToken {};
-    void requestAllValues();
-    void handleReply (const juce::MidiMessage& message);
+    // Transfer state (OrbEditorEngineTransfer.cpp), all on the message thread. A transfer ends on
+    // the transfer thread; the token lets the news find out on the message thread whether its
+    // engine still exists.
+    struct LifeToken {};
+    std::shared_ptr<PresetTransfer> startTransfer (TransferStatus::Kind kind, std::uint8_t slot);
+    void transferEnded (const std::shared_ptr<PresetTransfer>& transfer);
+    TransferStatus makeStatus (const PresetTransfer& transfer) const;
+    juce::String describeFailure (const PresetTransfer& transfer) const;
+    void reportStatus (TransferStatus status, bool onlyIfChanged = false);
     void notifyMidiError();
-    std::shared_ptr<ReplyToken> replyToken { std::make_shared<ReplyToken>() };
-    std::vector<bool> answeredThisPass;
-    bool getting = false;
+    std::uint8_t currentModelByte() const;
+    std::shared_ptr<LifeToken> lifeToken { std::make_shared<LifeToken>() };
+    std::shared_ptr<PresetTransfer> runningGet, runningSend;
+    TransferStatus lastGetStatus, lastSendStatus { TransferStatus::Kind::send };
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (OrbEditorEngine)
 };

@@ -1,205 +1,254 @@
 #include "midi/OrbEditorEngine.h"
 
-#include <chrono>
+#include "midi/PresetParameterRows.h"
+
 #include <cstdio>
-#include <thread>
 
 namespace
 {
-constexpr int headerSize = 10;      // common header and slot byte
-constexpr int highestSlot = 24;
-constexpr std::uint8_t writeCommand = 0x64, requestCommand = 0x65, replyCommand = 0x66, syncCommand = 0x67;
+constexpr int headerSize = 10;          // common header and slot byte
+constexpr int progressIntervalMs = 40;  // how often a running transfer's progress is told
+constexpr int namedFailuresShown = 2;   // parameters a failed send names before "and N more"
 
-using Clock = std::chrono::steady_clock;
-
-// The common header: start, maker, fixed byte, model, command and its two parameter bytes.
-juce::MidiMessage makeMessage (std::uint8_t model, std::uint8_t command, std::uint8_t first, std::uint8_t second,
-                               std::initializer_list<std::uint8_t> body)
+juce::String countOf (size_t n, const char* one, const char* many)
 {
-    std::vector<std::uint8_t> bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, model, command, first, second };
-    bytes.insert (bytes.end(), body.begin(), body.end());
-    bytes.push_back (0xF7);
-    return juce::MidiMessage (bytes.data(), (int) bytes.size());
-}
-
-std::uint8_t positionHigh (int position) { return (std::uint8_t) (position / 128); }
-std::uint8_t positionLow (int position) { return (std::uint8_t) (position % 128); }
-
-// Paces against the start of the run rather than sleeping a fixed time after each message, so
-// that oversleeping once does not add up over 305 messages.
-void sleepUntilSlot (Clock::time_point start, int messagesSent, int pacingMs)
-{
-    std::this_thread::sleep_until (start + std::chrono::milliseconds ((std::int64_t) messagesSent * pacingMs));
-}
-
-bool isValueReply (const juce::MidiMessage& message)
-{
-    return message.getRawDataSize() == 13 && message.getRawData()[0] == 0xF0
-           && message.getRawData()[6] == replyCommand;
+    return juce::String ((int) n) + " " + (n == 1 ? one : many);
 }
 } // namespace
 
-bool OrbEditorEngine::isGetting() const
+void OrbEditorEngine::addTransferListener (TransferListener* listener)
 {
-    return getting;
+    if (listener != nullptr)
+        transferListeners.add (listener);
+}
+
+void OrbEditorEngine::removeTransferListener (TransferListener* listener)
+{
+    transferListeners.remove (listener);
+}
+
+std::uint8_t OrbEditorEngine::currentModelByte() const
+{
+    return modelByte != nullptr ? *modelByte : std::uint8_t {};
 }
 
 void OrbEditorEngine::getPreset (std::uint8_t slotIndex)
 {
-    if (getting || slotIndex > highestSlot)
+    if (runningGet != nullptr || slotIndex > OrbMiniProtocol::highestSlot)
         return;
 
-    midiManager.addListener (this);
-    retryCount = 0;
-    slot = slotIndex;
-    receivedCount = 0;
-    getting = true;
-
-    std::printf ("number of gets : %d\r\nstarting get\r\n", receivedCount);
+    std::printf ("number of gets : %d\r\nstarting get\r\n", 0);
     std::fflush (stdout);
 
-    requestAllValues();
-}
-
-void OrbEditorEngine::requestAllValues()
-{
-    if (slot > highestSlot || ! getting)
-        return;
-
-    const int payloadSize = getPayloadSize();
-    if (receivedCount == payloadSize)
-        return;
-
-    // Every pass asks for every position again and forgets what the previous pass collected.
-    receiveBuffer.clearQuick();
-    receiveBuffer.insertMultiple (0, 0, payloadSize);
-    answeredThisPass.assign ((size_t) payloadSize, false);
-    receivedCount = 0;
-
-    const auto model = modelByte != nullptr ? *modelByte : std::uint8_t {};
-    const auto start = Clock::now();
-
-    for (int p = 0; p < payloadSize; ++p)
-    {
-        midiManager.sendMessage (makeMessage (model, requestCommand, 0x00, 0x03,
-                                              { slot, positionHigh (p), positionLow (p) }));
-        sleepUntilSlot (start, p + 1, timing.requestPacingMs);
-    }
-
-    startTimer (timing.replyTimeoutMs);
-}
-
-void OrbEditorEngine::handleMidiMessage (const juce::MidiMessage& message)
-{
-    // MIDI input thread: nothing of the engine is touched here. The reply is queued to the
-    // message thread, where it runs in turn with request passes, timers and view updates.
-    if (! isValueReply (message))
-        return;
-
-    std::weak_ptr<ReplyToken> token = replyToken;
-    auto* engine = this;
-
-    juce::MessageManager::callAsync ([token, engine, message]
-    {
-        if (token.lock() == nullptr)
-            return;   // the engine was destroyed while the reply was queued
-
-        // A listener told of the completed preset may let go of the last handle.
-        Ptr keepAlive (engine->getReferenceCount() > 0 ? engine : nullptr);
-        engine->handleReply (message);
-    });
-}
-
-void OrbEditorEngine::handleReply (const juce::MidiMessage& message)
-{
-    if (! getting || ! isValueReply (message))
-        return;
-
-    const auto* data = message.getRawData();
-    const int position = data[9] * 128 + data[10];
-    const int payloadSize = getPayloadSize();
-
-    // Positions past the payload reach no group; a position that already answered in this pass
-    // takes the newer value but is counted once.
-    if (position >= payloadSize)
-        return;
-
-    receiveBuffer.set (position, data[11]);
-    if (answeredThisPass[(size_t) position])
-        return;
-
-    answeredThisPass[(size_t) position] = true;
-    if (++receivedCount < payloadSize)
-        return;
-
-    stopTimer();
-    getting = false;
-
-    ByteArray dump;
-    dump.ensureStorageAllocated (dumpSize);
-    dump.insertMultiple (0, 0, headerSize);
-    dump.addArray (receiveBuffer);
-    dump.add (0xF7);
-    applyDump (dump);
-}
-
-void OrbEditorEngine::timerCallback()
-{
-    stopTimer();
-    if (! getting)
-        return;
-
-    if (retryCount > 7)
-    {
-        retryCount = 0;
-        getting = false;
-        midiManager.removeListener (this);
-        notifyMidiError();
-        return;
-    }
-
-    ++retryCount;
-    requestAllValues();
+    runningGet = startTransfer (TransferStatus::Kind::get, slotIndex);
 }
 
 bool OrbEditorEngine::sendPreset (const std::uint8_t& slotIndex)
 {
     // A slot above 127 would not even fit a System Exclusive data byte.
-    if (slotIndex > highestSlot)
+    if (runningSend != nullptr || slotIndex > OrbMiniProtocol::highestSlot)
         return false;
 
-    if (! midiManager.isConnected())
+    runningSend = startTransfer (TransferStatus::Kind::send, slotIndex);
+    return runningSend != nullptr;
+}
+
+std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::Kind kind, std::uint8_t slotIndex)
+{
+    PresetTransfer::Settings settings;
+    settings.modelByte = currentModelByte();
+    settings.slot = slotIndex;
+    settings.payloadSize = getPayloadSize();
+    settings.requestGapMs = timing.requestPacingMs;
+    settings.writeGapMs = timing.writePacingMs;
+    settings.replyTimeoutMs = timing.replyTimeoutMs;
+    settings.quietMs = timing.quietMs;
+
+    std::shared_ptr<PresetTransfer> transfer;
+
+    if (kind == TransferStatus::Kind::get)
     {
+        transfer = PresetTransfer::makeGet (settings);
+    }
+    else
+    {
+        const auto dump = buildDump (slotIndex);
+        transfer = PresetTransfer::makeSend (settings, PresetTransfer::Payload (dump.begin() + headerSize, dump.end() - 1));
+    }
+
+    // Without both ports nothing could be sent or heard: say so at once rather than after the
+    // passes have timed out, and send nothing.
+    const auto missingPort = ! midiManager.isOutputOpen() ? PresetTransfer::Failure::noOutput
+                           : ! midiManager.isConnected()  ? PresetTransfer::Failure::noInput
+                                                          : PresetTransfer::Failure::none;
+    if (missingPort != PresetTransfer::Failure::none)
+    {
+        transfer->finishWithout (missingPort);
+        reportStatus (makeStatus (*transfer));
         notifyMidiError();
-        return false;
+        return nullptr;
     }
 
-    const auto target = slotIndex;
-    const auto dump = buildDump (target);
-    const auto model = modelByte != nullptr ? *modelByte : std::uint8_t {};
-    const auto start = Clock::now();
+    std::weak_ptr<LifeToken> token = lifeToken;
+    std::weak_ptr<PresetTransfer> weakTransfer = transfer;
+    auto* engine = this;
 
-    for (int p = 0; p < dump.size() - headerSize - 1; ++p)
+    midiManager.getTransfers().enqueue (transfer, [token, weakTransfer, engine]
     {
-        midiManager.sendMessage (makeMessage (model, writeCommand, 0x00, 0x04,
-                                              { target, positionHigh (p), positionLow (p),
-                                                dump.getUnchecked (headerSize + p) }));
-        sleepUntilSlot (start, p + 1, timing.writePacingMs);
+        juce::MessageManager::callAsync ([token, weakTransfer, engine]
+        {
+            auto alive = token.lock();
+            auto ended = weakTransfer.lock();
+            if (alive == nullptr || ended == nullptr)
+                return;   // the engine was destroyed, or has let go of the transfer
+
+            // A listener told of the end may let go of the last handle.
+            Ptr keepAlive (engine);
+            engine->transferEnded (ended);
+        });
+    });
+
+    reportStatus (makeStatus (*transfer));
+    startTimer (progressIntervalMs);
+    return transfer;
+}
+
+void OrbEditorEngine::cancelTransfer (TransferStatus::Kind kind)
+{
+    if (auto transfer = kind == TransferStatus::Kind::get ? runningGet : runningSend)
+        midiManager.getTransfers().cancel (transfer);
+}
+
+void OrbEditorEngine::cancelTransfers()
+{
+    cancelTransfer (TransferStatus::Kind::get);
+    cancelTransfer (TransferStatus::Kind::send);
+}
+
+void OrbEditorEngine::transferEnded (const std::shared_ptr<PresetTransfer>& transfer)
+{
+    auto& running = transfer->getKind() == TransferStatus::Kind::get ? runningGet : runningSend;
+    if (running != transfer)
+        return;
+
+    running = nullptr;
+    if (runningGet == nullptr && runningSend == nullptr)
+        stopTimer();
+
+    const auto phase = transfer->getProgress().phase;
+
+    // A get cancelled after its last value arrived still leaves the preset as it was.
+    if (transfer->getKind() == TransferStatus::Kind::get && phase == TransferStatus::Phase::succeeded
+        && ! transfer->isCancelled())
+    {
+        ByteArray dump;
+        dump.ensureStorageAllocated (dumpSize);
+        dump.insertMultiple (0, 0, headerSize);
+        for (auto value : transfer->getReceived())
+            dump.add (value);
+        dump.add (0xF7);
+        applyDump (dump);
     }
 
-    return midiManager.isConnected();
+    reportStatus (makeStatus (*transfer));
+
+    if (phase == TransferStatus::Phase::failed)
+        notifyMidiError();
+}
+
+void OrbEditorEngine::timerCallback()
+{
+    for (auto* running : { &runningGet, &runningSend })
+        if (auto transfer = *running)
+            reportStatus (makeStatus (*transfer), true);
+}
+
+TransferStatus OrbEditorEngine::makeStatus (const PresetTransfer& transfer) const
+{
+    const auto progress = transfer.getProgress();
+    TransferStatus status;
+    status.kind = transfer.getKind();
+    status.phase = progress.phase;
+    status.slotNumber = transfer.getSettings().slot + 1;
+    status.done = progress.done;
+    status.total = progress.total;
+    status.behindOthers = progress.behindOthers;
+
+    if (progress.phase == TransferStatus::Phase::failed)
+        status.failure = describeFailure (transfer);
+
+    return status;
+}
+
+juce::String OrbEditorEngine::describeFailure (const PresetTransfer& transfer) const
+{
+    const auto prefix = "Slot " + juce::String (transfer.getSettings().slot + 1) + ": ";
+    const auto& positions = transfer.getFailedPositions();
+    const bool isGet = transfer.getKind() == TransferStatus::Kind::get;
+
+    switch (transfer.getFailure())
+    {
+        case PresetTransfer::Failure::noOutput:     return prefix + "no MIDI output is open";
+        case PresetTransfer::Failure::noInput:      return prefix + "no MIDI input is open";
+        case PresetTransfer::Failure::disconnected: return prefix + "the MIDI device was disconnected";
+        case PresetTransfer::Failure::valuesMissing:
+            return prefix + countOf (positions.size(), "value", "values")
+                   + (isGet ? " did not arrive" : " could not be read back");
+        case PresetTransfer::Failure::valuesDiffer:
+            break;
+        case PresetTransfer::Failure::none:
+            return {};
+    }
+
+    // A send whose values the device did not keep: name them as the views show them.
+    const auto rows = PresetParameterRows::list (*this);
+    juce::StringArray names;
+
+    for (auto position : positions)
+    {
+        if (names.size() == namedFailuresShown)
+            break;
+
+        const auto* row = PresetParameterRows::find (rows, headerSize + position);
+        names.add (row != nullptr ? row->section + " / " + row->title()
+                                  : position < 16 ? "Preset Name" : "position " + juce::String (position));
+    }
+
+    names.removeDuplicates (false);
+    auto text = prefix + countOf (positions.size(), "value", "values") + " did not arrive: " + names.joinIntoString (", ");
+
+    if (positions.size() > (size_t) namedFailuresShown)
+        text << " and " << (int) positions.size() - namedFailuresShown << " more";
+
+    return text;
+}
+
+void OrbEditorEngine::reportStatus (TransferStatus status, bool onlyIfChanged)
+{
+    auto& last = status.kind == TransferStatus::Kind::get ? lastGetStatus : lastSendStatus;
+    if (onlyIfChanged && status == last)
+        return;
+
+    last = status;
+    Ptr keepAlive (getReferenceCount() > 0 ? this : nullptr);
+    transferListeners.call ([&status] (TransferListener& l) { l.transferChanged (status); });
+}
+
+TransferStatus OrbEditorEngine::getTransferStatus (TransferStatus::Kind kind) const
+{
+    return kind == TransferStatus::Kind::get ? lastGetStatus : lastSendStatus;
 }
 
 void OrbEditorEngine::setSyncMode (bool external)
 {
-    if (! midiManager.isConnected())
+    if (! midiManager.isConnected() || ! midiManager.isOutputOpen())
     {
         notifyMidiError();
         return;
     }
 
-    midiManager.sendMessage (makeMessage (modelByte != nullptr ? *modelByte : std::uint8_t {}, syncCommand, 0x00, 0x01,
-                                          { 0x01, (std::uint8_t) (external ? 0x01 : 0x00) }));
+    midiManager.getTransfers().sendPaced (OrbMiniProtocol::makeSyncMode (currentModelByte(), external),
+                                          timing.requestPacingMs);
 }
 
 void OrbEditorEngine::notifyMidiError()

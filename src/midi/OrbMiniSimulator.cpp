@@ -37,6 +37,8 @@ void OrbMiniSimulator::setOptions (const Options& newOptions)
     const std::lock_guard<std::mutex> lg (stateMutex);
     options = newOptions;
     numMessages = 0;
+    arrivals.clear();
+    random.seed (options.seed);
 }
 
 OrbMiniSimulator::Payload OrbMiniSimulator::getSlot (int slot) const
@@ -71,6 +73,12 @@ int OrbMiniSimulator::getNumWrites() const
 {
     const std::lock_guard<std::mutex> lg (stateMutex);
     return numWrites;
+}
+
+std::vector<OrbMiniSimulator::Arrival> OrbMiniSimulator::getArrivals() const
+{
+    const std::lock_guard<std::mutex> lg (stateMutex);
+    return arrivals;
 }
 
 void OrbMiniSimulator::unplug()
@@ -120,7 +128,7 @@ juce::MidiMessage OrbMiniSimulator::makeReply (int position, std::uint8_t value,
     return juce::MidiMessage (bytes.data(), (int) bytes.size());
 }
 
-// Called on the sender's thread (the editor's message thread) for every message the editor's
+// Called on the sender's thread (the editor's transfer thread) for every message the editor's
 // output accepted; answers are queued for the simulator's own thread.
 void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
 {
@@ -131,7 +139,10 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
 
     std::unique_lock<std::mutex> state (stateMutex);
     ++numMessages;
+    arrivals.push_back ({ data[6], std::chrono::steady_clock::now() });
     const bool unplugNow = numMessages == options.unplugAfterMessages;
+    const int stallMs = numMessages == options.stallAtMessage ? options.stallMs : 0;
+    std::uniform_real_distribution<double> chance (0.0, 1.0);
 
     Job job { Job::Kind::reply, 0, 0, {} };
     bool queueReply = false;
@@ -142,13 +153,16 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
         job.slot = data[9];
         job.position = data[10] * 128 + data[11];
         job.due = std::chrono::steady_clock::now() + std::chrono::milliseconds (options.replyDelayMs);
-        queueReply = ! options.dropReplies && options.droppedPositions.count (job.position) == 0;
+        queueReply = ! options.dropReplies && options.droppedPositions.count (job.position) == 0
+                     && ! (options.replyLossRate > 0.0 && chance (random) < options.replyLossRate);
     }
     else if (data[6] == writeCommand && size == 14)
     {
         ++numWrites;
         const int slot = data[9], position = data[10] * 128 + data[11];
-        if (slot < numSlots && position < payloadSize)
+        const bool lost = options.ignoredWritePositions.count (position) != 0
+                          || (options.writeLossRate > 0.0 && chance (random) < options.writeLossRate);
+        if (slot < numSlots && position < payloadSize && ! lost)
             slots[(size_t) slot][(size_t) position] = data[12];
     }
     else if (data[6] == syncCommand && size == 12)
@@ -156,6 +170,10 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
         lastSyncMode = data[10];
     }
     state.unlock();
+
+    // Holds the sender as a stalled process or driver would.
+    if (stallMs > 0)
+        std::this_thread::sleep_for (std::chrono::milliseconds (stallMs));
 
     if (! queueReply && ! unplugNow)
         return;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <mutex>
+#include <random>
 #include <set>
 #include <thread>
 #include <vector>
@@ -32,6 +33,18 @@ public:
         bool duplicateReplies = false;     // answer every request twice
         int replyLength = 13;              // 12 or 14 give malformed replies
         int unplugAfterMessages = -1;      // unplug both ports once this many messages arrived
+        double replyLossRate = 0.0;        // share of replies lost at random
+        double writeLossRate = 0.0;        // share of writes ignored at random
+        std::set<int> ignoredWritePositions;   // writes to these positions are never stored
+        unsigned seed = 1;                 // for the random losses
+        int stallAtMessage = -1;           // the sender is held this long in that message's send
+        int stallMs = 0;
+    };
+
+    struct Arrival
+    {
+        std::uint8_t command = 0;
+        std::chrono::steady_clock::time_point time;
     };
 
     explicit OrbMiniSimulator (VirtualMidiPorts& ports, const juce::String& deviceName = "OrbMini");
@@ -46,6 +59,8 @@ public:
     int getLastSyncMode() const;
     int getNumRequests() const;
     int getNumWrites() const;
+    // Every protocol message received since the options were last set, in order.
+    std::vector<Arrival> getArrivals() const;
 
     void unplug();
     void replug();
@@ -76,6 +91,8 @@ private:
     Options options;
     int lastSyncMode = -1;
     int numRequests = 0, numWrites = 0, numMessages = 0;
+    std::vector<Arrival> arrivals;
+    std::mt19937 random;
     bool plugged = false;
 
     std::mutex queueMutex;

@@ -1,0 +1,59 @@
+#include "app/PresetTransferWindow.h"
+
+PresetTransferWindow::PresetTransferWindow (const juce::String& title, ContentFactory makeContent,
+                                            OrbEditorEngine::Ptr e, TransferStatus::Kind k)
+    : juce::ResizableWindow (title, true), engine (std::move (e)), content (makeContent (this)), kind (k)
+{
+    setUsingNativeTitleBar (true);
+    setContentOwned (content, true);
+    setResizable (false, false);
+    centreWithSize (getWidth(), getHeight());
+    setAlwaysOnTop (false);
+    setVisible (true);
+
+    engine->addTransferListener (this);
+    if (isRunning())
+        content->showTransfer (engine->getTransferStatus (kind));
+}
+
+PresetTransferWindow::~PresetTransferWindow()
+{
+    engine->removeTransferListener (this);
+    engine = nullptr;
+    clearContentComponent();
+}
+
+bool PresetTransferWindow::isRunning() const
+{
+    return kind == TransferStatus::Kind::get ? engine->isGetting() : engine->isSending();
+}
+
+void PresetTransferWindow::buttonClicked (juce::Button* button)
+{
+    if (button == nullptr)
+        return;
+
+    const auto name = button->getName();
+
+    if (name == "Cancel")
+    {
+        engine->cancelTransfer (kind);
+        delete this;
+    }
+    else if (name == content->getActionButton().getName() && ! isRunning())
+    {
+        // A transfer that cannot start reports its failure through transferChanged at once.
+        startTransfer ((std::uint8_t) (content->getSelectedSlot() - 1));
+    }
+}
+
+void PresetTransferWindow::transferChanged (const TransferStatus& status)
+{
+    if (status.kind != kind)
+        return;
+
+    if (status.phase == TransferStatus::Phase::succeeded || status.phase == TransferStatus::Phase::cancelled)
+        delete this;
+    else
+        content->showTransfer (status);
+}

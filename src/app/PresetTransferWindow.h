@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/PresetSlotComponent.h"
+#include "midi/OrbEditorEngine.h"
+
+// What the get and send dialogs share: a small window around a slot list, not modal, that keeps
+// its engine alive while open. The action button starts the transfer for the chosen slot and the
+// dialog shows its progress; it closes once the transfer succeeded, stays open after a failure
+// (showing what failed, ready to retry) and closes on "Cancel", which also stops the transfer.
+class PresetTransferWindow : public juce::ResizableWindow,
+                             public juce::Button::Listener,
+                             private OrbEditorEngine::TransferListener
+{
+public:
+    ~PresetTransferWindow() override;
+
+    void buttonClicked (juce::Button* button) override;
+
+protected:
+    using ContentFactory = PresetSlotComponent* (*) (juce::Button::Listener* buttonListener);
+
+    PresetTransferWindow (const juce::String& title, ContentFactory makeContent, OrbEditorEngine::Ptr engine,
+                          TransferStatus::Kind kind);
+
+    // Starts the transfer for a slot index (0 to 23).
+    virtual void startTransfer (std::uint8_t slotIndex) = 0;
+
+    PresetSlotComponent& getSlotContent() { return *content; }
+
+    OrbEditorEngine::Ptr engine;
+
+private:
+    void transferChanged (const TransferStatus& status) override;
+    bool isRunning() const;
+
+    PresetSlotComponent* content;
+    const TransferStatus::Kind kind;
+
+    JUCE_DECLARE_NON_COPYABLE (PresetTransferWindow)
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include <juce_audio_basics/juce_audio_basics.h>
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <vector>
+
+// The device's System Exclusive messages. Every message starts with the common header: start
+// byte, maker, a fixed byte, the model byte, a command and its two parameter bytes. A preset
+// moves one payload byte at a time, its position carried as two 7-bit bytes.
+struct OrbMiniProtocol
+{
+    static constexpr std::uint8_t writeCommand = 0x64, requestCommand = 0x65, replyCommand = 0x66,
+                                  syncCommand = 0x67;
+    static constexpr int replySize = 13;
+    static constexpr int highestSlot = 24;   // slot indexes 0 to 24 reach the device
+    // Start byte, maker and the fixed byte that precede the model byte in every frame.
+    static constexpr std::array<std::uint8_t, 5> header { 0xF0, 0x00, 0x3C, 0x17, 0x00 };
+
+    struct Reply
+    {
+        int position = 0;
+        std::uint8_t value = 0;
+    };
+
+    static juce::MidiMessage makeMessage (std::uint8_t model, std::uint8_t command, std::uint8_t first,
+                                          std::uint8_t second, std::initializer_list<std::uint8_t> body)
+    {
+        std::vector<std::uint8_t> bytes (header.begin(), header.end());
+        bytes.insert (bytes.end(), { model, command, first, second });
+        bytes.insert (bytes.end(), body.begin(), body.end());
+        bytes.push_back (0xF7);
+        return juce::MidiMessage (bytes.data(), (int) bytes.size());
+    }
+
+    static juce::MidiMessage makeValueRequest (std::uint8_t model, std::uint8_t slot, int position)
+    {
+        return makeMessage (model, requestCommand, 0x00, 0x03, { slot, high (position), low (position) });
+    }
+
+    static juce::MidiMessage makeValueWrite (std::uint8_t model, std::uint8_t slot, int position, std::uint8_t value)
+    {
+        return makeMessage (model, writeCommand, 0x00, 0x04, { slot, high (position), low (position), value });
+    }
+
+    static juce::MidiMessage makeSyncMode (std::uint8_t model, bool external)
+    {
+        return makeMessage (model, syncCommand, 0x00, 0x01, { 0x01, (std::uint8_t) (external ? 0x01 : 0x00) });
+    }
+
+    // Only the start byte, the length and the command byte tell a value reply.
+    static std::optional<Reply> parseValueReply (const juce::MidiMessage& message)
+    {
+        const auto* data = message.getRawData();
+        if (message.getRawDataSize() != replySize || data[0] != 0xF0 || data[6] != replyCommand)
+            return std::nullopt;
+        return Reply { data[9] * 128 + data[10], data[11] };
+    }
+
+    static std::uint8_t high (int position) { return (std::uint8_t) (position / 128); }
+    static std::uint8_t low (int position) { return (std::uint8_t) (position % 128); }
+};

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "midi/OrbMiniProtocol.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+// One exchange of a whole preset with the device, run on the transfer thread of the port
+// manager's queue: a get (value requests for every position, repeated for the positions still
+// missing) or a send (a value write for every position, then the slot read back and every
+// position that differs written again until the device holds the preset).
+// The device is not flow-controlled and may stall, lose or repeat messages, or vanish: a
+// transfer ends either with exactly what it should have done or with a failure saying why.
+class PresetTransfer
+{
+public:
+    enum class Kind { get, send };
+    enum class Phase { waiting, getting, sending, checking, succeeded, failed, cancelled };
+    enum class Failure { none, noOutput, noInput, disconnected, valuesMissing, valuesDiffer };
+    using Payload = std::vector<std::uint8_t>;
+
+    // What the transfer thread offers a running transfer.
+    class Link
+    {
+    public:
+        virtual ~Link() = default;
+        // Sends after the pacing gap; false when the message could not go out.
+        virtual bool sendPaced (const juce::MidiMessage& message, int gapMs) = 0;
+        // Whether both the input and the output are open.
+        virtual bool isUp() = 0;
+    };
+
+    struct Settings
+    {
+        std::uint8_t modelByte = 0;
+        std::uint8_t slot = 0;
+        int payloadSize = 0;
+        int requestGapMs = 3;
+        int writeGapMs = 8;
+        int replyTimeoutMs = 2000;   // wait for replies after each pass of requests
+        int quietMs = 250;           // silence from the device before this transfer starts
+        int maxPasses = 9;           // request passes before a read gives up
+        int maxRewrites = 3;         // write-again rounds after the read-back of a send
+    };
+
+    struct Progress
+    {
+        Phase phase = Phase::waiting;
+        int done = 0;
+        int total = 0;
+        bool behindOthers = false;   // waiting for transfers queued before it
+    };
+
+    static std::shared_ptr<PresetTransfer> makeGet (const Settings& settings);
+    static std::shared_ptr<PresetTransfer> makeSend (const Settings& settings, Payload payload);
+
+    Kind getKind() const { return kind; }
+    const Settings& getSettings() const { return settings; }
+
+    // Transfer thread.
+    void run (Link& link);
+    // Input thread: a reply of the device; only positions this transfer asked for count.
+    void deliverReply (const OrbMiniProtocol::Reply& reply);
+    // Any thread: nothing more is sent; a transfer still queued ends without sending anything.
+    void cancel();
+    bool isCancelled() const { return cancelled; }
+    // Ends a transfer that never ran: cancelled, or failed for want of a port.
+    void finishWithout (Failure reason);
+    void setQueuedBehindOthers (bool behind) { behindOthers = behind; }
+
+    Progress getProgress() const;
+    bool hasEnded() const;
+
+    // Valid once ended. A get's payload, as the device answered; empty unless it succeeded.
+    const Payload& getReceived() const { return received; }
+    Failure getFailure() const { return failure; }
+    // The positions that failed: not answered (get, or a read-back), or holding another value.
+    const std::vector<int>& getFailedPositions() const { return failedPositions; }
+
+private:
+    enum class Outcome { complete, incomplete, aborted };
+
+    PresetTransfer (Kind kind, const Settings& settings, Payload payload);
+
+    Outcome write (Link& link, const std::vector<int>& positions);
+    Outcome read (Link& link, const std::vector<int>& positions);
+    bool waitForReplies (Link& link, int expected);
+    bool stillGoing (Link& link);
+    void runGet (Link& link);
+    void runSend (Link& link);
+    void end (Phase phase, Failure reason = Failure::none, std::vector<int> positions = {});
+    void setProgress (Phase phase, int done, int total);
+
+    const Kind kind;
+    const Settings settings;
+    const Payload payload;   // what a send writes
+
+    std::atomic<bool> cancelled { false };
+    std::atomic<Phase> phase { Phase::waiting };
+    std::atomic<int> done { 0 }, total { 0 };
+    std::atomic<bool> behindOthers { false };
+
+    // Replies of the read in progress, shared with the input thread.
+    mutable std::mutex replyLock;
+    std::condition_variable replyArrived;
+    std::vector<bool> wanted, answered;
+    Payload values;
+    int answeredCount = 0;
+
+    Payload received;
+    Failure failure = Failure::none;
+    std::vector<int> failedPositions;
+};

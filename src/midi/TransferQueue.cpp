@@ -1,0 +1,172 @@
+#include "midi/TransferQueue.h"
+
+#include "midi/MidiManager.h"
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+std::int64_t ticksNow()
+{
+    return Clock::now().time_since_epoch().count();
+}
+} // namespace
+
+TransferQueue::TransferQueue (MidiManager& m) : manager (m)
+{
+}
+
+TransferQueue::~TransferQueue()
+{
+    shutdown();
+}
+
+void TransferQueue::enqueue (std::shared_ptr<PresetTransfer> transfer, EndedCallback onEnded)
+{
+    {
+        const std::lock_guard<std::mutex> guard (lock);
+
+        if (! quitting)
+        {
+            transfer->setQueuedBehindOthers (running != nullptr || ! jobs.empty());
+            jobs.push_back ({ std::move (transfer), std::move (onEnded) });
+
+            if (! worker.joinable())
+                worker = std::thread ([this] { run(); });
+
+            changed.notify_all();
+            return;
+        }
+    }
+
+    transfer->finishWithout (PresetTransfer::Failure::none);
+    if (onEnded)
+        onEnded();
+}
+
+void TransferQueue::cancel (const std::shared_ptr<PresetTransfer>& transfer)
+{
+    Job removed;
+    {
+        const std::lock_guard<std::mutex> guard (lock);
+        transfer->cancel();
+
+        for (auto it = jobs.begin(); it != jobs.end(); ++it)
+        {
+            if (it->transfer == transfer)
+            {
+                removed = std::move (*it);
+                jobs.erase (it);
+                break;
+            }
+        }
+    }
+
+    changed.notify_all();
+
+    if (removed.transfer != nullptr)
+    {
+        removed.transfer->finishWithout (PresetTransfer::Failure::none);
+        if (removed.onEnded)
+            removed.onEnded();
+    }
+}
+
+bool TransferQueue::isBusy() const
+{
+    const std::lock_guard<std::mutex> guard (lock);
+    return running != nullptr || ! jobs.empty();
+}
+
+void TransferQueue::shutdown()
+{
+    std::deque<Job> left;
+    {
+        const std::lock_guard<std::mutex> guard (lock);
+        quitting = true;
+        left.swap (jobs);
+        if (running != nullptr)
+            running->cancel();
+    }
+
+    changed.notify_all();
+
+    if (worker.joinable())
+        worker.join();
+
+    for (auto& job : left)
+    {
+        job.transfer->finishWithout (PresetTransfer::Failure::none);
+        if (job.onEnded)
+            job.onEnded();
+    }
+}
+
+void TransferQueue::handleIncoming (const juce::MidiMessage& message)
+{
+    const auto reply = OrbMiniProtocol::parseValueReply (message);
+    if (! reply)
+        return;
+
+    lastReplyTicks = ticksNow();
+
+    const std::lock_guard<std::mutex> guard (lock);
+    if (running != nullptr)
+        running->deliverReply (*reply);
+}
+
+bool TransferQueue::sendPaced (const juce::MidiMessage& message, int gapMs)
+{
+    return pacer.sendPaced (gapMs, [&] { return manager.sendMessage (message); });
+}
+
+bool TransferQueue::isUp()
+{
+    return manager.isConnected() && manager.isOutputOpen();
+}
+
+void TransferQueue::run()
+{
+    std::unique_lock<std::mutex> guard (lock);
+
+    for (;;)
+    {
+        changed.wait (guard, [this] { return quitting || ! jobs.empty(); });
+        if (quitting)
+            return;
+
+        auto job = std::move (jobs.front());
+        jobs.pop_front();
+        running = job.transfer;
+        guard.unlock();
+
+        waitForQuiet (*job.transfer);
+        job.transfer->run (*this);
+
+        guard.lock();
+        running = nullptr;
+        guard.unlock();
+
+        if (job.onEnded)
+            job.onEnded();
+
+        guard.lock();
+    }
+}
+
+void TransferQueue::waitForQuiet (const PresetTransfer& transfer)
+{
+    const auto quiet = std::chrono::duration_cast<Clock::duration> (
+        std::chrono::milliseconds (transfer.getSettings().quietMs)).count();
+
+    std::unique_lock<std::mutex> guard (lock);
+
+    for (;;)
+    {
+        const auto sinceReply = ticksNow() - lastReplyTicks.load();
+        if (sinceReply >= quiet || quitting || transfer.isCancelled())
+            return;
+
+        changed.wait_for (guard, Clock::duration (quiet - sinceReply));
+    }
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "midi/MessagePacer.h"
+#include "midi/PresetTransfer.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+class MidiManager;
+
+// The one line of preset transfers on the port manager's ports. Replies carry no sender, so
+// transfers run one at a time on a thread of their own (where pacing and waiting cannot freeze
+// the window), and each starts only once the device has been quiet for a while, so that late
+// replies meant for one transfer are never counted for the next.
+class TransferQueue : private PresetTransfer::Link
+{
+public:
+    // Called on the transfer thread once the transfer has ended, however it ended.
+    using EndedCallback = std::function<void()>;
+
+    explicit TransferQueue (MidiManager& manager);
+    ~TransferQueue() override;
+
+    void enqueue (std::shared_ptr<PresetTransfer> transfer, EndedCallback onEnded);
+    // A queued transfer leaves the queue and ends at once; a running one stops sending.
+    void cancel (const std::shared_ptr<PresetTransfer>& transfer);
+    // Whether a transfer is running or queued.
+    bool isBusy() const;
+    // Cancels everything and stops the thread; nothing can be queued afterwards.
+    void shutdown();
+
+    // Input thread: every incoming message.
+    void handleIncoming (const juce::MidiMessage& message);
+
+    // A single message outside any transfer (sync mode), paced with the transfers' messages.
+    bool sendPaced (const juce::MidiMessage& message, int gapMs) override;
+
+private:
+    struct Job
+    {
+        std::shared_ptr<PresetTransfer> transfer;
+        EndedCallback onEnded;
+    };
+
+    bool isUp() override;
+    void run();
+    void waitForQuiet (const PresetTransfer& transfer);
+
+    MidiManager& manager;
+    MessagePacer pacer;
+    std::atomic<std::int64_t> lastReplyTicks { 0 };
+
+    mutable std::mutex lock;
+    std::condition_variable changed;
+    std::deque<Job> jobs;
+    std::shared_ptr<PresetTransfer> running;
+    bool quitting = false;
+    std::thread worker;
+
+    JUCE_DECLARE_NON_COPYABLE (TransferQueue)
+};
