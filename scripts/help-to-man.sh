@@ -45,7 +45,7 @@ render() {
     function indent(s) { match(s, /^ */); return RLENGTH }
     # Lines of one paragraph as running text and items; "first" paragraphs need no break before.
     # Inside a command (nested) items are indented further than its text.
-    function body(text, first,    n, l, i, line, inList, itemIndent, m) {
+    function body(text, first,    n, l, i, line, inList, itemIndent) {
         n = split(text, l, "\n")
         inList = 0
         if (!first) print (nested ? ".IP" : ".PP")
@@ -76,7 +76,7 @@ render() {
         }
         if (inList && nested) print ".RE"
     }
-    function usageLines(p,    n, l, i, line, out) {
+    function usageLines(p,    n, l, i, line, parts) {
         n = split(p, l, "\n")
         for (i = 2; i <= n; ++i) {
             line = l[i]; sub(/^ +/, "", line)
