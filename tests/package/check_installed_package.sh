@@ -23,7 +23,7 @@ dpkg --root="$root" --status "$package" | grep -qx 'Status: install ok installed
 bash "$check_install" --installed "$root/usr"
 
 # Everything the package installs lies in one of the places a desktop, man or dpkg look.
-allowed='^/usr/(bin/[^/]+|share/(applications/[^/]+\.desktop|mime/packages/[^/]+\.xml|icons/hicolor/[0-9]+x[0-9]+/(apps|mimetypes)/[^/]+\.png|metainfo/[^/]+\.metainfo\.xml|man/man1/[^/]+\.1\.gz|doc/'"$package"'/[^/]+|lintian/overrides/'"$package"'))$'
+allowed='^/usr/(bin/[^/]+|share/(applications/[^/]+\.desktop|mime/packages/[^/]+\.xml|icons/hicolor/[0-9]+x[0-9]+/(apps|mimetypes)/[^/]+\.png|metainfo/[^/]+\.metainfo\.xml|man/man1/[^/]+\.1\.gz|doc/'"$package"'/.+|lintian/overrides/'"$package"'))$'
 stray=$(dpkg --root="$root" --listfiles "$package" | while read -r path; do
         [ -d "$root$path" ] || grep -Eqx "$allowed" <<<"$path" || echo "$path"
     done)
