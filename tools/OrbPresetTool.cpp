@@ -42,7 +42,7 @@ Usage:
   orbpreset from-json FILE.json OUT.orp  write a preset file from JSON ("-" reads standard input)
   orbpreset diff A.orp B.orp           the parameters that differ
   orbpreset check FILE.orp             whether the editor would load the file, and values it would keep
-  orbpreset help [COMMAND]             this text, or a command's (also: orbpreset COMMAND --help)
+  orbpreset help [COMMAND]             this overview, or one command's help (also: orbpreset COMMAND --help)
 
 Files are read and written exactly as the editor does: a preset file is one 316-byte dump whose
 parameter bytes are all 7-bit (0x00 to 0x7F); saving replaces the file only once the new one is
@@ -50,6 +50,15 @@ completely written.
 
 Exit status: 0 success; 1 "different" (diff) or "values flagged" (check); 2 any error (bad use,
 missing or unreadable file, a file the editor would not load, bad JSON).
+
+Examples:
+  orbpreset show bass.orp                  the name and every parameter, one line each
+  orbpreset diff bass.orp lead.orp         what differs, by name; exit status 0 equal, 1 different
+  orbpreset check odd.orp                  would the editor load it, and values it would keep
+  orbpreset json bass.orp > bass.json      JSON: the shown values and the raw bytes
+  orbpreset from-json bass.json bass2.orp  back to a preset file (byte for byte the same)
+  echo '{"parameters": {"Knob 1": {"CC": 30}}}' | orbpreset from-json - knob.orp
+                                           the default preset with knob 1 on CC 30
 )";
 
 const char* const showHelp =

@@ -1,17 +1,23 @@
 #!/usr/bin/env bash
 # Installs the build into a scratch prefix and checks the desktop integration the way a desktop
 # would see it: the entry and the file type validate, name the installed program and each other,
-# and every icon they name is there at its size.
+# every icon they name is there at its size, the AppStream metadata names them, and each program
+# has its manual page.
 #   check_install.sh <cmake> <build dir> <scratch dir>
+#   check_install.sh --installed <prefix>      checks what is installed there already (a package's /usr)
 set -euo pipefail
 
-cmake_command=$1 build=$2 prefix=$3
 id=com.kestrin.OrbMiniEditor
 
 fail() { echo "check_install: $*" >&2; exit 1; }
 
-rm -rf "$prefix"
-"$cmake_command" --install "$build" --prefix "$prefix" >/dev/null
+if [ "$1" = --installed ]; then
+    prefix=$2
+else
+    cmake_command=$1 build=$2 prefix=$3
+    rm -rf "$prefix"
+    "$cmake_command" --install "$build" --prefix "$prefix" >/dev/null
+fi
 
 entry=$prefix/share/applications/$id.desktop
 mime=$prefix/share/mime/packages/$id.xml
@@ -51,6 +57,23 @@ check_icons apps "$(value Icon)" 16 24 32 48 64 128 256
 mime_icon=${type//\//-}
 [ "$(xpath "//*[local-name()='icon']/@name")" = "$mime_icon" ] || fail "the file type's icon is not $mime_icon"
 check_icons mimetypes "$mime_icon" 16 24 32 48 64 128
+
+# The AppStream metadata launches the entry, provides the file type and names installed programs.
+metainfo=$prefix/share/metainfo/$id.metainfo.xml
+[ -f "$metainfo" ] || fail "no AppStream metadata at $metainfo"
+meta() { xmllint --xpath "$1" "$metainfo"; }
+[ "$(meta "string(/component/id)")" = "$id" ] || fail "the metadata's id is not $id"
+[ "$(meta "string(/component/launchable[@type='desktop-id'])")" = "$(basename "$entry")" ] \
+    || fail "the metadata does not launch $(basename "$entry")"
+[ "$(meta "string(/component/provides/mediatype)")" = "$type" ] || fail "the metadata does not provide $type"
+for binary in $(meta "/component/provides/binary/text()"); do
+    [ -x "$prefix/bin/$binary" ] || fail "the metadata provides $binary, which is not installed"
+done
+
+# Every installed program has its manual page.
+for program in "$prefix"/bin/*; do
+    [ -f "$prefix/share/man/man1/$(basename "$program").1.gz" ] || fail "no manual page for $(basename "$program")"
+done
 
 # The shared MIME database accepts the type and maps *.orp to it.
 if command -v update-mime-database >/dev/null; then
