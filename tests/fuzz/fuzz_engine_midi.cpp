@@ -1,20 +1,20 @@
-// Fuzz target: whatever arrives on the MIDI input, fed to an editor engine where the port
-// manager delivers it (MidiManager::handleIncomingMidiMessage, which calls every registered
-// engine's handleMidiMessage), while a get runs and while none does.
+// Fuzz target: whatever arrives on the MIDI input, fed to the port manager where the platform
+// delivers it (MidiManager::handleIncomingMidiMessage, which hands value replies to the running
+// transfer), while a get runs and while none does.
 //
 // Input: one flag byte, then a MIDI byte stream that is cut into messages the way a driver
 // frames them: 0xF0 up to and including the next 0xF7 (or up to the next status byte or the end,
 // unterminated), a status byte below 0xF0 with its data bytes, stray data bytes dropped. Four
 // status bytes that MIDI leaves undefined steer the run instead of being delivered:
-//   0xF4       let the message loop hand the queued replies to the engine
+//   0xF4       let the message loop hand the ended transfers to the engine
 //   0xF5 s     getPreset (s)
-//   0xF9       the reply timer of the running get expires (the next pass, or the failure)
-//   0xFD       the window lets go of its engine (replies still queued then meet a dead engine)
-// Flag byte: bit 0 starts a get of slot (bits 1-5) first; bit 6 registers the engine with the
-// port manager without a get, as one that completed a get earlier stays registered.
+//   0xF9       the window cancels its transfers
+//   0xFD       the window lets go of its engine (news still queued then meet a dead engine)
+// Flag byte: bit 0 starts a get of slot (bits 1-5) first.
 //
-// Pacing is zero and the reply timer is called directly, so a run neither sleeps nor depends on
-// the clock. Checked beyond the sanitizers: the preset stays a 316-byte dump of 7-bit values.
+// Pacing is zero and the reply timeout an hour, so a get waits for the input's replies; each get
+// is let through its request pass before the input goes on. Checked beyond the sanitizers: the
+// preset stays a 316-byte dump of 7-bit values.
 
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
@@ -25,16 +25,25 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <thread>
 
 namespace
 {
-constexpr std::uint8_t drainOp = 0xF4, getOp = 0xF5, timeoutOp = 0xF9, releaseOp = 0xFD;
+constexpr std::uint8_t drainOp = 0xF4, getOp = 0xF5, cancelOp = 0xF9, releaseOp = 0xFD;
 
 struct Harness
 {
+    Harness()
+    {
+        ports.addInput ("Fuzz");
+        ports.addOutput ("Fuzz");
+        manager.setInput ("Fuzz");
+        manager.setOutput ("Fuzz");
+    }
+
     juce::ScopedJuceInitialiser_GUI juceInitialiser;
-    VirtualMidiPorts ports;   // no device: requests go nowhere, as with no output chosen
-    MidiManager manager { ports };
+    VirtualMidiPorts ports;   // a device that never answers by itself: the input is its voice
+    MidiManager manager { ports, 3600 * 1000 };
 };
 
 Harness* harness = nullptr;
@@ -55,13 +64,20 @@ void drainMessageLoop()
         juce::MessageManager::getInstance()->runDispatchLoopUntil (0);
 }
 
-// The reply timer's expiry, as the timer thread would deliver it. The engine keeps its timer
-// base private; a C-style cast is the one conversion allowed to reach it.
-void expireReplyTimer (OrbEditorEngine& engine)
+// Starts a get and lets its first request pass go out, so that the replies that follow find it
+// running.
+void startGet (OrbEditorEngine& engine, std::uint8_t slot)
 {
-    auto* timer = (juce::Timer*) &engine;
-    if (timer->isTimerRunning())
-        timer->timerCallback();
+    const auto before = harness->ports.getNumSentMessages ("Fuzz");
+    engine.getPreset (slot);
+
+    if (! engine.isGetting())
+        return;
+
+    const auto end = juce::Time::getMillisecondCounter() + 2000;
+    while (harness->ports.getNumSentMessages ("Fuzz") < before + engine.getPayloadSize()
+           && juce::Time::getMillisecondCounter() < end)
+        std::this_thread::yield();
 }
 
 size_t messageEnd (const std::uint8_t* data, size_t size, size_t start)
@@ -109,13 +125,12 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
         return 0;
 
     auto& manager = harness->manager;
-    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 3600 * 1000 });
+    harness->ports.clearSentMessages ("Fuzz");   // what was sent is only counted, never kept
+    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 3600 * 1000, 0 });
     const auto flags = data[0];
 
-    if ((flags & 0x40) != 0)
-        manager.addListener (engine.get());
     if ((flags & 0x01) != 0)
-        engine->getPreset ((std::uint8_t) ((flags >> 1) & 0x1F));
+        startGet (*engine, (std::uint8_t) ((flags >> 1) & 0x1F));
 
     for (size_t i = 1; i < size;)
     {
@@ -127,7 +142,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
             continue;
         }
 
-        if (status == drainOp || status == getOp || status == timeoutOp || status == releaseOp)
+        if (status == drainOp || status == getOp || status == cancelOp || status == releaseOp)
         {
             ++i;
             if (status == drainOp)
@@ -135,9 +150,9 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
             else if (engine == nullptr)
                 continue;
             else if (status == getOp && i < size)
-                engine->getPreset (data[i++]);
-            else if (status == timeoutOp)
-                expireReplyTimer (*engine);
+                startGet (*engine, data[i++]);
+            else if (status == cancelOp)
+                engine->cancelTransfers();
             else if (status == releaseOp)
             {
                 checkPreset (*engine);
@@ -156,6 +171,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
     if (engine != nullptr)
         checkPreset (*engine);
 
+    // Letting go cancels a get still waiting; the next input's get queues behind it until it ends.
     engine = nullptr;
     drainMessageLoop();
     return 0;
