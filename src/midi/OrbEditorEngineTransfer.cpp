@@ -55,6 +55,9 @@ bool OrbEditorEngine::sendPreset (const std::uint8_t& slotIndex)
 
 std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::Kind kind, std::uint8_t slotIndex)
 {
+    // A listener told of the start or of a failure may let go of the last handle.
+    Ptr keepAlive (getReferenceCount() > 0 ? this : nullptr);
+
     PresetTransfer::Settings settings;
     settings.modelByte = currentModelByte();
     settings.slot = slotIndex;
@@ -108,8 +111,15 @@ std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::
         });
     });
 
-    reportStatus (makeStatus (*transfer));
     startTimer (progressIntervalMs);
+
+    // The transfer thread may already have finished it; its end is told only by transferEnded,
+    // once a get's preset is applied, so here it is told as starting.
+    auto starting = makeStatus (*transfer);
+    starting.phase = TransferStatus::Phase::waiting;
+    starting.done = 0;
+    starting.total = getPayloadSize();
+    reportStatus (starting);
     return transfer;
 }
 
@@ -158,8 +168,12 @@ void OrbEditorEngine::transferEnded (const std::shared_ptr<PresetTransfer>& tran
 
 void OrbEditorEngine::timerCallback()
 {
+    // Only progress is told here; the end is told once, by transferEnded, after the preset is
+    // applied. A listener may let go of the last handle.
+    Ptr keepAlive (getReferenceCount() > 0 ? this : nullptr);
+
     for (auto* running : { &runningGet, &runningSend })
-        if (auto transfer = *running)
+        if (auto transfer = *running; transfer != nullptr && ! transfer->hasEnded())
             reportStatus (makeStatus (*transfer), true);
 }
 

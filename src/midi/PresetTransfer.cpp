@@ -134,6 +134,7 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
     {
         const std::lock_guard<std::mutex> guard (replyLock);
         wanted.assign ((size_t) settings.payloadSize, false);
+        requested.assign ((size_t) settings.payloadSize, false);
         answered.assign ((size_t) settings.payloadSize, false);
         values.assign ((size_t) settings.payloadSize, 0);
         answeredCount = 0;
@@ -149,14 +150,15 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
     {
         for (auto p : positions)
         {
+            if (! stillGoing (link))
+                return Outcome::aborted;
+
             {
                 const std::lock_guard<std::mutex> guard (replyLock);
                 if (answered[(size_t) p])
                     continue;
+                requested[(size_t) p] = true;   // before sending: the reply may be quick
             }
-
-            if (! stillGoing (link))
-                return Outcome::aborted;
 
             if (! link.sendPaced (OrbMiniProtocol::makeValueRequest (settings.modelByte, settings.slot, p),
                                   settings.requestGapMs))
@@ -218,7 +220,7 @@ void PresetTransfer::deliverReply (const OrbMiniProtocol::Reply& reply)
         const std::lock_guard<std::mutex> guard (replyLock);
         const auto p = (size_t) reply.position;
 
-        if (p >= wanted.size() || ! wanted[p])
+        if (p >= wanted.size() || ! wanted[p] || ! requested[p])
             return;
 
         // A repeated reply takes the newer value but counts once.

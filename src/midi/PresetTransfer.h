@@ -63,7 +63,8 @@ public:
 
     // Transfer thread.
     void run (Link& link);
-    // Input thread: a reply of the device; only positions this transfer asked for count.
+    // Input thread: a reply of the device; only positions this transfer has asked for count, so a
+    // late reply of an earlier transfer is not taken for one of this.
     void deliverReply (const OrbMiniProtocol::Reply& reply);
     // Any thread: nothing more is sent; a transfer still queued ends without sending anything.
     void cancel();
@@ -107,7 +108,7 @@ private:
     // Replies of the read in progress, shared with the input thread.
     mutable std::mutex replyLock;
     std::condition_variable replyArrived;
-    std::vector<bool> wanted, answered;
+    std::vector<bool> wanted, requested, answered;
     Payload values;
     int answeredCount = 0;
 
