@@ -93,7 +93,8 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     ASSERT_NE (hardware, nullptr);
     EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073 }));
 
-    EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310 }));
+    EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310, 0 }));
+    EXPECT_EQ (entriesOf (model.getMenuForIndex (1, "Options")).back().text, "Zoom");
     EXPECT_EQ (idsOf (model.getMenuForIndex (2, "Window")), std::vector<int> ({ 0x200410, 0x200420, -1 }));
     EXPECT_EQ (idsOf (model.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510 }));
     EXPECT_TRUE (idsOf (model.getMenuForIndex (4, "Edit")).empty());
