@@ -113,7 +113,12 @@ TEST_F (ApplicationTest, CommandsInTheirOrderWithNamesAndKeys)
                            { 0x200020, "Open", 'o' },          { 0x200310, "Device Setup", 0 },
                            { 0x200030, "Close Window", 'w' },  { 0x200410, "Minimize", 'm' },
                            { 0x200420, "Bring All to Front", 0 }, { 0x200510, "Open User Guide", 'h' },
-                           { 0x200060, "Quit", 'q' } });
+                           { 0x200060, "Quit", 'q' },
+                           // Options > Zoom; this test display is at 100 %, which the editor follows.
+                           { 0x200320, "100 %", 0 },           { 0x200330, "125 %", 0 },
+                           { 0x200340, "150 %", 0 },           { 0x200350, "200 %", 0 },
+                           { 0x200360, "Follow Desktop", 0 } },
+                    { 0x200320, 0x200360 });
 
     // Every window command is known to the command manager, under the same name.
     EXPECT_EQ (app.getCommandManager()->getNameOfCommand (0x200040), "Save");
