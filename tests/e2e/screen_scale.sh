@@ -2,6 +2,8 @@
 # A 4K screen set to 200 % through the X resources ("Xft.dpi: 192", the way an X desktop without a
 # settings daemon tells programs its scale): the first window comes up at twice the editor's size,
 # and "Options > Zoom > 100 %" brings it back to the editor's own 1200 x 724 (700 and the menu bar).
+# The same screen with its scale served over XSETTINGS instead (a window scaling factor of 2, as a
+# GTK desktop's settings daemon serves it) also opens the window at twice the size.
 set -euo pipefail
 
 # A display of its own: the scale is a property of the screen the editor starts on. -noreset keeps
@@ -46,4 +48,21 @@ done
 wait_for_size "$WINDOW" 1200x724
 
 quit_editor "$EDITOR_PID" "$WINDOW"
-echo "PASS: scaled to 2400x1448 by Xft.dpi 192, 1200x724 after Zoom > 100 %"
+
+xrdb -remove
+printf 'Gdk/WindowScalingFactor 2\n' >"$WORK_DIR/xsettingsd.conf"
+xsettingsd -c "$WORK_DIR/xsettingsd.conf" >"$WORK_DIR/xsettingsd.out" 2>&1 &
+XSETTINGSD_PID=$!
+PIDS+=("$XSETTINGSD_PID")
+for _ in $(seq 50); do
+    grep -q "Created window" "$WORK_DIR/xsettingsd.out" && break
+    sleep 0.1
+done
+
+start_editor
+WINDOW=$(wait_for_window "Kestrin OrbMini Editor - Untitled 1") || fail "no window under xsettingsd"
+wait_for_size "$WINDOW" 2400x1448
+quit_editor "$EDITOR_PID" "$WINDOW"
+kill "$XSETTINGSD_PID"
+wait "$XSETTINGSD_PID" 2>/dev/null || true
+echo "PASS: scaled to 2400x1448 by Xft.dpi 192 and by an XSETTINGS window scaling factor of 2, 1200x724 after Zoom > 100 %"
