@@ -1,5 +1,6 @@
 #include "ShellTestSupport.h"
 
+#include "app/AboutComponent.h"
 #include "app/DesktopScale.h"
 #include "app/EditorZoom.h"
 #include "resources/EmbeddedResources.h"
@@ -187,6 +188,13 @@ TEST (EditorZoom, OpenWindowsKeepTheirSizeAndShowThePicturesOfTheScale)
 
     zoom.setFixedScale (1.5f);
     expectSet (2);
+
+    // A dialog opened now takes the @2x picture in its own size.
+    AboutComponent about (ArtworkImages::get (ArtworkImages::aboutImage));
+    EXPECT_EQ (about.getBounds(), juce::Rectangle<int> (0, 0, 484, 267));
+    auto* aboutPicture = dynamic_cast<juce::ImageComponent*> (about.getChildComponent (0));
+    ASSERT_NE (aboutPicture, nullptr);
+    EXPECT_EQ (aboutPicture->getImage().getWidth(), 968);
 
     zoom.setFixedScale (1.0f);
     pumpMessages (50);
