@@ -201,6 +201,34 @@ TEST (EditorZoom, OpenWindowsKeepTheirSizeAndShowThePicturesOfTheScale)
     expectSet (1);
 }
 
+// Every picture has its @2x twin of exactly twice its size, and its logical bounds, read from the
+// file's header, are the plain picture's size.
+TEST (Artwork, EveryPictureComesAlsoAtTwiceItsSize)
+{
+    int pairs = 0;
+
+    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
+    {
+        const juce::String name (resource->name);
+
+        if (! name.endsWith (".png") || name.endsWith ("@2x.png"))
+            continue;
+
+        const auto* twin = EmbeddedResources::find ((name.dropLastCharacters (4) + "@2x.png").toStdString());
+        ASSERT_NE (twin, nullptr) << name;
+        const auto plain = juce::ImageFileFormat::loadFrom (resource->data, resource->size);
+        const auto doubled = juce::ImageFileFormat::loadFrom (twin->data, twin->size);
+        EXPECT_EQ (doubled.getBounds(), plain.getBounds() * 2) << name;
+        EXPECT_EQ (ArtworkImages::getLogicalBounds (resource->name), plain.getBounds()) << name;
+        EXPECT_EQ (ArtworkImages::getLogicalBounds (twin->name), plain.getBounds()) << name;
+        ++pairs;
+    }
+
+    EXPECT_GT (pairs, 60);
+    EXPECT_TRUE (ArtworkImages::getLogicalBounds ("DefaultPreset.syx").isEmpty());
+    EXPECT_TRUE (ArtworkImages::getLogicalBounds ("NoSuchPicture.png").isEmpty());
+}
+
 // At 100 % the pictures decoded ahead of the first window are the plain set alone.
 TEST (EditorZoom, OnlyTheSetInUseIsDecodedAhead)
 {
