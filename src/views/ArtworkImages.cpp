@@ -244,5 +244,8 @@ void ArtworkImages::setButtonImages (juce::ImageButton& button, const juce::Imag
 void ArtworkImages::setButtonImages (juce::ImageButton& button, const char* normal, const char* over,
                                      const char* down)
 {
-    setButtonImages (button, get (normal), get (over), get (down));
+    // Sized by name: cheaper than finding the decoded picture's file, for every button of a window.
+    applyButtonImages (button, get (normal), get (over), get (down));
+    const auto size = getLogicalBounds (normal);
+    button.setSize (size.getWidth(), size.getHeight());
 }
