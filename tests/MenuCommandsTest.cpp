@@ -93,7 +93,8 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     ASSERT_NE (hardware, nullptr);
     EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073 }));
 
-    EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310 }));
+    EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310, 0 }));
+    EXPECT_EQ (entriesOf (model.getMenuForIndex (1, "Options")).back().text, "Zoom");
     EXPECT_EQ (idsOf (model.getMenuForIndex (2, "Window")), std::vector<int> ({ 0x200410, 0x200420, -1 }));
     EXPECT_EQ (idsOf (model.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510 }));
     EXPECT_TRUE (idsOf (model.getMenuForIndex (4, "Edit")).empty());
@@ -112,7 +113,12 @@ TEST_F (ApplicationTest, CommandsInTheirOrderWithNamesAndKeys)
                            { 0x200020, "Open", 'o' },          { 0x200310, "Device Setup", 0 },
                            { 0x200030, "Close Window", 'w' },  { 0x200410, "Minimize", 'm' },
                            { 0x200420, "Bring All to Front", 0 }, { 0x200510, "Open User Guide", 'h' },
-                           { 0x200060, "Quit", 'q' } });
+                           { 0x200060, "Quit", 'q' },
+                           // Options > Zoom; this test display is at 100 %, which the editor follows.
+                           { 0x200320, "100 %", 0 },           { 0x200330, "125 %", 0 },
+                           { 0x200340, "150 %", 0 },           { 0x200350, "200 %", 0 },
+                           { 0x200360, "Follow Desktop", 0 } },
+                    { 0x200320, 0x200360 });
 
     // Every window command is known to the command manager, under the same name.
     EXPECT_EQ (app.getCommandManager()->getNameOfCommand (0x200040), "Save");

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <tuple>
 #include <vector>
@@ -130,10 +131,11 @@ struct WindowFixture : EngineFixture
     }
 };
 
-// The target offers exactly these commands in this order, all enabled, unticked and in "General".
-// Each row is a command as the menus show it: its id, its name and its key with the command
-// modifier (0: none).
-inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<std::tuple<int, juce::String, int>>& table)
+// The target offers exactly these commands in this order, all enabled and in "General", ticked only
+// those of tickedIDs. Each row is a command as the menus show it: its id, its name and its key with
+// the command modifier (0: none).
+inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<std::tuple<int, juce::String, int>>& table,
+                            const std::vector<int>& tickedIDs = {})
 {
     juce::Array<juce::CommandID> commands;
     target.getAllCommands (commands);
@@ -149,7 +151,9 @@ inline void expectCommands (juce::ApplicationCommandTarget& target, const std::v
         EXPECT_EQ (info.shortName, name);
         EXPECT_EQ (info.categoryName, "General");
         EXPECT_TRUE (info.description.isEmpty());
-        EXPECT_EQ ((info.flags & (juce::ApplicationCommandInfo::isDisabled | juce::ApplicationCommandInfo::isTicked)), 0);
+        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isDisabled), 0);
+        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isTicked) != 0,
+                   std::find (tickedIDs.begin(), tickedIDs.end(), id) != tickedIDs.end());
         const auto keys = key == 0 ? juce::Array<juce::KeyPress>()
                                    : juce::Array<juce::KeyPress> (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0));
         EXPECT_EQ (info.defaultKeypresses, keys);

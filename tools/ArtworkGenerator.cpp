@@ -21,6 +21,8 @@
 //   DeviceSetupBackground.png            360x425  backdrop of the MIDI device setup dialog
 //   DeviceListFrame.png                  327x141  frame behind each device list
 //   AboutImage.png                       484x267  About window picture
+//   <each of the above>@2x.png                     the same picture at twice the size, for windows
+//                                                  scaled above 100 %
 //   desktop/AppIcon{16,24,32,48,64,128,256}.png       application icon (installed, not embedded)
 //   desktop/PresetIcon{16,24,32,48,64,128}.png        icon of the preset file type
 
@@ -74,16 +76,32 @@ void text (Graphics& g, const juce::String& s, Rectangle<float> area, const juce
     g.drawText (s, area, j, false);
 }
 
-Image newImage (int w, int h)
+// Every picture is drawn in its own pixel units; the set for high-resolution screens draws the
+// same picture at twice the pixel count through a scaled context, so shapes and text stay sharp.
+int pictureScale = 1;
+
+Image newPixelImage (int w, int h)
 {
     return Image (Image::ARGB, w, h, true, juce::SoftwareImageType());
+}
+
+// A picture of w x h units at the scale of the set being drawn.
+Image newImage (int w, int h)
+{
+    return newPixelImage (w * pictureScale, h * pictureScale);
+}
+
+// Makes a context on a new picture draw in picture units.
+void usePictureUnits (Graphics& g)
+{
+    g.addTransform (juce::AffineTransform::scale ((float) pictureScale));
 }
 
 Image copyOf (const Image& source, Rectangle<int> area)
 {
     auto result = newImage (area.getWidth(), area.getHeight());
     Graphics g (result);
-    g.drawImageAt (source, -area.getX(), -area.getY());
+    g.drawImageAt (source, -area.getX() * pictureScale, -area.getY() * pictureScale);
     return result;
 }
 
@@ -479,6 +497,7 @@ Image drawProduct (Part lit)
 {
     auto image = newImage (productWidth, productHeight);
     Graphics g (image);
+    usePictureUnits (g);
 
     drawBody (g);
     g.reduceClipRegion (Rectangle<int> (0, 0, productWidth, productHeight));
@@ -507,6 +526,7 @@ Image regionImage (const Region& region, int state, const Image& product)
     if (state >= 1)
     {
         Graphics g (image);
+        usePictureUnits (g);
         auto box = Rectangle<float> (0, 0, (float) r.getWidth(), (float) r.getHeight()).reduced (0.5f);
         if (state == 1)
         {
@@ -540,6 +560,7 @@ Image drawBackground()
 {
     auto image = newImage (editorWidth, editorHeight);
     Graphics g (image);
+    usePictureUnits (g);
 
     // studio backdrop behind the device
     const auto top = Rectangle<float> (0, 0, (float) editorWidth, (float) tabTop);
@@ -564,6 +585,7 @@ Image drawTab (const juce::String& caption, int width, int state)
 {
     auto image = newImage (width, 40);
     Graphics g (image);
+    usePictureUnits (g);
     const auto r = Rectangle<float> (0, 0, (float) width, 40);
 
     if (state == 2)
@@ -669,6 +691,7 @@ Image drawMainButton (const juce::String& caption, int icon, bool over)
 {
     auto image = newImage (249, 35);
     Graphics g (image);
+    usePictureUnits (g);
     const auto r = Rectangle<float> (0, 0, 249, 35).reduced (0.5f);
 
     if (over)
@@ -688,6 +711,7 @@ Image drawArrow (bool pointsRight, int state)
 {
     auto image = newImage (17, 26);
     Graphics g (image);
+    usePictureUnits (g);
 
     Path chevron;
     const float l = 5.0f, r = 12.0f;
@@ -720,6 +744,7 @@ Image drawKeybedDivider()
 {
     auto image = newImage (3, 191);
     Graphics g (image);
+    usePictureUnits (g);
     ColourGradient line (Colour (0x00ffffff), 0, 0, Colour (0x00ffffff), 0, 191, false);
     line.addColour (0.2, Colour (0x90ffffff));
     line.addColour (0.8, Colour (0x90ffffff));
@@ -738,6 +763,7 @@ Image drawDeviceSetupBackground()
 {
     auto image = newImage (360, 425);
     Graphics g (image);
+    usePictureUnits (g);
     const auto r = Rectangle<float> (0, 0, 360, 425);
     fillVertical (g, r, Colour (0xfff5f7f9), Colour (0xffdde2e7));
 
@@ -760,6 +786,7 @@ Image drawDeviceListFrame()
 {
     auto image = newImage (327, 141);
     Graphics g (image);
+    usePictureUnits (g);
     const auto r = Rectangle<float> (0, 0, 327, 141).reduced (0.5f);
     fillRoundedVertical (g, r, 6.0f, Palette::panelTop, Palette::panelBottom);
     g.setColour (Palette::accent);
@@ -771,6 +798,7 @@ Image drawAbout (const Image& product)
 {
     auto image = newImage (484, 267);
     Graphics g (image);
+    usePictureUnits (g);
     const auto r = Rectangle<float> (0, 0, 484, 267);
     fillVertical (g, r, Colour (0xffffffff), Colour (0xffe6eaee));
 
@@ -781,7 +809,10 @@ Image drawAbout (const Image& product)
     outline.addRoundedRectangle (picture.toFloat(), 4.0f);
     juce::DropShadow (Colour (0x50000000), 10, { 0, 3 }).drawForPath (g, outline);
     g.setColour (juce::Colours::black);
-    g.drawImageAt (product.rescaled (w, h, Graphics::highResamplingQuality), picture.getX(), picture.getY());
+    // The product picture is already in pixels of this set: place it without scaling it twice.
+    g.drawImageTransformed (product.rescaled (w * pictureScale, h * pictureScale, Graphics::highResamplingQuality),
+                            juce::AffineTransform::scale (1.0f / (float) pictureScale)
+                                .translated ((float) picture.getX(), (float) picture.getY()));
 
     text (g, "OrbMini Editor", { 0, 158, 484, 30 }, font (24.0f, true), Palette::accent);
     text (g, "KESTRIN", { 0, 188, 484, 16 }, spaced (11.0f, true, 0.45f), Colour (0xff6b7580));
@@ -825,7 +856,7 @@ void drawIconKeys (Graphics& g, Rectangle<float> area, int whiteKeys)
 
 Image drawAppIcon (int size)
 {
-    auto image = newImage (size, size);
+    auto image = newPixelImage (size, size);
     Graphics g (image);
     g.addTransform (juce::AffineTransform::scale ((float) size / 256.0f));
 
@@ -841,7 +872,7 @@ Image drawAppIcon (int size)
 
 Image drawPresetIcon (int size)
 {
-    auto image = newImage (size, size);
+    auto image = newPixelImage (size, size);
     Graphics g (image);
     g.addTransform (juce::AffineTransform::scale ((float) size / 256.0f));
 
@@ -917,6 +948,50 @@ public:
 };
 
 const char* const stateNames[] = { "Normal", "Over", "Down" };
+
+// Every picture of the interface, each file name ending in suffix (before ".png").
+void writePictures (Writer& out, const char* suffix)
+{
+    const auto product = drawProduct (Part::none);
+    out.write (juce::String ("ProductImage") + suffix + ".png", product);
+    out.write (juce::String ("Background") + suffix + ".png", drawBackground());
+
+    for (auto& region : regions)
+        for (int state = 0; state < 3; ++state)
+            out.write (juce::String (region.fileStem) + stateNames[state] + suffix + ".png", regionImage (region, state, product));
+
+    struct Tab { const char* stem; const char* caption; int width; };
+    const Tab tabs[] = { { "TabMain", "Main", 138 },           { "TabKnobs", "Knobs", 132 },
+                         { "TabSwitches", "Switches", 132 },   { "TabDrumPads", "Drum Pads", 132 },
+                         { "TabRollMode", "Roll Mode", 132 },  { "TabTransport", "Transport", 132 },
+                         { "TabKeybed", "Keybed", 132 },       { "TabModPitch", "Mod/Pitch", 132 },
+                         { "TabSustain", "Sustain", 138 } };
+    for (auto& tab : tabs)
+        for (int state = 0; state < 3; ++state)
+            out.write (juce::String (tab.stem) + stateNames[state] + suffix + ".png", drawTab (tab.caption, tab.width, state));
+
+    for (int state = 0; state < 3; ++state)
+    {
+        out.write (juce::String ("ArrowRight") + stateNames[state] + suffix + ".png", drawArrow (true, state));
+        out.write (juce::String ("ArrowLeft") + stateNames[state] + suffix + ".png", drawArrow (false, state));
+    }
+
+    struct MainButton { const char* stem; const char* caption; };
+    const MainButton buttons[] = { { "ButtonGetPreset", "Get Preset from Hardware" },
+                                   { "ButtonSendPreset", "Send Preset to Hardware" },
+                                   { "ButtonSavePreset", "Save Preset to Hard Drive" },
+                                   { "ButtonLoadPreset", "Load Preset from Hard Drive" } };
+    for (int i = 0; i < 4; ++i)
+    {
+        out.write (juce::String (buttons[i].stem) + "Normal" + suffix + ".png", drawMainButton (buttons[i].caption, i, false));
+        out.write (juce::String (buttons[i].stem) + "Over" + suffix + ".png", drawMainButton (buttons[i].caption, i, true));
+    }
+
+    out.write (juce::String ("KeybedDivider") + suffix + ".png", drawKeybedDivider());
+    out.write (juce::String ("DeviceSetupBackground") + suffix + ".png", drawDeviceSetupBackground());
+    out.write (juce::String ("DeviceListFrame") + suffix + ".png", drawDeviceListFrame());
+    out.write (juce::String ("AboutImage") + suffix + ".png", drawAbout (product));
+}
 } // namespace
 
 int main (int argc, char* argv[])
@@ -944,45 +1019,11 @@ int main (int argc, char* argv[])
 
     Writer out (dir);
 
-    const auto product = drawProduct (Part::none);
-    out.write ("ProductImage.png", product);
-    out.write ("Background.png", drawBackground());
-
-    for (auto& region : regions)
-        for (int state = 0; state < 3; ++state)
-            out.write (juce::String (region.fileStem) + stateNames[state] + ".png", regionImage (region, state, product));
-
-    struct Tab { const char* stem; const char* caption; int width; };
-    const Tab tabs[] = { { "TabMain", "Main", 138 },           { "TabKnobs", "Knobs", 132 },
-                         { "TabSwitches", "Switches", 132 },   { "TabDrumPads", "Drum Pads", 132 },
-                         { "TabRollMode", "Roll Mode", 132 },  { "TabTransport", "Transport", 132 },
-                         { "TabKeybed", "Keybed", 132 },       { "TabModPitch", "Mod/Pitch", 132 },
-                         { "TabSustain", "Sustain", 138 } };
-    for (auto& tab : tabs)
-        for (int state = 0; state < 3; ++state)
-            out.write (juce::String (tab.stem) + stateNames[state] + ".png", drawTab (tab.caption, tab.width, state));
-
-    for (int state = 0; state < 3; ++state)
-    {
-        out.write (juce::String ("ArrowRight") + stateNames[state] + ".png", drawArrow (true, state));
-        out.write (juce::String ("ArrowLeft") + stateNames[state] + ".png", drawArrow (false, state));
-    }
-
-    struct MainButton { const char* stem; const char* caption; };
-    const MainButton buttons[] = { { "ButtonGetPreset", "Get Preset from Hardware" },
-                                   { "ButtonSendPreset", "Send Preset to Hardware" },
-                                   { "ButtonSavePreset", "Save Preset to Hard Drive" },
-                                   { "ButtonLoadPreset", "Load Preset from Hard Drive" } };
-    for (int i = 0; i < 4; ++i)
-    {
-        out.write (juce::String (buttons[i].stem) + "Normal.png", drawMainButton (buttons[i].caption, i, false));
-        out.write (juce::String (buttons[i].stem) + "Over.png", drawMainButton (buttons[i].caption, i, true));
-    }
-
-    out.write ("KeybedDivider.png", drawKeybedDivider());
-    out.write ("DeviceSetupBackground.png", drawDeviceSetupBackground());
-    out.write ("DeviceListFrame.png", drawDeviceListFrame());
-    out.write ("AboutImage.png", drawAbout (product));
+    // The set in use at 100 %, then the same pictures at twice the size for scaled windows.
+    writePictures (out, "");
+    pictureScale = 2;
+    writePictures (out, "@2x");
+    pictureScale = 1;
 
     // Installed with the desktop entry and the preset file type (freedesktop icon sizes).
     if (! dir.getChildFile ("desktop").createDirectory())

@@ -1,10 +1,12 @@
 #include "app/AboutComponent.h"
 
+#include "views/ArtworkImages.h"
+
 AboutComponent::AboutComponent (const juce::Image& image)
 {
     picture = std::make_unique<juce::ImageComponent> (juce::String());
     picture->setImage (image);
-    setSize (image.getWidth(), image.getHeight());
+    setSize (ArtworkImages::getLogicalBounds (image).getWidth(), ArtworkImages::getLogicalBounds (image).getHeight());
     picture->setBounds (0, 0, getWidth(), getHeight());
     addAndMakeVisible (picture.get());
 

@@ -68,6 +68,10 @@ juce::String DeviceManagerComponent::selectedDevice (const juce::ListBox& list, 
 
 void DeviceManagerComponent::paint (juce::Graphics& g)
 {
+    // The pictures of the set in use, which a change of zoom may have switched since the last paint.
+    background = ArtworkImages::get (ArtworkImages::deviceSetupBackground);
+    listPanel = ArtworkImages::get (ArtworkImages::deviceListFrame);
+
     g.fillAll (juce::Colours::white);
     g.setColour (juce::Colours::black);
 

@@ -211,6 +211,7 @@ void KestrinOrbEditorApplication::getAllCommands (juce::Array<juce::CommandID>& 
 {
     commands.addArray ({ aboutCommand, newWindowCommand, openCommand, deviceSetupCommand, closeWindowCommand,
                          minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand });
+    commands.addArray (EditorZoom::commandIDs.data(), (int) EditorZoom::commandIDs.size());
 }
 
 void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
@@ -226,7 +227,7 @@ void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juc
         case minimizeCommand:        describeCommand (result, "Minimize", 'm'); break;
         case bringAllToFrontCommand: describeCommand (result, "Bring All to Front"); break;
         case openUserGuideCommand:   describeCommand (result, "Open User Guide", 'h'); break;
-        default: break;
+        default:                     zoom.getCommandInfo (commandID, result); break;
     }
 }
 
@@ -242,7 +243,7 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
         case minimizeCommand:        windowManager->minimiseActiveWindow(); break;
         case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
         case openUserGuideCommand:   openUserGuide(); break;
-        default: break;
+        default:                     zoom.perform (info.commandID); break;
     }
 
     return true;

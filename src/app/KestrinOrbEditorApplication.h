@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/DesktopScale.h"
+#include "app/EditorZoom.h"
 #include "app/SingleInstanceChannel.h"
 #include "app/WindowManager.h"
 #include "midi/MidiPortLayer.h"
@@ -76,6 +78,7 @@ public:
     DeviceManagerWindow* getDeviceSetupWindow() const;
     const juce::File& getLastDirectory() const { return lastDirectory; }
     MidiManager& getMidiManager() { return midiManager; }
+    EditorZoom& getZoom() { return zoom; }
 
     // The framework's MIDI devices; in a build with the demo device, plus the simulated OrbMini.
     static std::unique_ptr<MidiPortLayer> createPortLayer();
@@ -94,6 +97,8 @@ protected:
     juce::String presetWildcard;
     juce::WeakReference<AboutWindow> aboutWindow;
     juce::WeakReference<DeviceManagerWindow> deviceSetupWindow;
+    // Set before the concrete class decodes its pictures, so that only the set in use is decoded.
+    EditorZoom zoom { &DesktopScale::detect };
 
 private:
     std::unique_ptr<SingleInstanceChannel> instanceChannel;

@@ -66,7 +66,10 @@ void KestrinOrbMiniEditorApplication::openUserGuide()
 void KestrinOrbMiniEditorApplication::showAboutWindow()
 {
     if (aboutWindow == nullptr)
+    {
+        logoImage = ArtworkImages::get (ArtworkImages::aboutImage);   // the set of the zoom in use
         aboutWindow = new AboutWindow (logoImage);
+    }
 }
 
 void KestrinOrbMiniEditorApplication::showDeviceSetup()

@@ -1,5 +1,6 @@
 #include "app/MainMenuModel.h"
 
+#include "app/EditorZoom.h"
 #include "app/KestrinOrbEditorApplication.h"
 
 using Commands = KestrinOrbEditorApplication;
@@ -44,6 +45,7 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
     else if (menuName == "Options")
     {
         menu.addCommandItem (commandManager, Commands::deviceSetupCommand);
+        menu.addSubMenu ("Zoom", EditorZoom::createMenu (commandManager));
     }
     else if (menuName == "Window")
     {

@@ -2,8 +2,8 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
-// The menu bar: "File" (with its "Hardware" submenu), "Options", "Window" and "Help", every item
-// a command of the command manager.
+// The menu bar: "File" (with its "Hardware" submenu), "Options" (ending with the "Zoom" submenu),
+// "Window" and "Help", every item a command of the command manager.
 class MainMenuModel : public juce::MenuBarModel
 {
 public:

@@ -16,6 +16,10 @@
 //   KeybedDivider.png (3x191), DeviceSetupBackground.png (360x425), DeviceListFrame.png (327x141),
 //   AboutImage.png (484x267)
 // State is one of Normal, Over, Down.
+//
+// Every picture also comes at twice its pixel size ("Background@2x.png"), for windows scaled above
+// 100 %. One set is in use at a time and only that one is decoded; a picture of either set is shown
+// in the same bounds, its size in the editor's own (logical) pixels.
 class ArtworkImages
 {
 public:
@@ -35,9 +39,30 @@ public:
     static constexpr const char* loadPresetNormal = "ButtonLoadPresetNormal.png";
     static constexpr const char* loadPresetOver = "ButtonLoadPresetOver.png";
 
-    // The decoded picture of that file name; an invalid (null) image if there is no such picture.
-    // Message thread only.
+    // The decoded picture of that file name in the set in use (a name of the @2x set is taken as
+    // it is); an invalid (null) image if there is no such picture. Message thread only.
     static juce::Image get (const char* fileName);
+
+    // Chooses the set for windows drawn at that scale: the @2x set above 1, the plain set
+    // otherwise. Pictures already handed out stay as they are (see swapPictures).
+    static void useSetForScale (float windowScale);
+
+    // 1 for the plain set, 2 for the @2x set.
+    static int getSetScale();
+
+    // A picture's size in the editor's pixels, whichever set it comes from (read from the plain
+    // file's header, nothing decoded); empty for a name that is no picture.
+    static juce::Rectangle<int> getLogicalBounds (const char* fileName);
+
+    // The same for a picture handed out by get(); any other image gives its own size.
+    static juce::Rectangle<int> getLogicalBounds (const juce::Image& picture);
+
+    // Gives an image component the picture of that name, sized to the picture's logical bounds.
+    static void setPicture (juce::ImageComponent& component, const char* fileName);
+
+    // Replaces every picture of the other set shown by the image components and image buttons in
+    // root and its children by the same picture of the set in use, keeping their bounds.
+    static void swapPictures (juce::Component& root);
 
     // Starts decoding the pictures of the editor window (all but the About and device setup
     // pictures) that the cache does not hold yet, on a helper thread, so that the start-up work
@@ -49,9 +74,9 @@ public:
     // Waits for a helper started by startDecodingInBackground(), if any, and caches its pictures.
     static void finishDecoding();
 
-    // Gives an image button its three pictures in the editor's way: resized to the normal image,
-    // images rescaled with the button keeping their proportions, full opacity, no overlay colour,
-    // and every pixel of the rectangle clickable (alpha threshold 0).
+    // Gives an image button its three pictures in the editor's way: resized to the normal image's
+    // logical bounds, images rescaled with the button keeping their proportions, full opacity, no
+    // overlay colour, and every pixel of the rectangle clickable (alpha threshold 0).
     static void setButtonImages (juce::ImageButton& button, const juce::Image& normal,
                                  const juce::Image& over, const juce::Image& down);
 

@@ -14,8 +14,7 @@ EditorComponent::EditorComponent (ViewSelector* tabSelector, ViewSelector* pictu
     selectors.add (pictureSelector);
 
     background = std::make_unique<juce::ImageComponent> ("Background Image");
-    background->setImage (ArtworkImages::get (ArtworkImages::background));
-    background->setSize (background->getImage().getWidth(), background->getImage().getHeight());
+    ArtworkImages::setPicture (*background, ArtworkImages::background);
     addAndMakeVisible (background.get());
     setSize (background->getWidth(), background->getHeight());
 
@@ -77,6 +76,15 @@ void EditorComponent::viewSelected (int viewIndex)
         else
             addChildComponent (view);
     }
+}
+
+void EditorComponent::swapPictures()
+{
+    ArtworkImages::swapPictures (*this);
+
+    for (auto* view : views)
+        if (view->getParentComponent() != this)
+            ArtworkImages::swapPictures (*view);
 }
 
 void EditorComponent::addButtonListener (juce::Button::Listener* listener)

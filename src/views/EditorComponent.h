@@ -29,6 +29,10 @@ public:
     // Registers the listener (the editor window) with the main section's four buttons.
     void addButtonListener (juce::Button::Listener* listener);
 
+    // Shows every picture, those of the hidden views too, from the set in use (after a change of
+    // zoom).
+    void swapPictures();
+
     ViewSelector* getTabSelector() const noexcept { return selectors[0]; }
     ViewSelector* getPictureSelector() const noexcept { return selectors[1]; }
     int getNumViews() const noexcept { return views.size(); }

@@ -4,8 +4,8 @@
 
 OrbMiniProductProductImageViewSelector::OrbMiniProductProductImageViewSelector()
 {
-    picture.setImage (ArtworkImages::get (ArtworkImages::productImage));
-    picture.setBounds (0, 0, picture.getImage().getWidth(), picture.getImage().getHeight());
+    ArtworkImages::setPicture (picture, ArtworkImages::productImage);
+    picture.setTopLeftPosition (0, 0);
     addAndMakeVisible (picture);
     picture.toBack();
 

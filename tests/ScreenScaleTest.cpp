@@ -1,0 +1,289 @@
+#include "ShellTestSupport.h"
+
+#include "app/AboutComponent.h"
+#include "app/DesktopScale.h"
+#include "app/EditorZoom.h"
+#include "resources/EmbeddedResources.h"
+#include "views/ArtworkImages.h"
+#include "views/EditorComponent.h"
+#include "views/OrbMiniProductProductImageViewSelector.h"
+#include "views/TabSelectorButtons.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace
+{
+// Leaves the desktop at 100 % with the plain pictures in use, whatever the test did.
+struct BackTo100Percent
+{
+    ~BackTo100Percent() { EditorZoom restore ([] { return 1.0f; }); }
+};
+
+juce::StringArray tickedEntries (const EditorZoom& zoom)
+{
+    juce::StringArray ticked;
+
+    for (auto id : EditorZoom::commandIDs)
+    {
+        juce::ApplicationCommandInfo info (id);
+        EXPECT_TRUE (zoom.getCommandInfo (id, info));
+
+        if ((info.flags & juce::ApplicationCommandInfo::isTicked) != 0)
+            ticked.add (info.shortName);
+    }
+
+    return ticked;
+}
+
+EditorComponent* newEditor (OrbEditorEngine::Ptr engine)
+{
+    const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
+    EXPECT_NE (preset, nullptr);
+    engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size));
+    return new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16, 24);
+}
+
+// The first image button found in the component or below it.
+juce::ImageButton* firstImageButtonIn (juce::Component& root)
+{
+    if (auto* button = dynamic_cast<juce::ImageButton*> (&root))
+        return button;
+
+    for (auto* child : root.getChildren())
+        if (auto* button = firstImageButtonIn (*child))
+            return button;
+
+    return nullptr;
+}
+
+// The share of pixels of which some channel differs by more than 40 of 255: anti-aliasing that
+// lands a little differently passes, a picture scaled up from the plain set does not.
+double shareOfDifferentPixels (const juce::Image& actual, const juce::Image& expected)
+{
+    if (actual.getBounds() != expected.getBounds())
+        return 1.0;
+
+    const juce::Image::BitmapData a (actual, juce::Image::BitmapData::readOnly);
+    const juce::Image::BitmapData e (expected, juce::Image::BitmapData::readOnly);
+    int different = 0;
+
+    for (int y = 0; y < actual.getHeight(); ++y)
+    {
+        for (int x = 0; x < actual.getWidth(); ++x)
+        {
+            const auto p = a.getPixelColour (x, y);
+            const auto q = e.getPixelColour (x, y);
+
+            if (std::abs (p.getRed() - q.getRed()) > 40 || std::abs (p.getGreen() - q.getGreen()) > 40
+                || std::abs (p.getBlue() - q.getBlue()) > 40 || std::abs (p.getAlpha() - q.getAlpha()) > 40)
+                ++different;
+        }
+    }
+
+    return different / (double) (actual.getWidth() * actual.getHeight());
+}
+
+constexpr double allowedShareOfDifferentPixels = 0.002;
+
+juce::File referencePicture (int view)
+{
+    return juce::File (ORBMINI_TEST_REFERENCE_DIR).getChildFile ("editor-200-view-" + juce::String (view) + ".png");
+}
+} // namespace
+
+TEST (DesktopScale, DpiGivesAQuarterStepFrom100To400Percent)
+{
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (96), 1.0f);
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (192), 2.0f);
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (144), 1.5f);
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (120), 1.25f);
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (110), 1.25f);   // 1.146: the nearest quarter
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (100), 1.0f);
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (72), 1.0f);     // never smaller than the editor's own size
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (2000), 4.0f);
+}
+
+TEST (DesktopScale, XftDpiIsReadFromTheResourcesText)
+{
+    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.antialias:\t1\nXft.dpi:\t192\nXft.hinting:\t1\n"), 192.0);
+    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpi: 144.5"), 144.5);
+    EXPECT_EQ (DesktopScale::findXftDpi (""), std::nullopt);
+    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpiScale:\t2\n*dpi:\t192\n"), std::nullopt);
+    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpi:\tlarge\n"), std::nullopt);
+    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpi:\t0\n"), std::nullopt);
+}
+
+TEST (EditorZoom, FollowsTheDesktopUntilTheUserPicksAScale)
+{
+    BackTo100Percent restore;
+    auto& desktop = juce::Desktop::getInstance();
+    float desktopScale = 2.0f;
+    EditorZoom zoom ([&desktopScale] { return desktopScale; });
+
+    EXPECT_TRUE (zoom.isFollowingDesktop());
+    EXPECT_FLOAT_EQ (zoom.getScale(), 2.0f);
+    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 2.0f);   // this display's framework scale is 1
+    EXPECT_EQ (ArtworkImages::getSetScale(), 2);
+    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "200 %", "Follow Desktop" }));
+
+    EXPECT_TRUE (zoom.perform (EditorZoom::zoom125Command));
+    EXPECT_FALSE (zoom.isFollowingDesktop());
+    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 1.25f);
+    EXPECT_EQ (ArtworkImages::getSetScale(), 2);
+    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "125 %" }));
+
+    // Following again asks the desktop again.
+    desktopScale = 1.5f;
+    EXPECT_TRUE (zoom.perform (EditorZoom::followDesktopCommand));
+    EXPECT_FLOAT_EQ (zoom.getScale(), 1.5f);
+    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "150 %", "Follow Desktop" }));
+
+    EXPECT_TRUE (zoom.perform (EditorZoom::zoom100Command));
+    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 1.0f);
+    EXPECT_EQ (ArtworkImages::getSetScale(), 1);
+    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "100 %" }));
+
+    EXPECT_FALSE (zoom.perform (0x200310));
+    juce::ApplicationCommandInfo other (0x200310);
+    EXPECT_FALSE (zoom.getCommandInfo (0x200310, other));
+}
+
+// Pictures of the @2x set above 100 %, of the plain set at 100 %, in the same bounds; the hidden
+// section views change sets too, and the windows keep their size in the editor's pixels.
+TEST (EditorZoom, OpenWindowsKeepTheirSizeAndShowThePicturesOfTheScale)
+{
+    BackTo100Percent restore;
+    WindowFixture f;
+    auto* editor = newEditor (f.engine);
+    auto* window = f.manager.createWindow (editor, f.engine, {});
+    ASSERT_NE (window, nullptr);
+    pumpMessages (50);
+    const auto windowSize = window->getLocalBounds();
+
+    auto* tab = firstImageButtonIn (*editor->getTabSelector());
+    auto* hiddenArrow = firstImageButtonIn (*editor->getView (1));   // the knob view's bank arrow
+    ASSERT_TRUE (tab != nullptr && hiddenArrow != nullptr);
+
+    const auto expectSet = [&] (int set)
+    {
+        EXPECT_EQ (editor->getBackground().getImage().getWidth(), 1200 * set);
+        EXPECT_EQ (tab->getNormalImage().getWidth(), 138 * set);
+        EXPECT_EQ (tab->getDownImage().getWidth(), 138 * set);
+        EXPECT_EQ (hiddenArrow->getOverImage().getHeight(), 26 * set);
+        EXPECT_EQ (editor->getBackground().getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
+        EXPECT_EQ (tab->getBounds(), juce::Rectangle<int> (0, 0, 138, 40));
+        EXPECT_EQ (hiddenArrow->getWidth(), 17);
+        EXPECT_EQ (window->getLocalBounds(), windowSize);
+    };
+
+    expectSet (1);
+
+    EditorZoom zoom ([] { return 1.0f; });
+    zoom.setFixedScale (2.0f);
+    pumpMessages (50);
+    EXPECT_FLOAT_EQ (window->getDesktopScaleFactor(), 2.0f);
+    expectSet (2);
+
+    zoom.setFixedScale (1.5f);
+    expectSet (2);
+
+    // A dialog opened now takes the @2x picture in its own size.
+    AboutComponent about (ArtworkImages::get (ArtworkImages::aboutImage));
+    EXPECT_EQ (about.getBounds(), juce::Rectangle<int> (0, 0, 484, 267));
+    auto* aboutPicture = dynamic_cast<juce::ImageComponent*> (about.getChildComponent (0));
+    ASSERT_NE (aboutPicture, nullptr);
+    EXPECT_EQ (aboutPicture->getImage().getWidth(), 968);
+
+    zoom.setFixedScale (1.0f);
+    pumpMessages (50);
+    expectSet (1);
+}
+
+// Every picture has its @2x twin of exactly twice its size, and its logical bounds, read from the
+// file's header, are the plain picture's size.
+TEST (Artwork, EveryPictureComesAlsoAtTwiceItsSize)
+{
+    int pairs = 0;
+
+    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
+    {
+        const juce::String name (resource->name);
+
+        if (! name.endsWith (".png") || name.endsWith ("@2x.png"))
+            continue;
+
+        const auto* twin = EmbeddedResources::find ((name.dropLastCharacters (4) + "@2x.png").toStdString());
+        ASSERT_NE (twin, nullptr) << name;
+        const auto plain = juce::ImageFileFormat::loadFrom (resource->data, resource->size);
+        const auto doubled = juce::ImageFileFormat::loadFrom (twin->data, twin->size);
+        EXPECT_EQ (doubled.getBounds(), plain.getBounds() * 2) << name;
+        EXPECT_EQ (ArtworkImages::getLogicalBounds (resource->name), plain.getBounds()) << name;
+        EXPECT_EQ (ArtworkImages::getLogicalBounds (twin->name), plain.getBounds()) << name;
+        ++pairs;
+    }
+
+    EXPECT_GT (pairs, 60);
+    EXPECT_TRUE (ArtworkImages::getLogicalBounds ("DefaultPreset.syx").isEmpty());
+    EXPECT_TRUE (ArtworkImages::getLogicalBounds ("NoSuchPicture.png").isEmpty());
+}
+
+// At 100 % the pictures decoded ahead of the first window are the plain set alone.
+TEST (EditorZoom, OnlyTheSetInUseIsDecodedAhead)
+{
+    juce::ImageCache::releaseUnusedImages();
+    ArtworkImages::startDecodingInBackground();
+    ArtworkImages::finishDecoding();
+
+    int plain = 0, doubleSize = 0;
+
+    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
+        if (juce::ImageCache::getFromHashCode ((juce::int64) (juce::pointer_sized_int) resource->data).isValid())
+            ++(juce::String (resource->name).endsWith ("@2x.png") ? doubleSize : plain);
+
+    EXPECT_GT (plain, 60);
+    EXPECT_EQ (doubleSize, 0);
+}
+
+// The editor drawn at 200 % for each of the nine views, against committed pictures. The pictures
+// are redrawn with ORBMINI_UPDATE_REFERENCES=1 in the environment (then look at them).
+TEST (EditorRendering, EveryViewAt200PercentMatchesItsReference)
+{
+    BackTo100Percent restore;
+    ArtworkImages::useSetForScale (2.0f);
+    EngineFixture f;
+    std::unique_ptr<EditorComponent> editor (newEditor (f.engine));
+    const auto update = std::getenv ("ORBMINI_UPDATE_REFERENCES") != nullptr;
+
+    for (int view = 0; view < EditorComponent::numViews; ++view)
+    {
+        editor->viewSelected (view);
+        const auto actual = editor->createComponentSnapshot (editor->getLocalBounds(), true, 2.0f);
+        ASSERT_EQ (actual.getBounds(), juce::Rectangle<int> (0, 0, 2400, 1400));
+
+        if (update)
+        {
+            referencePicture (view).deleteFile();
+            juce::FileOutputStream out (referencePicture (view));
+            ASSERT_TRUE (out.openedOk() && juce::PNGImageFormat().writeImageToStream (actual, out));
+            continue;
+        }
+
+        const auto expected = juce::ImageFileFormat::loadFrom (referencePicture (view));
+        ASSERT_TRUE (expected.isValid()) << referencePicture (view).getFullPathName();
+        const auto share = shareOfDifferentPixels (actual, expected);
+        EXPECT_LE (share, allowedShareOfDifferentPixels) << "view " << view << ": see "
+            << writePng (actual, "editor-200-view-" + juce::String (view) + ".png").getFullPathName();
+
+        // The plain pictures drawn at twice their size would not pass.
+        if (view == 0)
+        {
+            ArtworkImages::useSetForScale (1.0f);
+            std::unique_ptr<EditorComponent> blurred (newEditor (f.engine));
+            const auto upscaled = blurred->createComponentSnapshot (blurred->getLocalBounds(), true, 2.0f);
+            EXPECT_GT (shareOfDifferentPixels (upscaled, expected), allowedShareOfDifferentPixels * 5);
+            ArtworkImages::useSetForScale (2.0f);
+        }
+    }
+}
