@@ -9,9 +9,12 @@ using Commands = KestrinOrbEditorApplication;
 EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorComponent, OrbEditorEngine::Ptr e,
                             juce::File* lastDir, WindowCloseListener* closeListener)
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton),
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
+                            false),
       engine (std::move (e)), lastDirectory (lastDir)
 {
+    // Not on the desktop yet: the window manager puts it there once, at its final size and place,
+    // so that the platform's window manager never sees a half-built window.
     setUsingNativeTitleBar (true);
     setContentOwned (editorComponent, true);
 

@@ -38,8 +38,13 @@ EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditor
 
     const int n = windows.size();
     window->setTopLeftPosition (15 + 15 * n, 60 + 15 * n);
-    window->setVisible (true);
+
+    // One native window, created at its final size and place and then shown: a window that is
+    // recreated or resized after the platform's window manager has seen it may come up at a size
+    // or place it no longer has.
     window->addToDesktop();
+    window->setVisible (true);
+    keepAlertsInFront();
 
     if (commandManager != nullptr)
     {
@@ -86,6 +91,18 @@ void WindowManager::bringAllWindowsToFront()
         window->setMinimised (false);
         window->toFront (true);
     }
+
+    keepAlertsInFront();
+}
+
+void WindowManager::keepAlertsInFront()
+{
+    // An alert takes all the editor's input until it is dismissed: a window raised above it would
+    // hide the one thing that answers the keyboard and the mouse.
+    auto& modal = *juce::ModalComponentManager::getInstance();
+
+    if (modal.getNumModalComponents() > 0)
+        modal.bringModalComponentsToFront();
 }
 
 void WindowManager::openFileInActiveWindow (const juce::File& file)
