@@ -1,7 +1,7 @@
 # Helpers for the end-to-end tests: they drive the built editor under the current X display.
 # Sourced by the test scripts; not a test of its own.
 
-EDITOR_BIN="$1"
+EDITOR_BIN="$(realpath "$1")"
 WORK_DIR="$(mktemp -d)"
 chmod 700 "$WORK_DIR"
 # A private runtime folder keeps the test's single-instance channel apart from any real editor.
@@ -104,4 +104,25 @@ write_preset() {
         head -c 305 /dev/zero | tr '\0' '\001'
         printf '\xF7'
     } >"$path"
+}
+
+# editor_windows_stacked: the ids of the editor's shown windows (editor windows, dialogs, alerts),
+# from the bottom of the stack to the top: the window manager's stacking list where one runs, the
+# root window's children otherwise.
+editor_windows_stacked() {
+    local ours id
+    ours=" $(xdotool search --onlyvisible --pid "$EDITOR_PID" 2>/dev/null | tr '\n' ' ') "
+    if xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -q 'window id'; then
+        for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
+            id=$((id))
+            [[ "$ours" == *" $id "* ]] && echo "$id"
+        done
+    else
+        # xwininfo lists the root's children from the top of the stack down.
+        for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }' | tac); do
+            id=$((id))
+            [[ "$ours" == *" $id "* ]] && echo "$id"
+        done
+    fi
+    return 0
 }
