@@ -8,6 +8,7 @@ packages=(
     juce-modules-source
     libgtest-dev googletest
     xvfb xauth xdotool x11-utils x11-apps xclip
+    openbox                        # end-to-end tests under a window manager
     fonts-dejavu-core
     desktop-file-utils libxml2-utils shared-mime-info
     clang-14 libclang-rt-14-dev    # make fuzz: libFuzzer and the sanitizer runtimes
