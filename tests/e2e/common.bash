@@ -96,6 +96,20 @@ quit_editor() {
     wait "$pid"
 }
 
+# save_as_typed WINDOW PATH: "Save" in an untitled window, answered by typing the path into the
+# chooser's file box: return goes to the path's folder, return again saves.
+save_as_typed() {
+    local chooser
+    chooser=$(press_shortcut "$1" ctrl+s wait_for_window "Select Filename to save" 10) || fail "no file chooser"
+    eval "$(xdotool getwindowgeometry --shell "$chooser")"
+    xdotool mousemove --window "$chooser" $((WIDTH / 2)) $((HEIGHT - 64)) click 1
+    sleep 0.3
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    sleep 0.5
+    xdotool key Return
+}
+
 # A preset file the editor accepts: the frame around 305 payload bytes, all within 0 to 0x7F.
 write_preset() {
     local path="$1"

@@ -7,22 +7,9 @@ source "$(dirname "$0")/common.bash"
 mkdir "$WORK_DIR/presets"
 typed="$WORK_DIR/presets/live"
 
-# save_typed_name WINDOW: ctrl+s in an untitled window, the typed path into the chooser's file box.
-save_typed_name() {
-    local chooser
-    chooser=$(press_shortcut "$1" ctrl+s wait_for_window "Select Filename to save" 10) || fail "no file chooser"
-    eval "$(xdotool getwindowgeometry --shell "$chooser")"
-    xdotool mousemove --window "$chooser" $((WIDTH / 2)) $((HEIGHT - 64)) click 1
-    sleep 0.3
-    xdotool type --delay 20 "$typed"
-    xdotool key Return
-    sleep 0.5
-    xdotool key Return
-}
-
 start_editor
 first=$(wait_for_window "Kestrin OrbMini Editor - Untitled 1") || fail "first window did not appear"
-save_typed_name "$first"
+save_as_typed "$first" "$typed"
 wait_for_window "Kestrin OrbMini Editor - live" 10 >/dev/null || fail "the window did not take the name live"
 [ -f "$typed.orp" ] || fail "live.orp was not written"
 [ ! -e "$typed" ] || fail "a file without the extension was written"
@@ -30,7 +17,7 @@ wait_for_window "Kestrin OrbMini Editor - live" 10 >/dev/null || fail "the windo
 
 second=$(press_shortcut "$first" ctrl+n wait_for_window "Kestrin OrbMini Editor - Untitled 2") || fail "no second window"
 touch -d '2000-01-01' "$typed.orp"
-save_typed_name "$second"
+save_as_typed "$second" "$typed"
 question=$(wait_for_window "File already exists" 10) || fail "replacing live.orp was not asked"
 [ "$(stat -c %Y "$typed.orp")" -lt 1000000000 ] || fail "live.orp was replaced before the answer"
 xdotool key Return
