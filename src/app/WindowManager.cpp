@@ -1,6 +1,7 @@
 #include "app/WindowManager.h"
 
 #include "app/MainMenuModel.h"
+#include "app/WindowStacking.h"
 
 WindowManager::WindowManager (MainMenuModel* menuModel, juce::ApplicationCommandManager* commands,
                               juce::File* lastDir)
@@ -101,8 +102,15 @@ void WindowManager::keepAlertsInFront()
     // hide the one thing that answers the keyboard and the mouse.
     auto& modal = *juce::ModalComponentManager::getInstance();
 
-    if (modal.getNumModalComponents() > 0)
-        modal.bringModalComponentsToFront();
+    if (modal.getNumModalComponents() == 0)
+        return;
+
+    modal.bringModalComponentsToFront();
+
+    // The most recent alert ends on top.
+    for (int i = modal.getNumModalComponents(); --i >= 0;)
+        if (auto* alert = modal.getModalComponent (i))
+            WindowStacking::raise (*alert);
 }
 
 void WindowManager::openFileInActiveWindow (const juce::File& file)
