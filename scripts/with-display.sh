@@ -13,7 +13,7 @@ fi
 
 if [ -z "${DISPLAY:-}" ]; then
     [ "$with_wm" -eq 1 ] && set -- "$0" --window-manager "$@"
-    exec xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp" "$@"
+    exec xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp -noreset" "$@"
 fi
 [ "$with_wm" -eq 1 ] || exec "$@"
 

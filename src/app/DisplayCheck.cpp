@@ -9,13 +9,20 @@ bool DisplayCheck::isReachable()
     if (name.isEmpty())
         return false;
 
-    auto* display = XOpenDisplay (name.toRawUTF8());
+    // A server that is starting, or resetting after its last client left, refuses connections for
+    // a moment: try a few times before saying there is none.
+    for (int attempt = 0; attempt < 5; ++attempt)
+    {
+        if (auto* display = XOpenDisplay (name.toRawUTF8()))
+        {
+            XCloseDisplay (display);
+            return true;
+        }
 
-    if (display == nullptr)
-        return false;
+        juce::Thread::sleep (100);
+    }
 
-    XCloseDisplay (display);
-    return true;
+    return false;
 }
 
 juce::String DisplayCheck::describeMissingDisplay()

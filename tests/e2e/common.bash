@@ -23,6 +23,10 @@ fail() {
         echo "  window $id: $(xdotool getwindowname "$id" 2>/dev/null)" >&2
     done
     echo "  focus: $(xdotool getwindowfocus getwindowname 2>/dev/null || echo none)" >&2
+    if [ -s "$WORK_DIR/editor.out" ]; then
+        echo "  the editor's last output:" >&2
+        grep -v '^ALSA lib' "$WORK_DIR/editor.out" | tail -n 5 | sed 's/^/    /' >&2
+    fi
     exit 1
 }
 
