@@ -124,13 +124,21 @@ write_preset() {
     } >"$path"
 }
 
+# window_manager_running: whether the check window a window manager names on the root exists (a
+# window manager that has ended leaves its root properties behind).
+window_manager_running() {
+    local id
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$id" ] && xprop -id "$id" >/dev/null 2>&1
+}
+
 # editor_windows_stacked: the ids of the editor's shown windows (editor windows, dialogs, alerts),
 # from the bottom of the stack to the top: the window manager's stacking list where one runs, the
 # root window's children otherwise.
 editor_windows_stacked() {
     local ours id
     ours=" $(xdotool search --onlyvisible --pid "$EDITOR_PID" 2>/dev/null | tr '\n' ' ') "
-    if xprop -root _NET_CLIENT_LIST_STACKING 2>/dev/null | grep -q 'window id'; then
+    if window_manager_running; then
         for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
             id=$((id))
             [[ "$ours" == *" $id "* ]] && echo "$id"
