@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Windows come up whole: ten windows opened one after another with "New Window" each show the
 # whole editor and its menu bar (their own client area, as the window manager, if any, left it),
-# fully on the screen, each 15 pixels right of and below the one before, and keep that size.
+# fully on the screen, each at a top-left corner of its own, and keep that size.
 set -euo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -16,7 +16,8 @@ done
 
 read -r screen_w screen_h < <(xdotool getdisplaygeometry)
 sleep 1   # let late configure events land: a window must keep its size, not only reach it
-menu_h="" last_x="" last_y=""
+declare -A corners
+menu_h=""
 for id in "${windows[@]}"; do
     info=$(xwininfo -id "$id")
     x=$(awk '/Absolute upper-left X/ { print $NF }' <<<"$info")
@@ -30,9 +31,8 @@ for id in "${windows[@]}"; do
     menu_h=$((h - 700))
     [ "$x" -ge 0 ] && [ "$y" -ge 0 ] && [ $((x + w)) -le "$screen_w" ] && [ $((y + h)) -le "$screen_h" ] \
         || fail "$name at $x,$y ($w x $h) is not fully on the $screen_w x $screen_h screen"
-    [ -z "$last_x" ] || { [ "$x" -eq $((last_x + 15)) ] && [ "$y" -eq $((last_y + 15)) ]; } \
-        || fail "$name at $x,$y does not cascade from the window before at $last_x,$last_y"
-    last_x=$x last_y=$y
+    [ -z "${corners[$x,$y]:-}" ] || fail "$name shares its top-left corner $x,$y with ${corners[$x,$y]}"
+    corners[$x,$y]=$name
 done
 
 quit_editor "$EDITOR_PID" "$first" || fail "editor quit with an error"
