@@ -9,6 +9,7 @@ packages=(
     libgtest-dev googletest
     xvfb xauth xdotool x11-utils x11-apps xclip
     x11-xserver-utils xsettingsd   # the screen-scale test: Xft.dpi (xrdb) and XSETTINGS scales
+    openbox                        # end-to-end tests under a window manager
     fonts-dejavu-core
     desktop-file-utils libxml2-utils shared-mime-info
     clang-14 libclang-rt-14-dev    # make fuzz: libFuzzer and the sanitizer runtimes

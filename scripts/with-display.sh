@@ -1,7 +1,53 @@
 #!/usr/bin/env bash
 # Runs a command under the current X display, or under a private virtual one when none is set.
+#   with-display.sh [--window-manager] COMMAND...
+# With --window-manager, openbox manages the display's windows while the command runs, as on a
+# desktop (frames, placement, focus, configure events), unless a window manager already does.
 set -euo pipefail
-if [ -n "${DISPLAY:-}" ]; then
-    exec "$@"
+
+with_wm=0
+if [ "${1:-}" = "--window-manager" ]; then
+    with_wm=1
+    shift
 fi
-exec xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp" "$@"
+
+if [ -z "${DISPLAY:-}" ]; then
+    [ "$with_wm" -eq 1 ] && set -- "$0" --window-manager "$@"
+    exec xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp -noreset" "$@"
+fi
+[ "$with_wm" -eq 1 ] || exec "$@"
+
+# A window manager runs when the window named on the root as its check window exists.
+wm_running() {
+    local id
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$id" ] && xprop -id "$id" >/dev/null 2>&1
+}
+wm_running && exec "$@"
+
+config=$(mktemp -d)
+wm=""
+stop_wm() {
+    [ -z "$wm" ] || { kill "$wm" 2>/dev/null || true; wait "$wm" 2>/dev/null || true; }
+    rm -rf "$config"
+}
+trap stop_wm EXIT
+# A virtual X server resets when its last client leaves and refuses connections meanwhile: a
+# window manager that could not connect is started again.
+for _ in 1 2 3 4 5; do
+    XDG_CONFIG_HOME=$config openbox >"$config/openbox.log" 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+        wm_running && break 2
+        kill -0 "$wm" 2>/dev/null || break
+        sleep 0.05
+    done
+    kill "$wm" 2>/dev/null || true
+    wait "$wm" 2>/dev/null || true
+    wm=""
+    sleep 0.2
+done
+[ -n "$wm" ] || { cat "$config/openbox.log" >&2; echo "with-display: openbox did not start" >&2; exit 1; }
+status=0
+"$@" || status=$?
+exit "$status"

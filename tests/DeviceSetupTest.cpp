@@ -111,3 +111,30 @@ TEST_F (DeviceSetupTest, AVanishedDeviceLeavesThePortAsItWas)
     // The list is not refreshed while open: the vanished device is still shown.
     EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
 }
+
+// With no MIDI device, each list says so where its first row would be; a list with a device (here
+// one whose name draws nothing) says nothing.
+TEST_F (DeviceSetupTest, EmptyListsSayThatNoDeviceWasFound)
+{
+    DeviceManagerComponent empty (nullptr), listed (nullptr);
+    listed.addInputDevice (" ");
+    listed.addOutputDevice (" ");
+    listed.updateContent();
+    renderToPng (empty, "DeviceSetupNoDevices.png");
+
+    const auto firstRowWhite = [] (DeviceManagerComponent& content, juce::ListBox& list)
+    {
+        const auto image = content.createComponentSnapshot (content.getLocalBounds());
+        const auto row = list.getBounds().withHeight (list.getRowHeight());
+        int white = 0;
+
+        for (int y = row.getY(); y < row.getBottom(); ++y)
+            for (int x = row.getX(); x < row.getRight(); ++x)
+                white += image.getPixelAt (x, y).getBrightness() > 0.9f ? 1 : 0;
+
+        return white;
+    };
+
+    EXPECT_GT (firstRowWhite (empty, empty.getInputList()), firstRowWhite (listed, listed.getInputList()) + 30);
+    EXPECT_GT (firstRowWhite (empty, empty.getOutputList()), firstRowWhite (listed, listed.getOutputList()) + 30);
+}

@@ -140,6 +140,52 @@ TEST_F (EditorWindowTest, SaveAsNamesTheWindowLaterSavesWriteWithoutAskingAndAFa
     EXPECT_EQ (chooser.requests.size(), 3u);
 }
 
+// A name typed without an extension is saved with ".orp", so that Open and Load list it; replacing
+// an existing file of that name is asked first, and only "Overwrite" writes it.
+TEST_F (EditorWindowTest, SaveAsAddsThePresetExtensionAndAsksBeforeReplacingThatFile)
+{
+    chooser.answerWith (folder.getChildFile ("live"));
+    run (KestrinOrbEditorApplication::saveAsCommand);
+
+    const auto live = folder.getChildFile ("live.orp");
+    EXPECT_FALSE (folder.getChildFile ("live").exists());
+    EXPECT_EQ (live.getSize(), 316);
+    EXPECT_EQ (window->getCurrentFile(), live);
+    EXPECT_EQ (window->getName(), appName + " - live");
+    EXPECT_TRUE (findAlerts().empty());
+
+    // A name with an extension of its own is kept as typed.
+    const auto dotted = folder.getChildFile ("live.v2");
+    chooser.answerWith (dotted);
+    run (KestrinOrbEditorApplication::saveAsCommand);
+    EXPECT_EQ (window->getCurrentFile(), dotted);
+    EXPECT_EQ (dotted.getSize(), 316);
+
+    // "live" again: live.orp exists. Cancel writes nothing, Overwrite writes it.
+    editPreset();
+    const auto before = readBytes (live);
+
+    for (const int answer : { 0, 1 })
+    {
+        SCOPED_TRACE (answer);
+        chooser.answerWith (folder.getChildFile ("live"));
+        run (KestrinOrbEditorApplication::saveAsCommand);
+
+        const auto alerts = findAlerts();
+        ASSERT_EQ (alerts.size(), 1u);
+        EXPECT_EQ (alerts[0]->getName(), "File already exists");
+        EXPECT_TRUE (describe (alerts[0]).contains (live.getFullPathName()));
+        EXPECT_EQ (readBytes (live), before);
+
+        alerts[0]->exitModalState (answer);
+        pumpMessages();
+    }
+
+    EXPECT_NE (readBytes (live), before);
+    EXPECT_EQ (window->getCurrentFile(), live);
+    EXPECT_EQ (window->getName(), appName + " - live");
+}
+
 TEST_F (EditorWindowTest, ALoadFailureShowsOneFileErrorAtATime)
 {
     const auto broken = folder.getChildFile ("broken.set.orp");

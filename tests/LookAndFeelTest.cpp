@@ -75,6 +75,25 @@ TEST_F (LookAndFeelTest, ComboBoxIsWhiteWithABlueArrowAndText)
     widget.setLookAndFeel (nullptr);
 }
 
+// The longest mode names keep clear of the arrow, however much they must be narrowed.
+TEST_F (LookAndFeelTest, LongComboBoxEntriesStopShortOfTheArrow)
+{
+    for (const juce::String entry : { "Program Change", "CC Momentary" })
+    {
+        SCOPED_TRACE (entry);
+        ComboBoxWithLabel widget ({ entry }, "Mode", nullptr);
+        widget.setLookAndFeel (&look);
+        widget.setSize (200, 18);
+        widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
+        saveForViewing (widget, "combo-box-" + entry.replaceCharacter (' ', '-') + ".png");
+
+        const auto image = paintToImage (widget.getComboBox());
+        EXPECT_GT (countNear (image, blue, { 0, 0, 80, 18 }, 80), 20) << "the entry is drawn";
+        EXPECT_EQ (countNear (image, blue, { 82, 0, 3, 18 }, 120), 0) << "a gap before the arrow at x 85";
+        widget.setLookAndFeel (nullptr);
+    }
+}
+
 TEST_F (LookAndFeelTest, NumberBoxIsWhiteWithBlueTextFromX5)
 {
     NumberBoxWithLabel widget (1, 16, "MIDI Channel", nullptr);
@@ -153,6 +172,10 @@ TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)
         EXPECT_EQ (off.getPixelAt (p.x, p.y), juce::Colours::white) << p.toString();
     EXPECT_EQ (countNear (off, blue, off.getBounds()), 0);
     EXPECT_GT (maxAlpha (off, { 2, 2, 16, 8 }), 0) << "white text";
+    // The text has room inside the frame: nothing drawn just inside its left and right edges.
+    EXPECT_EQ (maxAlpha (off, { 1, 1, 1, 10 }), 0);
+    EXPECT_EQ (maxAlpha (off, { 18, 1, 1, 10 }), 0);
+    EXPECT_GT (maxAlpha (off, { 14, 2, 3, 3 }), 0) << "the top of the last F, not an ellipsis";
 
     widget.setValue (1);
     saveForViewing (widget, "midi-to-din-on.png");

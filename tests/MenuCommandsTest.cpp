@@ -206,6 +206,13 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
     EXPECT_EQ (findWindows<AboutWindow>().size(), 1u);
 }
 
+// The installed guide sits under the prefix of the program's bin folder.
+TEST (UserGuide, IsLookedForBesideTheInstalledEditor)
+{
+    const auto guide = KestrinOrbMiniEditorApplication::getInstalledUserGuide (juce::File ("/opt/orb/bin/OrbMiniEditor"));
+    EXPECT_EQ (guide.getFullPathName(), "/opt/orb/share/doc/orbmini-editor/user-guide.html");
+}
+
 TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)
 {
     const auto expected = juce::String ("Unable to find User Guide: \r\n")

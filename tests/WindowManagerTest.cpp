@@ -1,5 +1,7 @@
 #include "ShellTestSupport.h"
 
+#include "app/MainMenuModel.h"
+
 #include <gtest/gtest.h>
 
 namespace
@@ -71,4 +73,42 @@ TEST_F (WindowManagerTest, FilesOpenInTheActiveWindowWhichTakesTheirName)
     EXPECT_EQ (active->getName(), "Kestrin OrbMini Editor - live");
     EXPECT_EQ (findAlerts().size(), 1u);
     dismissAlerts();
+}
+
+// A window manager sees each editor window once, already at its final size (the editor plus its
+// menu bar) and place: one native window, never recreated or resized after it was made.
+TEST_F (WindowManagerTest, EachWindowReachesTheDesktopOnceAtItsFinalSizeAndPlace)
+{
+    juce::ApplicationCommandManager commands;
+    MainMenuModel menu (&commands, true);
+    juce::File directory;
+    WindowManager withMenus (&menu, &commands, &directory);
+
+    // Native windows are numbered in steps of two as they are made.
+    const auto nextPeerId = []
+    {
+        juce::Component probe;
+        probe.setSize (1, 1);
+        probe.addToDesktop (0);
+        return probe.getPeer()->getUniqueID();
+    };
+
+    for (int n = 0; n < 3; ++n)
+    {
+        SCOPED_TRACE (n);
+        const auto before = nextPeerId();
+        auto* canvas = new juce::Component();
+        canvas->setSize (1200, 700);
+        auto* window = withMenus.createWindow (canvas, makeEngine(), {});
+        EXPECT_EQ (nextPeerId() - before, 4u) << "made once";
+
+        auto* peer = window->getPeer();
+        ASSERT_NE (peer, nullptr);
+        ASSERT_NE (window->getMenuBarComponent(), nullptr);
+        const auto menuHeight = window->getMenuBarComponent()->getHeight();
+        EXPECT_TRUE (window->isVisible());
+        EXPECT_GT (menuHeight, 0);
+        EXPECT_EQ (canvas->getBounds(), juce::Rectangle<int> (0, menuHeight, 1200, 700));
+        EXPECT_EQ (peer->getBounds(), juce::Rectangle<int> (15 + 15 * n, 60 + 15 * n, 1200, 700 + menuHeight));
+    }
 }

@@ -88,6 +88,20 @@ void DeviceManagerComponent::paint (juce::Graphics& g)
     g.setFont (juce::Font (15.0f, juce::Font::plain));
     g.drawText ("INPUT", 25, 44, 41, 18, juce::Justification::centredLeft, true);
     g.drawText ("OUTPUT", 23, 216, 57, 11, juce::Justification::centredLeft, true);
+
+    // An empty list says why it is empty, where its first row would be.
+    g.setColour (juce::Colours::white);
+    const auto sayIfEmpty = [&g] (const DeviceListModel& model, const juce::ListBox& list, const juce::String& text)
+    {
+        if (! model.getNames().isEmpty())
+            return;
+
+        g.setFont ((float) list.getRowHeight() * 0.7f);
+        g.drawText (text, list.getBounds().withHeight (list.getRowHeight()).withTrimmedLeft (5),
+                        juce::Justification::centredLeft, true);
+    };
+    sayIfEmpty (inputModel, inputList, noInputText);
+    sayIfEmpty (outputModel, outputList, noOutputText);
 }
 
 void DeviceManagerComponent::resized()

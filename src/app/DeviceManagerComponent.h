@@ -8,6 +8,9 @@
 class DeviceManagerComponent : public juce::Component
 {
 public:
+    static constexpr const char* noInputText = "No MIDI input found";
+    static constexpr const char* noOutputText = "No MIDI output found";
+
     explicit DeviceManagerComponent (juce::Button::Listener* listener);
     ~DeviceManagerComponent() override;
 

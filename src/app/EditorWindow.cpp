@@ -9,9 +9,12 @@ using Commands = KestrinOrbEditorApplication;
 EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorComponent, OrbEditorEngine::Ptr e,
                             juce::File* lastDir, WindowCloseListener* closeListener)
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton),
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
+                            false),
       engine (std::move (e)), lastDirectory (lastDir)
 {
+    // Not on the desktop yet: the window manager puts it there once, at its final size and place,
+    // so that the platform's window manager never sees a half-built window.
     setUsingNativeTitleBar (true);
     setContentOwned (editorComponent, true);
 
@@ -98,18 +101,47 @@ void EditorWindow::saveAs()
         if (self == nullptr || chosen == juce::File())
             return;
 
-        // A file that could not be written does not become the window's file.
-        if (! self->writePresetTo (chosen))
+        if (chosen.getFileExtension().isNotEmpty())
+        {
+            self->saveAsFile (chosen);
             return;
+        }
 
-        self->currentFile = chosen;
-        self->fileTitle = chosen.getFileNameWithoutExtension();
+        // A name typed without an extension gets the preset one, or Open and Load would not list
+        // the file. The chooser only asked about replacing the typed name, so ask again here.
+        const auto named = chosen.withFileExtension (self->engine->getFileWildcard().fromLastOccurrenceOf ("*", false, false));
 
-        if (self->lastDirectory != nullptr)
-            *self->lastDirectory = chosen.getParentDirectory();
+        if (! named.exists())
+        {
+            self->saveAsFile (named);
+            return;
+        }
 
-        self->updateTitle();
+        juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
+                                            "There's already a file called: " + named.getFullPathName()
+                                                + "\n\nAre you sure you want to overwrite it?",
+                                            "Overwrite", "Cancel", self.getComponent(),
+                                            juce::ModalCallbackFunction::create ([self, named] (int result)
+                                            {
+                                                if (self != nullptr && result != 0)
+                                                    self->saveAsFile (named);
+                                            }));
     });
+}
+
+void EditorWindow::saveAsFile (const juce::File& file)
+{
+    // A file that could not be written does not become the window's file.
+    if (! writePresetTo (file))
+        return;
+
+    currentFile = file;
+    fileTitle = file.getFileNameWithoutExtension();
+
+    if (lastDirectory != nullptr)
+        *lastDirectory = file.getParentDirectory();
+
+    updateTitle();
 }
 
 void EditorWindow::loadFromFile()

@@ -71,6 +71,7 @@ private:
     juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
 
     bool writePresetTo (const juce::File& file);
+    void saveAsFile (const juce::File& file);
     void showFileError (const juce::String& message);
     juce::File startingDirectory() const;
 

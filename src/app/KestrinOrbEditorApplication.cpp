@@ -1,6 +1,7 @@
 #include "app/KestrinOrbEditorApplication.h"
 
 #include "app/AboutWindow.h"
+#include "app/CommandLineFiles.h"
 #include "app/DeviceManagerWindow.h"
 #include "app/FileChooserService.h"
 #include "app/GetPresetWindow.h"
@@ -22,18 +23,6 @@ constexpr bool hasApplicationMenu =
    #else
     false;
    #endif
-
-juce::String withoutSurroundingQuotes (const juce::String& text)
-{
-    const auto trimmed = text.trim();
-
-    if (trimmed.length() >= 2
-        && (trimmed.startsWithChar ('"') || trimmed.startsWithChar ('\''))
-        && trimmed.getLastCharacter() == trimmed[0])
-        return trimmed.substring (1, trimmed.length() - 1);
-
-    return trimmed;
-}
 
 void describeCommand (juce::ApplicationCommandInfo& result, const juce::String& name, int key = 0)
 {
@@ -97,11 +86,11 @@ bool KestrinOrbEditorApplication::moreThanOneInstanceAllowed()
 void KestrinOrbEditorApplication::initialise (const juce::String& commandLine)
 {
    #if JUCE_LINUX || JUCE_BSD
-    instanceChannel = std::make_unique<SingleInstanceChannel> ("orbmini-editor");
+    instanceChannel = std::make_unique<SingleInstanceChannel> (instanceChannelName);
 
     if (! instanceChannel->isPrimary())
     {
-        if (instanceChannel->sendToPrimary (commandLine))
+        if (handOver (*instanceChannel, commandLine))
         {
             instanceChannel.reset();
             setApplicationReturnValue (0);
@@ -119,6 +108,20 @@ void KestrinOrbEditorApplication::initialise (const juce::String& commandLine)
    #endif
 
     startEditor (commandLine);
+}
+
+bool KestrinOrbEditorApplication::handOver (const SingleInstanceChannel& channel, const juce::String& commandLine)
+{
+    // The running editor works in a folder of its own: relative paths are made absolute here.
+    return ! channel.isPrimary()
+        && channel.sendToPrimary (CommandLineFiles::toAbsoluteCommandLine (commandLine,
+                                                                           juce::File::getCurrentWorkingDirectory()));
+}
+
+bool KestrinOrbEditorApplication::handOverToRunningEditor (const juce::StringArray& arguments)
+{
+    const SingleInstanceChannel channel (instanceChannelName);
+    return handOver (channel, CommandLineFiles::join (arguments));
 }
 
 void KestrinOrbEditorApplication::startEditor (const juce::String& commandLine)
@@ -161,10 +164,10 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
     if (windowManager == nullptr)
         return;
 
-    const auto path = withoutSurroundingQuotes (commandLine);
+    const auto files = CommandLineFiles::parse (commandLine, juce::File::getCurrentWorkingDirectory());
 
     // A later start with no file just brings the editor forward.
-    if (path.isEmpty() || path.startsWithChar ('-'))
+    if (files.isEmpty())
     {
         if (windowManager->getNumWindows() == 0)
             newWindow();
@@ -173,19 +176,21 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
         return;
     }
 
-    const auto file = juce::File::isAbsolutePath (path) ? juce::File (path)
-                                                        : juce::File::getCurrentWorkingDirectory().getChildFile (path);
+    for (const auto& file : files)
+    {
+        // A single file handed over while no editor window is active (a double-click in a file
+        // manager, say) opens in a window of its own rather than being dropped or replacing a
+        // preset in the background; several files each get a window of their own.
+        auto* window = files.size() == 1 ? windowManager->getActiveWindow() : nullptr;
 
-    // A file handed over while no editor window is active (a double-click in a file manager, say)
-    // opens in a window of its own rather than being dropped or replacing a preset in the
-    // background.
-    auto* window = windowManager->getActiveWindow();
+        if (window == nullptr)
+            window = newWindow();
 
-    if (window == nullptr)
-        window = newWindow();
+        window->loadFile (file);
+        window->toFront (true);
+    }
 
-    window->loadFile (file);
-    window->toFront (true);
+    WindowManager::keepAlertsInFront();
 }
 
 void KestrinOrbEditorApplication::systemRequestedQuit()

@@ -56,6 +56,10 @@ public:
     void getAllCommands (juce::Array<juce::CommandID>& commands) override;
     bool perform (const InvocationInfo& info) override;
 
+    // A start while an editor already runs for this user: hands the arguments' files (as absolute
+    // paths) to that editor. False when no editor took them, which needs no display to find out.
+    static bool handOverToRunningEditor (const juce::StringArray& arguments);
+
     // Everything of start-up after the single-instance check: managers, menus, first window.
     void startEditor (const juce::String& commandLine);
 
@@ -101,5 +105,8 @@ protected:
     EditorZoom zoom { &DesktopScale::detect };
 
 private:
+    static constexpr const char* instanceChannelName = "orbmini-editor";
+    static bool handOver (const SingleInstanceChannel& channel, const juce::String& commandLine);
+
     std::unique_ptr<SingleInstanceChannel> instanceChannel;
 };

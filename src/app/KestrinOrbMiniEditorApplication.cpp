@@ -52,8 +52,30 @@ juce::String KestrinOrbMiniEditorApplication::getUserGuideMissingMessage() const
     return "Unable to find User Guide: " + juce::String ("\r\n") + getUserGuideFile().getFullPathName();
 }
 
+juce::File KestrinOrbMiniEditorApplication::getInstalledUserGuide (const juce::File& executable)
+{
+   #ifdef ORBMINI_INSTALLED_USER_GUIDE
+    // <prefix>/bin/OrbMiniEditor finds <prefix>/share/doc/..., wherever the prefix is.
+    return executable.getParentDirectory().getParentDirectory().getChildFile (ORBMINI_INSTALLED_USER_GUIDE);
+   #else
+    juce::ignoreUnused (executable);
+    return {};
+   #endif
+}
+
 void KestrinOrbMiniEditorApplication::openUserGuide()
 {
+   #if JUCE_LINUX || JUCE_BSD
+    // The HTML guide installed with the editor, in the desktop's default viewer.
+    const auto installed = getInstalledUserGuide (juce::File::getSpecialLocation (juce::File::currentExecutableFile));
+
+    if (installed.existsAsFile())
+    {
+        installed.startAsProcess();
+        return;
+    }
+   #endif
+
     const auto guide = getUserGuideFile();
 
     if (guide.existsAsFile())

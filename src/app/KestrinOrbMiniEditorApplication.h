@@ -18,6 +18,10 @@ public:
     void showAboutWindow() override;
     void showDeviceSetup() override;
 
+    // The HTML user guide as installed with the given editor program (none in a build that does
+    // not install it). Looked for first; then the file below.
+    static juce::File getInstalledUserGuide (const juce::File& executable);
+
     // Where the user guide is looked for, and what is said when it is not there.
     juce::File getUserGuideFile() const;
     juce::String getUserGuideMissingMessage() const;

@@ -1,6 +1,7 @@
 #include "app/WindowManager.h"
 
 #include "app/MainMenuModel.h"
+#include "app/WindowStacking.h"
 
 WindowManager::WindowManager (MainMenuModel* menuModel, juce::ApplicationCommandManager* commands,
                               juce::File* lastDir)
@@ -38,8 +39,13 @@ EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditor
 
     const int n = windows.size();
     window->setTopLeftPosition (15 + 15 * n, 60 + 15 * n);
-    window->setVisible (true);
+
+    // One native window, created at its final size and place and then shown: a window that is
+    // recreated or resized after the platform's window manager has seen it may come up at a size
+    // or place it no longer has.
     window->addToDesktop();
+    window->setVisible (true);
+    keepAlertsInFront();
 
     if (commandManager != nullptr)
     {
@@ -86,6 +92,25 @@ void WindowManager::bringAllWindowsToFront()
         window->setMinimised (false);
         window->toFront (true);
     }
+
+    keepAlertsInFront();
+}
+
+void WindowManager::keepAlertsInFront()
+{
+    // An alert takes all the editor's input until it is dismissed: a window raised above it would
+    // hide the one thing that answers the keyboard and the mouse.
+    auto& modal = *juce::ModalComponentManager::getInstance();
+
+    if (modal.getNumModalComponents() == 0)
+        return;
+
+    modal.bringModalComponentsToFront();
+
+    // The most recent alert ends on top.
+    for (int i = modal.getNumModalComponents(); --i >= 0;)
+        if (auto* alert = modal.getModalComponent (i))
+            WindowStacking::raise (*alert);
 }
 
 void WindowManager::openFileInActiveWindow (const juce::File& file)

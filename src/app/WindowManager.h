@@ -25,6 +25,8 @@ public:
     int getNumWindows() const { return windows.size(); }
     EditorWindow* getWindow (int index) const { return windows[index]; }
     EditorWindow* getActiveWindow() const;
+    // Raises the open alerts (and other modal dialogs) above every window again.
+    static void keepAlertsInFront();
 
     // Called after the last window has closed (where closing it should end the application).
     std::function<void()> onLastWindowClosed;

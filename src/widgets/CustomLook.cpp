@@ -28,10 +28,17 @@ void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, i
     juce::Path arrow;
     arrow.addTriangle ((float) width - 10.0f, middle + 4.0f,
                        (float) width - 5.0f, middle,
-                       (float) width - 15.0f, middle);
+                       (float) (width - comboArrowWidth), middle);
 
     g.setColour (box.findColour (juce::ComboBox::arrowColourId));
     g.fillPath (arrow);
+}
+
+void CustomLook::positionComboBoxText (juce::ComboBox& box, juce::Label& label)
+{
+    const int left = 2;
+    label.setBounds (left, 1, juce::jmax (0, box.getWidth() - comboArrowWidth - comboTextGap - left), box.getHeight() - 2);
+    label.setFont (getComboBoxFont (box));
 }
 
 void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)

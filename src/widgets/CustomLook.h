@@ -10,6 +10,10 @@ public:
     static constexpr juce::uint32 accentBlue = 0xFF117FC6;
     static constexpr juce::uint32 whiteSmoke = 0xFFF5F5F5;
     static constexpr juce::uint32 lightGrey = 0xFFD3D3D3;
+    // The drop-down arrow spans the last 15 pixels but 5 of a combo box; its text ends this many
+    // pixels before the arrow.
+    static constexpr int comboArrowWidth = 15;
+    static constexpr int comboTextGap = 4;
 
     CustomLook();
 
@@ -18,6 +22,9 @@ public:
 
     void drawComboBox (juce::Graphics& g, int width, int height, bool isButtonDown,
                        int buttonX, int buttonY, int buttonW, int buttonH, juce::ComboBox& box) override;
+
+    // The text keeps clear of the arrow drawn by drawComboBox.
+    void positionComboBoxText (juce::ComboBox& box, juce::Label& label) override;
 
     void drawLabel (juce::Graphics& g, juce::Label& label) override;
 

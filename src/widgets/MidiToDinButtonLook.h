@@ -7,6 +7,9 @@
 class MidiToDinButtonLook : public juce::LookAndFeel_V3
 {
 public:
+    static constexpr float textHeight = 10.0f;
+    static constexpr int textMargin = 2;
+
     MidiToDinButtonLook() = default;
 
     void drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour& backgroundColour,

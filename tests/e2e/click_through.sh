@@ -108,16 +108,8 @@ select_knob1_cc "$window" "${tab_picture[0]}"
 xdotool type --delay 60 "64"
 xdotool key Return
 
-# Save: the untitled window asks for a name. Typing a path into the chooser's file box and pressing
-# return goes to its folder; return again saves.
-chooser=$(press_shortcut "$window" ctrl+s wait_for_window "Select Filename to save" 10) || fail "no file chooser"
-eval "$(xdotool getwindowgeometry --shell "$chooser")"
-xdotool mousemove --window "$chooser" $((WIDTH / 2)) $((HEIGHT - 64)) click 1
-sleep 0.3
-xdotool type --delay 20 "$SAVED"
-xdotool key Return
-sleep 0.5
-xdotool key Return
+# Save: the untitled window asks for a name.
+save_as_typed "$window" "$SAVED"
 wait_for_window "Kestrin OrbMini Editor - knob set" 10 >/dev/null || fail "the window did not take the file's name"
 
 # The preset is the default one with that one number changed (the frames differ: a file's is not

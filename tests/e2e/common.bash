@@ -1,7 +1,7 @@
 # Helpers for the end-to-end tests: they drive the built editor under the current X display.
 # Sourced by the test scripts; not a test of its own.
 
-EDITOR_BIN="$1"
+EDITOR_BIN="$(realpath "$1")"
 WORK_DIR="$(mktemp -d)"
 chmod 700 "$WORK_DIR"
 # A private runtime folder keeps the test's single-instance channel apart from any real editor.
@@ -23,6 +23,10 @@ fail() {
         echo "  window $id: $(xdotool getwindowname "$id" 2>/dev/null)" >&2
     done
     echo "  focus: $(xdotool getwindowfocus getwindowname 2>/dev/null || echo none)" >&2
+    if [ -s "$WORK_DIR/editor.out" ]; then
+        echo "  the editor's last output:" >&2
+        grep -v '^ALSA lib' "$WORK_DIR/editor.out" | tail -n 5 | sed 's/^/    /' >&2
+    fi
     exit 1
 }
 
@@ -96,6 +100,20 @@ quit_editor() {
     wait "$pid"
 }
 
+# save_as_typed WINDOW PATH: "Save" in an untitled window, answered by typing the path into the
+# chooser's file box: return goes to the path's folder, return again saves.
+save_as_typed() {
+    local chooser
+    chooser=$(press_shortcut "$1" ctrl+s wait_for_window "Select Filename to save" 10) || fail "no file chooser"
+    eval "$(xdotool getwindowgeometry --shell "$chooser")"
+    xdotool mousemove --window "$chooser" $((WIDTH / 2)) $((HEIGHT - 64)) click 1
+    sleep 0.3
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    sleep 0.5
+    xdotool key Return
+}
+
 # A preset file the editor accepts: the frame around 305 payload bytes, all within 0 to 0x7F.
 write_preset() {
     local path="$1"
@@ -104,4 +122,33 @@ write_preset() {
         head -c 305 /dev/zero | tr '\0' '\001'
         printf '\xF7'
     } >"$path"
+}
+
+# window_manager_running: whether the check window a window manager names on the root exists (a
+# window manager that has ended leaves its root properties behind).
+window_manager_running() {
+    local id
+    id=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | awk '/window id/ { print $NF }')
+    [ -n "$id" ] && xprop -id "$id" >/dev/null 2>&1
+}
+
+# editor_windows_stacked: the ids of the editor's shown windows (editor windows, dialogs, alerts),
+# from the bottom of the stack to the top: the window manager's stacking list where one runs, the
+# root window's children otherwise.
+editor_windows_stacked() {
+    local ours id
+    ours=" $(xdotool search --onlyvisible --pid "$EDITOR_PID" 2>/dev/null | tr '\n' ' ') "
+    if window_manager_running; then
+        for id in $(xprop -root _NET_CLIENT_LIST_STACKING | sed 's/.*# //; s/,/ /g'); do
+            id=$((id))
+            [[ "$ours" == *" $id "* ]] && echo "$id"
+        done
+    else
+        # xwininfo lists the root's children from the top of the stack down.
+        for id in $(xwininfo -root -children | awk '/^ +0x/ { print $1 }' | tac); do
+            id=$((id))
+            [[ "$ours" == *" $id "* ]] && echo "$id"
+        done
+    fi
+    return 0
 }

@@ -34,7 +34,7 @@ exec_line=$(value Exec)
 program=${exec_line%% *}
 [ "$program" = OrbMiniEditor ] || fail "Exec names '$program'"
 [ -f "$prefix/bin/$program" ] && [ -x "$prefix/bin/$program" ] || fail "$prefix/bin/$program is not an executable"
-[ "$exec_line" = "$program %f" ] || fail "Exec should pass one file as %f: '$exec_line'"
+[ "$exec_line" = "$program %F" ] || fail "Exec should pass the files as %F: '$exec_line'"
 
 # The entry opens exactly the type that the XML defines, and that type is *.orp.
 xpath() { xmllint --xpath "string($1)" "$mime"; }

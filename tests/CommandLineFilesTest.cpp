@@ -1,0 +1,66 @@
+#include "app/CommandLineFiles.h"
+
+#include "PresetTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct CommandLineFilesTest : ::testing::Test
+{
+    void SetUp() override
+    {
+        folder = testDirectory ("command-line-files");
+        for (auto name : { "a.orp", "my set.orp", "b.orp" })
+            ASSERT_TRUE (folder.getChildFile (name).replaceWithText ("x"));
+    }
+
+    juce::Array<juce::File> parse (const juce::String& line) const { return CommandLineFiles::parse (line, folder); }
+    juce::File file (const juce::String& name) const { return folder.getChildFile (name); }
+
+    juce::File folder;
+};
+} // namespace
+
+// One path, with blanks, quoted or not, relative or absolute: one file. A line naming no file that
+// exists is still one path, so that opening it reports the failure; options and empty lines name none.
+TEST_F (CommandLineFilesTest, TheWholeLineNamesOneFileWhenSuchAFileExists)
+{
+    using Files = juce::Array<juce::File>;
+    EXPECT_EQ (parse ("my set.orp"), Files ({ file ("my set.orp") }));
+    EXPECT_EQ (parse ("\"my set.orp\""), Files ({ file ("my set.orp") }));
+    EXPECT_EQ (parse ("  'my set.orp' "), Files ({ file ("my set.orp") }));
+    EXPECT_EQ (parse (file ("a.orp").getFullPathName()), Files ({ file ("a.orp") }));
+    EXPECT_EQ (parse ("missing one.orp"), Files ({ file ("missing one.orp") }));
+    EXPECT_TRUE (parse ("").isEmpty());
+    EXPECT_TRUE (parse ("  ").isEmpty());
+    EXPECT_TRUE (parse ("--some-option a.orp").isEmpty());
+}
+
+// Several paths (as the framework joins a file manager's arguments): each existing file, in order;
+// names of no file are left out.
+TEST_F (CommandLineFilesTest, OtherwiseEachArgumentThatNamesAFile)
+{
+    using Files = juce::Array<juce::File>;
+    EXPECT_EQ (parse ("a.orp b.orp"), Files ({ file ("a.orp"), file ("b.orp") }));
+    EXPECT_EQ (parse (CommandLineFiles::join ({ "b.orp", "my set.orp", "gone.orp", file ("a.orp").getFullPathName() })),
+               Files ({ file ("b.orp"), file ("my set.orp"), file ("a.orp") }));
+    EXPECT_EQ (CommandLineFiles::join ({ "a.orp", "my set.orp" }), "a.orp \"my set.orp\"");
+}
+
+// What a second start hands over reads back as the same files in any other folder.
+TEST_F (CommandLineFilesTest, HandedOverPathsAreAbsoluteAndReadBackAlike)
+{
+    const auto elsewhere = juce::File::getSpecialLocation (juce::File::tempDirectory);
+
+    for (const juce::String line : { "my set.orp", "a.orp \"my set.orp\" b.orp", "missing.orp", "b.orp" })
+    {
+        SCOPED_TRACE (line);
+        const auto handedOver = CommandLineFiles::toAbsoluteCommandLine (line, folder);
+        EXPECT_TRUE (handedOver.startsWithChar ('"'));
+        EXPECT_EQ (CommandLineFiles::parse (handedOver, elsewhere), parse (line));
+    }
+
+    EXPECT_EQ (CommandLineFiles::toAbsoluteCommandLine (" --help ", folder), "--help");
+    EXPECT_EQ (CommandLineFiles::toAbsoluteCommandLine ("", folder), "");
+}
