@@ -130,14 +130,15 @@ struct WindowFixture : EngineFixture
     }
 };
 
-// The target offers exactly these commands in this order, all enabled, unticked and in "General".
-// Each row is a command as the menus show it: its id, its name and its key with the command
-// modifier (0: none).
-inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<std::tuple<int, juce::String, int>>& table)
+// The target offers exactly these commands in this order, all enabled, unticked and in "General",
+// followed by `added` more. Each row is a command as the menus show it: its id, its name and its
+// key with the command modifier (0: none).
+inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<std::tuple<int, juce::String, int>>& table,
+                            int added = 0)
 {
     juce::Array<juce::CommandID> commands;
     target.getAllCommands (commands);
-    ASSERT_EQ (commands.size(), (int) table.size());
+    ASSERT_EQ (commands.size(), (int) table.size() + added);
 
     for (size_t i = 0; i < table.size(); ++i)
     {

@@ -2,6 +2,7 @@
 
 #include "app/FileChooserService.h"
 #include "app/KestrinOrbEditorApplication.h"
+#include "app/SaveChangesAlert.h"
 #include "views/EditorComponent.h"
 
 using Commands = KestrinOrbEditorApplication;
@@ -10,7 +11,7 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
                             juce::File* lastDir, WindowCloseListener* closeListener)
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton),
-      engine (std::move (e)), lastDirectory (lastDir)
+      engine (std::move (e)), lastDirectory (lastDir), history (engine->buildDump (0))
 {
     setUsingNativeTitleBar (true);
     setContentOwned (editorComponent, true);
@@ -22,12 +23,16 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
     setResizable (false, false);
     centreWithSize (getWidth(), getHeight());
     addCloseListener (closeListener);
+    engine->addEditListener (this);
+    engine->addTransferListener (this);
 }
 
 EditorWindow::~EditorWindow()
 {
     // The window's gets and sends end with it; their dialogs then close themselves.
     engine->cancelTransfers();
+    engine->removeTransferListener (this);
+    engine->removeEditListener (this);
     engine->removeListener (this);
     clearContentComponent();
 }
@@ -48,6 +53,17 @@ void EditorWindow::addCloseListener (WindowCloseListener* listener)
 
 void EditorWindow::closeButtonPressed()
 {
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    askToSaveChanges ([self] (bool mayClose)
+    {
+        if (mayClose && self != nullptr)
+            self->tellCloseListeners();
+    });
+}
+
+void EditorWindow::tellCloseListeners()
+{
     // A listener (the window manager) may delete this window from inside the call.
     const auto listeners = closeListeners;
     juce::Component::SafePointer<EditorWindow> self (this);
@@ -64,6 +80,8 @@ bool EditorWindow::loadFile (const juce::File& file)
         return false;
     }
 
+    presetEdited ("Load File");
+    history.markUnchanged();
     currentFile = file;
     fileTitle = file.getFileNameWithoutExtension();
     updateTitle();
@@ -75,32 +93,40 @@ void EditorWindow::updateTitle()
     setName (getApplicationName() + " - " + fileTitle);
 }
 
-void EditorWindow::save()
+void EditorWindow::save (SaveCallback onDone)
 {
     if (! currentFile.existsAsFile())
     {
-        saveAs();
+        saveAs (std::move (onDone));
         return;
     }
 
-    if (writePresetTo (currentFile))
+    const auto saved = writePresetTo (currentFile);
+
+    if (saved)
         updateTitle();
+
+    if (onDone)
+        onDone (saved);
 }
 
-void EditorWindow::saveAs()
+void EditorWindow::saveAs (SaveCallback onDone)
 {
     FileChooserService::Request request { "Select Filename to save", startingDirectory(),
                                           engine->getFileWildcard(), true };
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
+    FileChooserService::getCurrent().chooseFile (request, [self, onDone] (const juce::File& chosen)
     {
-        if (self == nullptr || chosen == juce::File())
-            return;
+        const auto finish = [&onDone] (bool saved)
+        {
+            if (onDone)
+                onDone (saved);
+        };
 
         // A file that could not be written does not become the window's file.
-        if (! self->writePresetTo (chosen))
-            return;
+        if (self == nullptr || chosen == juce::File() || ! self->writePresetTo (chosen))
+            return finish (false);
 
         self->currentFile = chosen;
         self->fileTitle = chosen.getFileNameWithoutExtension();
@@ -109,6 +135,7 @@ void EditorWindow::saveAs()
             *self->lastDirectory = chosen.getParentDirectory();
 
         self->updateTitle();
+        finish (true);
     });
 }
 
@@ -128,7 +155,10 @@ void EditorWindow::loadFromFile()
 bool EditorWindow::writePresetTo (const juce::File& file)
 {
     if (engine->savePresetFile (file))
+    {
+        history.markUnchanged();
         return true;
+    }
 
     showFileError (FileErrorAlertWindow::savingFailed (file.getFileName()));
     return false;
@@ -166,7 +196,8 @@ void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
 {
     commands.addArray ({ Commands::saveCommand, Commands::saveAsCommand, Commands::getPresetCommand,
                          Commands::sendPresetCommand, Commands::closeWindowCommand,
-                         Commands::setInternalSyncCommand, Commands::setExternalSyncCommand });
+                         Commands::setInternalSyncCommand, Commands::setExternalSyncCommand,
+                         Commands::undoCommand, Commands::redoCommand });
 }
 
 void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
@@ -190,6 +221,16 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
         case Commands::closeWindowCommand:     describe ("Close Window", 'w'); break;
         case Commands::setInternalSyncCommand: describe ("Set Internal Sync"); break;
         case Commands::setExternalSyncCommand: describe ("Set External Sync"); break;
+        case Commands::undoCommand:
+            describe (juce::String ("Undo " + history.getUndoName()).trimEnd(), 'z');
+            result.setActive (history.canUndo());
+            break;
+        case Commands::redoCommand:
+            describe (juce::String ("Redo " + history.getRedoName()).trimEnd());
+            result.addDefaultKeypress ('z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier);
+            result.addDefaultKeypress ('y', juce::ModifierKeys::commandModifier);
+            result.setActive (history.canRedo());
+            break;
         default: break;
     }
 }
@@ -205,6 +246,8 @@ bool EditorWindow::perform (const InvocationInfo& info)
         case Commands::closeWindowCommand:     userTriedToCloseWindow(); break;
         case Commands::setInternalSyncCommand: engine->setSyncMode (false); break;
         case Commands::setExternalSyncCommand: engine->setSyncMode (true); break;
+        case Commands::undoCommand:            undo(); break;
+        case Commands::redoCommand:            redo(); break;
         default: break;
     }
 
@@ -237,4 +280,91 @@ void EditorWindow::buttonClicked (juce::Button* button)
         saveAs();
     else if (name == "Load From File")
         loadFromFile();
+}
+
+//==============================================================================
+juce::String EditorWindow::getPresetName() const
+{
+    if (fileTitle.isNotEmpty())
+        return fileTitle;
+
+    return getName().fromFirstOccurrenceOf (getApplicationName() + " - ", false, false);
+}
+
+void EditorWindow::askToSaveChanges (std::function<void (bool mayClose)> done)
+{
+    if (! hasUnsavedChanges())
+        return done (true);
+
+    // Already asking: the question on screen decides; this request is dropped as if cancelled.
+    if (saveChangesAlert != nullptr)
+    {
+        saveChangesAlert->toFront (true);
+        return done (false);
+    }
+
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    saveChangesAlert = SaveChangesAlert::show (*this, getPresetName(), [self, done] (SaveChangesAlert::Answer answer)
+    {
+        if (self == nullptr || answer == SaveChangesAlert::cancel)
+            return done (false);
+
+        if (answer == SaveChangesAlert::dontSave)
+            return done (true);
+
+        self->save ([done] (bool saved) { done (saved); });
+    });
+}
+
+void EditorWindow::presetEdited (const juce::String& stepName)
+{
+    history.record (stepName, engine->buildDump (0));
+}
+
+void EditorWindow::transferChanged (const TransferStatus& status)
+{
+    using Phase = TransferStatus::Phase;
+
+    if (status.kind == TransferStatus::Kind::get)
+    {
+        if (status.phase == Phase::succeeded)
+        {
+            presetEdited ("Get Preset");
+            history.markUnchanged();
+        }
+
+        return;
+    }
+
+    // The device receives the preset as it was when the send began.
+    if (status.isRunning())
+    {
+        if (sendingState.isEmpty())
+            sendingState = engine->buildDump (0);
+        return;
+    }
+
+    if (status.phase == Phase::succeeded && ! sendingState.isEmpty())
+        history.markUnchanged (sendingState);
+
+    sendingState.clear();
+}
+
+void EditorWindow::undo()
+{
+    if (history.canUndo())
+        showHistoryState (history.undo());
+}
+
+void EditorWindow::redo()
+{
+    if (history.canRedo())
+        showHistoryState (history.redo());
+}
+
+void EditorWindow::showHistoryState (const PresetHistory::State& state)
+{
+    // A whole-preset change: every group tells its widgets, as after a load.
+    engine->applyDump (state);
 }

@@ -179,9 +179,10 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
     // A file handed over while no editor window is active (a double-click in a file manager, say)
     // opens in a window of its own rather than being dropped or replacing a preset in the
     // background.
+    // Nor does it replace unsaved changes of the active window.
     auto* window = windowManager->getActiveWindow();
 
-    if (window == nullptr)
+    if (window == nullptr || window->hasUnsavedChanges())
         window = newWindow();
 
     window->loadFile (file);
@@ -189,6 +190,30 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
 }
 
 void KestrinOrbEditorApplication::systemRequestedQuit()
+{
+    if (windowManager == nullptr)
+        return quitWithoutAsking();
+
+    // A second quit while the questions are up is the same quit.
+    if (askingBeforeQuit)
+        return;
+
+    askingBeforeQuit = true;
+    juce::WeakReference<juce::ApplicationCommandTarget> self (this);
+
+    windowManager->askToSaveAllWindows ([this, self] (bool mayQuit)
+    {
+        if (self == nullptr)
+            return;
+
+        askingBeforeQuit = false;
+
+        if (mayQuit)
+            quitWithoutAsking();
+    });
+}
+
+void KestrinOrbEditorApplication::quitWithoutAsking()
 {
     delete aboutWindow.get();
     delete deviceSetupWindow.get();

@@ -14,7 +14,7 @@ MainMenuModel::~MainMenuModel() = default;
 
 juce::StringArray MainMenuModel::getMenuBarNames()
 {
-    return { "File", "Options", "Window", "Help" };
+    return { "File", "Edit", "Options", "Window", "Help" };
 }
 
 juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuName)
@@ -40,6 +40,11 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
             menu.addSeparator();
             menu.addCommandItem (commandManager, Commands::quitCommand);
         }
+    }
+    else if (menuName == "Edit")
+    {
+        menu.addCommandItem (commandManager, Commands::undoCommand);
+        menu.addCommandItem (commandManager, Commands::redoCommand);
     }
     else if (menuName == "Options")
     {

@@ -316,3 +316,11 @@ const juce::StringArray& PresetPresentation::getFlagTexts()
     static const juce::StringArray texts { "OFF", "ON" };
     return texts;
 }
+
+juce::String PresetPresentation::describeParameter (int type, int index, const juce::String& name)
+{
+    if (auto* section = findSection (type))
+        return section->getInstanceTitle (index) + " " + name;
+
+    return name;
+}
