@@ -1,3 +1,4 @@
+#include "app/EditorWindow.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
 #include "midi/OrbMiniSimulator.h"
@@ -601,4 +602,32 @@ TEST (TransferSoak, EveryTransferEndsExactOrReportsItsFailure)
 
     EXPECT_GT (successes, 150);
     EXPECT_GT (failures, 0);
+}
+
+TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchanged)
+{
+    auto* canvas = new juce::Component();
+    canvas->setSize (1200, 700);
+    EditorWindow window ("Untitled", canvas, engine, nullptr, nullptr);
+
+    engine->setControlParameter (knobType, (std::uint8_t) 0, "CC", 77, false);
+    const auto edited = payloadOf (*engine);
+    engine->getPreset (3);
+    ASSERT_TRUE (finish());
+    runFor (20);
+    EXPECT_EQ (window.getHistory().getUndoName(), "Get Preset");
+    EXPECT_FALSE (window.hasUnsavedChanges());
+    window.undo();
+    EXPECT_EQ (payloadOf (*engine), edited);
+    EXPECT_TRUE (window.hasUnsavedChanges());
+
+    // An edit made while the send runs is not on the device.
+    ASSERT_TRUE (engine->sendPreset (4));
+    engine->setControlParameter (knobType, (std::uint8_t) 1, "CC", 66, false);
+    ASSERT_TRUE (finish());
+    runFor (20);
+    EXPECT_EQ (lastStatus (Kind::send).phase, Phase::succeeded);
+    EXPECT_TRUE (window.hasUnsavedChanges());
+    window.undo();
+    EXPECT_FALSE (window.hasUnsavedChanges());
 }
