@@ -1,6 +1,7 @@
 #include "ShellTestSupport.h"
 
 #include "app/KestrinOrbEditorApplication.h"
+#include "app/PresetCompareWindow.h"
 #include "app/SaveChangesAlert.h"
 #include "model/ControlType.h"
 
@@ -224,7 +225,7 @@ TEST_F (EditorWindowTest, CommandsInTheirOrderWithNamesAndKeys)
     expectCommands (*window, { { 0x200040, "Save", 's' },        { 0x200050, "Save As", 0 },
                                { 0x200070, "Get Preset", 0 },     { 0x200071, "Send Preset", 0 },
                                { 0x200030, "Close Window", 'w' }, { 0x200072, "Set Internal Sync", 0 },
-                               { 0x200073, "Set External Sync", 0 } }, 2);
+                               { 0x200073, "Set External Sync", 0 } }, 4);
     EXPECT_TRUE (window->perform (juce::ApplicationCommandTarget::InvocationInfo (0x200090)));
 }
 
@@ -364,4 +365,63 @@ TEST_F (EditorWindowTest, QuittingAsksEachChangedWindowInTurnAndCancelStopsIt)
     second->getSaveChangesAlert()->exitModalState (SaveChangesAlert::dontSave);
     pumpMessages();
     EXPECT_EQ (outcomes, (std::vector<bool> { false, true }));
+}
+
+TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDifferences)
+{
+    using Line = PresetCompareComponent::Line;
+    const auto compare = [this] (const juce::File& file)
+    {
+        chooser.answerWith (file);
+        run (KestrinOrbEditorApplication::compareWithFileCommand);
+        const auto windows = findWindows<PresetCompareWindow>();
+        return windows.size() == 1 ? windows[0] : nullptr;
+    };
+
+    const auto file = folder.getChildFile ("other.orp");
+    auto other = makeEngine();
+    other->applyDump (engine->buildDump (0));
+    ASSERT_TRUE (other->savePresetFile (file));
+
+    auto* same = compare (file);
+    ASSERT_NE (same, nullptr);
+    EXPECT_EQ (same->getName(), "Compare Untitled 1 With other.orp");
+    EXPECT_EQ (chooser.requests.back().title, "Select Filename to compare with");
+    EXPECT_TRUE (same->getContent().getLines().empty());
+    EXPECT_TRUE (same->getContent().getNoDifferencesLabel().isVisible());
+    EXPECT_EQ (same->getContent().getNoDifferencesLabel().getText(), "No differences");
+    delete same;
+
+    // The name, a number and a list entry; the window's own preset stays as it was.
+    const auto before = engine->buildDump (0);
+    other->getControl (presetNameType)->setParameterValue ("Preset Name 1", 'X', false);
+    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", (std::uint8_t) ((knobCC (2) + 7) % 128), false);
+    auto* pad = other->getControl (padType, 0);
+    pad->setParameterValue ("Mode", (std::uint8_t) ((pad->getParameterValue ("Mode") + 1) % 2), false);
+    ASSERT_TRUE (other->savePresetFile (file));
+
+    auto* differs = compare (file);
+    ASSERT_NE (differs, nullptr);
+    const auto& lines = differs->getContent().getLines();
+    ASSERT_EQ (lines.size(), 3u);
+    EXPECT_EQ (lines[0].section, "Preset");
+    EXPECT_EQ (lines[0].name, "Name");
+    EXPECT_TRUE (lines[0].other.startsWith ("\"X"));
+    EXPECT_EQ (lines[1], (Line { "Knobs", "Knob 3", "CC", juce::String (knobCC (2)), juce::String ((knobCC (2) + 7) % 128) }));
+    EXPECT_EQ (lines[2].section, "Drum Pads");
+    EXPECT_EQ (lines[2].instance, "Pad 1");
+    EXPECT_EQ (lines[2].name, "Mode");
+    EXPECT_NE (lines[2].mine, lines[2].other);
+    EXPECT_FALSE (differs->getContent().getNoDifferencesLabel().isVisible());
+    EXPECT_EQ (differs->getContent().getTable().getNumRows(), 3);
+    delete differs;
+    EXPECT_EQ (engine->buildDump (0), before);
+    EXPECT_FALSE (window->getHistory().canUndo());
+
+    // A file that is no preset: the file error, no compare window.
+    const auto broken = folder.getChildFile ("broken.orp");
+    ASSERT_TRUE (broken.replaceWithText ("short"));
+    EXPECT_EQ (compare (broken), nullptr);
+    EXPECT_EQ (describe (window->getFileErrorAlert() != nullptr ? findAlerts().front() : nullptr),
+               "File Error. Error Opening broken.orp\r\n Invalid Preset Data");
 }

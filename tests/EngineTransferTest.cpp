@@ -1,4 +1,5 @@
 #include "app/EditorWindow.h"
+#include "app/PresetCompareWindow.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
 #include "midi/OrbMiniSimulator.h"
@@ -630,4 +631,46 @@ TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchan
     EXPECT_TRUE (window.hasUnsavedChanges());
     window.undo();
     EXPECT_FALSE (window.hasUnsavedChanges());
+}
+
+TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTheWindowsPreset)
+{
+    auto* canvas = new juce::Component();
+    canvas->setSize (1200, 700);
+    EditorWindow window ("Kestrin OrbMini Editor - Untitled 4", canvas, engine, nullptr, nullptr);
+    const auto before = payloadOf (*engine);
+
+    auto other = makeEngine (manager);
+    other->applyDump (engine->buildDump (0));
+    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", 99, false);
+    simulator.setSlot (0, payloadOf (*other));
+
+    const auto compareWindows = []
+    {
+        std::vector<PresetCompareWindow*> found;
+        auto& desktop = juce::Desktop::getInstance();
+        for (int i = 0; i < desktop.getNumComponents(); ++i)
+            if (auto* w = dynamic_cast<PresetCompareWindow*> (desktop.getComponent (i)))
+                found.push_back (w);
+        return found;
+    };
+
+    window.compareWithHardwareSlot();
+    auto* dialog = window.getCompareSlotDialog();
+    ASSERT_NE (dialog, nullptr);
+    window.compareWithHardwareSlot();   // one dialog at a time
+    EXPECT_EQ (window.getCompareSlotDialog(), dialog);
+
+    dialog->buttonClicked (&dialog->getContent().getActionButton());
+    ASSERT_TRUE (runUntil ([&] { return ! compareWindows().empty(); }, 5000));
+    EXPECT_EQ (window.getCompareSlotDialog(), nullptr);
+
+    auto* compare = compareWindows().front();
+    EXPECT_EQ (compare->getName(), "Compare Untitled 4 With Slot 1");
+    const auto mine = juce::String (engine->getControl (knobType, 2)->getParameterValue ("CC"));
+    EXPECT_EQ (compare->getContent().getLines(),
+               (std::vector<PresetCompareComponent::Line> { { "Knobs", "Knob 3", "CC", mine, "99" } }));
+    EXPECT_EQ (payloadOf (*engine), before);
+    EXPECT_FALSE (window.getHistory().canUndo());
+    delete compare;
 }

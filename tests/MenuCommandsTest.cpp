@@ -85,13 +85,14 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     EXPECT_EQ (model.getMenuBarNames(), juce::StringArray ({ "File", "Edit", "Options", "Window", "Help" }));
 
     const auto file = model.getMenuForIndex (0, "File");
-    EXPECT_EQ (idsOf (file), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0 }));
-    EXPECT_EQ (entriesOf (file).back().text, "Hardware");
-    EXPECT_TRUE (entriesOf (file).back().enabled);
+    EXPECT_EQ (idsOf (file), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, 0x200080 }));
+    EXPECT_EQ (entriesOf (file)[5].text, "Hardware");
+    EXPECT_TRUE (entriesOf (file)[5].enabled);
+    EXPECT_EQ (entriesOf (file)[6].text, juce::String (juce::CharPointer_UTF8 ("Compare With File\xe2\x80\xa6")));
 
     const auto* hardware = hardwareSubmenu (file);
     ASSERT_NE (hardware, nullptr);
-    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073 }));
+    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073, -1, 0x200074 }));
 
     EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310 }));
     EXPECT_EQ (idsOf (model.getMenuForIndex (2, "Window")), std::vector<int> ({ 0x200410, 0x200420, -1 }));
@@ -102,7 +103,7 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     // Without an application menu, "File" ends with "Quit" and "Help" with "About".
     MainMenuModel withoutAppMenu (app.getCommandManager(), true);
     const auto ownFile = withoutAppMenu.getMenuForIndex (0, "File");
-    EXPECT_EQ (idsOf (ownFile), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, -1, 0x200060 }));
+    EXPECT_EQ (idsOf (ownFile), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, 0x200080, -1, 0x200060 }));
     EXPECT_EQ (entriesOf (ownFile)[5].text, "Hardware");
     EXPECT_EQ (idsOf (withoutAppMenu.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510, 0x200090 }));
 }

@@ -2,6 +2,7 @@
 
 #include "app/FileChooserService.h"
 #include "app/KestrinOrbEditorApplication.h"
+#include "app/PresetCompareWindow.h"
 #include "app/SaveChangesAlert.h"
 #include "views/EditorComponent.h"
 
@@ -197,7 +198,8 @@ void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
     commands.addArray ({ Commands::saveCommand, Commands::saveAsCommand, Commands::getPresetCommand,
                          Commands::sendPresetCommand, Commands::closeWindowCommand,
                          Commands::setInternalSyncCommand, Commands::setExternalSyncCommand,
-                         Commands::undoCommand, Commands::redoCommand });
+                         Commands::undoCommand, Commands::redoCommand, Commands::compareWithFileCommand,
+                         Commands::compareWithHardwareSlotCommand });
 }
 
 void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
@@ -231,6 +233,12 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
             result.addDefaultKeypress ('y', juce::ModifierKeys::commandModifier);
             result.setActive (history.canRedo());
             break;
+        case Commands::compareWithFileCommand:
+            describe (juce::String (juce::CharPointer_UTF8 ("Compare With File\xe2\x80\xa6")));
+            break;
+        case Commands::compareWithHardwareSlotCommand:
+            describe (juce::String (juce::CharPointer_UTF8 ("Compare With Hardware Slot\xe2\x80\xa6")));
+            break;
         default: break;
     }
 }
@@ -248,6 +256,8 @@ bool EditorWindow::perform (const InvocationInfo& info)
         case Commands::setExternalSyncCommand: engine->setSyncMode (true); break;
         case Commands::undoCommand:            undo(); break;
         case Commands::redoCommand:            redo(); break;
+        case Commands::compareWithFileCommand: compareWithFile(); break;
+        case Commands::compareWithHardwareSlotCommand: compareWithHardwareSlot(); break;
         default: break;
     }
 
@@ -367,4 +377,46 @@ void EditorWindow::showHistoryState (const PresetHistory::State& state)
 {
     // A whole-preset change: every group tells its widgets, as after a load.
     engine->applyDump (state);
+}
+
+//==============================================================================
+void EditorWindow::compareWithFile()
+{
+    FileChooserService::Request request { "Select Filename to compare with", startingDirectory(),
+                                          engine->getFileWildcard(), false };
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
+    {
+        if (self == nullptr || chosen == juce::File())
+            return;
+
+        auto other = OrbEditorEngine::createForOrbMini (self->engine->getMidiManager());
+
+        if (other->loadPresetFile (chosen))
+            self->showComparison (*other, chosen.getFileName());
+        else
+            self->fileErrorOccurred (chosen.getFileName());
+    });
+}
+
+void EditorWindow::compareWithHardwareSlot()
+{
+    if (compareSlotDialog != nullptr)
+        return;
+
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    compareSlotDialog = new CompareSlotWindow (OrbEditorEngine::createForOrbMini (engine->getMidiManager()),
+                                               [self] (const OrbEditorEngine& got, int slotNumber)
+    {
+        if (self != nullptr)
+            self->showComparison (got, "Slot " + juce::String (slotNumber));
+    });
+}
+
+void EditorWindow::showComparison (const OrbEditorEngine& other, const juce::String& otherTitle)
+{
+    new PresetCompareWindow ("Compare " + getPresetName() + " With " + otherTitle,
+                             PresetCompareComponent::compare (*engine, other), otherTitle);
 }

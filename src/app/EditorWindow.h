@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CompareSlotWindow.h"
 #include "app/FileErrorAlertWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/MidiErrorAlertWindow.h"
@@ -81,6 +82,12 @@ public:
     void redo();
     const PresetHistory& getHistory() const { return history; }
 
+    // Compare: asks for a preset file, or a hardware slot that is got into a scratch engine, and
+    // opens a window listing what differs from this window's preset.
+    void compareWithFile();
+    void compareWithHardwareSlot();
+    CompareSlotWindow* getCompareSlotDialog() const { return compareSlotDialog.get(); }
+
 private:
     OrbEditorEngine::Ptr engine;
     juce::File* lastDirectory;
@@ -95,6 +102,9 @@ private:
     PresetHistory history;
     juce::Component::SafePointer<juce::AlertWindow> saveChangesAlert;
     PresetHistory::State sendingState;   // what the running send writes to the device
+    juce::WeakReference<CompareSlotWindow> compareSlotDialog;
+
+    void showComparison (const OrbEditorEngine& other, const juce::String& otherTitle);
 
     bool writePresetTo (const juce::File& file);
     void tellCloseListeners();

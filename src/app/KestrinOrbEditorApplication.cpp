@@ -5,6 +5,7 @@
 #include "app/FileChooserService.h"
 #include "app/GetPresetWindow.h"
 #include "app/MainMenuModel.h"
+#include "app/PresetCompareWindow.h"
 #include "app/SendPresetWindow.h"
 #include "midi/DemoMidiPorts.h"
 #include "midi/JuceMidiPorts.h"
@@ -218,14 +219,14 @@ void KestrinOrbEditorApplication::quitWithoutAsking()
     delete aboutWindow.get();
     delete deviceSetupWindow.get();
 
-    // Transfer dialogs may outlive their editor window, but not the application.
+    // Transfer dialogs and compare windows may outlive their editor window, but not the application.
     auto& desktop = juce::Desktop::getInstance();
 
     for (int i = desktop.getNumComponents(); --i >= 0;)
     {
         auto* component = desktop.getComponent (i);
 
-        if (dynamic_cast<GetPresetWindow*> (component) != nullptr || dynamic_cast<SendPresetWindow*> (component) != nullptr)
+        if (dynamic_cast<PresetTransferWindow*> (component) != nullptr || dynamic_cast<PresetCompareWindow*> (component) != nullptr)
             delete component;
     }
 

@@ -33,7 +33,10 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         hardware.addSeparator();
         hardware.addCommandItem (commandManager, Commands::setInternalSyncCommand);
         hardware.addCommandItem (commandManager, Commands::setExternalSyncCommand);
+        hardware.addSeparator();
+        hardware.addCommandItem (commandManager, Commands::compareWithHardwareSlotCommand);
         menu.addSubMenu ("Hardware", hardware, true);
+        menu.addCommandItem (commandManager, Commands::compareWithFileCommand);
 
         if (withQuitAndAbout)
         {

@@ -103,6 +103,7 @@ public:
     bool loadPresetFile (const juce::File& file);
     bool loadPresetData (const ByteArray& data);
     juce::String getFileWildcard() const { return fileWildcard; }
+    MidiManager& getMidiManager() const { return midiManager; }
     int getDumpSize() const { return dumpSize; }
     int getPayloadSize() const { return dumpSize - 11; }
 
