@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Never losing an edit, by keyboard: a number typed into a box is taken back with ctrl+Z and
-# repeated with ctrl+Y; quitting or closing a window with changes asks first, and each of the
+# repeated with ctrl+Y; "Compare With File…" from the File menu opens the list of differences;
+# quitting or closing a window with changes asks first, and each of the
 # three answers does what it says ("Cancel" keeps the window, "Don't Save" closes it without a
 # file, "Save" writes the file through the chooser, then closes).
 set -euo pipefail
@@ -65,6 +66,18 @@ press_shortcut "$window" ctrl+z
 [ "$(knob1_cc "$window")" = "$original" ] || fail "ctrl+Z did not bring back Knob 1's CC"
 press_shortcut "$window" ctrl+y
 [ "$(knob1_cc "$window")" = "64" ] || fail "ctrl+Y did not repeat the edit"
+
+# Compare with a file: the File menu's last item, reached by keyboard once the menu is open.
+OTHER="$WORK_DIR/other preset.orp"
+write_preset "$OTHER"
+sleep "${SHORTCUT_SETTLE_SECONDS:-2}"
+xdotool mousemove --window "$window" 20 $((MENU_H / 2)) click 1
+sleep 0.5
+for _ in $(seq 7); do xdotool key Down; sleep 0.1; done
+chooser=$(send_chord Return wait_for_window "Select Filename to compare with" 10) || fail "Compare With File did not ask for a file"
+save_in_chooser "$chooser" "$OTHER"
+wait_for_window "Compare Untitled 1 With other preset.orp" 10 >/dev/null || fail "no compare window"
+rm "$OTHER"
 
 # Quit asks; "Cancel" (escape) keeps the editor running.
 alert=$(ask "$window" ctrl+q)
