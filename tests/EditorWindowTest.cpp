@@ -274,6 +274,15 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
     EXPECT_EQ (knobCC (2), (original + 5) % 128);
     EXPECT_NE (knobCC (7), 98);
     engine->removeListenerFromControl (&widget, knobType, 2);
+
+    // Single-instance sections and the MIDI-to-DIN flags are named as their views show them.
+    auto* din = engine->getControl (controlsToMidiDinType);
+    engine->setControlParameter (controlsToMidiDinType, "Knobs Midi To DIN",
+                                 (std::uint8_t) (din->getParameterValue ("Knobs Midi To DIN") == 0 ? 1 : 0), false);
+    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Knobs Midi To DIN");
+    auto* keybed = engine->getControl (keybedType);
+    engine->setControlParameter (keybedType, "Split Point", (std::uint8_t) ((keybed->getParameterValue ("Split Point") + 1) % 24), false);
+    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Keybed Split Point");
 }
 
 TEST_F (EditorWindowTest, ChangedAgainstTheLastLoadOrSaveByBytesSoUndoingBackIsUnchanged)

@@ -7,6 +7,7 @@
 #include "model/ControlType.h"
 
 #include "MidiTestSupport.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -645,15 +646,7 @@ TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTh
     other->setControlParameter (knobType, (std::uint8_t) 2, "CC", 99, false);
     simulator.setSlot (0, payloadOf (*other));
 
-    const auto compareWindows = []
-    {
-        std::vector<PresetCompareWindow*> found;
-        auto& desktop = juce::Desktop::getInstance();
-        for (int i = 0; i < desktop.getNumComponents(); ++i)
-            if (auto* w = dynamic_cast<PresetCompareWindow*> (desktop.getComponent (i)))
-                found.push_back (w);
-        return found;
-    };
+    const auto compareWindows = [] { return findWindows<PresetCompareWindow>(); };
 
     window.compareWithHardwareSlot();
     auto* dialog = window.getCompareSlotDialog();

@@ -2,6 +2,7 @@
 
 #include "PresetTestSupport.h"
 #include "TestOutput.h"
+#include "WindowTestSupport.h"
 
 #include "app/FileChooserService.h"
 #include "app/WindowManager.h"
@@ -44,20 +45,6 @@ private:
 inline void pumpMessages (int milliseconds = 50)
 {
     juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-}
-
-// Every top-level component of the desktop of that class.
-template <typename WindowClass>
-std::vector<WindowClass*> findWindows()
-{
-    std::vector<WindowClass*> found;
-    auto& desktop = juce::Desktop::getInstance();
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* window = dynamic_cast<WindowClass*> (desktop.getComponent (i)))
-            found.push_back (window);
-
-    return found;
 }
 
 // The framework's alert boxes now on the desktop.

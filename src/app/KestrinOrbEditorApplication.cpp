@@ -179,8 +179,7 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
 
     // A file handed over while no editor window is active (a double-click in a file manager, say)
     // opens in a window of its own rather than being dropped or replacing a preset in the
-    // background.
-    // Nor does it replace unsaved changes of the active window.
+    // background; so does a file handed over while the active window has unsaved changes.
     auto* window = windowManager->getActiveWindow();
 
     if (window == nullptr || window->hasUnsavedChanges())

@@ -319,6 +319,10 @@ const juce::StringArray& PresetPresentation::getFlagTexts()
 
 juce::String PresetPresentation::describeParameter (int type, int index, const juce::String& name)
 {
+    // The MIDI-to-DIN flags' names already say whose flag they are ("Knobs Midi To DIN").
+    if (type == controlsToMidiDinType)
+        return name;
+
     if (auto* section = findSection (type))
         return section->getInstanceTitle (index) + " " + name;
 
