@@ -1,6 +1,8 @@
 #include "ShellTestSupport.h"
 
 #include "app/KestrinOrbEditorApplication.h"
+#include "app/PresetCompareWindow.h"
+#include "app/SaveChangesAlert.h"
 #include "model/ControlType.h"
 
 #include <gtest/gtest.h>
@@ -42,6 +44,32 @@ protected:
     {
         auto* knob = engine->getControl (knobType, 0);
         knob->setParameterValue ("CC", (std::uint8_t) ((knob->getParameterValue ("CC") + 1) % 128), false);
+    }
+
+    // An edit as a widget makes it: Knob `index + 1`'s CC through the engine.
+    void editKnobCC (int index, int value)
+    {
+        engine->setControlParameter (knobType, (std::uint8_t) index, "CC", (std::uint8_t) value, false);
+    }
+
+    int knobCC (int index) const { return engine->getControl (knobType, index)->getParameterValue ("CC"); }
+
+    juce::ApplicationCommandInfo commandInfo (juce::CommandID command)
+    {
+        juce::ApplicationCommandInfo info (command);
+        window->getCommandInfo (command, info);
+        return info;
+    }
+
+    bool isEnabled (juce::CommandID command) { return (commandInfo (command).flags & juce::ApplicationCommandInfo::isDisabled) == 0; }
+
+    // Answers the save-changes question on screen, as its button would.
+    void answer (SaveChangesAlert::Answer answer)
+    {
+        auto* alert = window->getSaveChangesAlert();
+        ASSERT_NE (alert, nullptr);
+        alert->exitModalState (answer);
+        pumpMessages();
     }
 
     EditorWindow* window = nullptr;
@@ -243,6 +271,212 @@ TEST_F (EditorWindowTest, CommandsInTheirOrderWithNamesAndKeys)
     expectCommands (*window, { { 0x200040, "Save", 's' },        { 0x200050, "Save As", 0 },
                                { 0x200070, "Get Preset", 0 },     { 0x200071, "Send Preset", 0 },
                                { 0x200030, "Close Window", 'w' }, { 0x200072, "Set Internal Sync", 0 },
-                               { 0x200073, "Set External Sync", 0 } });
+                               { 0x200073, "Set External Sync", 0 } }, {}, 4);
     EXPECT_TRUE (window->perform (juce::ApplicationCommandTarget::InvocationInfo (0x200090)));
+}
+
+TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShowsTheStoredValues)
+{
+    using Commands = KestrinOrbEditorApplication;
+    const auto original = knobCC (2);
+    EXPECT_FALSE (isEnabled (Commands::undoCommand));
+    EXPECT_FALSE (isEnabled (Commands::redoCommand));
+    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo");
+
+    struct Follower : Control::Listener
+    {
+        void parameterChanged (juce::String name, int value) override { if (name == "CC") shown = value; }
+        int shown = -1;
+    } widget;
+    engine->addListenerToControl (&widget, knobType, 2);
+
+    editKnobCC (2, (original + 5) % 128);
+    editKnobCC (2, 200);   // refused by the group: no step
+    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Knob 3 CC");
+    EXPECT_TRUE (isEnabled (Commands::undoCommand));
+
+    run (Commands::undoCommand);
+    EXPECT_EQ (knobCC (2), original);
+    EXPECT_EQ (widget.shown, original);   // the widgets follow, as after a load
+    EXPECT_FALSE (isEnabled (Commands::undoCommand));
+    EXPECT_EQ (commandInfo (Commands::redoCommand).shortName, "Redo Knob 3 CC");
+    const auto redoKeys = commandInfo (Commands::redoCommand).defaultKeypresses;
+    EXPECT_TRUE (redoKeys.contains (juce::KeyPress ('z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0)));
+    EXPECT_TRUE (redoKeys.contains (juce::KeyPress ('y', juce::ModifierKeys::commandModifier, 0)));
+
+    run (Commands::redoCommand);
+    EXPECT_EQ (knobCC (2), (original + 5) % 128);
+    EXPECT_EQ (widget.shown, (original + 5) % 128);
+
+    // A file load is one step and can be taken back as a whole.
+    const auto other = makeEngine();
+    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", 99, false);
+    other->setControlParameter (knobType, (std::uint8_t) 7, "CC", 98, false);
+    const auto file = folder.getChildFile ("other.orp");
+    ASSERT_TRUE (other->savePresetFile (file));
+    ASSERT_TRUE (window->loadFile (file));
+    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Load File");
+    run (Commands::undoCommand);
+    EXPECT_EQ (knobCC (2), (original + 5) % 128);
+    EXPECT_NE (knobCC (7), 98);
+    engine->removeListenerFromControl (&widget, knobType, 2);
+
+    // Single-instance sections and the MIDI-to-DIN flags are named as their views show them.
+    auto* din = engine->getControl (controlsToMidiDinType);
+    engine->setControlParameter (controlsToMidiDinType, "Knobs Midi To DIN",
+                                 (std::uint8_t) (din->getParameterValue ("Knobs Midi To DIN") == 0 ? 1 : 0), false);
+    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Knobs Midi To DIN");
+    auto* keybed = engine->getControl (keybedType);
+    engine->setControlParameter (keybedType, "Split Point", (std::uint8_t) ((keybed->getParameterValue ("Split Point") + 1) % 24), false);
+    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Keybed Split Point");
+}
+
+TEST_F (EditorWindowTest, ChangedAgainstTheLastLoadOrSaveByBytesSoUndoingBackIsUnchanged)
+{
+    EXPECT_FALSE (window->hasUnsavedChanges());
+    const auto original = knobCC (0);
+    editKnobCC (0, (original + 1) % 128);
+    EXPECT_TRUE (window->hasUnsavedChanges());
+    window->undo();
+    EXPECT_FALSE (window->hasUnsavedChanges());
+
+    window->redo();
+    chooser.answerWith (folder.getChildFile ("saved.orp"));
+    window->save();
+    EXPECT_FALSE (window->hasUnsavedChanges());
+    window->undo();
+    EXPECT_TRUE (window->hasUnsavedChanges());
+
+    ASSERT_TRUE (window->loadFile (folder.getChildFile ("saved.orp")));
+    EXPECT_FALSE (window->hasUnsavedChanges());
+}
+
+TEST_F (EditorWindowTest, ClosingAChangedWindowAsksAndEachAnswerDoesWhatItSays)
+{
+    // Unchanged: closes at once.
+    auto* unchanged = openWindow (makeEngine());
+    unchanged->closeButtonPressed();
+    EXPECT_EQ (manager.getNumWindows(), 1);
+
+    editKnobCC (0, (knobCC (0) + 1) % 128);
+    window->closeButtonPressed();
+    ASSERT_NE (window->getSaveChangesAlert(), nullptr);
+    EXPECT_EQ (describe (window->getSaveChangesAlert()),
+               "Unsaved Changes. Save changes to \"Untitled 1\" before closing?");
+
+    // A second close while asking asks nothing more.
+    window->closeButtonPressed();
+    EXPECT_EQ (findAlerts().size(), 1u);
+
+    answer (SaveChangesAlert::cancel);
+    EXPECT_EQ (manager.getNumWindows(), 1);
+    EXPECT_TRUE (window->hasUnsavedChanges());
+
+    // "Save" in an untitled window asks for a file; cancelling that keeps the window.
+    window->closeButtonPressed();
+    answer (SaveChangesAlert::save);
+    EXPECT_EQ (chooser.requests.size(), 1u);
+    EXPECT_EQ (manager.getNumWindows(), 1);
+
+    const auto kept = folder.getChildFile ("kept.orp");
+    chooser.answerWith (kept);
+    window->closeButtonPressed();
+    answer (SaveChangesAlert::save);
+    EXPECT_EQ (manager.getNumWindows(), 0);
+    EXPECT_EQ (readBytes (kept), engine->buildDump (0));
+
+    // "Don't Save" closes without writing.
+    auto* second = openWindow (makeEngine());
+    second->getEngine()->setControlParameter (knobType, (std::uint8_t) 1, "CC", 3, false);
+    window = second;
+    window->closeButtonPressed();
+    answer (SaveChangesAlert::dontSave);
+    EXPECT_EQ (manager.getNumWindows(), 0);
+    EXPECT_EQ (chooser.requests.size(), 2u);
+}
+
+TEST_F (EditorWindowTest, QuittingAsksEachChangedWindowInTurnAndCancelStopsIt)
+{
+    auto* unchanged = openWindow (makeEngine());
+    auto* second = openWindow (makeEngine());
+    editKnobCC (0, (knobCC (0) + 1) % 128);
+    second->getEngine()->setControlParameter (knobType, (std::uint8_t) 1, "CC", 3, false);
+
+    std::vector<bool> outcomes;
+    const auto quit = [&] { manager.askToSaveAllWindows ([&outcomes] (bool mayQuit) { outcomes.push_back (mayQuit); }); };
+
+    quit();
+    EXPECT_EQ (second->getSaveChangesAlert(), nullptr);   // one question at a time, first window first
+    answer (SaveChangesAlert::dontSave);
+    ASSERT_NE (second->getSaveChangesAlert(), nullptr);
+    EXPECT_EQ (unchanged->getSaveChangesAlert(), nullptr);
+    second->getSaveChangesAlert()->exitModalState (SaveChangesAlert::cancel);
+    pumpMessages();
+    EXPECT_EQ (outcomes, std::vector<bool> { false });
+    EXPECT_EQ (manager.getNumWindows(), 3);
+
+    quit();
+    answer (SaveChangesAlert::dontSave);
+    second->getSaveChangesAlert()->exitModalState (SaveChangesAlert::dontSave);
+    pumpMessages();
+    EXPECT_EQ (outcomes, (std::vector<bool> { false, true }));
+}
+
+TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDifferences)
+{
+    using Line = PresetCompareComponent::Line;
+    const auto compare = [this] (const juce::File& file)
+    {
+        chooser.answerWith (file);
+        run (KestrinOrbEditorApplication::compareWithFileCommand);
+        const auto windows = findWindows<PresetCompareWindow>();
+        return windows.size() == 1 ? windows[0] : nullptr;
+    };
+
+    const auto file = folder.getChildFile ("other.orp");
+    auto other = makeEngine();
+    other->applyDump (engine->buildDump (0));
+    ASSERT_TRUE (other->savePresetFile (file));
+
+    auto* same = compare (file);
+    ASSERT_NE (same, nullptr);
+    EXPECT_EQ (same->getName(), "Compare Untitled 1 With other.orp");
+    EXPECT_EQ (chooser.requests.back().title, "Select Filename to compare with");
+    EXPECT_TRUE (same->getContent().getLines().empty());
+    EXPECT_TRUE (same->getContent().getNoDifferencesLabel().isVisible());
+    EXPECT_EQ (same->getContent().getNoDifferencesLabel().getText(), "No differences");
+    delete same;
+
+    // The name, a number and a list entry; the window's own preset stays as it was.
+    const auto before = engine->buildDump (0);
+    other->getControl (presetNameType)->setParameterValue ("Preset Name 1", 'X', false);
+    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", (std::uint8_t) ((knobCC (2) + 7) % 128), false);
+    auto* pad = other->getControl (padType, 0);
+    pad->setParameterValue ("Mode", (std::uint8_t) ((pad->getParameterValue ("Mode") + 1) % 2), false);
+    ASSERT_TRUE (other->savePresetFile (file));
+
+    auto* differs = compare (file);
+    ASSERT_NE (differs, nullptr);
+    const auto& lines = differs->getContent().getLines();
+    ASSERT_EQ (lines.size(), 3u);
+    EXPECT_EQ (lines[0].section, "Preset");
+    EXPECT_EQ (lines[0].name, "Name");
+    EXPECT_TRUE (lines[0].other.startsWith ("\"X"));
+    EXPECT_EQ (lines[1], (Line { "Knobs", "Knob 3", "CC", juce::String (knobCC (2)), juce::String ((knobCC (2) + 7) % 128) }));
+    EXPECT_EQ (lines[2].section, "Drum Pads");
+    EXPECT_EQ (lines[2].instance, "Pad 1");
+    EXPECT_EQ (lines[2].name, "Mode");
+    EXPECT_NE (lines[2].mine, lines[2].other);
+    EXPECT_FALSE (differs->getContent().getNoDifferencesLabel().isVisible());
+    EXPECT_EQ (differs->getContent().getTable().getNumRows(), 3);
+    delete differs;
+    EXPECT_EQ (engine->buildDump (0), before);
+    EXPECT_FALSE (window->getHistory().canUndo());
+
+    // A file that is no preset: the file error, no compare window.
+    const auto broken = folder.getChildFile ("broken.orp");
+    ASSERT_TRUE (broken.replaceWithText ("short"));
+    EXPECT_EQ (compare (broken), nullptr);
+    EXPECT_EQ (describe (window->getFileErrorAlert() != nullptr ? findAlerts().front() : nullptr),
+               "File Error. Error Opening broken.orp\r\n Invalid Preset Data");
 }

@@ -1,3 +1,5 @@
+#include "app/EditorWindow.h"
+#include "app/PresetCompareWindow.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
 #include "midi/OrbMiniSimulator.h"
@@ -5,6 +7,7 @@
 #include "model/ControlType.h"
 
 #include "MidiTestSupport.h"
+#include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -601,4 +604,66 @@ TEST (TransferSoak, EveryTransferEndsExactOrReportsItsFailure)
 
     EXPECT_GT (successes, 150);
     EXPECT_GT (failures, 0);
+}
+
+TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchanged)
+{
+    auto* canvas = new juce::Component();
+    canvas->setSize (1200, 700);
+    EditorWindow window ("Untitled", canvas, engine, nullptr, nullptr);
+
+    engine->setControlParameter (knobType, (std::uint8_t) 0, "CC", 77, false);
+    const auto edited = payloadOf (*engine);
+    engine->getPreset (3);
+    ASSERT_TRUE (finish());
+    runFor (20);
+    EXPECT_EQ (window.getHistory().getUndoName(), "Get Preset");
+    EXPECT_FALSE (window.hasUnsavedChanges());
+    window.undo();
+    EXPECT_EQ (payloadOf (*engine), edited);
+    EXPECT_TRUE (window.hasUnsavedChanges());
+
+    // An edit made while the send runs is not on the device.
+    ASSERT_TRUE (engine->sendPreset (4));
+    engine->setControlParameter (knobType, (std::uint8_t) 1, "CC", 66, false);
+    ASSERT_TRUE (finish());
+    runFor (20);
+    EXPECT_EQ (lastStatus (Kind::send).phase, Phase::succeeded);
+    EXPECT_TRUE (window.hasUnsavedChanges());
+    window.undo();
+    EXPECT_FALSE (window.hasUnsavedChanges());
+}
+
+TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTheWindowsPreset)
+{
+    auto* canvas = new juce::Component();
+    canvas->setSize (1200, 700);
+    EditorWindow window ("Kestrin OrbMini Editor - Untitled 4", canvas, engine, nullptr, nullptr);
+    const auto before = payloadOf (*engine);
+
+    auto other = makeEngine (manager);
+    other->applyDump (engine->buildDump (0));
+    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", 99, false);
+    simulator.setSlot (0, payloadOf (*other));
+
+    const auto compareWindows = [] { return findWindows<PresetCompareWindow>(); };
+
+    window.compareWithHardwareSlot();
+    auto* dialog = window.getCompareSlotDialog();
+    ASSERT_NE (dialog, nullptr);
+    window.compareWithHardwareSlot();   // one dialog at a time
+    EXPECT_EQ (window.getCompareSlotDialog(), dialog);
+
+    dialog->buttonClicked (&dialog->getContent().getActionButton());
+    ASSERT_TRUE (runUntil ([&] { return ! compareWindows().empty(); }, 5000));
+    EXPECT_EQ (window.getCompareSlotDialog(), nullptr);
+
+    auto* compare = compareWindows().front();
+    EXPECT_EQ (compare->getName(), "Compare Untitled 4 With Slot 1");
+    const auto mine = juce::String (engine->getControl (knobType, 2)->getParameterValue ("CC"));
+    EXPECT_EQ (compare->getContent().getLines(),
+               (std::vector<PresetCompareComponent::Line> { { "Knobs", "Knob 3", "CC", mine, "99" } }));
+    EXPECT_EQ (payloadOf (*engine), before);
+    EXPECT_FALSE (window.getHistory().canUndo());
+    delete compare;
 }

@@ -82,27 +82,29 @@ protected:
 TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatformHasNoneOfItsOwn)
 {
     MainMenuModel model (app.getCommandManager());
-    EXPECT_EQ (model.getMenuBarNames(), juce::StringArray ({ "File", "Options", "Window", "Help" }));
+    EXPECT_EQ (model.getMenuBarNames(), juce::StringArray ({ "File", "Edit", "Options", "Window", "Help" }));
 
     const auto file = model.getMenuForIndex (0, "File");
-    EXPECT_EQ (idsOf (file), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0 }));
-    EXPECT_EQ (entriesOf (file).back().text, "Hardware");
-    EXPECT_TRUE (entriesOf (file).back().enabled);
+    EXPECT_EQ (idsOf (file), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, 0x200080 }));
+    EXPECT_EQ (entriesOf (file)[5].text, "Hardware");
+    EXPECT_TRUE (entriesOf (file)[5].enabled);
+    EXPECT_EQ (entriesOf (file)[6].text, juce::String (juce::CharPointer_UTF8 ("Compare With File\xe2\x80\xa6")));
 
     const auto* hardware = hardwareSubmenu (file);
     ASSERT_NE (hardware, nullptr);
-    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073 }));
+    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073, -1, 0x200074 }));
 
     EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310, 0 }));
     EXPECT_EQ (entriesOf (model.getMenuForIndex (1, "Options")).back().text, "Zoom");
     EXPECT_EQ (idsOf (model.getMenuForIndex (2, "Window")), std::vector<int> ({ 0x200410, 0x200420, -1 }));
     EXPECT_EQ (idsOf (model.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510 }));
-    EXPECT_TRUE (idsOf (model.getMenuForIndex (4, "Edit")).empty());
+    EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Edit")), std::vector<int> ({ 0x200110, 0x200120 }));
+    EXPECT_TRUE (idsOf (model.getMenuForIndex (5, "View")).empty());
 
     // Without an application menu, "File" ends with "Quit" and "Help" with "About".
     MainMenuModel withoutAppMenu (app.getCommandManager(), true);
     const auto ownFile = withoutAppMenu.getMenuForIndex (0, "File");
-    EXPECT_EQ (idsOf (ownFile), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, -1, 0x200060 }));
+    EXPECT_EQ (idsOf (ownFile), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, 0x200080, -1, 0x200060 }));
     EXPECT_EQ (entriesOf (ownFile)[5].text, "Hardware");
     EXPECT_EQ (idsOf (withoutAppMenu.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510, 0x200090 }));
 }
@@ -235,4 +237,33 @@ TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)
     invoke (0x200510);
     pumpMessages (50);
     EXPECT_EQ (shown, "Kestrin OrbMini Editor. " + expected);
+}
+
+TEST_F (ApplicationTest, AFileHandedOverNeverReplacesTheActiveWindowsUnsavedChanges)
+{
+    auto* first = app.getWindowManager()->getWindow (0);
+    first->toFront (true);
+    pumpMessages();
+    ASSERT_EQ (app.getWindowManager()->getActiveWindow(), first);
+
+    const auto file = testDirectory ("hand-over").getChildFile ("handed.orp");
+    ASSERT_TRUE (first->getEngine()->savePresetFile (file));
+    first->getEngine()->setControlParameter (7, (std::uint8_t) 0, "CC", 5, false);
+    ASSERT_TRUE (first->hasUnsavedChanges());
+
+    app.anotherInstanceStarted (file.getFullPathName());
+    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 2);
+    EXPECT_TRUE (first->hasUnsavedChanges());
+    EXPECT_EQ (app.getWindowManager()->getWindow (1)->getCurrentFile(), file);
+
+    // Unchanged, the active window takes the file.
+    auto* second = app.getWindowManager()->getWindow (1);
+    second->toFront (true);
+    pumpMessages();
+    app.anotherInstanceStarted (file.getFullPathName());
+    EXPECT_EQ (app.getWindowManager()->getNumWindows(), 2);
+
+    first->undo();
+    first->closeButtonPressed();
+    EXPECT_EQ (app.getWindowManager()->getNumWindows(), 1);
 }

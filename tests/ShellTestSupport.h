@@ -2,6 +2,7 @@
 
 #include "PresetTestSupport.h"
 #include "TestOutput.h"
+#include "WindowTestSupport.h"
 
 #include "app/FileChooserService.h"
 #include "app/WindowManager.h"
@@ -45,20 +46,6 @@ private:
 inline void pumpMessages (int milliseconds = 50)
 {
     juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
-}
-
-// Every top-level component of the desktop of that class.
-template <typename WindowClass>
-std::vector<WindowClass*> findWindows()
-{
-    std::vector<WindowClass*> found;
-    auto& desktop = juce::Desktop::getInstance();
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* window = dynamic_cast<WindowClass*> (desktop.getComponent (i)))
-            found.push_back (window);
-
-    return found;
 }
 
 // The framework's alert boxes now on the desktop.
@@ -131,15 +118,15 @@ struct WindowFixture : EngineFixture
     }
 };
 
-// The target offers exactly these commands in this order, all enabled and in "General", ticked only
-// those of tickedIDs. Each row is a command as the menus show it: its id, its name and its key with
-// the command modifier (0: none).
+// The target offers these commands in this order, followed by `added` more, all enabled and in
+// "General", ticked only those of tickedIDs. Each row is a command as the menus show it: its id, its
+// name and its key with the command modifier (0: none).
 inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<std::tuple<int, juce::String, int>>& table,
-                            const std::vector<int>& tickedIDs = {})
+                            const std::vector<int>& tickedIDs = {}, int added = 0)
 {
     juce::Array<juce::CommandID> commands;
     target.getAllCommands (commands);
-    ASSERT_EQ (commands.size(), (int) table.size());
+    ASSERT_EQ (commands.size(), (int) table.size() + added);
 
     for (size_t i = 0; i < table.size(); ++i)
     {

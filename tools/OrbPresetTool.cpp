@@ -143,25 +143,6 @@ public:
 
 using Item = PresetParameterRows::Row;
 
-juce::String nameText (const OrbEditorEngine::ByteArray& dump)
-{
-    juce::String text;
-
-    for (int i = 0; i < 16; ++i)
-    {
-        const auto c = dump[headerSize + i];
-
-        if (c == '\\' || c == '"')
-            text << "\\" << juce::String::charToString ((juce::juce_wchar) c);
-        else if (c >= 0x20 && c < 0x7F)
-            text << juce::String::charToString ((juce::juce_wchar) c);
-        else
-            text << "\\x" << juce::String::toHexString ((int) c).paddedLeft ('0', 2).toUpperCase();
-    }
-
-    return text;
-}
-
 // The 16 name bytes of a name text (the escapes of nameText), filled up with spaces.
 std::optional<std::vector<std::uint8_t>> parseName (const juce::String& text, juce::String& error)
 {
@@ -326,7 +307,7 @@ public:
         if (! load (*engine, path, error))
             return fail (error);
 
-        out ("Name: \"" + nameText (engine->buildDump (0)) + "\"");
+        out ("Name: \"" + PresetParameterRows::nameText (engine->buildDump (0)) + "\"");
 
         juce::String lastSection, lastInstance;
         for (const auto& item : listItems (*engine))
@@ -374,7 +355,7 @@ public:
         }
 
         auto* root = new juce::DynamicObject();
-        root->setProperty ("name", nameText (dump));
+        root->setProperty ("name", PresetParameterRows::nameText (dump));
         root->setProperty ("parameters", juce::var (parameters));
         root->setProperty ("bytes", juce::String::toHexString (dump.getRawDataPointer(), dump.size()).toUpperCase());
         out (juce::JSON::toString (juce::var (root)));
@@ -442,7 +423,7 @@ public:
             return fail (error);
 
         bool different = false;
-        const auto nameA = nameText (engine->buildDump (0)), nameB = nameText (other->buildDump (0));
+        const auto nameA = PresetParameterRows::nameText (engine->buildDump (0)), nameB = PresetParameterRows::nameText (other->buildDump (0));
 
         if (nameA != nameB)
         {
@@ -450,19 +431,11 @@ public:
             different = true;
         }
 
-        const auto itemsB = listItems (*other);
-
-        for (const auto& a : listItems (*engine))
+        for (const auto& [a, b] : PresetParameterRows::differences (listItems (*engine), listItems (*other)))
         {
-            const auto b = std::find_if (itemsB.begin(), itemsB.end(),
-                                         [&] (const Item& i) { return i.position == a.position; });
-
-            if (b == itemsB.end() || a.stored == b->stored)
-                continue;
-
             different = true;
             out (a.instance + " / " + a.name + ": " + a.text() + " -> "
-                 + (b->name != a.name ? b->name + ": " : juce::String()) + b->text());
+                 + (b.name != a.name ? b.name + ": " : juce::String()) + b.text());
         }
 
         return different ? exitDifferent : exitOk;
@@ -569,7 +542,7 @@ private:
 
     juce::String applyName (const juce::var& value, const OrbEditorEngine::ByteArray& base)
     {
-        if (value.isVoid() || (value.isString() && value.toString() == nameText (base)))
+        if (value.isVoid() || (value.isString() && value.toString() == PresetParameterRows::nameText (base)))
             return {};
 
         if (! value.isString())

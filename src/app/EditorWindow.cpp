@@ -2,6 +2,8 @@
 
 #include "app/FileChooserService.h"
 #include "app/KestrinOrbEditorApplication.h"
+#include "app/PresetCompareWindow.h"
+#include "app/SaveChangesAlert.h"
 #include "views/EditorComponent.h"
 
 using Commands = KestrinOrbEditorApplication;
@@ -11,7 +13,7 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
                             false),
-      engine (std::move (e)), lastDirectory (lastDir)
+      engine (std::move (e)), lastDirectory (lastDir), history (engine->buildDump (0))
 {
     // Not on the desktop yet: the window manager puts it there once, at its final size and place,
     // so that the platform's window manager never sees a half-built window.
@@ -25,12 +27,16 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
     setResizable (false, false);
     centreWithSize (getWidth(), getHeight());
     addCloseListener (closeListener);
+    engine->addEditListener (this);
+    engine->addTransferListener (this);
 }
 
 EditorWindow::~EditorWindow()
 {
     // The window's gets and sends end with it; their dialogs then close themselves.
     engine->cancelTransfers();
+    engine->removeTransferListener (this);
+    engine->removeEditListener (this);
     engine->removeListener (this);
     clearContentComponent();
 }
@@ -51,6 +57,17 @@ void EditorWindow::addCloseListener (WindowCloseListener* listener)
 
 void EditorWindow::closeButtonPressed()
 {
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    askToSaveChanges ([self] (bool mayClose)
+    {
+        if (mayClose && self != nullptr)
+            self->tellCloseListeners();
+    });
+}
+
+void EditorWindow::tellCloseListeners()
+{
     // A listener (the window manager) may delete this window from inside the call.
     const auto listeners = closeListeners;
     juce::Component::SafePointer<EditorWindow> self (this);
@@ -67,6 +84,8 @@ bool EditorWindow::loadFile (const juce::File& file)
         return false;
     }
 
+    presetEdited ("Load File");
+    history.markUnchanged();
     currentFile = file;
     fileTitle = file.getFileNameWithoutExtension();
     updateTitle();
@@ -78,62 +97,66 @@ void EditorWindow::updateTitle()
     setName (getApplicationName() + " - " + fileTitle);
 }
 
-void EditorWindow::save()
+void EditorWindow::save (SaveCallback onDone)
 {
     if (! currentFile.existsAsFile())
     {
-        saveAs();
+        saveAs (std::move (onDone));
         return;
     }
 
-    if (writePresetTo (currentFile))
+    const auto saved = writePresetTo (currentFile);
+
+    if (saved)
         updateTitle();
+
+    if (onDone)
+        onDone (saved);
 }
 
-void EditorWindow::saveAs()
+void EditorWindow::saveAs (SaveCallback onDone)
 {
     FileChooserService::Request request { "Select Filename to save", startingDirectory(),
                                           engine->getFileWildcard(), true };
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
+    FileChooserService::getCurrent().chooseFile (request, [self, onDone] (const juce::File& chosen)
     {
+        const auto finish = [onDone] (bool saved)
+        {
+            if (onDone)
+                onDone (saved);
+        };
+
         if (self == nullptr || chosen == juce::File())
-            return;
+            return finish (false);
 
         if (chosen.getFileExtension().isNotEmpty())
-        {
-            self->saveAsFile (chosen);
-            return;
-        }
+            return finish (self->saveAsFile (chosen));
 
         // A name typed without an extension gets the preset one, or Open and Load would not list
         // the file. The chooser only asked about replacing the typed name, so ask again here.
         const auto named = chosen.withFileExtension (self->engine->getFileWildcard().fromLastOccurrenceOf ("*", false, false));
 
         if (! named.exists())
-        {
-            self->saveAsFile (named);
-            return;
-        }
+            return finish (self->saveAsFile (named));
 
         juce::AlertWindow::showOkCancelBox (juce::MessageBoxIconType::WarningIcon, "File already exists",
                                             "There's already a file called: " + named.getFullPathName()
                                                 + "\n\nAre you sure you want to overwrite it?",
                                             "Overwrite", "Cancel", self.getComponent(),
-                                            juce::ModalCallbackFunction::create ([self, named] (int result)
+                                            juce::ModalCallbackFunction::create ([self, named, finish] (int result)
                                             {
-                                                if (self != nullptr && result != 0)
-                                                    self->saveAsFile (named);
+                                                finish (self != nullptr && result != 0 && self->saveAsFile (named));
                                             }));
     });
 }
 
-void EditorWindow::saveAsFile (const juce::File& file)
+bool EditorWindow::saveAsFile (const juce::File& file)
 {
     // A file that could not be written does not become the window's file.
     if (! writePresetTo (file))
-        return;
+        return false;
 
     currentFile = file;
     fileTitle = file.getFileNameWithoutExtension();
@@ -142,6 +165,7 @@ void EditorWindow::saveAsFile (const juce::File& file)
         *lastDirectory = file.getParentDirectory();
 
     updateTitle();
+    return true;
 }
 
 void EditorWindow::loadFromFile()
@@ -160,7 +184,10 @@ void EditorWindow::loadFromFile()
 bool EditorWindow::writePresetTo (const juce::File& file)
 {
     if (engine->savePresetFile (file))
+    {
+        history.markUnchanged();
         return true;
+    }
 
     showFileError (FileErrorAlertWindow::savingFailed (file.getFileName()));
     return false;
@@ -198,7 +225,9 @@ void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
 {
     commands.addArray ({ Commands::saveCommand, Commands::saveAsCommand, Commands::getPresetCommand,
                          Commands::sendPresetCommand, Commands::closeWindowCommand,
-                         Commands::setInternalSyncCommand, Commands::setExternalSyncCommand });
+                         Commands::setInternalSyncCommand, Commands::setExternalSyncCommand,
+                         Commands::undoCommand, Commands::redoCommand, Commands::compareWithFileCommand,
+                         Commands::compareWithHardwareSlotCommand });
 }
 
 void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
@@ -222,6 +251,22 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
         case Commands::closeWindowCommand:     describe ("Close Window", 'w'); break;
         case Commands::setInternalSyncCommand: describe ("Set Internal Sync"); break;
         case Commands::setExternalSyncCommand: describe ("Set External Sync"); break;
+        case Commands::undoCommand:
+            describe (juce::String ("Undo " + history.getUndoName()).trimEnd(), 'z');
+            result.setActive (history.canUndo());
+            break;
+        case Commands::redoCommand:
+            describe (juce::String ("Redo " + history.getRedoName()).trimEnd());
+            result.addDefaultKeypress ('z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier);
+            result.addDefaultKeypress ('y', juce::ModifierKeys::commandModifier);
+            result.setActive (history.canRedo());
+            break;
+        case Commands::compareWithFileCommand:
+            describe (juce::String (juce::CharPointer_UTF8 ("Compare With File\xe2\x80\xa6")));
+            break;
+        case Commands::compareWithHardwareSlotCommand:
+            describe (juce::String (juce::CharPointer_UTF8 ("Compare With Hardware Slot\xe2\x80\xa6")));
+            break;
         default: break;
     }
 }
@@ -237,6 +282,10 @@ bool EditorWindow::perform (const InvocationInfo& info)
         case Commands::closeWindowCommand:     userTriedToCloseWindow(); break;
         case Commands::setInternalSyncCommand: engine->setSyncMode (false); break;
         case Commands::setExternalSyncCommand: engine->setSyncMode (true); break;
+        case Commands::undoCommand:            undo(); break;
+        case Commands::redoCommand:            redo(); break;
+        case Commands::compareWithFileCommand: compareWithFile(); break;
+        case Commands::compareWithHardwareSlotCommand: compareWithHardwareSlot(); break;
         default: break;
     }
 
@@ -269,4 +318,133 @@ void EditorWindow::buttonClicked (juce::Button* button)
         saveAs();
     else if (name == "Load From File")
         loadFromFile();
+}
+
+//==============================================================================
+juce::String EditorWindow::getPresetName() const
+{
+    if (fileTitle.isNotEmpty())
+        return fileTitle;
+
+    return getName().fromFirstOccurrenceOf (getApplicationName() + " - ", false, false);
+}
+
+void EditorWindow::askToSaveChanges (std::function<void (bool mayClose)> done)
+{
+    if (! hasUnsavedChanges())
+        return done (true);
+
+    // Already asking: the question on screen decides; this request is dropped as if cancelled.
+    if (saveChangesAlert != nullptr)
+    {
+        saveChangesAlert->toFront (true);
+        return done (false);
+    }
+
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    saveChangesAlert = SaveChangesAlert::show (*this, getPresetName(), [self, done] (SaveChangesAlert::Answer answer)
+    {
+        if (self == nullptr || answer == SaveChangesAlert::cancel)
+            return done (false);
+
+        if (answer == SaveChangesAlert::dontSave)
+            return done (true);
+
+        self->save ([done] (bool saved) { done (saved); });
+    });
+}
+
+void EditorWindow::presetEdited (const juce::String& stepName)
+{
+    history.record (stepName, engine->buildDump (0));
+}
+
+void EditorWindow::transferChanged (const TransferStatus& status)
+{
+    using Phase = TransferStatus::Phase;
+
+    if (status.kind == TransferStatus::Kind::get)
+    {
+        if (status.phase == Phase::succeeded)
+        {
+            presetEdited ("Get Preset");
+            history.markUnchanged();
+        }
+
+        return;
+    }
+
+    // The device receives the preset as it was when the send began.
+    if (status.isRunning())
+    {
+        if (sendingState.isEmpty())
+            sendingState = engine->buildDump (0);
+        return;
+    }
+
+    if (status.phase == Phase::succeeded && ! sendingState.isEmpty())
+        history.markUnchanged (sendingState);
+
+    sendingState.clear();
+}
+
+void EditorWindow::undo()
+{
+    if (history.canUndo())
+        showHistoryState (history.undo());
+}
+
+void EditorWindow::redo()
+{
+    if (history.canRedo())
+        showHistoryState (history.redo());
+}
+
+void EditorWindow::showHistoryState (const PresetHistory::State& state)
+{
+    // A whole-preset change: every group tells its widgets, as after a load.
+    engine->applyDump (state);
+}
+
+//==============================================================================
+void EditorWindow::compareWithFile()
+{
+    FileChooserService::Request request { "Select Filename to compare with", startingDirectory(),
+                                          engine->getFileWildcard(), false };
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
+    {
+        if (self == nullptr || chosen == juce::File())
+            return;
+
+        auto other = OrbEditorEngine::createForOrbMini (self->engine->getMidiManager());
+
+        if (other->loadPresetFile (chosen))
+            self->showComparison (*other, chosen.getFileName());
+        else
+            self->fileErrorOccurred (chosen.getFileName());
+    });
+}
+
+void EditorWindow::compareWithHardwareSlot()
+{
+    if (compareSlotDialog != nullptr)
+        return;
+
+    juce::Component::SafePointer<EditorWindow> self (this);
+
+    compareSlotDialog = new CompareSlotWindow (OrbEditorEngine::createForOrbMini (engine->getMidiManager()),
+                                               [self] (const OrbEditorEngine& got, int slotNumber)
+    {
+        if (self != nullptr)
+            self->showComparison (got, "Slot " + juce::String (slotNumber));
+    });
+}
+
+void EditorWindow::showComparison (const OrbEditorEngine& other, const juce::String& otherTitle)
+{
+    new PresetCompareWindow ("Compare " + getPresetName() + " With " + otherTitle,
+                             PresetCompareComponent::compare (*engine, other), otherTitle);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "app/CompareSlotWindow.h"
 #include "app/FileErrorAlertWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/MidiErrorAlertWindow.h"
 #include "app/SendPresetWindow.h"
 #include "app/WindowCloseListener.h"
 #include "midi/OrbEditorEngine.h"
+#include "model/PresetHistory.h"
+
+#include <functional>
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -13,7 +17,9 @@
 class EditorWindow : public juce::DocumentWindow,
                      public juce::ApplicationCommandTarget,
                      public juce::Button::Listener,
-                     public OrbEditorEngine::Listener
+                     public OrbEditorEngine::Listener,
+                     private OrbEditorEngine::EditListener,
+                     private OrbEditorEngine::TransferListener
 {
 public:
     EditorWindow (const juce::String& title, juce::Component* editorComponent, OrbEditorEngine::Ptr engine,
@@ -27,10 +33,13 @@ public:
     bool loadFile (const juce::File& file);
     void updateTitle();
 
+    // Told whether the preset was written (false when the user cancelled the chooser or the write
+    // failed); it may be called before save or saveAs returns.
+    using SaveCallback = std::function<void (bool saved)>;
     // Writes to the current file, or asks for one when the window has none.
-    void save();
+    void save (SaveCallback onDone = {});
     // Always asks for a file; a confirmed file becomes the current file if it could be written.
-    void saveAs();
+    void saveAs (SaveCallback onDone = {});
     // Asks for a preset file and loads it.
     void loadFromFile();
     // Open the transfer dialogs; a request while the dialog of that kind is open is ignored.
@@ -59,6 +68,26 @@ public:
 
     static juce::String getApplicationName();
 
+    // Unsaved changes: whether the preset differs from the one last loaded, saved, got or sent.
+    bool hasUnsavedChanges() const { return history.isChanged(); }
+    // With unsaved changes, asks whether to save them first ("Save" runs the save flow); `done`
+    // hears whether the window may now close. Without changes `done` is called at once.
+    void askToSaveChanges (std::function<void (bool mayClose)> done);
+    juce::AlertWindow* getSaveChangesAlert() const { return saveChangesAlert.getComponent(); }
+    // The name the user knows the preset by: its file's name, or "Untitled 2".
+    juce::String getPresetName() const;
+
+    // Undo and redo of edits and whole-preset changes; every widget then shows the stored values.
+    void undo();
+    void redo();
+    const PresetHistory& getHistory() const { return history; }
+
+    // Compare: asks for a preset file, or a hardware slot that is got into a scratch engine, and
+    // opens a window listing what differs from this window's preset.
+    void compareWithFile();
+    void compareWithHardwareSlot();
+    CompareSlotWindow* getCompareSlotDialog() const { return compareSlotDialog.get(); }
+
 private:
     OrbEditorEngine::Ptr engine;
     juce::File* lastDirectory;
@@ -70,8 +99,22 @@ private:
     juce::WeakReference<MidiErrorAlertWindow> midiErrorAlert;
     juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
 
+    PresetHistory history;
+    juce::Component::SafePointer<juce::AlertWindow> saveChangesAlert;
+    PresetHistory::State sendingState;   // what the running send writes to the device
+    juce::WeakReference<CompareSlotWindow> compareSlotDialog;
+
+    void showComparison (const OrbEditorEngine& other, const juce::String& otherTitle);
+
     bool writePresetTo (const juce::File& file);
-    void saveAsFile (const juce::File& file);
+    bool saveAsFile (const juce::File& file);
+    void tellCloseListeners();
+    void showHistoryState (const PresetHistory::State& state);
+
+    // OrbEditorEngine::EditListener (also the whole-preset changes: a get, a file load),
+    // OrbEditorEngine::TransferListener
+    void presetEdited (const juce::String& stepName) override;
+    void transferChanged (const TransferStatus& status) override;
     void showFileError (const juce::String& message);
     juce::File startingDirectory() const;
 

@@ -6,6 +6,7 @@
 #include "app/FileChooserService.h"
 #include "app/GetPresetWindow.h"
 #include "app/MainMenuModel.h"
+#include "app/PresetCompareWindow.h"
 #include "app/SendPresetWindow.h"
 #include "midi/DemoMidiPorts.h"
 #include "midi/JuceMidiPorts.h"
@@ -180,10 +181,11 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
     {
         // A single file handed over while no editor window is active (a double-click in a file
         // manager, say) opens in a window of its own rather than being dropped or replacing a
-        // preset in the background; several files each get a window of their own.
+        // preset in the background, nor replaces unsaved changes; several files each get a window
+        // of their own.
         auto* window = files.size() == 1 ? windowManager->getActiveWindow() : nullptr;
 
-        if (window == nullptr)
+        if (window == nullptr || window->hasUnsavedChanges())
             window = newWindow();
 
         window->loadFile (file);
@@ -195,17 +197,41 @@ void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& co
 
 void KestrinOrbEditorApplication::systemRequestedQuit()
 {
+    if (windowManager == nullptr)
+        return quitWithoutAsking();
+
+    // A second quit while the questions are up is the same quit.
+    if (askingBeforeQuit)
+        return;
+
+    askingBeforeQuit = true;
+    juce::WeakReference<juce::ApplicationCommandTarget> self (this);
+
+    windowManager->askToSaveAllWindows ([this, self] (bool mayQuit)
+    {
+        if (self == nullptr)
+            return;
+
+        askingBeforeQuit = false;
+
+        if (mayQuit)
+            quitWithoutAsking();
+    });
+}
+
+void KestrinOrbEditorApplication::quitWithoutAsking()
+{
     delete aboutWindow.get();
     delete deviceSetupWindow.get();
 
-    // Transfer dialogs may outlive their editor window, but not the application.
+    // Transfer dialogs and compare windows may outlive their editor window, but not the application.
     auto& desktop = juce::Desktop::getInstance();
 
     for (int i = desktop.getNumComponents(); --i >= 0;)
     {
         auto* component = desktop.getComponent (i);
 
-        if (dynamic_cast<GetPresetWindow*> (component) != nullptr || dynamic_cast<SendPresetWindow*> (component) != nullptr)
+        if (dynamic_cast<PresetTransferWindow*> (component) != nullptr || dynamic_cast<PresetCompareWindow*> (component) != nullptr)
             delete component;
     }
 

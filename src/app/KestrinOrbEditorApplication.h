@@ -37,7 +37,11 @@ public:
         deviceSetupCommand = 0x200310,
         minimizeCommand = 0x200410,
         bringAllToFrontCommand = 0x200420,
-        openUserGuideCommand = 0x200510
+        openUserGuideCommand = 0x200510,
+        compareWithHardwareSlotCommand = 0x200074,
+        compareWithFileCommand = 0x200080,
+        undoCommand = 0x200110,
+        redoCommand = 0x200120
     };
 
     KestrinOrbEditorApplication (std::uint8_t modelByte, int numKnobs, int numPads, int numSwitches,
@@ -109,4 +113,8 @@ private:
     static bool handOver (const SingleInstanceChannel& channel, const juce::String& commandLine);
 
     std::unique_ptr<SingleInstanceChannel> instanceChannel;
+    bool askingBeforeQuit = false;
+
+    // Closes the application's own windows and ends the message loop.
+    void quitWithoutAsking();
 };

@@ -15,7 +15,7 @@ MainMenuModel::~MainMenuModel() = default;
 
 juce::StringArray MainMenuModel::getMenuBarNames()
 {
-    return { "File", "Options", "Window", "Help" };
+    return { "File", "Edit", "Options", "Window", "Help" };
 }
 
 juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuName)
@@ -34,13 +34,21 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         hardware.addSeparator();
         hardware.addCommandItem (commandManager, Commands::setInternalSyncCommand);
         hardware.addCommandItem (commandManager, Commands::setExternalSyncCommand);
+        hardware.addSeparator();
+        hardware.addCommandItem (commandManager, Commands::compareWithHardwareSlotCommand);
         menu.addSubMenu ("Hardware", hardware, true);
+        menu.addCommandItem (commandManager, Commands::compareWithFileCommand);
 
         if (withQuitAndAbout)
         {
             menu.addSeparator();
             menu.addCommandItem (commandManager, Commands::quitCommand);
         }
+    }
+    else if (menuName == "Edit")
+    {
+        menu.addCommandItem (commandManager, Commands::undoCommand);
+        menu.addCommandItem (commandManager, Commands::redoCommand);
     }
     else if (menuName == "Options")
     {

@@ -52,6 +52,9 @@ void PresetTransferWindow::transferChanged (const TransferStatus& status)
     if (status.kind != kind)
         return;
 
+    if (status.phase == TransferStatus::Phase::succeeded)
+        transferSucceeded (status);
+
     if (status.phase == TransferStatus::Phase::succeeded || status.phase == TransferStatus::Phase::cancelled)
         delete this;
     else

@@ -24,6 +24,8 @@ protected:
 
     // Starts the transfer for a slot index (0 to 23).
     virtual void startTransfer (std::uint8_t slotIndex) = 0;
+    // Told when the transfer succeeded, just before the dialog closes.
+    virtual void transferSucceeded (const TransferStatus&) {}
 
     PresetSlotComponent& getSlotContent() { return *content; }
 

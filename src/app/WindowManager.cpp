@@ -3,6 +3,33 @@
 #include "app/MainMenuModel.h"
 #include "app/WindowStacking.h"
 
+#include <memory>
+
+namespace
+{
+using PendingWindows = juce::Array<juce::Component::SafePointer<EditorWindow>>;
+
+void askInTurn (std::shared_ptr<PendingWindows> pending, std::function<void (bool)> done)
+{
+    // A window closed meanwhile has nothing left to ask.
+    while (! pending->isEmpty() && pending->getFirst() == nullptr)
+        pending->remove (0);
+
+    if (pending->isEmpty())
+        return done (true);
+
+    auto* window = pending->removeAndReturn (0).getComponent();
+
+    window->askToSaveChanges ([pending, done] (bool mayClose)
+    {
+        if (mayClose)
+            askInTurn (pending, done);
+        else
+            done (false);
+    });
+}
+} // namespace
+
 WindowManager::WindowManager (MainMenuModel* menuModel, juce::ApplicationCommandManager* commands,
                               juce::File* lastDir)
     : lastDirectory (lastDir), commandManager (commands), mainMenuModel (menuModel)
@@ -117,4 +144,15 @@ void WindowManager::openFileInActiveWindow (const juce::File& file)
 {
     if (auto* window = getActiveWindow())
         window->loadFile (file);
+}
+
+void WindowManager::askToSaveAllWindows (std::function<void (bool mayQuit)> done)
+{
+    auto pending = std::make_shared<PendingWindows>();
+
+    for (auto* window : windows)
+        if (window->hasUnsavedChanges())
+            pending->add (window);
+
+    askInTurn (pending, std::move (done));
 }

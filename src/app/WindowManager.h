@@ -28,6 +28,11 @@ public:
     // Raises the open alerts (and other modal dialogs) above every window again.
     static void keepAlertsInFront();
 
+    // Asks about each window with unsaved changes in turn, in the order they were opened; `done`
+    // hears true once every question was answered "Don't Save" or saved, false at the first
+    // "Cancel" or failed save (the later windows are not asked).
+    void askToSaveAllWindows (std::function<void (bool mayQuit)> done);
+
     // Called after the last window has closed (where closing it should end the application).
     std::function<void()> onLastWindowClosed;
 

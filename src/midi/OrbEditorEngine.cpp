@@ -13,6 +13,7 @@
 #include "model/OrbSwitch.h"
 #include "model/OrbTransport.h"
 #include "model/OrbWheels.h"
+#include "model/PresetPresentation.h"
 
 namespace
 {
@@ -262,25 +263,49 @@ void OrbEditorEngine::removeListenerFromControl (Control::Listener* listener, co
 void OrbEditorEngine::setControlParameter (const int& type, const juce::String& name, const std::uint8_t& value,
                                            bool notify)
 {
-    if (auto* group = getControl (type))
-        group->setParameterValue (name, value, notify);
+    setParameterOf (getControl (type), type, 0, name, value, notify);
 }
 
 void OrbEditorEngine::setControlParameter (const int& type, const std::uint8_t& index, const juce::String& name,
                                            const std::uint8_t& value, bool notify)
 {
-    if (auto* group = getControl (type, index))
-        group->setParameterValue (name, value, notify);
+    setParameterOf (getControl (type, index), type, index, name, value, notify);
 }
 
 void OrbEditorEngine::setTransportParameter (const int& type, const int& index, const juce::String& name,
                                              const std::uint8_t& value, bool notify)
 {
-    if (type != transportType)
+    if (type == transportType)
+        setParameterOf (getControl (type, index), type, index, name, value, notify);
+}
+
+void OrbEditorEngine::setParameterOf (Control* group, int type, int index, const juce::String& name,
+                                      std::uint8_t value, bool notify)
+{
+    if (group == nullptr)
         return;
 
-    if (auto* group = getControl (type, index))
-        group->setParameterValue (name, value, notify);
+    const auto before = group->getParameterValue (name);
+    group->setParameterValue (name, value, notify);
+
+    // A refused value, or the same value again, is no edit.
+    if (group->getParameterValue (name) != before)
+        announceEdit (PresetPresentation::describeParameter (type, index, name));
+}
+
+void OrbEditorEngine::addEditListener (EditListener* listener)
+{
+    editListeners.add (listener);
+}
+
+void OrbEditorEngine::removeEditListener (EditListener* listener)
+{
+    editListeners.remove (listener);
+}
+
+void OrbEditorEngine::announceEdit (const juce::String& stepName)
+{
+    editListeners.call ([&stepName] (EditListener& l) { l.presetEdited (stepName); });
 }
 
 std::uint8_t OrbEditorEngine::getParameterMinimum (const int& type, const juce::String& name) const

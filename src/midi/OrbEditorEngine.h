@@ -39,6 +39,17 @@ public:
         virtual void transferChanged (const TransferStatus& status) = 0;
     };
 
+    // Told on the message thread when an edit through the editor's widgets is complete: one
+    // parameter through setControlParameter or setTransportParameter, or several at once through
+    // announceEdit. Whole-preset changes (get, file load) are not edits.
+    class EditListener
+    {
+    public:
+        virtual ~EditListener() = default;
+        // The name says what was edited, as the Edit menu shows it ("Knob 3 CC").
+        virtual void presetEdited (const juce::String& stepName) = 0;
+    };
+
     // Pacing, reply timeout and quiet time of the device protocol; tests may shorten them.
     struct Timing
     {
@@ -66,6 +77,11 @@ public:
     void addTransferListener (TransferListener* listener);
     void removeTransferListener (TransferListener* listener);
 
+    void addEditListener (EditListener* listener);
+    void removeEditListener (EditListener* listener);
+    // Tells the edit listeners about a change of several parameters made as one step.
+    void announceEdit (const juce::String& stepName);
+
     // Transfers with the device. Both are queued and return at once; a get applies the device's
     // preset when every value has arrived, a send ends once the device holds every value.
     // sendPreset returns false when it could not start (no port open, a send already running).
@@ -87,6 +103,7 @@ public:
     bool loadPresetFile (const juce::File& file);
     bool loadPresetData (const ByteArray& data);
     juce::String getFileWildcard() const { return fileWildcard; }
+    MidiManager& getMidiManager() const { return midiManager; }
     int getDumpSize() const { return dumpSize; }
     int getPayloadSize() const { return dumpSize - 11; }
 
@@ -109,6 +126,7 @@ public:
 
 private:
     void timerCallback() override;
+    void setParameterOf (Control* group, int type, int index, const juce::String& name, std::uint8_t value, bool notify);
 
     MidiManager& midiManager;
     const std::uint8_t* modelByte;
@@ -116,6 +134,7 @@ private:
     std::map<int, std::vector<std::unique_ptr<Control>>> groupsByType;
     juce::ListenerList<Listener> listeners;
     juce::ListenerList<TransferListener> transferListeners;
+    juce::ListenerList<EditListener> editListeners;
     juce::String fileWildcard;
     Timing timing;
 

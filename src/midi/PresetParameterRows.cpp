@@ -46,3 +46,34 @@ const PresetParameterRows::Row* PresetParameterRows::find (const std::vector<Row
     const auto found = std::find_if (rows.begin(), rows.end(), [position] (const Row& r) { return r.position == position; });
     return found != rows.end() ? &*found : nullptr;
 }
+
+std::vector<PresetParameterRows::Difference> PresetParameterRows::differences (const std::vector<Row>& mine,
+                                                                                const std::vector<Row>& other)
+{
+    std::vector<Difference> found;
+
+    for (const auto& a : mine)
+        if (auto* b = find (other, a.position); b != nullptr && b->stored != a.stored)
+            found.push_back ({ a, *b });
+
+    return found;
+}
+
+juce::String PresetParameterRows::nameText (const OrbEditorEngine::ByteArray& dump)
+{
+    juce::String text;
+
+    for (int i = 0; i < 16; ++i)
+    {
+        const auto c = dump[headerSize + i];
+
+        if (c == '\\' || c == '"')
+            text << "\\" << juce::String::charToString ((juce::juce_wchar) c);
+        else if (c >= 0x20 && c < 0x7F)
+            text << juce::String::charToString ((juce::juce_wchar) c);
+        else
+            text << "\\x" << juce::String::toHexString ((int) c).paddedLeft ('0', 2).toUpperCase();
+    }
+
+    return text;
+}

@@ -30,5 +30,19 @@ public:
     // The row of a dump position, or null (header, name, frame bytes).
     static const Row* find (const std::vector<Row>& rows, int position);
 
+    // A byte that differs between two presets: its row in each (the presets' modes may name the
+    // byte differently).
+    struct Difference
+    {
+        Row mine, other;
+    };
+
+    // Every row of `mine` whose byte differs in `other`, in the order of `mine`.
+    static std::vector<Difference> differences (const std::vector<Row>& mine, const std::vector<Row>& other);
+
+    // The 16-character preset name of a dump as text: printable characters as they are, a
+    // backslash or double quote behind a backslash, anything else as \xNN.
+    static juce::String nameText (const OrbEditorEngine::ByteArray& dump);
+
     PresetParameterRows() = delete;
 };

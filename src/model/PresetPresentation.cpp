@@ -316,3 +316,15 @@ const juce::StringArray& PresetPresentation::getFlagTexts()
     static const juce::StringArray texts { "OFF", "ON" };
     return texts;
 }
+
+juce::String PresetPresentation::describeParameter (int type, int index, const juce::String& name)
+{
+    // The MIDI-to-DIN flags' names already say whose flag they are ("Knobs Midi To DIN").
+    if (type == controlsToMidiDinType)
+        return name;
+
+    if (auto* section = findSection (type))
+        return section->getInstanceTitle (index) + " " + name;
+
+    return name;
+}

@@ -72,6 +72,9 @@ public:
     static const Parameter& getParameter (int type, const juce::String& name);
     static const Mode* findMode (int type, const juce::String& modeName);
 
+    // A parameter of one instance as the user names it: "Knob 3 CC", "Keybed Split Point".
+    static juce::String describeParameter (int type, int index, const juce::String& name);
+
     // The texts of a MIDI-to-DIN flag: entry 0 "OFF", entry 1 "ON".
     static const juce::StringArray& getFlagTexts();
 

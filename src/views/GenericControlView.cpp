@@ -32,6 +32,11 @@ GenericControlView::GenericControlView (const juce::String& title)
     addAndMakeVisible (titleLabel.get());
 }
 
+void GenericControlView::offerSettingsMenu (OrbEditorEngine::Ptr engine, int controlType, int instanceIndex)
+{
+    settingsMenu = std::make_unique<ControlSettingsMenu> (*titleLabel, std::move (engine), controlType, instanceIndex);
+}
+
 // The concrete view's members (the mode selector and the widgets) are gone by now.
 GenericControlView::~GenericControlView() = default;
 

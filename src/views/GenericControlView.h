@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/OrbEditorEngine.h"
+#include "views/ControlSettingsMenu.h"
 #include "widgets/ComboBoxWithLabel.h"
 #include "widgets/DoubleParamterControllerNumberBox.h"
 
@@ -57,12 +58,16 @@ public:
     virtual void buildControls() = 0;
 
     juce::Label& getTitleLabel() noexcept { return *titleLabel; }
+    // The title's copy and paste menu for that instance of the type.
+    void offerSettingsMenu (OrbEditorEngine::Ptr engine, int controlType, int instanceIndex);
+    ControlSettingsMenu* getSettingsMenu() const noexcept { return settingsMenu.get(); }
     ComboBoxWithLabel* getModeSelector() const noexcept { return modeSelector; }
     int getNumControlGroups() const noexcept { return controlGroups.size(); }
     GenericControlViewControlGroup* getControlGroup (int index) const noexcept { return controlGroups[index]; }
 
 protected:
     std::unique_ptr<juce::Label> titleLabel;
+    std::unique_ptr<ControlSettingsMenu> settingsMenu;
     ComboBoxWithLabel* modeSelector = nullptr;
     juce::OwnedArray<GenericControlViewControlGroup> controlGroups;
 

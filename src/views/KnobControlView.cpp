@@ -9,6 +9,7 @@ KnobControlView::KnobControlView (OrbEditorEngine::Ptr engineToUse, std::uint8_t
 {
     buildControls();
     showControlGroup (0);
+    offerSettingsMenu (engine, knobType, (int) knobIndex);
 }
 
 KnobControlView::~KnobControlView() = default;

@@ -9,6 +9,7 @@ PadControlView::PadControlView (OrbEditorEngine::Ptr engineToUse, std::uint32_t 
 {
     buildControls();
     showControlGroup (0);
+    offerSettingsMenu (engine, padType, (int) padIndex);
 }
 
 PadControlView::~PadControlView() = default;

@@ -10,6 +10,7 @@ SwitchControlView::SwitchControlView (OrbEditorEngine::Ptr engineToUse, std::uin
 {
     buildControls();
     showControlGroup (0);
+    offerSettingsMenu (engine, switchType, (int) switchIndex);
 }
 
 SwitchControlView::~SwitchControlView() = default;

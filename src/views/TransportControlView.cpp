@@ -11,6 +11,7 @@ TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const i
 
     title.reset (ViewTitle::create (name, 70, 20, 18.0f));
     addAndMakeVisible (title.get());
+    settingsMenu = std::make_unique<ControlSettingsMenu> (*title, engine, transportType, buttonIndex);
 
     const auto& function = PresetPresentation::getParameter (transportType, "Function");
     const auto& cc = PresetPresentation::getParameter (transportType, "CC");

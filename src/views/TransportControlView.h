@@ -1,6 +1,7 @@
 #pragma once
 
 #include "midi/OrbEditorEngine.h"
+#include "views/ControlSettingsMenu.h"
 #include "views/TransportControllerComboBox.h"
 #include "views/TransportControllerNumberBox.h"
 
@@ -17,11 +18,13 @@ public:
     ~TransportControlView() override;
 
     juce::Label& getTitle() { return *title; }
+    ControlSettingsMenu& getSettingsMenu() { return *settingsMenu; }
     TransportControllerComboBox& getFunctionSelector() { return *functionSelector; }
     TransportControllerNumberBox& getCcBox() { return *ccBox; }
 
 private:
     std::unique_ptr<juce::Label> title;
+    std::unique_ptr<ControlSettingsMenu> settingsMenu;
     std::unique_ptr<TransportControllerComboBox> functionSelector;
     std::unique_ptr<TransportControllerNumberBox> ccBox;
 

@@ -9,13 +9,6 @@ DEFAULT_PRESET="$(cd "$(dirname "$0")/../../src/resources" && pwd)/DefaultPreset
 mkdir "$WORK_DIR/presets"
 SAVED="$WORK_DIR/presets/knob set.orp"
 
-# The editor's layout, in its own coordinates (the area below the menu bar): a row of tabs at
-# y 450 to 490, the device picture (786 x 378) centred at the top from y 50.
-TAB_Y=470
-TAB_X=(69 204 336 468 600 732 864 996 1131)   # Main, Knobs, Switches, Drum Pads, Roll Mode,
-                                              # Transport, Keybed, Mod/Pitch, Sustain
-PICTURE_X=207
-PICTURE_Y=50
 # Picture regions: "x y view", the centre of each region within the picture and the view it shows.
 REGIONS=(
     "111 247 3"   # drum pads
@@ -28,54 +21,6 @@ REGIONS=(
     "182 84 6"    # octave buttons
     "234 84 5"    # tap button
 )
-KNOB1_CC_BOX="190 587"   # Knob 1's "CC" number box on the knob view
-
-window_geometry() {   # sets WIN_H and MENU_H of window $1, once its menu bar is there
-    for _ in $(seq 100); do
-        eval "$(xdotool getwindowgeometry --shell "$1")"
-        WIN_H=$HEIGHT
-        MENU_H=$((WIN_H - 700))   # the editor itself is 700 high
-        [ "$MENU_H" -gt 0 ] && return 0
-        sleep 0.1
-    done
-    fail "the window never showed its menu bar"
-}
-
-click_at() {          # click_at WINDOW X Y, in the editor's coordinates
-    xdotool mousemove --window "$1" "$2" $(($3 + MENU_H)) click 1
-}
-
-# The window's picture with the pointer parked on a plain part of the background, once it differs
-# from the picture given (if any) and three in a row agree: the click's repaint has then landed,
-# however slowly a loaded machine handles it.
-window_picture() {
-    local window="$1" before="${2:-}" last="" now same=0
-    xdotool mousemove --window "$window" 5 $((WIN_H - 5))
-    for _ in $(seq 100); do
-        sleep 0.1
-        now=$(xwd -id "$window" -silent | md5sum | cut -d' ' -f1)
-        if [ "$now" = "$last" ] && [ "$now" != "$before" ]; then
-            same=$((same + 1))
-            [ "$same" -ge 2 ] && { echo "$now"; return 0; }
-        else
-            same=0
-        fi
-        last=$now
-    done
-    fail "the window did not settle on a new picture"
-}
-
-# select_knob1_cc WINDOW MAIN_PICTURE: goes from the main view (showing MAIN_PICTURE) to the knob
-# view, opens Knob 1's CC box for typing and selects its text.
-select_knob1_cc() {
-    local x y
-    click_at "$1" "${TAB_X[1]}" "$TAB_Y"
-    window_picture "$1" "$2" >/dev/null
-    read -r x y <<<"$KNOB1_CC_BOX"
-    click_at "$1" "$x" "$y"
-    sleep 0.3
-    send_chord ctrl+a
-}
 
 start_editor
 window=$(wait_for_window "Kestrin OrbMini Editor - Untitled 1") || fail "no first window"
@@ -129,12 +74,7 @@ sleep "${SHORTCUT_SETTLE_SECONDS:-2}"
 select_knob1_cc "$window" "$(window_picture "$window")"
 send_chord ctrl+c
 xdotool key Escape
-shown=""
-for _ in $(seq 50); do
-    shown=$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)
-    [ -n "$shown" ] && break
-    sleep 0.1
-done
+shown=$(read_clipboard)
 [ "$shown" = "64" ] || fail "Knob 1's CC box shows '$shown' after the restart"
 
 quit_editor "$EDITOR_PID" "$window" || fail "editor quit with an error"

@@ -105,13 +105,7 @@ quit_editor() {
 save_as_typed() {
     local chooser
     chooser=$(press_shortcut "$1" ctrl+s wait_for_window "Select Filename to save" 10) || fail "no file chooser"
-    eval "$(xdotool getwindowgeometry --shell "$chooser")"
-    xdotool mousemove --window "$chooser" $((WIDTH / 2)) $((HEIGHT - 64)) click 1
-    sleep 0.3
-    xdotool type --delay 20 "$2"
-    xdotool key Return
-    sleep 0.5
-    xdotool key Return
+    save_in_chooser "$chooser" "$2"
 }
 
 # A preset file the editor accepts: the frame around 305 payload bytes, all within 0 to 0x7F.
@@ -151,4 +145,84 @@ editor_windows_stacked() {
         done
     fi
     return 0
+}
+
+# The editor's layout, in its own coordinates (the area below the menu bar): a row of tabs at
+# y 450 to 490, the device picture (786 x 378) centred at the top from y 50.
+TAB_Y=470
+TAB_X=(69 204 336 468 600 732 864 996 1131)   # Main, Knobs, Switches, Drum Pads, Roll Mode,
+                                              # Transport, Keybed, Mod/Pitch, Sustain
+PICTURE_X=207
+PICTURE_Y=50
+KNOB1_CC_BOX="190 587"   # Knob 1's "CC" number box on the knob view
+
+window_geometry() {   # sets WIN_H and MENU_H of window $1, once its menu bar is there
+    for _ in $(seq 100); do
+        eval "$(xdotool getwindowgeometry --shell "$1")"
+        WIN_H=$HEIGHT
+        MENU_H=$((WIN_H - 700))   # the editor itself is 700 high
+        [ "$MENU_H" -gt 0 ] && return 0
+        sleep 0.1
+    done
+    fail "the window never showed its menu bar"
+}
+
+click_at() {          # click_at WINDOW X Y, in the editor's coordinates
+    xdotool mousemove --window "$1" "$2" $(($3 + MENU_H)) click 1
+}
+
+# The window's picture with the pointer parked on a plain part of the background, once it differs
+# from the picture given (if any) and three in a row agree: the click's repaint has then landed,
+# however slowly a loaded machine handles it.
+window_picture() {
+    local window="$1" before="${2:-}" last="" now same=0
+    xdotool mousemove --window "$window" 5 $((WIN_H - 5))
+    for _ in $(seq 100); do
+        sleep 0.1
+        now=$(xwd -id "$window" -silent | md5sum | cut -d' ' -f1)
+        if [ "$now" = "$last" ] && [ "$now" != "$before" ]; then
+            same=$((same + 1))
+            [ "$same" -ge 2 ] && { echo "$now"; return 0; }
+        else
+            same=0
+        fi
+        last=$now
+    done
+    fail "the window did not settle on a new picture"
+}
+
+# select_knob1_cc WINDOW MAIN_PICTURE: goes from the main view (showing MAIN_PICTURE) to the knob
+# view, opens Knob 1's CC box for typing and selects its text.
+select_knob1_cc() {
+    local x y
+    click_at "$1" "${TAB_X[1]}" "$TAB_Y"
+    window_picture "$1" "$2" >/dev/null
+    read -r x y <<<"$KNOB1_CC_BOX"
+    click_at "$1" "$x" "$y"
+    sleep 0.3
+    send_chord ctrl+a
+}
+
+# read_clipboard: what the clipboard holds, once something does.
+read_clipboard() {
+    local shown=""
+    for _ in $(seq 50); do
+        shown=$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)
+        [ -n "$shown" ] && break
+        sleep 0.1
+    done
+    echo "$shown"
+}
+
+# save_in_chooser CHOOSER PATH: answers the editor's save chooser with PATH. Typing a path into the
+# chooser's file box and pressing return goes to its folder; return again saves.
+save_in_chooser() {
+    local WIDTH HEIGHT X Y SCREEN WINDOW
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove --window "$1" $((WIDTH / 2)) $((HEIGHT - 64)) click 1
+    sleep 0.3
+    xdotool type --delay 20 "$2"
+    xdotool key Return
+    sleep 0.5
+    xdotool key Return
 }

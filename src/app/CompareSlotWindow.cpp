@@ -1,0 +1,20 @@
+#include "app/CompareSlotWindow.h"
+
+CompareSlotWindow::CompareSlotWindow (OrbEditorEngine::Ptr scratchEngine, Callback callback)
+    : PresetTransferWindow ("Compare With Hardware Slot",
+                            [] (juce::Button::Listener* l) -> PresetSlotComponent* { return new GetPresetComponent (l); },
+                            std::move (scratchEngine), TransferStatus::Kind::get),
+      onGot (std::move (callback))
+{
+}
+
+CompareSlotWindow::~CompareSlotWindow()
+{
+    masterReference.clear();
+}
+
+void CompareSlotWindow::transferSucceeded (const TransferStatus& status)
+{
+    if (onGot)
+        onGot (*engine, status.slotNumber);
+}

@@ -1,0 +1,151 @@
+#include "PresetTestSupport.h"
+
+#include "app/EditorWindow.h"
+#include "midi/ControlSettingsClipboard.h"
+#include "model/ControlType.h"
+#include "views/KnobControlView.h"
+#include "views/PadControlView.h"
+#include "views/TransportControlView.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+struct StepLog : OrbEditorEngine::EditListener
+{
+    void presetEdited (const juce::String& stepName) override { steps.add (stepName); }
+    juce::StringArray steps;
+};
+
+struct ValueFollower : Control::Listener
+{
+    void parameterChanged (juce::String name, int value) override { seen.set (name, value); }
+    juce::NamedValueSet seen;
+};
+
+juce::StringArray itemTexts (const juce::PopupMenu& menu, juce::Array<bool>* enabled = nullptr)
+{
+    juce::StringArray texts;
+    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
+    {
+        texts.add (it.getItem().text);
+        if (enabled != nullptr)
+            enabled->add (it.getItem().isEnabled);
+    }
+    return texts;
+}
+
+class ControlSettingsTest : public ::testing::Test, protected EngineFixture
+{
+protected:
+    void SetUp() override
+    {
+        clipboard.clear();
+        engine->addEditListener (&log);
+    }
+
+    void TearDown() override
+    {
+        engine->removeEditListener (&log);
+        clipboard.clear();
+    }
+
+    Control& knob (int index) { return *engine->getControl (knobType, index); }
+    Control& pad (int index) { return *engine->getControl (padType, index); }
+
+    ControlSettingsClipboard& clipboard = ControlSettingsClipboard::getInstance();
+    StepLog log;
+};
+} // namespace
+
+TEST_F (ControlSettingsTest, PastesCopyEverySettingAsOneStepAndTheWidgetsFollow)
+{
+    knob (2).setParameterValue ("Mode", 0, false);
+    knob (2).setParameterValue ("CC", 42, false);
+    knob (2).setParameterValue ("MIDI Channel", 9, false);
+
+    // Copied in another window's engine, pasted here.
+    auto other = makeEngine();
+    other->applyDump (engine->buildDump (0));
+    clipboard.copy (*other, knobType, 2);
+    knob (2).setParameterValue ("CC", 5, false);
+    EXPECT_EQ (clipboard.getCopiedTitle(), "Knob 3");
+    EXPECT_TRUE (clipboard.hasSettingsFor (knobType));
+    EXPECT_FALSE (clipboard.hasSettingsFor (padType));
+    EXPECT_FALSE (clipboard.pasteToAllPadsNotesAscending (*engine));
+
+    ValueFollower widget;
+    knob (4).addListener (&widget);
+    EXPECT_TRUE (clipboard.pasteTo (*engine, 4));
+    EXPECT_EQ (knob (4).getValues(), other->getControl (knobType, 2)->getValues());
+    EXPECT_EQ ((int) widget.seen["CC"], 42);
+    knob (4).removeListener (&widget);
+    EXPECT_EQ (log.steps, juce::StringArray { "Paste to Knob 5" });
+
+    // Onto the same settings: nothing changes, no step.
+    clipboard.pasteTo (*engine, 4);
+    EXPECT_EQ (log.steps.size(), 1);
+
+    EXPECT_TRUE (clipboard.pasteToAll (*engine));
+    for (int i = 0; i < engine->getNumControls (knobType); ++i)
+        EXPECT_EQ (knob (i).getValues(), knob (4).getValues()) << "knob " << i;
+    EXPECT_EQ (log.steps, (juce::StringArray { "Paste to Knob 5", "Paste to All Knobs" }));
+}
+
+TEST_F (ControlSettingsTest, PadNotesAscendFromTheCopiedNoteAndStopAt127)
+{
+    pad (0).setParameterValue ("Mode", 0, false);
+    pad (0).setParameterValue ("Note", 120, false);
+    pad (0).setParameterValue ("MIDI Channel", 3, false);
+    clipboard.copy (*engine, padType, 0);
+
+    EXPECT_TRUE (clipboard.pasteToAllPadsNotesAscending (*engine));
+    for (int i = 0; i < 16; ++i)
+    {
+        EXPECT_EQ (pad (i).getParameterValue ("Note"), juce::jmin (127, 120 + i)) << "pad " << i + 1;
+        EXPECT_EQ (pad (i).getParameterValue ("MIDI Channel"), 3) << "pad " << i + 1;
+        EXPECT_EQ (pad (i).getParameterValue ("Mode"), 0) << "pad " << i + 1;
+    }
+    EXPECT_EQ (log.steps, juce::StringArray { "Paste to All Pads, Notes Ascending" });
+}
+
+TEST_F (ControlSettingsTest, TitleMenusNameTheirInstanceAndPasteOnlySettingsOfTheirKindUndoneInOneStep)
+{
+    auto* canvas = new juce::Component();
+    canvas->setSize (1200, 700);
+    EditorWindow window ("Kestrin OrbMini Editor - Untitled 1", canvas, engine, nullptr, nullptr);
+
+    KnobControlView knob3 (engine, 2), knob5 (engine, 4);
+    PadControlView pad2 (engine, 1);
+    TransportControlView rewind (engine, 0, "Rewind");
+
+    juce::Array<bool> enabled;
+    EXPECT_EQ (itemTexts (knob5.getSettingsMenu()->build(), &enabled),
+               (juce::StringArray { "Copy Knob 5 Settings", "Paste to Knob 5", "Paste to All Knobs" }));
+    EXPECT_EQ (enabled, (juce::Array<bool> { true, false, false }));
+    EXPECT_EQ (itemTexts (pad2.getSettingsMenu()->build()),
+               (juce::StringArray { "Copy Pad 2 Settings", "Paste to Pad 2", "Paste to All Pads",
+                                    "Paste to All Pads, Notes Ascending" }));
+    EXPECT_EQ (itemTexts (rewind.getSettingsMenu().build())[0], "Copy Rewind Settings");
+
+    engine->setControlParameter (knobType, (std::uint8_t) 2, "CC", 33, false);
+    knob3.getSettingsMenu()->choose (ControlSettingsMenu::copyItem);
+    enabled.clear();
+    itemTexts (knob5.getSettingsMenu()->build(), &enabled);
+    EXPECT_EQ (enabled, (juce::Array<bool> { true, true, true }));
+
+    // A knob's settings are not offered to pads.
+    enabled.clear();
+    itemTexts (pad2.getSettingsMenu()->build(), &enabled);
+    EXPECT_EQ (enabled, (juce::Array<bool> { true, false, false, false }));
+    const auto padsBefore = pad (1).getValues();
+    pad2.getSettingsMenu()->choose (ControlSettingsMenu::pasteItem);
+    EXPECT_EQ (pad (1).getValues(), padsBefore);
+
+    const auto before = engine->buildDump (0);
+    knob5.getSettingsMenu()->choose (ControlSettingsMenu::pasteToAllItem);
+    EXPECT_EQ (knob (7).getParameterValue ("CC"), 33);
+    EXPECT_EQ (window.getHistory().getUndoName(), "Paste to All Knobs");
+    window.undo();
+    EXPECT_EQ (engine->buildDump (0), before);
+}

@@ -1,0 +1,87 @@
+#include "model/PresetHistory.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+PresetHistory::State preset (std::uint8_t fill)
+{
+    PresetHistory::State state;
+    state.insertMultiple (0, fill, 316);
+    return state;
+}
+} // namespace
+
+TEST (PresetHistoryTest, StepsUndoAndRedoInOrderUnderTheirNamesAndANewStepDropsWhatCouldBeRedone)
+{
+    PresetHistory history (preset (0));
+    EXPECT_FALSE (history.canUndo());
+    EXPECT_FALSE (history.canRedo());
+    EXPECT_EQ (history.getUndoName(), "");
+
+    history.record ("Knob 3 CC", preset (1));
+    history.record ("Get Preset", preset (2));
+    history.record ("Pad 1 Note", preset (2));   // changed nothing: no step
+    EXPECT_EQ (history.getNumSteps(), 2);
+    EXPECT_EQ (history.getUndoName(), "Get Preset");
+
+    EXPECT_EQ (history.undo(), preset (1));
+    EXPECT_EQ (history.getUndoName(), "Knob 3 CC");
+    EXPECT_EQ (history.getRedoName(), "Get Preset");
+    EXPECT_EQ (history.undo(), preset (0));
+    EXPECT_FALSE (history.canUndo());
+    EXPECT_EQ (history.undo(), preset (0));   // nothing more to undo
+    EXPECT_EQ (history.redo(), preset (1));
+
+    // An edit after an undo: the undone "Get Preset" is gone.
+    history.record ("Knob 4 CC", preset (3));
+    EXPECT_FALSE (history.canRedo());
+    EXPECT_EQ (history.redo(), preset (3));
+    EXPECT_EQ (history.undo(), preset (1));
+    EXPECT_EQ (history.undo(), preset (0));
+}
+
+TEST (PresetHistoryTest, ChangedMeansOtherBytesThanLastLoadedSavedGotOrSent)
+{
+    PresetHistory history (preset (0));
+    EXPECT_FALSE (history.isChanged());
+
+    history.record ("Knob 1 CC", preset (1));
+    EXPECT_TRUE (history.isChanged());
+    history.undo();
+    EXPECT_FALSE (history.isChanged());   // back to what was loaded
+
+    history.redo();
+    history.markUnchanged();   // saved
+    EXPECT_FALSE (history.isChanged());
+    history.undo();
+    EXPECT_TRUE (history.isChanged());    // the file holds the undone edit
+
+    // A send that began before an edit leaves the device with the earlier bytes.
+    history.record ("Knob 2 CC", preset (2));
+    history.markUnchanged (preset (0));
+    EXPECT_TRUE (history.isChanged());
+    history.undo();
+    EXPECT_FALSE (history.isChanged());
+}
+
+TEST (PresetHistoryTest, BeyondTheLimitTheOldestStepsGo)
+{
+    PresetHistory history (preset (0));
+
+    for (int i = 1; i <= PresetHistory::maximumSteps + 5; ++i)
+        history.record ("Step " + juce::String (i), preset ((std::uint8_t) (i % 100 + 1)) );
+
+    EXPECT_EQ (history.getNumSteps(), PresetHistory::maximumSteps);
+
+    int undone = 0;
+    while (history.canUndo())
+    {
+        history.undo();
+        ++undone;
+    }
+
+    EXPECT_EQ (undone, PresetHistory::maximumSteps);
+    EXPECT_EQ (history.getCurrent(), preset ((std::uint8_t) (5 % 100 + 1)));
+    EXPECT_EQ (history.getRedoName(), "Step 6");
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+#include <vector>
+
+// Every top-level component of the desktop of that class.
+template <typename WindowClass>
+std::vector<WindowClass*> findWindows()
+{
+    std::vector<WindowClass*> found;
+    auto& desktop = juce::Desktop::getInstance();
+
+    for (int i = 0; i < desktop.getNumComponents(); ++i)
+        if (auto* window = dynamic_cast<WindowClass*> (desktop.getComponent (i)))
+            found.push_back (window);
+
+    return found;
+}
