@@ -91,7 +91,7 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
 
     const auto* hardware = hardwareSubmenu (file);
     ASSERT_NE (hardware, nullptr);
-    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073 }));
+    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073, -1, 0x200078, 0x200079 }));
 
     EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310 }));
     EXPECT_EQ (idsOf (model.getMenuForIndex (2, "Window")), std::vector<int> ({ 0x200410, 0x200420, -1 }));
@@ -112,7 +112,9 @@ TEST_F (ApplicationTest, CommandsInTheirOrderWithNamesAndKeys)
                            { 0x200020, "Open", 'o' },          { 0x200310, "Device Setup", 0 },
                            { 0x200030, "Close Window", 'w' },  { 0x200410, "Minimize", 'm' },
                            { 0x200420, "Bring All to Front", 0 }, { 0x200510, "Open User Guide", 'h' },
-                           { 0x200060, "Quit", 'q' } });
+                           { 0x200060, "Quit", 'q' },
+                           { 0x200078, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6"), 0 },
+                           { 0x200079, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6"), 0 } });
 
     // Every window command is known to the command manager, under the same name.
     EXPECT_EQ (app.getCommandManager()->getNameOfCommand (0x200040), "Save");

@@ -3,6 +3,7 @@
 #include "app/AboutWindow.h"
 #include "app/DeviceManagerWindow.h"
 #include "app/FileChooserService.h"
+#include "app/LibrarianWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/MainMenuModel.h"
 #include "app/SendPresetWindow.h"
@@ -200,7 +201,8 @@ void KestrinOrbEditorApplication::systemRequestedQuit()
     {
         auto* component = desktop.getComponent (i);
 
-        if (dynamic_cast<GetPresetWindow*> (component) != nullptr || dynamic_cast<SendPresetWindow*> (component) != nullptr)
+        if (dynamic_cast<GetPresetWindow*> (component) != nullptr || dynamic_cast<SendPresetWindow*> (component) != nullptr
+            || dynamic_cast<LibrarianWindow*> (component) != nullptr)
             delete component;
     }
 
@@ -211,6 +213,7 @@ void KestrinOrbEditorApplication::getAllCommands (juce::Array<juce::CommandID>& 
 {
     commands.addArray ({ aboutCommand, newWindowCommand, openCommand, deviceSetupCommand, closeWindowCommand,
                          minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand });
+    commands.addArray ({ backUpAllSlotsCommand, restoreSlotsCommand });
 }
 
 void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
@@ -226,6 +229,8 @@ void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juc
         case minimizeCommand:        describeCommand (result, "Minimize", 'm'); break;
         case bringAllToFrontCommand: describeCommand (result, "Bring All to Front"); break;
         case openUserGuideCommand:   describeCommand (result, "Open User Guide", 'h'); break;
+        case backUpAllSlotsCommand:  describeCommand (result, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6")); break;
+        case restoreSlotsCommand:    describeCommand (result, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6")); break;
         default: break;
     }
 }
@@ -242,6 +247,8 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
         case minimizeCommand:        windowManager->minimiseActiveWindow(); break;
         case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
         case openUserGuideCommand:   openUserGuide(); break;
+        case backUpAllSlotsCommand:  LibrarianWindow::backUpAllSlots (midiManager, lastDirectory); break;
+        case restoreSlotsCommand:    LibrarianWindow::restoreSlots (midiManager, lastDirectory); break;
         default: break;
     }
 

@@ -35,7 +35,9 @@ public:
         deviceSetupCommand = 0x200310,
         minimizeCommand = 0x200410,
         bringAllToFrontCommand = 0x200420,
-        openUserGuideCommand = 0x200510
+        openUserGuideCommand = 0x200510,
+        backUpAllSlotsCommand = 0x200078,
+        restoreSlotsCommand = 0x200079
     };
 
     KestrinOrbEditorApplication (std::uint8_t modelByte, int numKnobs, int numPads, int numSwitches,

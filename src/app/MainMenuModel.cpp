@@ -33,6 +33,9 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         hardware.addSeparator();
         hardware.addCommandItem (commandManager, Commands::setInternalSyncCommand);
         hardware.addCommandItem (commandManager, Commands::setExternalSyncCommand);
+        hardware.addSeparator();
+        hardware.addCommandItem (commandManager, Commands::backUpAllSlotsCommand);
+        hardware.addCommandItem (commandManager, Commands::restoreSlotsCommand);
         menu.addSubMenu ("Hardware", hardware, true);
 
         if (withQuitAndAbout)
