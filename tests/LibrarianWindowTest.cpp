@@ -63,7 +63,7 @@ struct LibrarianWindowTest : ::testing::Test
     MidiManager manager { ports, 20 };
     OrbMiniSimulator simulator { ports, "OrbMini" };
     ScriptedFileChooser chooser;
-    juce::File folder = testDirectory ("librarian-window");
+    juce::File folder = testDirectory ("librarian-window/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
     juce::File lastDirectory = juce::File (ORBMINI_TEST_OUTPUT_DIR);
 };
 } // namespace

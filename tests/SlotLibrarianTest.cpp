@@ -95,7 +95,8 @@ struct Librarian : ::testing::Test
     VirtualMidiPorts ports;
     MidiManager manager { ports, 20 };
     OrbMiniSimulator simulator { ports, device };
-    juce::File folder = testDirectory ("librarian");
+    // A folder of each case's own: CTest runs the cases side by side, each in its own process.
+    juce::File folder = testDirectory ("librarian/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 } // namespace
 
