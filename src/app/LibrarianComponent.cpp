@@ -1,5 +1,7 @@
 #include "app/LibrarianComponent.h"
 
+#include <algorithm>
+
 using Direction = SlotLibrarian::Direction;
 
 namespace

@@ -1,5 +1,7 @@
 #include "midi/SlotLibrarian.h"
 
+#include <algorithm>
+
 using Phase = TransferStatus::Phase;
 
 std::vector<SlotLibrarian::Job> SlotLibrarian::allSlots()
