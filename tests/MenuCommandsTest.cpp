@@ -92,7 +92,7 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
 
     const auto* hardware = hardwareSubmenu (file);
     ASSERT_NE (hardware, nullptr);
-    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073, -1, 0x200074 }));
+    EXPECT_EQ (idsOf (*hardware), std::vector<int> ({ 0x200070, 0x200071, -1, 0x200072, 0x200073, -1, 0x200074, -1, 0x200078, 0x200079 }));
 
     EXPECT_EQ (idsOf (model.getMenuForIndex (1, "Options")), std::vector<int> ({ 0x200310, 0 }));
     EXPECT_EQ (entriesOf (model.getMenuForIndex (1, "Options")).back().text, "Zoom");
@@ -116,6 +116,8 @@ TEST_F (ApplicationTest, CommandsInTheirOrderWithNamesAndKeys)
                            { 0x200030, "Close Window", 'w' },  { 0x200410, "Minimize", 'm' },
                            { 0x200420, "Bring All to Front", 0 }, { 0x200510, "Open User Guide", 'h' },
                            { 0x200060, "Quit", 'q' },
+                           { 0x200078, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6"), 0 },
+                           { 0x200079, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6"), 0 },
                            // Options > Zoom; this test display is at 100 %, which the editor follows.
                            { 0x200320, "100 %", 0 },           { 0x200330, "125 %", 0 },
                            { 0x200340, "150 %", 0 },           { 0x200350, "200 %", 0 },

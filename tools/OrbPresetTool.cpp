@@ -2,6 +2,9 @@
 // line, with the editor's own model: presets are loaded and saved by the editor engine's file
 // functions and every value is shown as the editor shows it.
 
+#include "OrbPresetTool.h"
+
+#include "DeviceCommands.h"
 #include "app/KestrinOrbMiniEditorApplication.h"
 #include "midi/MidiManager.h"
 #include "midi/MidiPortLayer.h"
@@ -34,7 +37,7 @@ constexpr int exitError = 2;       // bad use, unreadable or unloadable file, ba
 constexpr int headerSize = 10;   // common header and slot byte before the payload
 
 const char* const overallHelp =
-    R"(orbpreset: show, convert, compare and check OrbMini preset files (*.orp)
+    R"(orbpreset: show, convert, compare and check OrbMini preset files (*.orp), and move them to and from the controller
 
 Usage:
   orbpreset show FILE.orp              every parameter as the editor shows it, and the preset name
@@ -42,14 +45,23 @@ Usage:
   orbpreset from-json FILE.json OUT.orp  write a preset file from JSON ("-" reads standard input)
   orbpreset diff A.orp B.orp           the parameters that differ
   orbpreset check FILE.orp             whether the editor would load the file, and values it would keep
+  orbpreset ports                      the MIDI inputs and outputs present
+  orbpreset get --device NAME SLOT OUT.orp  the preset of a controller slot (1 to 24) into a file
+  orbpreset send --device NAME FILE.orp SLOT  a preset file into a controller slot, checked by reading it back
+  orbpreset backup --device NAME DIR [--replace]  slots 1 to 24 into "Slot NN - <name>.orp" files in DIR
+  orbpreset restore --device NAME DIR  the preset files of DIR back into their slots
   orbpreset help [COMMAND]             this overview, or one command's help (also: orbpreset COMMAND --help)
 
 Files are read and written exactly as the editor does: a preset file is one 316-byte dump whose
 parameter bytes are all 7-bit (0x00 to 0x7F); saving replaces the file only once the new one is
 completely written.
 
-Exit status: 0 success; 1 "different" (diff) or "values flagged" (check); 2 any error (bad use,
-missing or unreadable file, a file the editor would not load, bad JSON).
+The device commands talk to the controller through the MIDI input and output whose names contain
+NAME, and print their progress to standard error.
+
+Exit status: 0 success; 1 "different" (diff), "values flagged" (check) or a slot that failed (get,
+send, backup, restore); 2 any error (bad use, missing or unreadable file, a file the editor would
+not load, bad JSON, no device of that name).
 
 Examples:
   orbpreset show bass.orp                  the name and every parameter, one line each
@@ -57,6 +69,7 @@ Examples:
   orbpreset check odd.orp                  would the editor load it, and values it would keep
   orbpreset json bass.orp > bass.json      JSON: the shown values and the raw bytes
   orbpreset from-json bass.json bass2.orp  back to a preset file (byte for byte the same)
+  orbpreset backup --device OrbMini ~/orbmini-backup   a copy of every slot of the controller
   echo '{"parameters": {"Knob 1": {"CC": 30}}}' | orbpreset from-json - knob.orp
                                            the default preset with knob 1 on CC 30
 )";
@@ -681,14 +694,21 @@ struct Command
 {
     const char* name;
     const char* help;
-    int numArguments;
+    int numArguments;   // files; the device commands count their own
 };
+
+constexpr int deviceCommand = -1;
 
 const Command commands[] = { { "show", showHelp, 1 },
                              { "json", jsonHelp, 1 },
                              { "from-json", fromJsonHelp, 2 },
                              { "diff", diffHelp, 2 },
-                             { "check", checkHelp, 1 } };
+                             { "check", checkHelp, 1 },
+                             { "ports", DeviceCommands::portsHelp, deviceCommand },
+                             { "get", DeviceCommands::getHelp, deviceCommand },
+                             { "send", DeviceCommands::sendHelp, deviceCommand },
+                             { "backup", DeviceCommands::backupHelp, deviceCommand },
+                             { "restore", DeviceCommands::restoreHelp, deviceCommand } };
 
 const Command* findCommand (const juce::String& name)
 {
@@ -704,7 +724,9 @@ bool isHelpOption (const juce::String& argument)
     return argument == "--help" || argument == "-h" || argument == "help";
 }
 
-int run (const juce::StringArray& args)
+} // namespace
+
+int runOrbPreset (const juce::StringArray& args, MidiPortLayer& devicePorts, OrbEditorEngine::Timing timing)
 {
     if (args.isEmpty())
     {
@@ -742,6 +764,12 @@ int run (const juce::StringArray& args)
         return exitOk;
     }
 
+    if (command->numArguments == deviceCommand)
+    {
+        juce::ScopedJuceInitialiser_GUI framework;
+        return DeviceCommands (devicePorts, timing).run (command->name, arguments);
+    }
+
     if (arguments.size() != command->numArguments)
     {
         err (juce::String (command->name) + " takes " + juce::String (command->numArguments)
@@ -765,17 +793,4 @@ int run (const juce::StringArray& args)
         return tool.diff (arguments[0], arguments[1]);
 
     return tool.check (arguments[0]);
-}
-} // namespace
-
-int main (int argc, char* argv[])
-{
-    juce::StringArray args;
-
-    for (int i = 1; i < argc; ++i)
-        args.add (juce::String::fromUTF8 (argv[i]));
-
-    const auto status = run (args);
-    std::cout.flush();
-    return status;
 }

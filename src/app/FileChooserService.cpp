@@ -19,7 +19,8 @@ public:
         auto flags = request.forSaving ? juce::FileBrowserComponent::saveMode
                                            | juce::FileBrowserComponent::warnAboutOverwriting
                                        : juce::FileBrowserComponent::openMode;
-        flags |= juce::FileBrowserComponent::canSelectFiles;
+        flags |= request.forFolder ? juce::FileBrowserComponent::canSelectDirectories
+                                   : juce::FileBrowserComponent::canSelectFiles;
 
         auto* raw = chooser.get();
         open.add (chooser.release());

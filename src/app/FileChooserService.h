@@ -20,6 +20,7 @@ public:
         juce::File startingDirectory;
         juce::String wildcard;
         bool forSaving = false;
+        bool forFolder = false;   // a folder is chosen, not a file
     };
 
     virtual ~FileChooserService() = default;

@@ -4,6 +4,7 @@
 #include "app/CommandLineFiles.h"
 #include "app/DeviceManagerWindow.h"
 #include "app/FileChooserService.h"
+#include "app/LibrarianWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/MainMenuModel.h"
 #include "app/PresetCompareWindow.h"
@@ -231,7 +232,8 @@ void KestrinOrbEditorApplication::quitWithoutAsking()
     {
         auto* component = desktop.getComponent (i);
 
-        if (dynamic_cast<PresetTransferWindow*> (component) != nullptr || dynamic_cast<PresetCompareWindow*> (component) != nullptr)
+        if (dynamic_cast<PresetTransferWindow*> (component) != nullptr || dynamic_cast<PresetCompareWindow*> (component) != nullptr
+            || dynamic_cast<LibrarianWindow*> (component) != nullptr)
             delete component;
     }
 
@@ -242,6 +244,7 @@ void KestrinOrbEditorApplication::getAllCommands (juce::Array<juce::CommandID>& 
 {
     commands.addArray ({ aboutCommand, newWindowCommand, openCommand, deviceSetupCommand, closeWindowCommand,
                          minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand });
+    commands.addArray ({ backUpAllSlotsCommand, restoreSlotsCommand });
     commands.addArray (EditorZoom::commandIDs.data(), (int) EditorZoom::commandIDs.size());
 }
 
@@ -258,6 +261,8 @@ void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juc
         case minimizeCommand:        describeCommand (result, "Minimize", 'm'); break;
         case bringAllToFrontCommand: describeCommand (result, "Bring All to Front"); break;
         case openUserGuideCommand:   describeCommand (result, "Open User Guide", 'h'); break;
+        case backUpAllSlotsCommand:  describeCommand (result, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6")); break;
+        case restoreSlotsCommand:    describeCommand (result, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6")); break;
         default:                     zoom.getCommandInfo (commandID, result); break;
     }
 }
@@ -274,6 +279,8 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
         case minimizeCommand:        windowManager->minimiseActiveWindow(); break;
         case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
         case openUserGuideCommand:   openUserGuide(); break;
+        case backUpAllSlotsCommand:  LibrarianWindow::backUpAllSlots (midiManager, lastDirectory); break;
+        case restoreSlotsCommand:    LibrarianWindow::restoreSlots (midiManager, lastDirectory); break;
         default:                     zoom.perform (info.commandID); break;
     }
 

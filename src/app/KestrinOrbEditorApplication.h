@@ -41,7 +41,9 @@ public:
         compareWithHardwareSlotCommand = 0x200074,
         compareWithFileCommand = 0x200080,
         undoCommand = 0x200110,
-        redoCommand = 0x200120
+        redoCommand = 0x200120,
+        backUpAllSlotsCommand = 0x200078,
+        restoreSlotsCommand = 0x200079
     };
 
     KestrinOrbEditorApplication (std::uint8_t modelByte, int numKnobs, int numPads, int numSwitches,

@@ -36,6 +36,9 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         hardware.addCommandItem (commandManager, Commands::setExternalSyncCommand);
         hardware.addSeparator();
         hardware.addCommandItem (commandManager, Commands::compareWithHardwareSlotCommand);
+        hardware.addSeparator();
+        hardware.addCommandItem (commandManager, Commands::backUpAllSlotsCommand);
+        hardware.addCommandItem (commandManager, Commands::restoreSlotsCommand);
         menu.addSubMenu ("Hardware", hardware, true);
         menu.addCommandItem (commandManager, Commands::compareWithFileCommand);
 

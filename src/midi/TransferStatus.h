@@ -30,9 +30,7 @@ struct TransferStatus
         if (phase == Phase::waiting && behindOthers)
             return "Waiting for another window's transfer";
 
-        const char* verb = phase == Phase::checking ? "Checking"
-                         : (phase == Phase::sending || (phase == Phase::waiting && kind == Kind::send)) ? "Sending"
-                                                                                                        : "Getting";
+        const char* verb = phase == Phase::checking ? "Checking" : kind == Kind::send ? "Sending" : "Getting";
         return juce::String (verb) + " slot " + juce::String (slotNumber) + ": " + juce::String (done) + " of "
                + juce::String (total);
     }

@@ -1,0 +1,157 @@
+// The backup and restore window over a simulated controller, opened as the menu commands open it.
+
+#include "ShellTestSupport.h"
+
+#include "app/LibrarianWindow.h"
+#include "midi/MidiManager.h"
+#include "midi/OrbMiniSimulator.h"
+#include "midi/VirtualMidiPorts.h"
+
+#include "MidiTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using Payload = OrbMiniSimulator::Payload;
+
+namespace
+{
+struct LibrarianWindowTest : ::testing::Test
+{
+    void SetUp() override
+    {
+        manager.setInput ("OrbMini");
+        manager.setOutput ("OrbMini");
+    }
+
+    void TearDown() override
+    {
+        for (auto* window : findWindows<LibrarianWindow>())
+            delete window;
+        dismissAlerts();
+        simulator.waitUntilIdle (2000);
+        miditest::runFor (10);
+    }
+
+    LibrarianWindow* window() const { return LibrarianWindow::findOpen(); }
+
+    bool runToEnd()
+    {
+        return miditest::runUntil ([this] {
+            return window() != nullptr && window()->getContent().getLibrarian() != nullptr
+                   && ! window()->getContent().getLibrarian()->isRunning();
+        }, 20000);
+    }
+
+    juce::File savePreset (const juce::String& name, int seed) const
+    {
+        juce::Random random (seed);
+        EngineFixture fixture;
+        fixture.engine->applyDump (randomDump (random));
+        const auto file = folder.getChildFile (name);
+        EXPECT_TRUE (fixture.engine->savePresetFile (file));
+        return file;
+    }
+
+    static Payload payloadOfFile (const juce::File& file)
+    {
+        const auto dump = readBytes (file);
+        return Payload (dump.begin() + 10, dump.end() - 1);
+    }
+
+    OrbEditorEngine::Timing timing { 0, 0, 200, 5 };
+    VirtualMidiPorts ports;
+    MidiManager manager { ports, 20 };
+    OrbMiniSimulator simulator { ports, "OrbMini" };
+    ScriptedFileChooser chooser;
+    juce::File folder = testDirectory ("librarian-window/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    juce::File lastDirectory = juce::File (ORBMINI_TEST_OUTPUT_DIR);
+};
+} // namespace
+
+TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTickedRowsAfterConfirming)
+{
+    const auto keys = savePreset ("Slot 05 - Keys.orp", 1);
+    const auto bass = savePreset ("bass.orp", 2);
+    const auto lead = savePreset ("lead.orp", 3);
+    const auto slot2Before = simulator.getSlot (1);
+
+    chooser.answerWith (folder);
+    LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
+    ASSERT_EQ (chooser.requests.size(), 1u);
+    EXPECT_TRUE (chooser.requests[0].forFolder);
+    EXPECT_EQ (chooser.requests[0].startingDirectory, juce::File (ORBMINI_TEST_OUTPUT_DIR));
+    EXPECT_EQ (lastDirectory, folder);
+
+    ASSERT_NE (window(), nullptr);
+    auto& content = window()->getContent();
+    ASSERT_EQ (content.getNumRows(), 3);
+    EXPECT_EQ (content.getRowText (0), "Slot 01  <-  bass.orp");
+    EXPECT_EQ (content.getRowText (1), "Slot 02  <-  lead.orp");
+    EXPECT_EQ (content.getRowText (2), "Slot 05  <-  Slot 05 - Keys.orp");
+
+    // A second request while the window is open opens nothing and asks for nothing.
+    LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
+    EXPECT_EQ (chooser.requests.size(), 1u);
+
+    content.toggleRow (1);
+    EXPECT_FALSE (content.isTicked (1));
+    miditest::runFor (100);
+    EXPECT_EQ (simulator.getNumWrites(), 0);   // nothing before "Restore"
+
+    renderToPng (content, "librarian-restore-confirm.png");
+    content.findButton ("Restore")->triggerClick();
+    ASSERT_TRUE (runToEnd());
+
+    EXPECT_EQ (simulator.getSlot (0), payloadOfFile (bass));
+    EXPECT_EQ (simulator.getSlot (1), slot2Before);
+    EXPECT_EQ (simulator.getSlot (4), payloadOfFile (keys));
+    EXPECT_EQ (content.getStatusText(), "2 slots restored, 0 failed.");
+    EXPECT_EQ (content.getRowText (0), "Slot 01  <-  bass.orp  done");
+    EXPECT_TRUE (content.findButton ("OK")->isVisible());
+    EXPECT_FALSE (content.findButton ("Cancel")->isVisible());
+    renderToPng (content, "librarian-restore-done.png");
+
+    content.findButton ("OK")->triggerClick();
+    pumpMessages();
+    EXPECT_EQ (window(), nullptr);
+    juce::ignoreUnused (lead);
+}
+
+TEST_F (LibrarianWindowTest, BackupAsksOnceBeforeReplacingAndCancelKeepsTheWindowToShowWhereItStopped)
+{
+    const auto old = folder.getChildFile ("Slot 01 - Old.orp");
+    writeBytes (old, embeddedDefault());
+
+    // "Cancel" at the question: nothing is got, nothing replaced.
+    chooser.answerWith (folder);
+    LibrarianWindow::backUpAllSlots (manager, lastDirectory, timing);
+    ASSERT_EQ (findAlerts().size(), 1u);
+    EXPECT_TRUE (describe (findAlerts()[0]).startsWith ("Replace Backup Files?")) << describe (findAlerts()[0]);
+    findAlerts()[0]->exitModalState (0);
+    pumpMessages();
+    EXPECT_EQ (window(), nullptr);
+    EXPECT_EQ (simulator.getNumRequests(), 0);
+
+    // "Replace": the backup runs; cancelled during slot 3 it stops there and says so.
+    chooser.answerWith (folder);
+    LibrarianWindow::backUpAllSlots (manager, lastDirectory, timing);
+    ASSERT_EQ (findAlerts().size(), 1u);
+    findAlerts()[0]->exitModalState (1);
+    pumpMessages (1);
+    ASSERT_NE (window(), nullptr);
+    auto& content = window()->getContent();
+    ASSERT_EQ (content.getNumRows(), 24);
+
+    ASSERT_TRUE (miditest::runUntil ([&] { return content.getLibrarian()->getCurrentJob().slotNumber >= 3; }, 10000));
+    content.findButton ("Cancel")->triggerClick();
+    ASSERT_TRUE (runToEnd());
+    EXPECT_NE (window(), nullptr);
+    EXPECT_TRUE (content.getStatusText().endsWith ("Cancelled.")) << content.getStatusText();
+    EXPECT_FALSE (old.exists());
+    EXPECT_TRUE (content.getRowText (0).startsWith ("Slot 01  ->  Slot 01 - ")) << content.getRowText (0);
+    EXPECT_EQ (content.getRowText (23), "Slot 24");
+    EXPECT_LT (LibrarianPlan::findBackupFiles (folder).size(), 24);
+
+    window()->closeButtonPressed();
+    EXPECT_EQ (window(), nullptr);
+}

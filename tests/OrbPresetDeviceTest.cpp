@@ -1,0 +1,142 @@
+// orbpreset's device commands, run as a program over a simulated controller (tests/simulated).
+
+#include "PresetTestSupport.h"
+
+#include "midi/LibrarianPlan.h"
+
+#include <gtest/gtest.h>
+
+#ifdef ORBPRESET_SIMULATED_PATH
+
+namespace
+{
+struct ToolRun
+{
+    int exitCode = -1;
+    juce::String output;   // standard output and standard error together
+};
+
+class OrbPresetDevice : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        dir = testDirectory (juce::String ("orbpreset-device/") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+
+    // Runs the tool; the simulator options come before "--", the tool's arguments after it.
+    ToolRun run (juce::StringArray simulator, const juce::StringArray& args) const
+    {
+        juce::ChildProcess process;
+        juce::StringArray command { ORBPRESET_SIMULATED_PATH };
+        command.addArray (simulator);
+        command.addArray ({ "--slots-out", slotsDir().getFullPathName(), "--" });
+        command.addArray (args);
+
+        ToolRun result;
+        if (! process.start (command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
+            return result;
+
+        result.output = process.readAllProcessOutput();
+        process.waitForProcessToFinish (20000);
+        result.exitCode = (int) process.getExitCode();
+        return result;
+    }
+
+    static void expectRun (const ToolRun& result, int exitCode, const juce::String& text)
+    {
+        EXPECT_EQ (result.exitCode, exitCode) << text;
+        EXPECT_TRUE (result.output.contains (text)) << result.output;
+    }
+
+    juce::File slotsDir() const { return dir.getChildFile ("device"); }
+
+    // What the simulated controller held in a slot (1 to 24) when the last run ended.
+    OrbEditorEngine::ByteArray slot (int number) const
+    {
+        return readBytes (slotsDir().getChildFile ("slot-" + juce::String (number).paddedLeft ('0', 2) + ".bin"));
+    }
+
+    // A preset file with random values, framed as the editor writes it.
+    juce::File randomPreset (const juce::String& name, int seed) const
+    {
+        juce::Random random (seed);
+        EngineFixture fixture;
+        fixture.engine->applyDump (randomDump (random));
+        const auto file = dir.getChildFile (name);
+        file.getParentDirectory().createDirectory();
+        EXPECT_TRUE (fixture.engine->savePresetFile (file));
+        return file;
+    }
+
+    juce::String path (const juce::String& name) const { return dir.getChildFile (name).getFullPathName(); }
+
+    juce::File dir;
+};
+} // namespace
+
+TEST_F (OrbPresetDevice, BackupSavesEverySlotAndRestorePutsFilesBackOverALossyLink)
+{
+    expectRun (run ({}, { "backup", "--device", "orbmini", path ("backup") }), 0, "24 slots saved, 0 failed");
+    const auto files = LibrarianPlan::findBackupFiles (dir.getChildFile ("backup"));
+    ASSERT_EQ (files.size(), 24);
+    for (const auto& file : files)
+    {
+        const auto number = LibrarianPlan::slotNumberOf (file);
+        EXPECT_EQ (payloadOf (readBytes (file)), slot (number)) << file.getFileName();
+        EXPECT_EQ (readBytes (file).getFirst(), 0xF0);
+    }
+
+    // A second backup into the same folder replaces nothing unless asked to.
+    const auto before = readBytes (files[0]);
+    expectRun (run ({}, { "backup", "--device", "orbmini", path ("backup") }), 2, "add --replace");
+    expectRun (run ({}, { "backup", path ("backup"), "--replace", "--device", "orbmini" }), 0, "24 slots saved");
+    EXPECT_EQ (readBytes (files[0]), before);
+
+    // Files go to their "Slot NN" slot, the others to the free slots by name; replies and writes get lost.
+    const auto toSlot2 = randomPreset ("restore/Slot 02 - Keys.orp", 1);
+    const auto toSlot1 = randomPreset ("restore/bass.orp", 2);
+    const auto toSlot24 = randomPreset ("restore/Slot 24.orp", 3);
+    const auto result = run ({ "--reply-loss", "0.05", "--write-loss", "0.05" }, { "restore", "--device", "OrbMini", path ("restore") });
+    expectRun (result, 0, "3 slots restored, 0 failed");
+    EXPECT_EQ (slot (1), payloadOf (readBytes (toSlot1)));
+    EXPECT_EQ (slot (2), payloadOf (readBytes (toSlot2)));
+    EXPECT_EQ (slot (24), payloadOf (readBytes (toSlot24)));
+}
+
+TEST_F (OrbPresetDevice, GetAndSendOneSlotAndSayWhenTheDeviceDidNotTakeIt)
+{
+    expectRun (run ({ "--reply-loss", "0.1" }, { "get", "--device", "OrbMini Test", "3", path ("three.orp") }), 0,
+               "Slot 3 saved as");
+    EXPECT_EQ (payloadOf (readBytes (dir.getChildFile ("three.orp"))), slot (3));
+
+    const auto preset = randomPreset ("random.orp", 4);
+    expectRun (run ({}, { "send", "--device", "orbmini", preset.getFullPathName(), "5" }), 0, "Slot 5 holds");
+    EXPECT_EQ (slot (5), payloadOf (readBytes (preset)));
+
+    // The device keeps dropping the write of one value: the slot fails, and says which.
+    expectRun (run ({ "--ignore-write", "20" }, { "send", "--device", "orbmini", preset.getFullPathName(), "6" }), 1,
+               "Slot 6: ");
+
+    // An output that leads nowhere: the get fails, it does not hang.
+    expectRun (run ({}, { "get", "--device", "Synth", "1", path ("none.orp") }), 1, "Slot 1: 305 values");
+    EXPECT_FALSE (dir.getChildFile ("none.orp").exists());
+}
+
+TEST_F (OrbPresetDevice, BadUseAndUnknownDevicesExitWithTwoBeforeAnythingIsSent)
+{
+    const auto ports = run ({}, { "ports" });
+    expectRun (ports, 0, "Inputs:\n  OrbMini Test\n  Synth\nOutputs:\n  OrbMini Test\n  Synth\n");
+
+    expectRun (run ({}, { "get", "3", path ("x.orp") }), 2, "get needs --device NAME");
+    expectRun (run ({}, { "get", "--device", "orbmini", "25", path ("x.orp") }), 2, "from 1 to 24, not \"25\"");
+    expectRun (run ({}, { "get", "--device", "Keystation", "1", path ("x.orp") }), 2,
+               "no MIDI input named like \"Keystation\" is present (see orbpreset ports)");
+    expectRun (run ({}, { "backup", "--device", "t", path ("b") }), 2, "several MIDI ports match \"t\": OrbMini Test, Synth");
+    expectRun (run ({}, { "send", "--device", "orbmini", path ("missing.orp"), "1" }), 2, "is not a preset file the editor loads");
+    dir.getChildFile ("empty").createDirectory();
+    expectRun (run ({}, { "restore", "--device", "orbmini", path ("empty") }), 2, "holds no preset files");
+    expectRun (run ({}, { "restore", "--device", "orbmini" }), 2, "Usage: orbpreset restore --device NAME DIR");
+}
+
+#endif

@@ -1,0 +1,253 @@
+#include "midi/LibrarianPlan.h"
+#include "midi/MidiManager.h"
+#include "midi/OrbMiniSimulator.h"
+#include "midi/SlotLibrarian.h"
+#include "midi/VirtualMidiPorts.h"
+
+#include "MidiTestSupport.h"
+#include "PresetTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// Each case names only the simulator options it changes; the others keep their defaults.
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+
+using miditest::runUntil;
+using Direction = SlotLibrarian::Direction;
+using Payload = OrbMiniSimulator::Payload;
+
+namespace
+{
+const juce::String device = "OrbMini";
+
+// Calls a function on every report of a librarian, to fault the device or cancel at a chosen slot.
+struct OnChange : SlotLibrarian::Listener
+{
+    std::function<void (const SlotLibrarian&)> action;
+    void librarianChanged (const SlotLibrarian& l) override { action (l); }
+};
+
+std::vector<SlotLibrarian::Job> slots (int first, int last)
+{
+    std::vector<SlotLibrarian::Job> list;
+    for (int s = first; s <= last; ++s)
+        list.push_back ({ s, {} });
+    return list;
+}
+
+Payload payloadOfFile (const juce::File& file)
+{
+    const auto dump = readBytes (file);
+    return dump.size() == 316 ? Payload (dump.begin() + 10, dump.end() - 1) : Payload {};
+}
+
+juce::StringArray fileNames (const juce::File& folder)
+{
+    juce::StringArray names;
+    for (const auto& f : folder.findChildFiles (juce::File::findFilesAndDirectories | juce::File::ignoreHiddenFiles, false, "*"))
+        names.add (f.getFileName());
+    for (const auto& f : folder.findChildFiles (juce::File::findFiles, false, ".*"))
+        names.add (f.getFileName());
+    names.sortNatural();
+    return names;
+}
+
+struct Librarian : ::testing::Test
+{
+    void SetUp() override
+    {
+        manager.setInput (device);
+        manager.setOutput (device);
+    }
+
+    void TearDown() override
+    {
+        simulator.waitUntilIdle (2000);
+        miditest::runFor (10);
+    }
+
+    // Runs a librarian to its end; the action sees every report on the way.
+    std::unique_ptr<SlotLibrarian> run (Direction direction, std::vector<SlotLibrarian::Job> jobs, bool replace = false,
+                                        std::function<void (SlotLibrarian&)> action = {})
+    {
+        auto librarian = std::make_unique<SlotLibrarian> (manager, direction, std::move (jobs), folder, replace, timing);
+        OnChange listener;
+        listener.action = [&] (const SlotLibrarian&) { if (action) action (*librarian); };
+        librarian->addListener (&listener);
+        librarian->start();
+        EXPECT_TRUE (runUntil ([&] { return ! librarian->isRunning(); }, 30000));
+        librarian->removeListener (&listener);
+        return librarian;
+    }
+
+    std::vector<SlotLibrarian::Job> restoreJobs() const
+    {
+        std::vector<SlotLibrarian::Job> jobs;
+        for (const auto& entry : LibrarianPlan::assignSlots (folder))
+            jobs.push_back ({ entry.slotNumber, entry.file });
+        return jobs;
+    }
+
+    // No pacing, a reply timeout that makes a slot the device does not answer fail quickly.
+    OrbEditorEngine::Timing timing { 0, 0, 150, 5 };
+    VirtualMidiPorts ports;
+    MidiManager manager { ports, 20 };
+    OrbMiniSimulator simulator { ports, device };
+    // A folder of each case's own: CTest runs the cases side by side, each in its own process.
+    juce::File folder = testDirectory ("librarian/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
+};
+} // namespace
+
+TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
+{
+    const auto backup = run (Direction::backup, SlotLibrarian::allSlots());
+    EXPECT_EQ (backup->getNumSucceeded(), 24);
+    EXPECT_FALSE (backup->wasCancelled());
+
+    juce::StringArray expected;
+    for (int slot = 1; slot <= 24; ++slot)
+    {
+        // The simulator's slots hold names with control characters and '/', which must not reach the file name.
+        juce::Array<std::uint8_t> dump;
+        dump.insertMultiple (0, 0, 10);
+        for (auto b : simulator.getSlot (slot - 1))
+            dump.add (b);
+        const auto name = LibrarianPlan::backupFileName (slot, LibrarianPlan::presetNameOf (dump));
+        expected.add (name);
+
+        const auto file = folder.getChildFile (name);
+        const auto written = readBytes (file);
+        ASSERT_EQ (written.size(), 316) << name;
+        EXPECT_EQ (payloadOfFile (file), simulator.getSlot (slot - 1)) << name;
+        EXPECT_EQ (OrbEditorEngine::ByteArray (written.begin(), 10),
+                   bytes ({ 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x61, 0x03, 0x51, 0x00 }));
+        EXPECT_EQ (written.getLast(), 0xF7);
+        EXPECT_EQ (backup->getOutcomes()[(size_t) slot - 1].job.file, file);
+    }
+    expected.sortNatural();
+    EXPECT_EQ (fileNames (folder), expected);   // nothing else: no temporaries left behind
+
+    // The device forgets everything; the restore puts every file back into its slot.
+    for (int slot = 0; slot < 25; ++slot)
+        simulator.setSlot (slot, Payload (305, 0x11));
+
+    const auto restore = run (Direction::restore, restoreJobs());
+    EXPECT_EQ (restore->getNumSucceeded(), 24) << restore->describeSummary();
+    for (int slot = 1; slot <= 24; ++slot)
+        EXPECT_EQ (simulator.getSlot (slot - 1), payloadOfFile (restore->getOutcomes()[(size_t) slot - 1].job.file)) << slot;
+    EXPECT_EQ (simulator.getSlot (24), Payload (305, 0x11));   // the hidden 25th slot is not touched
+}
+
+TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
+{
+    // Slot 2 cannot be written (a folder has its name); the device stops answering during slot 3.
+    juce::Array<std::uint8_t> dump;
+    dump.insertMultiple (0, 0, 10);
+    for (auto b : simulator.getSlot (1))
+        dump.add (b);
+    folder.getChildFile (LibrarianPlan::backupFileName (2, LibrarianPlan::presetNameOf (dump))).createDirectory();
+
+    const auto backup = run (Direction::backup, slots (1, 4), false, [this] (SlotLibrarian& l) {
+        simulator.setOptions ({ .dropReplies = l.getCurrentJob().slotNumber == 3 });
+    });
+
+    ASSERT_EQ (backup->getOutcomes().size(), 4u);
+    EXPECT_EQ (backup->getNumSucceeded(), 2);
+    EXPECT_TRUE (backup->getOutcomes()[1].failure.startsWith ("Slot 2: cannot write")) << backup->getOutcomes()[1].failure;
+    EXPECT_TRUE (backup->getOutcomes()[2].failure.startsWith ("Slot 3: ")) << backup->getOutcomes()[2].failure;
+    EXPECT_TRUE (backup->getOutcomes()[3].succeeded);
+    EXPECT_TRUE (backup->describeSummary().startsWith ("2 slots saved, 2 failed, in " + folder.getFullPathName() + ".\nSlot 2: "))
+        << backup->describeSummary();
+
+    // A file the editor would not load fails its slot alone.
+    writeBytes (folder.getChildFile ("Slot 02 - Broken.orp"), OrbEditorEngine::ByteArray (bytes ({ 0xF0, 0xF7 })));
+    simulator.setOptions ({});
+    const auto before = simulator.getSlot (1);
+    const auto restore = run (Direction::restore, { { 1, backup->getOutcomes()[0].job.file },
+                                                    { 2, folder.getChildFile ("Slot 02 - Broken.orp") },
+                                                    { 4, backup->getOutcomes()[3].job.file } });
+    EXPECT_EQ (restore->getNumSucceeded(), 2);
+    EXPECT_EQ (restore->getOutcomes()[1].failure, "Slot 2: Slot 02 - Broken.orp is not a preset file the editor loads");
+    EXPECT_EQ (simulator.getSlot (1), before);
+}
+
+TEST_F (Librarian, CancelStopsAfterTheCurrentSlotAndLeavesNoHalfWrittenFile)
+{
+    // A backup's running get is dropped: slot 3 has no file, and no temporary is left.
+    const auto backup = run (Direction::backup, SlotLibrarian::allSlots(), false, [] (SlotLibrarian& l) {
+        if (l.getCurrentJob().slotNumber == 3)
+            l.cancel();
+    });
+    EXPECT_TRUE (backup->wasCancelled());
+    EXPECT_EQ (backup->getOutcomes().size(), 2u);
+    juce::StringArray twoFiles;
+    for (const auto& outcome : backup->getOutcomes())
+        twoFiles.add (outcome.job.file.getFileName());
+    EXPECT_EQ (fileNames (folder), twoFiles);
+    EXPECT_TRUE (backup->describeSummary().endsWith ("Cancelled."));
+
+    // A restore's running send ends first, so slot 2 holds the whole of its file and slot 3 is untouched.
+    simulator.setSlot (1, Payload (305, 0x22));
+    simulator.setSlot (2, Payload (305, 0x33));
+    const auto file = backup->getOutcomes()[0].job.file;
+    // Writes paced a little, so that the cancel comes while slot 2 is being written.
+    timing.writePacingMs = 2;
+    const auto restore = run (Direction::restore, { { 1, file }, { 2, file }, { 3, file } }, false, [] (SlotLibrarian& l) {
+        if (l.getCurrentJob().slotNumber == 2 && l.getCurrentStatus().phase == TransferStatus::Phase::sending)
+            l.cancel();
+    });
+    EXPECT_TRUE (restore->wasCancelled());
+    EXPECT_EQ (restore->getNumSucceeded(), 2);
+    EXPECT_EQ (simulator.getSlot (1), payloadOfFile (file));
+    EXPECT_EQ (simulator.getSlot (2), Payload (305, 0x33));
+}
+
+TEST_F (Librarian, ABackupReplacesOlderFilesOfASlotOnlyWhenAsked)
+{
+    const auto old = folder.getChildFile ("Slot 01 - Old.orp");
+    writeBytes (old, embeddedDefault());
+
+    const auto refused = run (Direction::backup, slots (1, 2));
+    EXPECT_EQ (refused->getOutcomes()[0].failure, "Slot 1: Slot 01 - Old.orp is already in the folder");
+    EXPECT_TRUE (refused->getOutcomes()[1].succeeded);
+    EXPECT_EQ (readBytes (old), embeddedDefault());
+
+    const auto replaced = run (Direction::backup, slots (1, 1), true);
+    EXPECT_TRUE (replaced->getOutcomes()[0].succeeded);
+    EXPECT_FALSE (old.exists());
+    EXPECT_EQ (LibrarianPlan::findBackupFiles (folder).size(), 2);
+}
+
+TEST (LibrarianPlan, FileNamesHoldTheTrimmedPresetNameAndFilesFindTheirSlots)
+{
+    EXPECT_EQ (LibrarianPlan::backupFileName (7, "Bass/Lead: *1   "), "Slot 07 - Bass_Lead_ _1.orp");
+    EXPECT_EQ (LibrarianPlan::backupFileName (12, juce::String ("A\tB") + "?<>|\"\\"), "Slot 12 - A_B______.orp");
+    EXPECT_EQ (LibrarianPlan::backupFileName (1, "                "), "Slot 01.orp");
+    EXPECT_EQ (LibrarianPlan::backupFileName (24, ".."), "Slot 24.orp");
+
+    const auto folder = testDirectory ("librarian-plan");
+    juce::Array<juce::File> files;
+    for (auto name : { "zeta.orp", "Slot 03 - B.orp", "alpha.orp", "Slot 03 - A.orp", "Slot 25.orp", "Slot 1 - x.orp",
+                       "Slot 123.orp", "Slot 02.orp" })
+        files.add (folder.getChildFile (name));
+
+    const auto plan = LibrarianPlan::assignSlots (files);
+    juce::StringArray shown;
+    for (const auto& e : plan)
+        shown.add (juce::String (e.slotNumber) + "=" + e.file.getFileName());
+
+    // Prefixed files keep their slot (the first by name when two claim one); the rest fill free slots by name.
+    EXPECT_EQ (shown.joinIntoString (", "), "1=alpha.orp, 2=Slot 02.orp, 3=Slot 03 - A.orp, 4=Slot 03 - B.orp, "
+                                            "5=Slot 1 - x.orp, 6=Slot 25.orp, 7=Slot 123.orp, 8=zeta.orp");
+
+    files.clear();
+    for (int i = 0; i < 26; ++i)
+        files.add (folder.getChildFile ("p" + juce::String (i).paddedLeft ('0', 2) + ".orp"));
+    const auto full = LibrarianPlan::assignSlots (files);
+    ASSERT_EQ (full.size(), 26u);
+    EXPECT_EQ (full[23].slotNumber, 24);
+    EXPECT_EQ (full[24].slotNumber, 0);   // no slot left: listed, never sent
+    EXPECT_EQ (full[25].file.getFileName(), "p25.orp");
+}

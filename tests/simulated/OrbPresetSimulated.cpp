@@ -1,0 +1,61 @@
+// orbpreset over a simulated controller, for the tool's tests: the tool's own commands, with the
+// simulator's in-memory ports in place of the platform's MIDI and the tests' short timing.
+//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--ignore-write POSITION]
+//                       [--slots-out DIR] -- <orbpreset arguments>
+// The controller is listed as "OrbMini Test" beside a "Synth" without a simulator; --slots-out
+// writes what its slots 1 to 24 hold at the end, as "slot-NN.bin" payload files.
+
+#include "OrbPresetTool.h"
+
+#include "midi/OrbMiniSimulator.h"
+#include "midi/VirtualMidiPorts.h"
+
+int main (int argc, char* argv[])
+{
+    juce::StringArray args;
+    for (int i = 1; i < argc; ++i)
+        args.add (juce::String::fromUTF8 (argv[i]));
+
+    const auto separator = args.indexOf ("--");
+    if (separator < 0)
+        return 3;
+
+    OrbMiniSimulator::Options options;
+    juce::File slotsOut;
+
+    for (int i = 0; i + 1 < separator; i += 2)
+    {
+        if (args[i] == "--reply-loss")
+            options.replyLossRate = args[i + 1].getDoubleValue();
+        else if (args[i] == "--write-loss")
+            options.writeLossRate = args[i + 1].getDoubleValue();
+        else if (args[i] == "--ignore-write")
+            options.ignoredWritePositions.insert (args[i + 1].getIntValue());
+        else if (args[i] == "--slots-out")
+            slotsOut = juce::File (args[i + 1]);
+        else
+            return 3;
+    }
+
+    VirtualMidiPorts ports;
+    OrbMiniSimulator simulator (ports, "OrbMini Test");
+    simulator.setOptions (options);
+    ports.addInput ("Synth");
+    ports.addOutput ("Synth");
+
+    const auto status = runOrbPreset (juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1),
+                                      ports, { 0, 0, 200, 5 });
+
+    if (slotsOut != juce::File())
+    {
+        slotsOut.createDirectory();
+        for (int slot = 1; slot <= 24; ++slot)
+        {
+            const auto payload = simulator.getSlot (slot - 1);
+            slotsOut.getChildFile ("slot-" + juce::String (slot).paddedLeft ('0', 2) + ".bin")
+                .replaceWithData (payload.data(), payload.size());
+        }
+    }
+
+    return status;
+}
