@@ -78,7 +78,7 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
     chooser.answerWith (folder);
     LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
     ASSERT_EQ (chooser.requests.size(), 1u);
-    EXPECT_TRUE (chooser.requests[0].forFolder);
+    EXPECT_TRUE (chooser.requests[0].forFolder && chooser.requests[0].alsoFiles);
     EXPECT_EQ (chooser.requests[0].startingDirectory, juce::File (ORBMINI_TEST_OUTPUT_DIR));
     EXPECT_EQ (lastDirectory, folder);
 
@@ -115,6 +115,29 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
     pumpMessages();
     EXPECT_EQ (window(), nullptr);
     juce::ignoreUnused (lead);
+}
+
+TEST_F (LibrarianWindowTest, RestoreTakesSeveralPickedPresetFilesInsteadOfAFolder)
+{
+    const auto keys = savePreset ("Slot 07 - Keys.orp", 1);
+    const auto bass = savePreset ("bass.orp", 2);
+    savePreset ("not picked.orp", 3);
+
+    chooser.answerWithFiles ({ bass, keys });
+    LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
+    ASSERT_NE (window(), nullptr);
+    auto& content = window()->getContent();
+    ASSERT_EQ (content.getNumRows(), 2);
+    EXPECT_EQ (content.getRowText (0), "Slot 01  <-  bass.orp");
+    EXPECT_EQ (content.getRowText (1), "Slot 07  <-  Slot 07 - Keys.orp");
+    EXPECT_EQ (lastDirectory, folder);
+
+    content.findButton ("Restore")->triggerClick();
+    ASSERT_TRUE (runToEnd());
+    EXPECT_EQ (simulator.getSlot (0), payloadOfFile (bass));
+    EXPECT_EQ (simulator.getSlot (6), payloadOfFile (keys));
+    content.findButton ("OK")->triggerClick();
+    pumpMessages();
 }
 
 TEST_F (LibrarianWindowTest, BackupAsksOnceBeforeReplacingAndCancelKeepsTheWindowToShowWhereItStopped)

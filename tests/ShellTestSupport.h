@@ -25,6 +25,19 @@ public:
     ~ScriptedFileChooser() override { FileChooserService::setCurrent (nullptr); }
 
     void answerWith (const juce::File& file) { answers.push_back (file); }
+    // The next request for several files is answered with these.
+    void answerWithFiles (const juce::Array<juce::File>& files) { multipleAnswers.push_back (files); }
+
+    void chooseFiles (const Request& request, MultipleCallback callback) override
+    {
+        if (multipleAnswers.empty())
+            return FileChooserService::chooseFiles (request, std::move (callback));
+
+        requests.push_back (request);
+        const auto answer = multipleAnswers.front();
+        multipleAnswers.pop_front();
+        callback (answer);
+    }
 
     void chooseFile (const Request& request, Callback callback) override
     {
@@ -41,6 +54,7 @@ public:
 
 private:
     std::deque<juce::File> answers;
+    std::deque<juce::Array<juce::File>> multipleAnswers;
 };
 
 inline void pumpMessages (int milliseconds = 50)

@@ -14,6 +14,27 @@ public:
 
     void chooseFile (const Request& request, Callback callback) override
     {
+        launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc)
+        {
+            if (callback)
+                callback (fc.getResult());
+        });
+    }
+
+    void chooseFiles (const Request& request, MultipleCallback callback) override
+    {
+        launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc)
+        {
+            if (callback)
+                callback (fc.getResults());
+        });
+    }
+
+    JUCE_DECLARE_SINGLETON_SINGLETHREADED_MINIMAL (NativeFileChooserService)
+
+private:
+    void launch (const Request& request, std::function<void (const juce::FileChooser&)> answered)
+    {
         auto chooser = std::make_unique<juce::FileChooser> (request.title, request.startingDirectory,
                                                             request.wildcard, true);
         auto flags = request.forSaving ? juce::FileBrowserComponent::saveMode
@@ -21,26 +42,22 @@ public:
                                        : juce::FileBrowserComponent::openMode;
         flags |= request.forFolder ? juce::FileBrowserComponent::canSelectDirectories
                                    : juce::FileBrowserComponent::canSelectFiles;
+        if (request.forFolder && request.alsoFiles)
+            flags |= juce::FileBrowserComponent::canSelectFiles | juce::FileBrowserComponent::canSelectMultipleItems;
 
         auto* raw = chooser.get();
         open.add (chooser.release());
 
-        raw->launchAsync (flags, [this, raw, callback = std::move (callback)] (const juce::FileChooser& fc)
+        raw->launchAsync (flags, [this, raw, answered = std::move (answered)] (const juce::FileChooser& fc)
         {
-            const auto chosen = fc.getResult();
-
             // The chooser is still inside its own call: let it go once that has returned.
             if (auto* finished = open.removeAndReturn (open.indexOf (raw)))
                 juce::MessageManager::callAsync ([owned = std::shared_ptr<juce::FileChooser> (finished)] {});
 
-            if (callback)
-                callback (chosen);
+            answered (fc);
         });
     }
 
-    JUCE_DECLARE_SINGLETON_SINGLETHREADED_MINIMAL (NativeFileChooserService)
-
-private:
     juce::OwnedArray<juce::FileChooser> open;
 };
 
@@ -48,6 +65,15 @@ JUCE_IMPLEMENT_SINGLETON (NativeFileChooserService)
 
 FileChooserService* installed = nullptr;
 } // namespace
+
+void FileChooserService::chooseFiles (const Request& request, MultipleCallback callback)
+{
+    chooseFile (request, [callback = std::move (callback)] (const juce::File& chosen)
+    {
+        if (callback)
+            callback (chosen == juce::File() ? juce::Array<juce::File>() : juce::Array<juce::File> { chosen });
+    });
+}
 
 FileChooserService& FileChooserService::getCurrent()
 {

@@ -94,14 +94,31 @@ void LibrarianWindow::restoreSlots (MidiManager& midi, juce::File& lastDirectory
     if (findOpen() != nullptr)
         return;
 
-    chooseFolder ("Select Backup Folder to restore", lastDirectory, [&midi, timing] (const juce::File& folder)
+    // A backup folder, or any number of preset files picked in one folder.
+    FileChooserService::Request request { "Select Backup Folder or Presets to restore", lastDirectory,
+                                          OrbMiniModel::presetWildcard, false, true, true };
+
+    FileChooserService::getCurrent().chooseFiles (request, [&midi, &lastDirectory, timing] (const juce::Array<juce::File>& chosen)
     {
-        auto plan = LibrarianPlan::assignSlots (folder);
+        if (chosen.isEmpty() || LibrarianWindow::findOpen() != nullptr)
+            return;
+
+        const bool isFolder = chosen.size() == 1 && chosen.getFirst().isDirectory();
+        const auto where = isFolder ? chosen.getFirst() : chosen.getFirst().getParentDirectory();
+        lastDirectory = where;
+
+        juce::Array<juce::File> files;
+        for (const auto& file : chosen)
+            if (file.existsAsFile())
+                files.add (file);
+
+        auto plan = isFolder ? LibrarianPlan::assignSlots (where) : LibrarianPlan::assignSlots (files);
 
         if (plan.empty())
         {
             juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, "Restore Slots",
-                                                    "The folder " + folder.getFullPathName() + " holds no preset files.");
+                                                    isFolder ? "The folder " + where.getFullPathName() + " holds no preset files."
+                                                             : juce::String ("None of the chosen files could be found."));
             return;
         }
 
