@@ -68,6 +68,10 @@ void drainMessageLoop()
 // running.
 void startGet (OrbEditorEngine& engine, std::uint8_t slot)
 {
+    // A get already running ignores the call; a slot past the device's ignores it too.
+    if (engine.isGetting())
+        return;
+
     const auto before = harness->ports.getNumSentMessages ("Fuzz");
     engine.getPreset (slot);
 
