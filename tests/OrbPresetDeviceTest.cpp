@@ -1,6 +1,7 @@
 // orbpreset's device commands, run as a program over a simulated controller (tests/simulated).
 
 #include "PresetTestSupport.h"
+#include "ToolRunSupport.h"
 
 #include "midi/LibrarianPlan.h"
 
@@ -10,12 +11,6 @@
 
 namespace
 {
-struct ToolRun
-{
-    int exitCode = -1;
-    juce::String output;   // standard output and standard error together
-};
-
 class OrbPresetDevice : public ::testing::Test
 {
 protected:
@@ -27,27 +22,14 @@ protected:
     // Runs the tool; the simulator options come before "--", the tool's arguments after it.
     ToolRun run (juce::StringArray simulator, const juce::StringArray& args) const
     {
-        juce::ChildProcess process;
         juce::StringArray command { ORBPRESET_SIMULATED_PATH };
         command.addArray (simulator);
         command.addArray ({ "--slots-out", slotsDir().getFullPathName(), "--" });
         command.addArray (args);
-
-        ToolRun result;
-        if (! process.start (command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
-            return result;
-
-        result.output = process.readAllProcessOutput();
-        process.waitForProcessToFinish (20000);
-        result.exitCode = (int) process.getExitCode();
-        return result;
+        return ToolRun::of (command);
     }
 
-    static void expectRun (const ToolRun& result, int exitCode, const juce::String& text)
-    {
-        EXPECT_EQ (result.exitCode, exitCode) << text;
-        EXPECT_TRUE (result.output.contains (text)) << result.output;
-    }
+    static void expectRun (const ToolRun& result, int exitCode, const juce::String& text) { result.expect (exitCode, text); }
 
     juce::File slotsDir() const { return dir.getChildFile ("device"); }
 

@@ -1,6 +1,7 @@
 // The orbpreset command-line tool, run as a separate program on files the editor engine writes.
 
 #include "PresetTestSupport.h"
+#include "ToolRunSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -8,12 +9,6 @@
 
 namespace
 {
-struct ToolRun
-{
-    int exitCode = -1;
-    juce::String output;   // standard output and standard error together
-};
-
 class OrbPresetTool : public ::testing::Test
 {
 protected:
@@ -27,26 +22,12 @@ protected:
 
     static ToolRun run (const juce::StringArray& args)
     {
-        juce::ChildProcess process;
         juce::StringArray command { ORBPRESET_PATH };
         command.addArray (args);
-
-        ToolRun result;
-        if (! process.start (command, juce::ChildProcess::wantStdOut | juce::ChildProcess::wantStdErr))
-            return result;
-
-        result.output = process.readAllProcessOutput();
-        process.waitForProcessToFinish (20000);
-        result.exitCode = (int) process.getExitCode();
-        return result;
+        return ToolRun::of (command);
     }
 
-    // The run ended with that status and its output holds the text.
-    static void expectRun (const ToolRun& result, int exitCode, const char* text)
-    {
-        EXPECT_EQ (result.exitCode, exitCode) << text;
-        EXPECT_TRUE (result.output.contains (text)) << result.output;
-    }
+    static void expectRun (const ToolRun& result, int exitCode, const char* text) { result.expect (exitCode, text); }
 
     juce::String path (const juce::String& name) const { return dir.getChildFile (name).getFullPathName(); }
 

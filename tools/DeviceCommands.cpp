@@ -224,9 +224,23 @@ int DeviceCommands::parseSlot (const juce::String& text)
     return text.containsOnly ("0123456789") && slot >= 1 && slot <= LibrarianPlan::numSlots ? slot : 0;
 }
 
-int DeviceCommands::waitForTransfer (OrbEditorEngine& engine, TransferStatus::Kind kind)
+int DeviceCommands::badSlot (const juce::String& text)
 {
+    return fail ("the slot must be a number from 1 to 24, not \"" + text + "\"");
+}
+
+int DeviceCommands::transfer (OrbEditorEngine& engine, TransferStatus::Kind kind, int slot)
+{
+    PhasePrinter printer;
+    engine.addTransferListener (&printer);
+
+    if (kind == TransferStatus::Kind::get)
+        engine.getPreset ((std::uint8_t) (slot - 1));
+    else
+        engine.sendPreset ((std::uint8_t) (slot - 1));
+
     runMessageLoopWhile ([&] { return engine.isGetting() || engine.isSending(); });
+    engine.removeTransferListener (&printer);
 
     const auto status = engine.getTransferStatus (kind);
 
@@ -245,7 +259,7 @@ int DeviceCommands::get (const juce::String& slotText, const juce::String& outPa
     const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (outPath);
 
     if (slot == 0)
-        return fail ("the slot must be a number from 1 to 24, not \"" + slotText + "\"");
+        return badSlot (slotText);
     if (file.isDirectory())
         return fail (outPath + " is a directory");
 
@@ -254,11 +268,7 @@ int DeviceCommands::get (const juce::String& slotText, const juce::String& outPa
         return exitError;
 
     auto engine = OrbEditorEngine::createForOrbMini (midi, timing);
-    PhasePrinter printer;
-    engine->addTransferListener (&printer);
-    engine->getPreset ((std::uint8_t) (slot - 1));
-    const auto status = waitForTransfer (*engine, TransferStatus::Kind::get);
-    engine->removeTransferListener (&printer);
+    const auto status = transfer (*engine, TransferStatus::Kind::get, slot);
 
     if (status != exitOk)
         return status;
@@ -276,7 +286,7 @@ int DeviceCommands::send (const juce::String& path, const juce::String& slotText
     const auto file = juce::File::getCurrentWorkingDirectory().getChildFile (path);
 
     if (slot == 0)
-        return fail ("the slot must be a number from 1 to 24, not \"" + slotText + "\"");
+        return badSlot (slotText);
 
     MidiManager midi (ports);
     auto engine = OrbEditorEngine::createForOrbMini (midi, timing);
@@ -287,11 +297,7 @@ int DeviceCommands::send (const juce::String& path, const juce::String& slotText
     if (! connect (midi))
         return exitError;
 
-    PhasePrinter printer;
-    engine->addTransferListener (&printer);
-    engine->sendPreset ((std::uint8_t) (slot - 1));
-    const auto status = waitForTransfer (*engine, TransferStatus::Kind::send);
-    engine->removeTransferListener (&printer);
+    const auto status = transfer (*engine, TransferStatus::Kind::send, slot);
 
     if (status == exitOk)
         progress ("Slot " + juce::String (slot) + " holds " + path);

@@ -31,7 +31,9 @@ private:
 
     bool connect (class MidiManager& midi);
     static int parseSlot (const juce::String& text);
-    int waitForTransfer (OrbEditorEngine& engine, TransferStatus::Kind kind);
+    static int badSlot (const juce::String& text);
+    // Runs a get or send of a slot (1 to 24) with its progress on standard error, to its end.
+    int transfer (OrbEditorEngine& engine, TransferStatus::Kind kind, int slot);
 
     MidiPortLayer& ports;
     OrbEditorEngine::Timing timing;
