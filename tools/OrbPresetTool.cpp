@@ -9,6 +9,7 @@
 #include "midi/MidiManager.h"
 #include "midi/MidiPortLayer.h"
 #include "midi/OrbEditorEngine.h"
+#include "midi/OrbMiniProtocol.h"
 #include "midi/PresetParameterRows.h"
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
@@ -34,7 +35,7 @@ constexpr int exitOk = 0;          // done; files equal (diff); loads cleanly (c
 constexpr int exitDifferent = 1;   // files differ (diff); loads, with values flagged (check)
 constexpr int exitError = 2;       // bad use, unreadable or unloadable file, bad JSON
 
-constexpr int headerSize = 10;   // common header and slot byte before the payload
+constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 
 const char* const overallHelp =
     R"(orbpreset: show, convert, compare and check OrbMini preset files (*.orp), and move them to and from the controller

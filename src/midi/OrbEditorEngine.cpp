@@ -17,7 +17,7 @@
 
 namespace
 {
-constexpr int headerSize = 10;   // common header and slot byte
+constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 constexpr int numTransports = 6;
 
 // The order in which the groups' bytes follow one another in the dump.

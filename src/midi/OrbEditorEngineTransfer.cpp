@@ -6,7 +6,7 @@
 
 namespace
 {
-constexpr int headerSize = 10;          // common header and slot byte
+constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 constexpr int progressIntervalMs = 40;  // how often a running transfer's progress is told
 constexpr int namedFailuresShown = 2;   // parameters a failed send names before "and N more"
 

@@ -16,6 +16,7 @@ struct OrbMiniProtocol
     static constexpr std::uint8_t writeCommand = 0x64, requestCommand = 0x65, replyCommand = 0x66,
                                   syncCommand = 0x67;
     static constexpr int replySize = 13;
+    static constexpr int frameHeaderSize = 10;   // the common header and the slot byte before a dump's payload
     static constexpr int highestSlot = 24;   // slot indexes 0 to 24 reach the device
     // Start byte, maker and the fixed byte that precede the model byte in every frame.
     static constexpr std::array<std::uint8_t, 5> header { 0xF0, 0x00, 0x3C, 0x17, 0x00 };

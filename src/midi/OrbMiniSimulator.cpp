@@ -1,8 +1,15 @@
 #include "midi/OrbMiniSimulator.h"
 
+#include "midi/OrbMiniProtocol.h"
+#include "model/OrbMiniModel.h"
+
+#include <algorithm>
+
 namespace
 {
-constexpr std::uint8_t requestCommand = 0x65, writeCommand = 0x64, syncCommand = 0x67, replyCommand = 0x66;
+using Protocol = OrbMiniProtocol;
+constexpr auto requestCommand = Protocol::requestCommand, writeCommand = Protocol::writeCommand,
+               syncCommand = Protocol::syncCommand;
 } // namespace
 
 OrbMiniSimulator::OrbMiniSimulator (VirtualMidiPorts& p, const juce::String& deviceName)
@@ -120,9 +127,9 @@ bool OrbMiniSimulator::waitUntilIdle (int timeoutMs)
 
 juce::MidiMessage OrbMiniSimulator::makeReply (int position, std::uint8_t value, int length)
 {
-    std::vector<std::uint8_t> bytes { 0xf0, 0x00, 0x3c, 0x17, 0x00, 0x3e, replyCommand, 0x00, 0x00,
-                                      (std::uint8_t) ((position / 128) & 0x7f), (std::uint8_t) (position % 128),
-                                      value };
+    const auto reply = Protocol::makeMessage (OrbMiniModel::modelByte, Protocol::replyCommand, 0x00, 0x00,
+                                              { Protocol::high (position), Protocol::low (position), value });
+    std::vector<std::uint8_t> bytes (reply.getRawData(), reply.getRawData() + reply.getRawDataSize() - 1);
     bytes.resize ((size_t) juce::jmax (10, length - 1), 0x00);
     bytes.push_back (0xf7);
     return juce::MidiMessage (bytes.data(), (int) bytes.size());
@@ -134,7 +141,7 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
 {
     const auto* data = message.getRawData();
     const int size = message.getRawDataSize();
-    if (size < 12 || data[0] != 0xf0 || data[1] != 0x00 || data[2] != 0x3c || data[3] != 0x17)
+    if (size < 12 || ! std::equal (Protocol::header.begin(), Protocol::header.end() - 1, data))
         return;
 
     std::unique_lock<std::mutex> state (stateMutex);

@@ -1,10 +1,12 @@
 #include "midi/PresetParameterRows.h"
 
+#include "midi/OrbMiniProtocol.h"
+
 #include <algorithm>
 
 namespace
 {
-constexpr int headerSize = 10;   // common header and slot byte
+constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 } // namespace
 
 juce::String PresetParameterRows::Row::text() const
