@@ -86,7 +86,6 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksSaveToFileAlwaysAsksAndSave
     EXPECT_EQ (chooser.requests[0].title, "Select Filename to save");
     EXPECT_EQ (chooser.requests[0].wildcard, "*.orp");
     EXPECT_TRUE (chooser.requests[0].forSaving);
-    EXPECT_EQ (window->getName(), appName + " - Untitled 1");
     EXPECT_EQ (window->getCurrentFile(), juce::File());
     EXPECT_EQ (lastDirectory, juce::File());
 
