@@ -451,13 +451,10 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDif
     ASSERT_NE (differs, nullptr);
     const auto& lines = differs->getContent().getLines();
     ASSERT_EQ (lines.size(), 3u);
-    EXPECT_EQ (lines[0].section, "Preset");
-    EXPECT_EQ (lines[0].name, "Name");
+    EXPECT_EQ (lines[0].section + "/" + lines[0].name, "Preset/Name");
     EXPECT_TRUE (lines[0].other.startsWith ("\"X"));
     EXPECT_EQ (lines[1], (Line { "Knobs", "Knob 3", "CC", juce::String (knobCC (2)), juce::String ((knobCC (2) + 7) % 128) }));
-    EXPECT_EQ (lines[2].section, "Drum Pads");
-    EXPECT_EQ (lines[2].instance, "Pad 1");
-    EXPECT_EQ (lines[2].name, "Mode");
+    EXPECT_EQ (lines[2].section + "/" + lines[2].instance + "/" + lines[2].name, "Drum Pads/Pad 1/Mode");
     EXPECT_NE (lines[2].mine, lines[2].other);
     EXPECT_FALSE (differs->getContent().getNoDifferencesLabel().isVisible());
     EXPECT_EQ (differs->getContent().getTable().getNumRows(), 3);
