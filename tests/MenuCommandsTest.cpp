@@ -40,10 +40,8 @@ std::vector<MenuEntry> entriesOf (const juce::PopupMenu& menu)
 std::vector<int> idsOf (const juce::PopupMenu& menu)
 {
     std::vector<int> ids;
-
     for (const auto& entry : entriesOf (menu))
         ids.push_back (entry.commandID);
-
     return ids;
 }
 
