@@ -40,10 +40,8 @@ std::vector<MenuEntry> entriesOf (const juce::PopupMenu& menu)
 std::vector<int> idsOf (const juce::PopupMenu& menu)
 {
     std::vector<int> ids;
-
     for (const auto& entry : entriesOf (menu))
         ids.push_back (entry.commandID);
-
     return ids;
 }
 
@@ -86,7 +84,6 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
 
     const auto file = model.getMenuForIndex (0, "File");
     EXPECT_EQ (idsOf (file), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, 0x200080 }));
-    EXPECT_EQ (entriesOf (file)[5].text, "Hardware");
     EXPECT_TRUE (entriesOf (file)[5].enabled);
     EXPECT_EQ (entriesOf (file)[6].text, juce::String (juce::CharPointer_UTF8 ("Compare With File\xe2\x80\xa6")));
 
@@ -105,7 +102,6 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     MainMenuModel withoutAppMenu (app.getCommandManager(), true);
     const auto ownFile = withoutAppMenu.getMenuForIndex (0, "File");
     EXPECT_EQ (idsOf (ownFile), std::vector<int> ({ 0x200010, 0x200020, 0x200030, 0x200040, 0x200050, 0, 0x200080, -1, 0x200060 }));
-    EXPECT_EQ (entriesOf (ownFile)[5].text, "Hardware");
     EXPECT_EQ (idsOf (withoutAppMenu.getMenuForIndex (3, "Help")), std::vector<int> ({ 0x200510, 0x200090 }));
 }
 
@@ -186,9 +182,6 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
     invoke (0x200090);
     EXPECT_EQ (findWindows<AboutWindow>().size(), 1u);
     ASSERT_NE (app.getAboutWindow(), nullptr);
-    // The product picture is the window.
-    EXPECT_EQ (app.getAboutWindow()->getWidth(), 484);
-    EXPECT_EQ (app.getAboutWindow()->getHeight(), 267);
     renderToPng (*app.getAboutWindow()->getAboutComponent(), "AboutWindowWithPicture.png");
 
     invoke (0x200310);
