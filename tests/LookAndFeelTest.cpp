@@ -56,17 +56,22 @@ struct LookAndFeelTest : ::testing::Test
         c.setLookAndFeel (&look);
         c.setSize (width, height);
     }
+
+    // A styled combo box showing its first entry, saved for viewing; returns the box as painted.
+    juce::Image paintCombo (const juce::StringArray& entries, const juce::String& fileName)
+    {
+        ComboBoxWithLabel widget (entries, "Mode", nullptr);
+        style (widget);
+        widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
+        saveForViewing (widget, fileName);
+        return paintToImage (widget.getComboBox());
+    }
 };
 } // namespace
 
 TEST_F (LookAndFeelTest, ComboBoxIsWhiteWithABlueArrowAndText)
 {
-    ComboBoxWithLabel widget ({ "Momentary", "Toggle" }, "Function", nullptr);
-    style (widget);
-    widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
-    saveForViewing (widget, "combo-box.png");
-
-    const auto image = paintToImage (widget.getComboBox());
+    const auto image = paintCombo ({ "Momentary", "Toggle" }, "combo-box.png");
     ASSERT_EQ (image.getWidth(), 100);
     ASSERT_EQ (image.getHeight(), 18);
 
@@ -85,12 +90,7 @@ TEST_F (LookAndFeelTest, LongComboBoxEntriesStopShortOfTheArrow)
     for (const juce::String entry : { "Program Change", "CC Momentary" })
     {
         SCOPED_TRACE (entry);
-        ComboBoxWithLabel widget ({ entry }, "Mode", nullptr);
-        style (widget);
-        widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
-        saveForViewing (widget, "combo-box-" + entry.replaceCharacter (' ', '-') + ".png");
-
-        const auto image = paintToImage (widget.getComboBox());
+        const auto image = paintCombo ({ entry }, "combo-box-" + entry.replaceCharacter (' ', '-') + ".png");
         EXPECT_GT (countNear (image, blue, { 0, 0, 80, 18 }, 80), 20) << "the entry is drawn";
         EXPECT_EQ (countNear (image, blue, { 82, 0, 3, 18 }, 120), 0) << "a gap before the arrow at x 85";
     }
