@@ -82,8 +82,7 @@ struct Librarian : ::testing::Test
         return librarian;
     }
 
-    // The name a backup gives a slot: the simulator's names hold control characters and '/', which
-    // must not reach the file name.
+    // The simulator's names hold control characters and '/', which must not reach the file name.
     juce::String backupNameOf (int slot) const
     {
         juce::Array<std::uint8_t> dump;
