@@ -49,19 +49,29 @@ void saveForViewing (juce::Component& c, const juce::String& fileName)
 
 struct LookAndFeelTest : ::testing::Test
 {
-    CustomLook look;
+    CustomLook look;   // outlives the widgets of each case, so none needs to drop it
+
+    void style (juce::Component& c, int width = 200, int height = 18)
+    {
+        c.setLookAndFeel (&look);
+        c.setSize (width, height);
+    }
+
+    // A styled combo box showing its first entry, saved for viewing; returns the box as painted.
+    juce::Image paintCombo (const juce::StringArray& entries, const juce::String& fileName)
+    {
+        ComboBoxWithLabel widget (entries, "Mode", nullptr);
+        style (widget);
+        widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
+        saveForViewing (widget, fileName);
+        return paintToImage (widget.getComboBox());
+    }
 };
 } // namespace
 
 TEST_F (LookAndFeelTest, ComboBoxIsWhiteWithABlueArrowAndText)
 {
-    ComboBoxWithLabel widget ({ "Momentary", "Toggle" }, "Function", nullptr);
-    widget.setLookAndFeel (&look);
-    widget.setSize (200, 18);
-    widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
-    saveForViewing (widget, "combo-box.png");
-
-    const auto image = paintToImage (widget.getComboBox());
+    const auto image = paintCombo ({ "Momentary", "Toggle" }, "combo-box.png");
     ASSERT_EQ (image.getWidth(), 100);
     ASSERT_EQ (image.getHeight(), 18);
 
@@ -72,7 +82,6 @@ TEST_F (LookAndFeelTest, ComboBoxIsWhiteWithABlueArrowAndText)
         EXPECT_EQ (image.getPixelAt (p.x, p.y), juce::Colours::white) << p.toString();
     EXPECT_LT (image.getPixelAt (0, 0).getAlpha(), 255) << "rounded corners";
     EXPECT_GT (countNear (image, blue, { 0, 0, 80, 18 }), 5) << "blue entry text";
-    widget.setLookAndFeel (nullptr);
 }
 
 // The longest mode names keep clear of the arrow, however much they must be narrowed.
@@ -81,24 +90,16 @@ TEST_F (LookAndFeelTest, LongComboBoxEntriesStopShortOfTheArrow)
     for (const juce::String entry : { "Program Change", "CC Momentary" })
     {
         SCOPED_TRACE (entry);
-        ComboBoxWithLabel widget ({ entry }, "Mode", nullptr);
-        widget.setLookAndFeel (&look);
-        widget.setSize (200, 18);
-        widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
-        saveForViewing (widget, "combo-box-" + entry.replaceCharacter (' ', '-') + ".png");
-
-        const auto image = paintToImage (widget.getComboBox());
+        const auto image = paintCombo ({ entry }, "combo-box-" + entry.replaceCharacter (' ', '-') + ".png");
         EXPECT_GT (countNear (image, blue, { 0, 0, 80, 18 }, 80), 20) << "the entry is drawn";
         EXPECT_EQ (countNear (image, blue, { 82, 0, 3, 18 }, 120), 0) << "a gap before the arrow at x 85";
-        widget.setLookAndFeel (nullptr);
     }
 }
 
 TEST_F (LookAndFeelTest, NumberBoxIsWhiteWithBlueTextFromX5)
 {
     NumberBoxWithLabel widget (1, 16, "MIDI Channel", nullptr);
-    widget.setLookAndFeel (&look);
-    widget.setSize (200, 18);
+    style (widget);
     widget.setValue (10);
     saveForViewing (widget, "number-box.png");
 
@@ -118,14 +119,12 @@ TEST_F (LookAndFeelTest, NumberBoxIsWhiteWithBlueTextFromX5)
     EXPECT_EQ (editing.getPixelAt (99, 17), juce::Colours::white);
     EXPECT_GT (countNear (editing, blue, editing.getBounds()), 5);
     widget.getNumberBox().hideEditor (true);
-    widget.setLookAndFeel (nullptr);
 }
 
 TEST_F (LookAndFeelTest, LabelsAreCentredLeftAndHalfAlphaWhenDisabled)
 {
     juce::Label label ("caption", "Caption");
-    label.setLookAndFeel (&look);
-    label.setBounds (0, 0, 200, 20);
+    style (label, 200, 20);
     label.setJustificationType (juce::Justification::centred);
     label.setColour (juce::Label::textColourId, juce::Colours::black);
     label.setColour (juce::Label::outlineColourId, juce::Colours::red);
@@ -140,14 +139,12 @@ TEST_F (LookAndFeelTest, LabelsAreCentredLeftAndHalfAlphaWhenDisabled)
     const auto disabled = paintToImage (label);
     EXPECT_NEAR (disabled.getPixelAt (100, 0).getAlpha(), 128, 2);
     EXPECT_NEAR (maxAlpha (disabled, { 1, 1, 198, 18 }), 128, 2);
-    label.setLookAndFeel (nullptr);
 }
 
 TEST_F (LookAndFeelTest, TextButtonIgnoresItsColour)
 {
     juce::TextButton button;
-    button.setLookAndFeel (&look);
-    button.setSize (60, 20);
+    style (button, 60, 20);
     button.setColour (juce::TextButton::buttonColourId, juce::Colours::red);
 
     const auto image = paintToImage (button);
@@ -158,7 +155,6 @@ TEST_F (LookAndFeelTest, TextButtonIgnoresItsColour)
 
     button.setState (juce::Button::buttonDown);
     EXPECT_EQ (paintToImage (button).getPixelAt (30, 10), juce::Colour (0xFFD3D3D3));
-    button.setLookAndFeel (nullptr);
 }
 
 TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)

@@ -240,7 +240,7 @@ TEST_F (SectionViews, TransportButtonsEditTheirOwnInstance)
     EXPECT_EQ (shown (transport.getControlView (1).getCcBox()), 9.0);
 }
 
-TEST_F (SectionViews, KeybedSplitModeChoosesOneOrTwoZonePanels)
+TEST_F (SectionViews, KeybedSplitModeChoosesZonePanelsAndSplitPointShowsOneMore)
 {
     auto& splitMode = view.getSplitSelector().getSplitMode();
     EXPECT_EQ (entries (splitMode), juce::StringArray ({ "On", "Off" }));
@@ -262,6 +262,13 @@ TEST_F (SectionViews, KeybedSplitModeChoosesOneOrTwoZonePanels)
     splitMode.getComboBox().setSelectedId (0);
     settle();
     EXPECT_TRUE (showsSplit());
+
+    // The split point shows one more than it stores.
+    auto& splitPoint = view.getSplitSelector().getSplitPoint();
+    enter (splitPoint, "25");
+    enter (splitPoint, "26");
+    EXPECT_EQ (shown (splitPoint), 25.0);
+    EXPECT_EQ (stored (keybedType, "Split Point"), 24);
 }
 
 TEST_F (SectionViews, KeybedPanelsShowShortCaptionsAndEditTheirOwnZone)
@@ -300,15 +307,6 @@ TEST_F (SectionViews, KeybedPanelsShowShortCaptionsAndEditTheirOwnZone)
     // Hidden panels follow preset loads as well.
     loadWith (keybedType, 0, "Upper Keybed Transpose", 5);
     EXPECT_EQ (shown (box (2, 1)), -7.0);
-}
-
-TEST_F (SectionViews, KeybedSplitPointShowsOneMoreThanItStores)
-{
-    auto& splitPoint = view.getSplitSelector().getSplitPoint();
-    enter (splitPoint, "25");
-    enter (splitPoint, "26");
-    EXPECT_EQ (shown (splitPoint), 25.0);
-    EXPECT_EQ (stored (keybedType, "Split Point"), 24);
 }
 
 TEST_F (SectionViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEndWithOmni)

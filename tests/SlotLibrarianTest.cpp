@@ -82,6 +82,16 @@ struct Librarian : ::testing::Test
         return librarian;
     }
 
+    // The simulator's names hold control characters and '/', which must not reach the file name.
+    juce::String backupNameOf (int slot) const
+    {
+        juce::Array<std::uint8_t> dump;
+        dump.insertMultiple (0, 0, 10);
+        for (auto b : simulator.getSlot (slot - 1))
+            dump.add (b);
+        return LibrarianPlan::backupFileName (slot, LibrarianPlan::presetNameOf (dump));
+    }
+
     std::vector<SlotLibrarian::Job> restoreJobs() const
     {
         std::vector<SlotLibrarian::Job> jobs;
@@ -109,12 +119,7 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     juce::StringArray expected;
     for (int slot = 1; slot <= 24; ++slot)
     {
-        // The simulator's slots hold names with control characters and '/', which must not reach the file name.
-        juce::Array<std::uint8_t> dump;
-        dump.insertMultiple (0, 0, 10);
-        for (auto b : simulator.getSlot (slot - 1))
-            dump.add (b);
-        const auto name = LibrarianPlan::backupFileName (slot, LibrarianPlan::presetNameOf (dump));
+        const auto name = backupNameOf (slot);
         expected.add (name);
 
         const auto file = folder.getChildFile (name);
@@ -143,11 +148,7 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
 TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
 {
     // Slot 2 cannot be written (a folder has its name); the device stops answering during slot 3.
-    juce::Array<std::uint8_t> dump;
-    dump.insertMultiple (0, 0, 10);
-    for (auto b : simulator.getSlot (1))
-        dump.add (b);
-    folder.getChildFile (LibrarianPlan::backupFileName (2, LibrarianPlan::presetNameOf (dump))).createDirectory();
+    folder.getChildFile (backupNameOf (2)).createDirectory();
 
     const auto backup = run (Direction::backup, slots (1, 4), false, [this] (SlotLibrarian& l) {
         simulator.setOptions ({ .dropReplies = l.getCurrentJob().slotNumber == 3 });
