@@ -286,36 +286,30 @@ int ParameterTable::Group::getSlot (const juce::String& name) const
     return parameter != nullptr ? parameter->slot : -1;
 }
 
-const ParameterTable::WordRule* ParameterTable::Group::findRule (const juce::String& name) const
+ParameterTable::Group::Maximum ParameterTable::Group::findMaximum (const juce::String& name) const
 {
+    const auto* parameter = find (name);
+
+    if (parameter != nullptr && parameter->bound != Bound::byWord)
+        return { parameter->bound, parameter->maximum };
+
     for (const auto& rule : maximaByWord)
         if (name.contains (rule.word))
-            return &rule;
+            return { rule.bound, rule.maximum };
 
-    return nullptr;
+    jassert (parameter == nullptr);   // a row that goes by word needs a rule that matches it
+    return { Bound::fixed, unknownNameMaximum };
 }
 
 std::uint8_t ParameterTable::Group::getMaximum (const juce::String& name, const Limits& limits) const
 {
-    if (const auto* parameter = find (name); parameter != nullptr && parameter->bound != Bound::byWord)
-        return limits.resolve (parameter->bound, parameter->maximum);
-
-    if (const auto* rule = findRule (name))
-        return limits.resolve (rule->bound, rule->maximum);
-
-    jassert (find (name) == nullptr);   // a row that goes by word needs a rule that names it
-    return unknownNameMaximum;
+    const auto maximum = findMaximum (name);
+    return limits.resolve (maximum.bound, maximum.fixed);
 }
 
 bool ParameterTable::Group::followsModel (const juce::String& name) const
 {
-    auto bound = Bound::fixed;
-
-    if (const auto* parameter = find (name); parameter != nullptr && parameter->bound != Bound::byWord)
-        bound = parameter->bound;
-    else if (const auto* rule = findRule (name))
-        bound = rule->bound;
-
+    const auto bound = findMaximum (name).bound;
     return bound == Bound::highestSplitPoint || bound == Bound::highestOctave;
 }
 

@@ -89,7 +89,13 @@ public:
         juce::Array<Parameter> getListed() const;
 
     private:
-        const WordRule* findRule (const juce::String& name) const;
+        struct Maximum
+        {
+            Bound bound;
+            std::uint8_t fixed;
+        };
+
+        Maximum findMaximum (const juce::String& name) const;
     };
 
     // Every group in dump order.
