@@ -18,7 +18,6 @@
 namespace
 {
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
-constexpr int numTransports = 6;
 
 // The order in which the groups' bytes follow one another in the dump.
 constexpr int dumpOrder[] = { presetNameType, keybedType, rollModeType, transportType, wheelsType,
@@ -69,7 +68,7 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
     add (keybedType, new OrbKeybed (16, splitMax, octaveMax));
     add (rollModeType, new OrbRollMode (30));
 
-    for (int i = 0; i < numTransports; ++i)
+    for (int i = 0; i < OrbMiniModel::numTransports; ++i)
         add (transportType, new OrbTransport (34 + 2 * i));
 
     add (wheelsType, new OrbWheels (46));

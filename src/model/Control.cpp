@@ -93,12 +93,3 @@ int Control::getNumListeners() const
 {
     return listeners.size();
 }
-
-int Control::getNamePosition (const juce::String& name) const
-{
-    for (int i = parameterNames.size(); --i >= 0;)
-        if (parameterNames[i] == name)
-            return i;
-
-    return -1;
-}

@@ -48,8 +48,6 @@ public:
 protected:
     void addParameterName (const juce::String& name) { parameterNames.add (name); }
     bool hasParameterName (const juce::String& name) const { return parameterNames.contains (name); }
-    // The shared index rule: the last position holding the name, or -1.
-    int getNamePosition (const juce::String& name) const;
 
 private:
     ValueArray values;

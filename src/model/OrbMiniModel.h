@@ -10,6 +10,7 @@ struct OrbMiniModel
     static constexpr int numKnobs = 8;
     static constexpr int numPads = 16;
     static constexpr int numSwitches = 24;
+    static constexpr int numTransports = 6;
     static constexpr std::uint8_t numKeys = 25;
     static constexpr std::uint8_t octaveMaximum = 7;
     static constexpr const char* presetWildcard = "*.orp";

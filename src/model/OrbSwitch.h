@@ -1,16 +1,13 @@
 #pragma once
 
-#include "model/Control.h"
+#include "model/TableControl.h"
 
 // One assignable switch: CC toggle, CC momentary or program change (mode 3 is kept as received),
 // with names per mode sharing slots 1 to 3.
-class OrbSwitch : public Control
+class OrbSwitch : public TableControl
 {
 public:
     static constexpr int numSlots = 5;
 
     explicit OrbSwitch (int dumpOffset);
-
-    std::uint8_t getMaximum (const juce::String& name) const override;
-    int getParameterIndex (const juce::String& name) const override;
 };

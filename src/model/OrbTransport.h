@@ -1,15 +1,12 @@
 #pragma once
 
-#include "model/Control.h"
+#include "model/TableControl.h"
 
 // One transport button (rewind, fast forward, stop, play, loop, record): its function and CC.
-class OrbTransport : public Control
+class OrbTransport : public TableControl
 {
 public:
     static constexpr int numSlots = 2;
 
     explicit OrbTransport (int dumpOffset);
-
-    std::uint8_t getMaximum (const juce::String& name) const override;
-    int getParameterIndex (const juce::String& name) const override;
 };

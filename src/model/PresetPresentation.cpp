@@ -7,185 +7,52 @@ namespace
 using Parameter = PresetPresentation::Parameter;
 using Kind = PresetPresentation::Kind;
 
-Parameter number (const juce::String& name, int minimum = 0, int maximum = 127, int offset = 0)
+// A row of the table as the editor shows it: numbers within their stored range plus the offset
+// (unless the editor caps them apart), lists and flags over their entries.
+Parameter present (const ParameterTable::Group& group, const ParameterTable::Parameter& row)
 {
     Parameter p;
-    p.name = name;
-    p.shownMinimum = minimum;
-    p.shownMaximum = maximum;
-    p.offset = offset;
+    p.name = row.name;
+    p.kind = row.kind;
+    p.entries = row.entries;
+
+    if (row.kind == Kind::number)
+    {
+        p.offset = row.offset;
+        p.shownMinimum = row.offset;
+        p.shownMaximum = row.shownMaximum >= 0 ? row.shownMaximum
+                                               : group.getMaximum (row.name, ParameterTable::Limits {}) + row.offset;
+        p.rangeFromGroup = group.followsModel (row.name);
+    }
+    else
+    {
+        p.shownMaximum = row.entries.size() - 1;
+    }
+
     return p;
-}
-
-Parameter channel (const juce::String& name) { return number (name, 1, 16, 1); }
-
-Parameter list (const juce::String& name, const juce::StringArray& entries)
-{
-    Parameter p;
-    p.name = name;
-    p.kind = Kind::list;
-    p.entries = entries;
-    p.shownMinimum = 0;
-    p.shownMaximum = entries.size() - 1;
-    return p;
-}
-
-// A number whose range is the group's own, shown with an offset: this model's values given.
-Parameter groupRange (const juce::String& name, int minimum, int maximum, int offset)
-{
-    auto p = number (name, minimum, maximum, offset);
-    p.rangeFromGroup = true;
-    return p;
-}
-
-PresetPresentation::Section makeSection (int type, const juce::String& title, const juce::String& instancePrefix = {})
-{
-    PresetPresentation::Section section;
-    section.type = type;
-    section.title = title;
-    section.instancePrefix = instancePrefix;
-    return section;
-}
-
-void addNumbers (PresetPresentation::Section& section, std::initializer_list<const char*> names)
-{
-    for (auto* name : names)
-        section.parameters.add (number (name));
-}
-
-// The "Mode" list of a section: one entry per mode, entry k for the stored mode k.
-Parameter modeList (const PresetPresentation::Section& section)
-{
-    juce::StringArray names;
-    for (const auto& mode : section.modes)
-        names.add (mode.name);
-    return list ("Mode", names);
-}
-
-juce::StringArray wheelChannels()
-{
-    juce::StringArray entries;
-    for (int channel = 1; channel <= 16; ++channel)
-        entries.add (juce::String (channel));
-    entries.add ("Omni");
-    return entries;
 }
 
 juce::Array<PresetPresentation::Section> buildSections()
 {
     juce::Array<PresetPresentation::Section> sections;
 
+    for (const auto& group : ParameterTable::getGroups())
     {
-        auto keybed = makeSection (keybedType, "Keybed");
+        // No view shows the preset name.
+        if (group.type == presetNameType)
+            continue;
 
-        for (const juce::String zone : { "Keybed", "Lower Keybed", "Upper Keybed" })
-        {
-            keybed.parameters.add (number (zone + " Transpose", -12, 12, -12));
-            keybed.parameters.add (groupRange (zone + " Octave", 0, 7, 0));
-            keybed.parameters.add (channel (zone + " MIDI Channel"));
-            // The group allows 8; the editor offers the curves 1 to 8 (stored 0 to 7).
-            keybed.parameters.add (number (zone + " Curve", 1, 8, 1));
+        PresetPresentation::Section section;
+        section.type = group.type;
+        section.title = group.title;
+        section.instancePrefix = group.instancePrefix;
+        section.instanceNames = group.instanceNames;
+        section.modes = group.modes;
 
-            if (zone == "Keybed")
-            {
-                keybed.parameters.add (list ("Split Mode", { "On", "Off" }));
-                keybed.parameters.add (groupRange ("Split Point", 1, 25, 1));
-            }
-        }
+        for (const auto& row : group.getListed())
+            section.parameters.add (present (group, row));
 
-        sections.add (keybed);
-    }
-
-    {
-        auto roll = makeSection (rollModeType, "Roll Mode");
-        roll.parameters.add (list ("Function", { "Toggle", "Momentary" }));
-        roll.parameters.add (list ("Time Div", { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
-        roll.parameters.add (number ("Gate", 1, 99, 1));
-        // The box goes to 75, one more than the group stores.
-        roll.parameters.add (number ("Swing", 50, 75, 50));
-        sections.add (roll);
-    }
-
-    {
-        auto transport = makeSection (transportType, "Transport");
-        transport.instanceNames = { "Rewind", "Fast Forward", "Stop", "Play", "Loop", "Record" };
-        transport.parameters.add (list ("Function", { "Momentary", "Toggle" }));
-        addNumbers (transport, { "CC" });
-        sections.add (transport);
-    }
-
-    {
-        auto wheels = makeSection (wheelsType, "Wheels");
-        wheels.parameters.add (list ("Pitch Wheel MIDI Channel", wheelChannels()));
-        wheels.parameters.add (list ("Mod Wheel MIDI Channel", wheelChannels()));
-        addNumbers (wheels, { "Mod Wheel CC", "Mod Wheel Min", "Mod Wheel Max" });
-        sections.add (wheels);
-    }
-
-    {
-        auto sustain = makeSection (sustainType, "Sustain Pedal");
-        sustain.parameters.add (channel ("MIDI Channel"));
-        addNumbers (sustain, { "CC", "Pressed", "Released" });
-        sections.add (sustain);
-    }
-
-    {
-        auto knobs = makeSection (knobType, "Knobs", "Knob ");
-        knobs.modes.add ({ "CC", { "MIDI Channel", "CC", "Min", "Max" } });
-        knobs.modes.add ({ "Aftertouch", { "MIDI Channel", "Min", "Max" } });
-        knobs.parameters.add (modeList (knobs));
-        knobs.parameters.add (channel ("MIDI Channel"));
-        addNumbers (knobs, { "CC", "Min", "Max" });
-        sections.add (knobs);
-    }
-
-    // Pads and switches share the CC and program modes.
-    const PresetPresentation::Mode ccToggle { "CC Toggle", { "MIDI Channel", "CC", "Toggle On", "Toggle Off" } };
-    const PresetPresentation::Mode ccMomentary { "CC Momentary", { "MIDI Channel", "CC", "Pressed", "Released" } };
-    const PresetPresentation::Mode programChange { "Program Change",
-                                                   { "MIDI Channel", "Bank LSB", "Bank MSB", "Program" } };
-
-    {
-        auto pads = makeSection (padType, "Drum Pads", "Pad ");
-        pads.modes.add ({ "Note", { "MIDI Channel", "Note", "Fixed", "Curve" } });
-        pads.modes.add (ccToggle);
-        pads.modes.add (ccMomentary);
-        pads.modes.add (programChange);
-        pads.parameters.add (modeList (pads));
-        pads.parameters.add (channel ("MIDI Channel"));
-        addNumbers (pads, { "Note", "CC", "Program", "Fixed", "Toggle On", "Pressed", "Bank LSB" });
-        pads.parameters.add (number ("Curve", 1, 8, 1));
-        addNumbers (pads, { "Toggle Off", "Released", "Bank MSB" });
-        sections.add (pads);
-    }
-
-    {
-        auto switches = makeSection (switchType, "Switches", "Switch ");
-        // The group also stores a mode 3, which the editor does not offer.
-        switches.modes.add (ccToggle);
-        switches.modes.add (ccMomentary);
-        switches.modes.add (programChange);
-        switches.parameters.add (modeList (switches));
-        switches.parameters.add (channel ("MIDI Channel"));
-        addNumbers (switches, { "CC", "Program", "Toggle On", "Pressed", "Bank LSB", "Toggle Off", "Released", "Bank MSB" });
-        sections.add (switches);
-    }
-
-    {
-        auto din = makeSection (controlsToMidiDinType, "MIDI to DIN");
-
-        for (const juce::String name : { "Transport", "Keybed", "Lower Keybed", "Upper Keybed", "Pitch Wheel",
-                                         "Mod Wheel", "Sustain", "Knobs", "Pads", "Switches" })
-        {
-            Parameter flag;
-            flag.name = name + " Midi To DIN";
-            flag.kind = Kind::flag;
-            flag.entries = PresetPresentation::getFlagTexts();
-            flag.shownMaximum = 1;
-            din.parameters.add (flag);
-        }
-
-        sections.add (din);
+        sections.add (section);
     }
 
     return sections;
@@ -313,8 +180,7 @@ const PresetPresentation::Mode* PresetPresentation::findMode (int type, const ju
 
 const juce::StringArray& PresetPresentation::getFlagTexts()
 {
-    static const juce::StringArray texts { "OFF", "ON" };
-    return texts;
+    return ParameterTable::getFlagTexts();
 }
 
 juce::String PresetPresentation::describeParameter (int type, int index, const juce::String& name)

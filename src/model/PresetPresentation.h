@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Control.h"
+#include "model/ParameterTable.h"
 
 #include <juce_core/juce_core.h>
 
@@ -8,17 +9,13 @@
 // shown as a number (the stored value plus an offset, within a range), as an entry of a list
 // (entry i for the stored value i) or as an "ON"/"OFF" flag; the sections and their instance
 // titles; and, for the groups with a "Mode" list, which parameters each mode shows.
-// The views build their widgets from this table and the preset tool prints and reads values with
-// it, so that both always agree.
+// It is read off the ParameterTable, with the shown ranges worked out. The views build their
+// widgets from it and the preset tool prints and reads values with it, so that both always agree.
 class PresetPresentation
 {
 public:
-    enum class Kind
-    {
-        number,
-        list,
-        flag
-    };
+    using Kind = ParameterTable::Kind;
+    using Mode = ParameterTable::Mode;
 
     struct Parameter
     {
@@ -41,12 +38,6 @@ public:
         // Whether the editor can show the stored value (a number inside the shown range, a list
         // value that has an entry).
         bool canShow (int stored, const Control* group) const;
-    };
-
-    struct Mode
-    {
-        juce::String name;             // the entry of the "Mode" list
-        juce::StringArray parameters;  // the widgets of that mode, top to bottom
     };
 
     struct Section
