@@ -1,8 +1,5 @@
 #include "midi/LibrarianPlan.h"
-#include "midi/MidiManager.h"
-#include "midi/OrbMiniSimulator.h"
 #include "midi/SlotLibrarian.h"
-#include "midi/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 #include "PresetTestSupport.h"
@@ -20,8 +17,6 @@ using Payload = OrbMiniSimulator::Payload;
 
 namespace
 {
-const juce::String device = "OrbMini";
-
 // Calls a function on every report of a librarian, to fault the device or cancel at a chosen slot.
 struct OnChange : SlotLibrarian::Listener
 {
@@ -54,20 +49,8 @@ juce::StringArray fileNames (const juce::File& folder)
     return names;
 }
 
-struct Librarian : ::testing::Test
+struct Librarian : ::testing::Test, miditest::SimulatedDevice
 {
-    void SetUp() override
-    {
-        manager.setInput (device);
-        manager.setOutput (device);
-    }
-
-    void TearDown() override
-    {
-        simulator.waitUntilIdle (2000);
-        miditest::runFor (10);
-    }
-
     // Runs a librarian to its end; the action sees every report on the way.
     std::unique_ptr<SlotLibrarian> run (Direction direction, std::vector<SlotLibrarian::Job> jobs, bool replace = false,
                                         std::function<void (SlotLibrarian&)> action = {})
@@ -102,9 +85,6 @@ struct Librarian : ::testing::Test
 
     // No pacing, a reply timeout that makes a slot the device does not answer fail quickly.
     OrbEditorEngine::Timing timing { 0, 0, 150, 5 };
-    VirtualMidiPorts ports;
-    MidiManager manager { ports, 20 };
-    OrbMiniSimulator simulator { ports, device };
     // A folder of each case's own: CTest runs the cases side by side, each in its own process.
     juce::File folder = testDirectory ("librarian/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
@@ -116,19 +96,13 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     EXPECT_EQ (backup->getNumSucceeded(), 24);
     EXPECT_FALSE (backup->wasCancelled());
 
+    // Saved by the engine, so the frame is the editor's own (PresetDump pins it).
     juce::StringArray expected;
     for (int slot = 1; slot <= 24; ++slot)
     {
-        const auto name = backupNameOf (slot);
-        expected.add (name);
-
-        const auto file = folder.getChildFile (name);
-        const auto written = readBytes (file);
-        ASSERT_EQ (written.size(), 316) << name;
-        EXPECT_EQ (payloadOfFile (file), simulator.getSlot (slot - 1)) << name;
-        EXPECT_EQ (OrbEditorEngine::ByteArray (written.begin(), 10),
-                   bytes ({ 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x61, 0x03, 0x51, 0x00 }));
-        EXPECT_EQ (written.getLast(), 0xF7);
+        const auto file = folder.getChildFile (backupNameOf (slot));
+        expected.add (file.getFileName());
+        EXPECT_EQ (payloadOfFile (file), simulator.getSlot (slot - 1)) << slot;
         EXPECT_EQ (backup->getOutcomes()[(size_t) slot - 1].job.file, file);
     }
     expected.sortNatural();
