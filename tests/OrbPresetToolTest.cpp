@@ -67,13 +67,12 @@ TEST_F (OrbPresetTool, ShowsEveryValueAsTheEditorShowsIt)
     const auto file = savePreset ("shown.orp", { { knob3Channel, 15 }, { pad5Mode, 3 } });
     const auto result = run ({ "show", file });
 
+    // One line of each kind (a number with its shown offset, a list entry, a flag, a transport
+    // button's name); what each parameter shows is the presentation table's, pinned by the views.
     EXPECT_EQ (result.exitCode, 0) << result.output;
-    for (const auto* line : { "Name: \"0000000000000000\"", "Keybed / Keybed MIDI Channel: 1",
-                              "Keybed / Keybed Transpose: 0", "Keybed / Split Mode: Off", "Keybed / Split Point: 1",
-                              "Roll Mode / Time Div: 1/4", "Roll Mode / Swing: 50", "Rewind / Function: Momentary",
-                              "Wheels / Pitch Wheel MIDI Channel: 1", "Knob 1 / CC: 20", "Knob 3 / MIDI Channel: 16",
-                              "Pad 1 / Note: 48", "Pad 5 / Mode: Program Change", "Pad 5 / Program: 44",
-                              "Pad 5 / Bank MSB: 0", "Switch 24 / CC: 71", "MIDI to DIN / Knobs Midi To DIN: ON" })
+    for (const auto* line : { "Name: \"0000000000000000\"", "Keybed / Split Mode: Off", "Roll Mode / Swing: 50",
+                              "Rewind / Function: Momentary", "Knob 3 / MIDI Channel: 16", "Pad 5 / Mode: Program Change",
+                              "Pad 5 / Program: 44", "Switch 24 / CC: 71", "MIDI to DIN / Knobs Midi To DIN: ON" })
         EXPECT_TRUE (result.output.contains (juce::String (line) + "\n")) << line;
 
     // A program-change pad shows no "Note" or "Curve": the mode names the bytes.
