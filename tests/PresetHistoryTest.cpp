@@ -75,12 +75,8 @@ TEST (PresetHistoryTest, BeyondTheLimitTheOldestStepsGo)
     EXPECT_EQ (history.getNumSteps(), PresetHistory::maximumSteps);
 
     int undone = 0;
-    while (history.canUndo())
-    {
+    for (; history.canUndo(); ++undone)
         history.undo();
-        ++undone;
-    }
-
     EXPECT_EQ (undone, PresetHistory::maximumSteps);
     EXPECT_EQ (history.getCurrent(), preset ((std::uint8_t) (5 % 100 + 1)));
     EXPECT_EQ (history.getRedoName(), "Step 6");
