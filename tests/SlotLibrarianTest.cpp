@@ -24,14 +24,6 @@ struct OnChange : SlotLibrarian::Listener
     void librarianChanged (const SlotLibrarian& l) override { action (l); }
 };
 
-std::vector<SlotLibrarian::Job> slots (int first, int last)
-{
-    std::vector<SlotLibrarian::Job> list;
-    for (int s = first; s <= last; ++s)
-        list.push_back ({ s, {} });
-    return list;
-}
-
 Payload payloadOfFile (const juce::File& file)
 {
     const auto dump = readBytes (file);
@@ -75,14 +67,6 @@ struct Librarian : ::testing::Test, miditest::SimulatedDevice
         return LibrarianPlan::backupFileName (slot, LibrarianPlan::presetNameOf (dump));
     }
 
-    std::vector<SlotLibrarian::Job> restoreJobs() const
-    {
-        std::vector<SlotLibrarian::Job> jobs;
-        for (const auto& entry : LibrarianPlan::assignSlots (folder))
-            jobs.push_back ({ entry.slotNumber, entry.file });
-        return jobs;
-    }
-
     // No pacing, a reply timeout that makes a slot the device does not answer fail quickly.
     OrbEditorEngine::Timing timing { 0, 0, 150, 5 };
     // A folder of each case's own: CTest runs the cases side by side, each in its own process.
@@ -112,7 +96,10 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     for (int slot = 0; slot < 25; ++slot)
         simulator.setSlot (slot, Payload (305, 0x11));
 
-    const auto restore = run (Direction::restore, restoreJobs());
+    std::vector<SlotLibrarian::Job> jobs;
+    for (const auto& entry : LibrarianPlan::assignSlots (folder))
+        jobs.push_back ({ entry.slotNumber, entry.file });
+    const auto restore = run (Direction::restore, jobs);
     EXPECT_EQ (restore->getNumSucceeded(), 24) << restore->describeSummary();
     for (int slot = 1; slot <= 24; ++slot)
         EXPECT_EQ (simulator.getSlot (slot - 1), payloadOfFile (restore->getOutcomes()[(size_t) slot - 1].job.file)) << slot;
@@ -124,7 +111,7 @@ TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
     // Slot 2 cannot be written (a folder has its name); the device stops answering during slot 3.
     folder.getChildFile (backupNameOf (2)).createDirectory();
 
-    const auto backup = run (Direction::backup, slots (1, 4), false, [this] (SlotLibrarian& l) {
+    const auto backup = run (Direction::backup, { { 1, {} }, { 2, {} }, { 3, {} }, { 4, {} } }, false, [this] (SlotLibrarian& l) {
         simulator.setOptions ({ .dropReplies = l.getCurrentJob().slotNumber == 3 });
     });
 
@@ -184,12 +171,12 @@ TEST_F (Librarian, ABackupReplacesOlderFilesOfASlotOnlyWhenAsked)
     const auto old = folder.getChildFile ("Slot 01 - Old.orp");
     writeBytes (old, embeddedDefault());
 
-    const auto refused = run (Direction::backup, slots (1, 2));
+    const auto refused = run (Direction::backup, { { 1, {} }, { 2, {} } });
     EXPECT_EQ (refused->getOutcomes()[0].failure, "Slot 1: Slot 01 - Old.orp is already in the folder");
     EXPECT_TRUE (refused->getOutcomes()[1].succeeded);
     EXPECT_EQ (readBytes (old), embeddedDefault());
 
-    const auto replaced = run (Direction::backup, slots (1, 1), true);
+    const auto replaced = run (Direction::backup, { { 1, {} } }, true);
     EXPECT_TRUE (replaced->getOutcomes()[0].succeeded);
     EXPECT_FALSE (old.exists());
     EXPECT_EQ (LibrarianPlan::findBackupFiles (folder).size(), 2);
