@@ -1,9 +1,6 @@
 #include "app/EditorWindow.h"
 #include "app/PresetCompareWindow.h"
-#include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
 #include "model/ControlType.h"
 
 #include "MidiTestSupport.h"
@@ -115,11 +112,7 @@ struct EngineTransfer : ::testing::Test, miditest::SimulatedDevice
         engine = nullptr;
     }
 
-    OrbEditorEngine::Ptr makeEngine (MidiManager& midi)
-    {
-        return OrbEditorEngine::createForOrbMini (midi, timing);
-    }
-
+    OrbEditorEngine::Ptr makeEngine (MidiManager& midi) { return OrbEditorEngine::createForOrbMini (midi, timing); }
     void TearDown() override { releaseEngine(); }
 
     std::vector<juce::MidiMessage> sent() const { return ports.getSentMessages (device); }
@@ -459,7 +452,7 @@ struct EngineTransferThreading : EngineTransfer
 };
 } // namespace
 
-TEST_F (EngineTransferThreading, RepliesLaterThanTheTimeoutStillCountAndEachGetGetsItsOwnSlot)
+TEST_F (EngineTransferThreading, LateRepliesStillCountForTheirGetButNeverForTheNextSlot)
 {
     // Replies come later than the reply timeout: later passes collect what earlier ones asked for.
     simulator.setOptions ({ .replyDelayMs = 40, .duplicateReplies = true });
