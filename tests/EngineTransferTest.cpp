@@ -193,84 +193,95 @@ TEST_F (EngineTransfer, GetAsksForEveryPositionOnceAndAppliesTheDevicePreset)
     EXPECT_EQ (payloadOf (*engine), simulator.getSlot (7));
 }
 
-TEST_F (EngineTransfer, VerifyWritesAgainWhatTheDeviceMissedAndNamesWhatNeverArrived)
+namespace
 {
-    // Writes lost at random are written again until the device holds them.
-    simulator.setOptions ({ .writeLossRate = 0.1, .seed = 7 });
-    engine->applyDump (patternDump (5));
-    ASSERT_TRUE (engine->sendPreset (2));
-    ASSERT_TRUE (finish());
-    EXPECT_EQ (lastStatus (Kind::send).phase, Phase::succeeded);
-    EXPECT_EQ (simulator.getSlot (2), payloadOf (patternDump (5)));
-    EXPECT_GT (simulator.getNumWrites(), payloadSize);
-    EXPECT_TRUE (watcher.saw ("Sending slot 3: 0 of 305"));
+// A device with one kind of fault, and how a transfer of slot 3 against it ends: the failure it
+// reports (none: both sides then hold the same preset) and how many requests (a get) or writes
+// (a send) it took.
+struct FaultyDevice
+{
+    const char* fault;
+    OrbMiniSimulator::Options options;
+    Kind kind;
+    int replyTimeoutMs;
+    juce::String failure;
+    int fewestMessages = 0, mostMessages = 100000;
+};
+} // namespace
 
-    // Positions the device never stores fail the send after three rounds of writing again, naming
-    // the parameters as the views show them.
-    auto ccPosition = [this] (int knob)
+TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferFailsSayingWhy)
+{
+    const auto ccPosition = [this] (int knob)
     {
         const auto* group = engine->getControl (knobType, knob);
         return group->getDumpOffset() + group->getParameterIndex ("CC");
     };
-    simulator.setOptions ({ .ignoredWritePositions = { ccPosition (0), ccPosition (1) } });
-    engine->applyDump (patternDump (6));
-    const auto writesBefore = simulator.getNumWrites();
-    ASSERT_TRUE (engine->sendPreset (2));
-    ASSERT_TRUE (finish());
-    EXPECT_EQ (lastStatus (Kind::send).phase, Phase::failed);
-    EXPECT_EQ (lastStatus (Kind::send).failure, "Slot 3: 2 values did not arrive: Knobs / Knob 1 / CC, Knobs / Knob 2 / CC");
-    EXPECT_EQ (simulator.getNumWrites() - writesBefore, payloadSize + 3 * 2);
-    EXPECT_EQ (watcher.errors, 1);
+    const juce::String neverArrived = "Slot 3: 305 values did not arrive", unplugged = "Slot 3: the MIDI device was disconnected";
+
+    const FaultyDevice faultyDevices[] = {
+        { "lost writes, written again", { .writeLossRate = 0.1, .seed = 7 }, Kind::send, 1000, {}, payloadSize + 1 },
+        // Three more rounds of writing, then the parameters are named as the views show them.
+        { "writes never stored", { .ignoredWritePositions = { ccPosition (0), ccPosition (1) } }, Kind::send, 1000,
+          "Slot 3: 2 values did not arrive: Knobs / Knob 1 / CC, Knobs / Knob 2 / CC", payloadSize + 3 * 2, payloadSize + 3 * 2 },
+        // Later passes ask only for what is missing.
+        { "lost replies, seed 1", { .replyLossRate = 0.1, .seed = 1 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
+        { "lost replies, seed 2", { .replyLossRate = 0.1, .seed = 2 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
+        { "lost replies, seed 3", { .replyLossRate = 0.1, .seed = 3 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
+        { "two positions never answered, asked for in each of 8 more passes", { .droppedPositions = { 17, 300 } }, Kind::get,
+          30, "Slot 3: 2 values did not arrive", payloadSize + 8 * 2, payloadSize + 8 * 2 },
+        { "replies a byte short", { .replyLength = 12 }, Kind::get, 20, neverArrived },
+        { "replies a byte long", { .replyLength = 14 }, Kind::get, 20, neverArrived },
+        { "unplugged during a get", { .unplugAfterMessages = 100 }, Kind::get, 1000, unplugged },
+        { "unplugged during a send", { .unplugAfterMessages = 100 }, Kind::send, 1000, unplugged },
+    };
+
+    int seed = 0;
+    for (const auto& faulty : faultyDevices)
+    {
+        SCOPED_TRACE (faulty.fault);
+        if (! simulator.isPlugged())
+        {
+            simulator.replug();
+            manager.setInput (device);
+            manager.setOutput (device);
+            ASSERT_TRUE (runUntil ([this] { return manager.isConnected() && manager.isOutputOpen(); }, 1000));
+        }
+        simulator.setOptions (faulty.options);
+        timing.replyTimeoutMs = faulty.replyTimeoutMs;
+        restartEngine();
+        watcher.errors = 0;
+        watcher.statuses.clear();
+        const auto preset = patternDump (++seed);   // never what the slot already holds
+        engine->applyDump (preset);
+
+        const auto isGet = faulty.kind == Kind::get;
+        const auto messages = [&] { return isGet ? simulator.getNumRequests() : simulator.getNumWrites(); };
+        const auto before = messages();
+        if (isGet)
+            engine->getPreset (2);
+        else
+            engine->sendPreset (2);
+        ASSERT_TRUE (finish());
+
+        EXPECT_TRUE (watcher.saw (juce::String (isGet ? "Getting" : "Sending") + " slot 3: 0 of 305"));
+        EXPECT_GE (messages() - before, faulty.fewestMessages);
+        EXPECT_LE (messages() - before, faulty.mostMessages);
+        EXPECT_EQ (lastStatus (faulty.kind).phase, faulty.failure.isEmpty() ? Phase::succeeded : Phase::failed);
+        EXPECT_EQ (lastStatus (faulty.kind).failure, faulty.failure);
+        EXPECT_EQ (watcher.errors, faulty.failure.isEmpty() ? 0 : 1);
+        if (faulty.failure.isEmpty())
+        {
+            EXPECT_EQ (simulator.getSlot (2), isGet ? payloadOf (*engine) : payloadOf (preset));
+        }
+        else if (isGet)
+        {
+            EXPECT_EQ (payloadOf (*engine), payloadOf (preset));   // the preset as it was
+        }
+    }
 }
 
-TEST_F (EngineTransfer, RepeatedPassesAskOnlyForWhatIsMissingAndKeepWhatArrived)
+TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotMakeUpForAMissingOne)
 {
-    // Lossy: about one reply in ten lost, yet every get completes and is exact.
-    timing.replyTimeoutMs = 50;
-    for (unsigned seed : { 1u, 2u, 3u })
-    {
-        simulator.setOptions ({ .replyLossRate = 0.1, .seed = seed });
-        restartEngine();
-        const auto requestsBefore = simulator.getNumRequests();
-        engine->getPreset ((std::uint8_t) seed);
-        ASSERT_TRUE (finish());
-        EXPECT_EQ (payloadOf (*engine), simulator.getSlot ((int) seed)) << "seed " << seed;
-        EXPECT_LT (simulator.getNumRequests() - requestsBefore, payloadSize + 60) << "seed " << seed;
-    }
-
-    // Two positions that never answer: each later pass asks for those two only, and the get
-    // fails naming how many did not arrive, the preset unchanged.
-    timing.replyTimeoutMs = 30;
-    restartEngine();
-    simulator.setOptions ({ .droppedPositions = { 17, 300 } });
-    engine->applyDump (patternDump (4));
-    const auto requestsBefore = simulator.getNumRequests();
-    engine->getPreset (0);
-    ASSERT_TRUE (finish());
-    EXPECT_EQ (simulator.getNumRequests() - requestsBefore, payloadSize + 8 * 2);
-    EXPECT_EQ (lastStatus (Kind::get).failure, "Slot 1: 2 values did not arrive");
-    EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (4)));
-    EXPECT_EQ (watcher.errors, 1);
-}
-
-TEST_F (EngineTransfer, MalformedAndOutOfRangeRepliesDoNotCount)
-{
-    timing.replyTimeoutMs = 20;
-
-    for (int length : { 12, 14 })
-    {
-        restartEngine();
-        simulator.setOptions ({ .replyLength = length });
-        engine->applyDump (patternDump (2));
-        engine->getPreset (0);
-        ASSERT_TRUE (finish());
-        EXPECT_EQ (lastStatus (Kind::get).phase, Phase::failed) << "reply length " << length;
-        EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (2))) << "reply length " << length;
-    }
-
-    // Duplicates and positions past the payload do not make up for a position never answered.
-    timing.replyTimeoutMs = 1000;
-    restartEngine();
     simulator.setOptions ({ .droppedPositions = { 17 }, .duplicateReplies = true });
     const auto requestsBefore = simulator.getNumRequests();
     engine->getPreset (0);
@@ -312,29 +323,6 @@ TEST_F (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
     }
 
     EXPECT_EQ (ports.getNumSentMessages ("Out"), 0);
-}
-
-TEST_F (EngineTransfer, ADeviceUnpluggedDuringATransferEndsItWithAMidiError)
-{
-    for (auto kind : { Kind::get, Kind::send })
-    {
-        simulator.replug();
-        manager.setInput (device);
-        manager.setOutput (device);
-        ASSERT_TRUE (runUntil ([this] { return manager.isConnected() && manager.isOutputOpen(); }, 1000));
-        restartEngine();
-        watcher.errors = 0;
-        simulator.setOptions ({ .unplugAfterMessages = 100 });
-
-        if (kind == Kind::get)
-            engine->getPreset (6);
-        else
-            engine->sendPreset (6);
-
-        ASSERT_TRUE (finish());
-        EXPECT_EQ (lastStatus (kind).failure, "Slot 7: the MIDI device was disconnected");
-        EXPECT_EQ (watcher.errors, 1);
-    }
 }
 
 TEST_F (EngineTransfer, PacingKeepsItsMinimumGapAcrossAStallOfTheSender)
