@@ -260,7 +260,7 @@ TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferF
         if (isGet)
             engine->getPreset (2);
         else
-            engine->sendPreset (2);
+            ASSERT_TRUE (engine->sendPreset (2));
         ASSERT_TRUE (finish());
 
         EXPECT_TRUE (watcher.saw (juce::String (isGet ? "Getting" : "Sending") + " slot 3: 0 of 305"));
