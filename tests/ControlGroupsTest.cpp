@@ -93,7 +93,7 @@ TEST (ControlGroups, EachNameStoresUpToItsMaximumAndRefusesOneMore)
         { keybed, "Split Mode", 1 },             { pad, "Curve", 7 },
         { pad, "Toggle Off", 127 },              { pad, "Mode", 3 },    // "Toggle Off" is the curve's byte
         { pad, "MIDI Channel", 15 },             { sw, "Mode", 3 },
-        { knob, "Mode", 1 },                     { knob, "Aftertouch", 0 },
+        { knob, "Mode", 1 },                     { knob, "Aftertouch", 0 },    // a mode's entry, not a name
         { wheels, "Pitch Wheel MIDI Channel", 16 },   // 16 is "Omni"
         { wheels, "Mod Wheel MIDI Channel", 16 },
         { roll, "Gate", 98 },                    { roll, "Swing", 24 },
