@@ -8,6 +8,8 @@ namespace
 {
 struct CommandLineFilesTest : ::testing::Test
 {
+    using Files = juce::Array<juce::File>;
+
     void SetUp() override
     {
         folder = testDirectory ("command-line-files");
@@ -15,7 +17,7 @@ struct CommandLineFilesTest : ::testing::Test
             ASSERT_TRUE (folder.getChildFile (name).replaceWithText ("x"));
     }
 
-    juce::Array<juce::File> parse (const juce::String& line) const { return CommandLineFiles::parse (line, folder); }
+    Files parse (const juce::String& line) const { return CommandLineFiles::parse (line, folder); }
     juce::File file (const juce::String& name) const { return folder.getChildFile (name); }
 
     juce::File folder;
@@ -26,7 +28,6 @@ struct CommandLineFilesTest : ::testing::Test
 // exists is still one path, so that opening it reports the failure; options and empty lines name none.
 TEST_F (CommandLineFilesTest, TheWholeLineNamesOneFileWhenSuchAFileExists)
 {
-    using Files = juce::Array<juce::File>;
     EXPECT_EQ (parse ("my set.orp"), Files ({ file ("my set.orp") }));
     EXPECT_EQ (parse ("\"my set.orp\""), Files ({ file ("my set.orp") }));
     EXPECT_EQ (parse ("  'my set.orp' "), Files ({ file ("my set.orp") }));
@@ -41,7 +42,6 @@ TEST_F (CommandLineFilesTest, TheWholeLineNamesOneFileWhenSuchAFileExists)
 // names of no file are left out.
 TEST_F (CommandLineFilesTest, OtherwiseEachArgumentThatNamesAFile)
 {
-    using Files = juce::Array<juce::File>;
     EXPECT_EQ (parse ("a.orp b.orp"), Files ({ file ("a.orp"), file ("b.orp") }));
     EXPECT_EQ (parse (CommandLineFiles::join ({ "b.orp", "my set.orp", "gone.orp", file ("a.orp").getFullPathName() })),
                Files ({ file ("b.orp"), file ("my set.orp"), file ("a.orp") }));

@@ -23,7 +23,7 @@ int store (Control& group, const char* name, int value)
 }
 } // namespace
 
-TEST (ControlGroups, EngineCreatesEveryGroupWithItsSlotsAndPayloadOffset)
+TEST (ControlGroups, EngineHoldsEveryGroupAtItsPayloadOffsetAndIgnoresBadTypesAndIndexes)
 {
     EngineFixture f;
     struct Row { int type, count, slots, firstOffset, step; };
@@ -46,24 +46,36 @@ TEST (ControlGroups, EngineCreatesEveryGroupWithItsSlotsAndPayloadOffset)
         }
     }
 
+    f.engine->setControlParameter (padType, std::uint8_t (15), "Note", 99, false);
+    EXPECT_EQ (f.engine->getControl (padType, 15)->getParameterValue ("Note"), 99);
+    EXPECT_EQ (f.engine->getParameterMaximum (wheelsType, "Pitch Wheel MIDI Channel"), 16);
+
+    // The transport calls reach transport buttons only; out of range or unknown, nothing happens.
+    struct Counter : Control::Listener
+    {
+        int calls = 0;
+        void parameterChanged (juce::String, int) override { ++calls; }
+    } counter;
+
+    const auto before = f.engine->buildDump (0);
+    f.engine->setTransportParameter (knobType, 0, "CC", 42, false);
+    f.engine->addListenerToTransport (&counter, knobType, 0);
+    f.engine->addListenerToControl (&counter, padType, std::uint8_t (16));
+    f.engine->addListenerToControl (&counter, 42);
+    f.engine->addListenerToTransport (&counter, transportType, 6);
+    f.engine->setControlParameter (switchType, std::uint8_t (200), "CC", 1, true);
+    f.engine->setControlParameter (-3, "CC", 1, true);
+    f.engine->setTransportParameter (transportType, 99, "CC", 1, true);
+    EXPECT_EQ (f.engine->buildDump (0), before);
+    EXPECT_EQ (f.engine->getControl (knobType, 0)->getNumListeners(), 0);
+    EXPECT_EQ (counter.calls, 0);
+    EXPECT_EQ (f.engine->getParameterMaximum (42, "CC"), 0);
     EXPECT_EQ (f.engine->getNumControls (10), 0);
     EXPECT_EQ (f.engine->getControl (knobType, 8), nullptr);
     EXPECT_EQ (f.engine->getControl (knobType, -1), nullptr);
 }
 
-TEST (ControlGroups, NamesComeInListOrder)
-{
-    OrbPresetName name;
-    EXPECT_EQ (name.getParameterIndex ("Preset Name 1"), 0);
-    EXPECT_EQ (name.getParameterIndex ("Preset Name 16"), 15);
-
-    EXPECT_EQ (OrbPad (0).getParameterNames().joinIntoString (","),
-               "Mode,Note,CC,Program,Fixed,Toggle On,Pressed,Bank LSB,Toggle Off,Released,Bank MSB,Curve,MIDI Channel");
-    EXPECT_EQ (OrbKeybed (0, 24, 7).getParameterIndex ("Upper Keybed Curve"), 13);
-    EXPECT_EQ (OrbControlsToMidiDin (0).getParameterIndex ("Switches Midi To DIN"), 9);
-}
-
-TEST (ControlGroups, EachNameStoresOnlyUpToItsMaximum)
+TEST (ControlGroups, EachNameStoresUpToItsMaximumAndRefusesOneMore)
 {
     OrbKeybed keybed (16, 24, 7);
     OrbPad pad (0);
@@ -72,33 +84,31 @@ TEST (ControlGroups, EachNameStoresOnlyUpToItsMaximum)
     OrbWheels wheels (46);
     OrbRollMode roll (30);
     OrbControlsToMidiDin din (295);
-    OrbPresetName name;
 
-    // Each row stores a value and reads back the name; a refused value leaves the one stored before.
-    struct Row { Control& group; const char* name; int value, readBack; };
+    // Each row's highest value is stored; one more is refused and leaves it in place.
+    struct Row { Control& group; const char* name; int highest; };
     const Row rows[] = {
-        { keybed, "Split Point", 24, 24 },         { keybed, "Split Point", 25, 24 },
-        { keybed, "Keybed Curve", 8, 8 },          { keybed, "Keybed Curve", 9, 8 },
-        { keybed, "Keybed MIDI Channel", 15, 15 }, { keybed, "Keybed MIDI Channel", 16, 15 },
-        { keybed, "Lower Keybed Octave", 7, 7 },   { keybed, "Lower Keybed Octave", 8, 7 },
-        { keybed, "Split Mode", 2, 0 },
-        { pad, "Curve", 7, 7 },                    { pad, "Curve", 8, 7 },
-        { pad, "Toggle Off", 100, 100 },           // the curve's byte, full range
-        { pad, "Mode", 3, 3 },                     { pad, "Mode", 4, 3 },
-        { pad, "MIDI Channel", 16, 0 },
-        { sw, "Mode", 3, 3 },                      { sw, "Mode", 4, 3 },
-        { knob, "Mode", 1, 1 },                    { knob, "Mode", 2, 1 },
-        { knob, "Aftertouch", 1, 0 },
-        { wheels, "Pitch Wheel MIDI Channel", 16, 16 },   // "Omni"
-        { wheels, "Mod Wheel MIDI Channel", 17, 0 },
-        { roll, "Gate", 98, 98 },                  { roll, "Swing", 25, 0 },
-        { din, "Knobs Midi To DIN", 1, 1 },        { din, "Knobs Midi To DIN", 2, 1 },
-        { din, "Knobs Midi To DIN", 0, 0 },        { name, "whatever", 5, 0 },
+        { keybed, "Split Point", 24 },           { keybed, "Keybed Curve", 8 },
+        { keybed, "Keybed MIDI Channel", 15 },   { keybed, "Lower Keybed Octave", 7 },
+        { keybed, "Split Mode", 1 },             { pad, "Curve", 7 },
+        { pad, "Toggle Off", 127 },              { pad, "Mode", 3 },    // "Toggle Off" is the curve's byte
+        { pad, "MIDI Channel", 15 },             { sw, "Mode", 3 },
+        { knob, "Mode", 1 },                     { knob, "Aftertouch", 0 },    // a mode's entry, not a name
+        { wheels, "Pitch Wheel MIDI Channel", 16 },   // 16 is "Omni"
+        { wheels, "Mod Wheel MIDI Channel", 16 },
+        { roll, "Gate", 98 },                    { roll, "Swing", 24 },
+        { din, "Knobs Midi To DIN", 1 },
     };
 
     for (const auto& row : rows)
-        EXPECT_EQ (store (row.group, row.name, row.value), row.readBack) << row.name << " = " << row.value;
+    {
+        EXPECT_EQ (store (row.group, row.name, row.highest), row.highest) << row.name;
+        EXPECT_EQ (store (row.group, row.name, row.highest + 1), row.highest) << row.name;
+    }
     EXPECT_EQ (knob.getValues(), (Control::ValueArray { 1, 0, 0, 0, 0 }));
+    OrbPresetName name;
+    EXPECT_EQ (store (name, "whatever", 5), 0);
+    EXPECT_EQ (name.getMaximum ("whatever"), 127);
 
     // Keybed maxima: words decide, not membership, and the first matching rule wins.
     EXPECT_EQ (keybed.getMaximum ("Anything Transpose"), 24);
@@ -110,7 +120,6 @@ TEST (ControlGroups, EachNameStoresOnlyUpToItsMaximum)
     EXPECT_EQ (wheels.getMaximum ("Unknown"), 0);
     EXPECT_EQ (OrbTransport (34).getMaximum ("Function"), 1);
     EXPECT_EQ (din.getMaximum ("Knobs"), 0);
-    EXPECT_EQ (name.getMaximum ("whatever"), 127);
 }
 
 TEST (ControlGroups, PadAndSwitchNamesShareSlots)
@@ -133,38 +142,4 @@ TEST (ControlGroups, PadAndSwitchNamesShareSlots)
     store (sw, "Released", 5);
     EXPECT_EQ (sw.getParameterValue ("Bank MSB"), 5);
     EXPECT_EQ (sw.getParameterIndex ("Note"), -1);
-}
-
-TEST (ControlGroups, EngineAccessorsReachTheRightGroupAndIgnoreBadTypesAndIndexes)
-{
-    EngineFixture f;
-    struct Counter : Control::Listener
-    {
-        int calls = 0;
-        void parameterChanged (juce::String, int) override { ++calls; }
-    } counter;
-
-    f.engine->setControlParameter (padType, std::uint8_t (15), "Note", 99, false);
-    EXPECT_EQ (f.engine->getControl (padType, 15)->getParameterValue ("Note"), 99);
-
-    // The transport calls reach transport buttons only.
-    f.engine->setTransportParameter (knobType, 0, "CC", 42, false);
-    EXPECT_EQ (f.engine->getControl (knobType, 0)->getParameterValue ("CC"), 0);
-    f.engine->addListenerToTransport (&counter, knobType, 0);
-    EXPECT_EQ (f.engine->getControl (knobType, 0)->getNumListeners(), 0);
-
-    // Out of range or unknown: nothing happens.
-    const auto before = f.engine->buildDump (0);
-    f.engine->addListenerToControl (&counter, padType, std::uint8_t (16));
-    f.engine->addListenerToControl (&counter, 42);
-    f.engine->addListenerToTransport (&counter, transportType, 6);
-    f.engine->setControlParameter (switchType, std::uint8_t (200), "CC", 1, true);
-    f.engine->setControlParameter (-3, "CC", 1, true);
-    f.engine->setTransportParameter (transportType, 99, "CC", 1, true);
-    EXPECT_EQ (f.engine->buildDump (0), before);
-    EXPECT_EQ (f.engine->getParameterMaximum (42, "CC"), 0);
-    EXPECT_EQ (counter.calls, 0);
-
-    EXPECT_EQ (f.engine->getParameterMaximum (wheelsType, "Pitch Wheel MIDI Channel"), 16);
-    EXPECT_EQ (f.engine->getParameterMaximum (padType, "Curve"), 7);
 }

@@ -22,8 +22,8 @@ juce::StringArray namesOf (const juce::Array<juce::MidiDeviceInfo>& devices)
 } // namespace
 
 // The demo layer lists the platform's devices, then the simulator; ports on the simulator reach
-// it, other ports the platform, and a whole get and send work through the port manager.
-TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
+// it, other ports the platform, and a whole get works through the port manager.
+TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesAGetToIt)
 {
     auto platformPorts = std::make_unique<VirtualMidiPorts>();
     auto& platform = *platformPorts;
@@ -43,11 +43,10 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
     manager.setOutput (DemoMidiPorts::deviceName);
     ASSERT_TRUE (manager.isConnected());
 
-    std::uint8_t modelByte = 0x3E;
-    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24,
-                                                       OrbEditorEngine::Timing { 0, 0, 2000, 5 });
+    auto engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 2000, 5 });
     engine->getPreset (2);
     ASSERT_TRUE (runUntil ([&] { return ! engine->isGetting(); }, 5000));
+    EXPECT_EQ (platform.getNumSentMessages ("Keys"), 1);
 
     // Slot 3 as the dialog numbers it: the default preset with the slot's name, CCs and channel.
     const auto got = engine->buildDump (0);
@@ -60,15 +59,6 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesGetAndSendToIt)
     const auto payload = ports.getSimulator().getSlot (2);
     for (int position = 55 + 5 * 8; position < 305; ++position)
         ASSERT_EQ (payload[(size_t) position], defaults[10 + position]) << position;
-
-    engine->setControlParameter (padType, 4, "Note", 77, false);
-    ASSERT_TRUE (engine->sendPreset (9));
-    ASSERT_TRUE (runUntil ([&] { return ! engine->isSending(); }, 10000));
-    EXPECT_EQ (engine->getTransferStatus (TransferStatus::Kind::send).phase, TransferStatus::Phase::succeeded);
-    const auto dump = engine->buildDump (9);
-    const auto sent = ports.getSimulator().getSlot (9);
-    EXPECT_TRUE (std::equal (sent.begin(), sent.end(), dump.begin() + 10));
-    EXPECT_EQ (platform.getNumSentMessages ("Keys"), 1);
 
     engine = nullptr;
     ports.getSimulator().waitUntilIdle (2000);

@@ -1,9 +1,6 @@
 #include "app/EditorWindow.h"
 #include "app/PresetCompareWindow.h"
-#include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
 #include "model/ControlType.h"
 
 #include "MidiTestSupport.h"
@@ -26,25 +23,32 @@ using Kind = TransferStatus::Kind;
 namespace
 {
 constexpr int payloadSize = 305;
-const juce::String device = "OrbMini";
 
-struct ErrorCounter : OrbEditorEngine::Listener
+// Counts the errors and keeps every status an engine reports, as a window and a dialog see them.
+struct Watcher : OrbEditorEngine::Listener, OrbEditorEngine::TransferListener
 {
     void midiErrorOccurred (const juce::String& message) override { ++errors; EXPECT_TRUE (message.isEmpty()); }
     void fileErrorOccurred (const juce::String&) override {}
-    int errors = 0;
-};
-
-// Every status an engine reports, as a dialog would see them.
-struct StatusLog : OrbEditorEngine::TransferListener
-{
     void transferChanged (const TransferStatus& status) override { statuses.push_back (status); }
+
+    void watch (OrbEditorEngine& engine)
+    {
+        engine.addListener (this);
+        engine.addTransferListener (this);
+    }
+
+    void stopWatching (OrbEditorEngine& engine)
+    {
+        engine.removeListener (this);
+        engine.removeTransferListener (this);
+    }
 
     bool saw (const juce::String& text) const
     {
         return std::any_of (statuses.begin(), statuses.end(), [&] (const TransferStatus& s) { return s.describe() == text; });
     }
 
+    int errors = 0;
     std::vector<TransferStatus> statuses;
 };
 
@@ -58,15 +62,21 @@ Bytes payloadOf (const OrbEditorEngine& engine)
     return payloadOf (engine.buildDump (0));
 }
 
-// A preset unlike both the engine's start and the simulator's slots.
-OrbEditorEngine::ByteArray patternDump (int seed)
+// A dump whose payload byte i is valueAt (i).
+OrbEditorEngine::ByteArray dumpOf (const std::function<int (int)>& valueAt)
 {
     OrbEditorEngine::ByteArray dump;
     dump.insertMultiple (0, 0, 10);
     for (int i = 0; i < payloadSize; ++i)
-        dump.add ((std::uint8_t) ((i * 5 + seed) % 100));
+        dump.add ((std::uint8_t) valueAt (i));
     dump.add (0xF7);
     return dump;
+}
+
+// A preset unlike both the engine's start and the simulator's slots.
+OrbEditorEngine::ByteArray patternDump (int seed)
+{
+    return dumpOf ([seed] (int i) { return (i * 5 + seed) % 100; });
 }
 
 // The shortest gap, in milliseconds, between consecutive messages of a command.
@@ -79,48 +89,31 @@ double shortestGapMs (const std::vector<OrbMiniSimulator::Arrival>& arrivals, st
     return shortest;
 }
 
-struct EngineTransfer : ::testing::Test
+struct EngineTransfer : ::testing::Test, miditest::SimulatedDevice
 {
     // No pacing, a reply timeout long enough that a loaded machine never starts a second pass by
     // accident, and a short quiet time between transfers.
     explicit EngineTransfer (OrbEditorEngine::Timing t = { 0, 0, 1000, 5 }) : timing (t) {}
 
-    void SetUp() override
-    {
-        manager.setInput (device);
-        manager.setOutput (device);
-        restartEngine();
-    }
+    void SetUp() override { restartEngine(); }
 
     // A fresh engine in place of the current one, as a new window makes one.
     void restartEngine()
     {
-        if (engine != nullptr)
-        {
-            engine->removeListener (&errors);
-            engine->removeTransferListener (&log);
-        }
+        releaseEngine();
         engine = makeEngine (manager);
-        engine->addListener (&errors);
-        engine->addTransferListener (&log);
+        watcher.watch (*engine);
     }
 
-    OrbEditorEngine::Ptr makeEngine (MidiManager& midi)
-    {
-        return new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24, timing);
-    }
-
-    void TearDown() override
+    void releaseEngine()
     {
         if (engine != nullptr)
-        {
-            engine->removeListener (&errors);
-            engine->removeTransferListener (&log);
-        }
+            watcher.stopWatching (*engine);
         engine = nullptr;
-        simulator.waitUntilIdle (2000);
-        runFor (10);   // let queued news meet their dead engine
     }
+
+    OrbEditorEngine::Ptr makeEngine (MidiManager& midi) { return OrbEditorEngine::createForOrbMini (midi, timing); }
+    void TearDown() override { releaseEngine(); }
 
     std::vector<juce::MidiMessage> sent() const { return ports.getSentMessages (device); }
 
@@ -131,40 +124,28 @@ struct EngineTransfer : ::testing::Test
 
     TransferStatus lastStatus (Kind kind) const { return engine->getTransferStatus (kind); }
 
+    // An editor window over the engine, with an empty canvas in place of the views.
+    std::unique_ptr<EditorWindow> openWindow (const juce::String& title)
+    {
+        auto* canvas = new juce::Component();
+        canvas->setSize (1200, 700);
+        return std::make_unique<EditorWindow> (title, canvas, engine, nullptr, nullptr);
+    }
+
     OrbEditorEngine::Timing timing;
-    std::uint8_t modelByte = 0x3E;
-    VirtualMidiPorts ports;
-    MidiManager manager { ports, 20 };
-    OrbMiniSimulator simulator { ports, device };
-    ErrorCounter errors;
-    StatusLog log;
+    Watcher watcher;
     OrbEditorEngine::Ptr engine;
 };
 } // namespace
 
-TEST_F (EngineTransfer, MessagesCarryTheirGoldenBytesAndBadSlotsOrASecondGetSendNothing)
+TEST_F (EngineTransfer, WritesAndSyncCarryTheirGoldenBytesAndBadSlotsSendNothing)
 {
-    simulator.setOptions ({ .dropReplies = true });
-
-    // Slots above 24 send nothing, nor does a get while getting.
+    // Slots above 24 send nothing.
     engine->getPreset (25);
     EXPECT_FALSE (engine->isGetting());
     EXPECT_FALSE (engine->sendPreset (200));
     EXPECT_TRUE (sent().empty());
 
-    engine->getPreset (7);
-    engine->getPreset (1);
-    ASSERT_TRUE (runUntil ([this] { return sent().size() >= (size_t) payloadSize; }, 3000));
-    engine->cancelTransfers();
-    ASSERT_TRUE (finish());
-    const auto requests = sent();
-    ASSERT_EQ (requests.size(), (size_t) payloadSize);
-    EXPECT_EQ (bytesOf (requests[0]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 0, 0, 0xF7 }));
-    EXPECT_EQ (bytesOf (requests[300]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 2, 44, 0xF7 }));
-
-    restartEngine();
-    simulator.setOptions ({});
-    ports.clearSentMessages (device);
     engine->applyDump (patternDump (9));
     EXPECT_TRUE (engine->sendPreset (3));
     ASSERT_TRUE (finish());
@@ -185,107 +166,122 @@ TEST_F (EngineTransfer, MessagesCarryTheirGoldenBytesAndBadSlotsOrASecondGetSend
 
 TEST_F (EngineTransfer, GetAsksForEveryPositionOnceAndAppliesTheDevicePreset)
 {
+    // A second get while one runs sends nothing.
     testing::internal::CaptureStdout();
-    engine->getPreset (0);
+    engine->getPreset (7);
+    engine->getPreset (1);
     EXPECT_EQ (testing::internal::GetCapturedStdout(), "number of gets : 0\r\nstarting get\r\n");
 
     ASSERT_TRUE (finish());
     const auto requests = sent();
     ASSERT_EQ (requests.size(), (size_t) payloadSize);
+    EXPECT_EQ (bytesOf (requests[0]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 0, 0, 0xF7 }));
+    EXPECT_EQ (bytesOf (requests[300]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 2, 44, 0xF7 }));
     for (int p = 0; p < payloadSize; ++p)
     {
         const auto* b = requests[(size_t) p].getRawData();
         EXPECT_EQ (b[10] * 128 + b[11], p);
     }
-    EXPECT_EQ (payloadOf (*engine), simulator.getSlot (0));
-    EXPECT_EQ (errors.errors, 0);
+    EXPECT_EQ (payloadOf (*engine), simulator.getSlot (7));
+    EXPECT_EQ (watcher.errors, 0);
     EXPECT_EQ (lastStatus (Kind::get).phase, Phase::succeeded);
-    EXPECT_TRUE (log.saw ("Getting slot 1: 0 of 305"));
+    EXPECT_TRUE (watcher.saw ("Getting slot 8: 0 of 305"));
 
     // A reply after the get has ended changes nothing.
     ports.deliverNow (device, OrbMiniSimulator::makeReply (0, 99));
     runFor (20);
-    EXPECT_EQ (payloadOf (*engine), simulator.getSlot (0));
+    EXPECT_EQ (payloadOf (*engine), simulator.getSlot (7));
 }
 
-TEST_F (EngineTransfer, VerifyWritesAgainWhatTheDeviceMissedAndNamesWhatNeverArrived)
+namespace
 {
-    // Writes lost at random are written again until the device holds them.
-    simulator.setOptions ({ .writeLossRate = 0.1, .seed = 7 });
-    engine->applyDump (patternDump (5));
-    ASSERT_TRUE (engine->sendPreset (2));
-    ASSERT_TRUE (finish());
-    EXPECT_EQ (lastStatus (Kind::send).phase, Phase::succeeded);
-    EXPECT_EQ (simulator.getSlot (2), payloadOf (patternDump (5)));
-    EXPECT_GT (simulator.getNumWrites(), payloadSize);
-    EXPECT_TRUE (log.saw ("Sending slot 3: 0 of 305"));
+// A device with one kind of fault, and how a transfer of slot 3 against it ends: the failure it
+// reports (none: both sides then hold the same preset) and how many requests (a get) or writes
+// (a send) it took.
+struct FaultyDevice
+{
+    const char* fault;
+    OrbMiniSimulator::Options options;
+    Kind kind;
+    int replyTimeoutMs;
+    juce::String failure;
+    int fewestMessages = 0, mostMessages = 100000;
+};
+} // namespace
 
-    // Positions the device never stores fail the send after three rounds of writing again, naming
-    // the parameters as the views show them.
-    auto ccPosition = [this] (int knob)
+TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferFailsSayingWhy)
+{
+    const auto ccPosition = [this] (int knob)
     {
         const auto* group = engine->getControl (knobType, knob);
         return group->getDumpOffset() + group->getParameterIndex ("CC");
     };
-    simulator.setOptions ({ .ignoredWritePositions = { ccPosition (0), ccPosition (1) } });
-    engine->applyDump (patternDump (6));
-    const auto writesBefore = simulator.getNumWrites();
-    ASSERT_TRUE (engine->sendPreset (2));
-    ASSERT_TRUE (finish());
-    EXPECT_EQ (lastStatus (Kind::send).phase, Phase::failed);
-    EXPECT_EQ (lastStatus (Kind::send).failure, "Slot 3: 2 values did not arrive: Knobs / Knob 1 / CC, Knobs / Knob 2 / CC");
-    EXPECT_EQ (simulator.getNumWrites() - writesBefore, payloadSize + 3 * 2);
-    EXPECT_EQ (errors.errors, 1);
+    const juce::String neverArrived = "Slot 3: 305 values did not arrive", unplugged = "Slot 3: the MIDI device was disconnected";
+
+    const FaultyDevice faultyDevices[] = {
+        { "lost writes, written again", { .writeLossRate = 0.1, .seed = 7 }, Kind::send, 1000, {}, payloadSize + 1 },
+        // Three more rounds of writing, then the parameters are named as the views show them.
+        { "writes never stored", { .ignoredWritePositions = { ccPosition (0), ccPosition (1) } }, Kind::send, 1000,
+          "Slot 3: 2 values did not arrive: Knobs / Knob 1 / CC, Knobs / Knob 2 / CC", payloadSize + 3 * 2, payloadSize + 3 * 2 },
+        // Later passes ask only for what is missing.
+        { "lost replies, seed 1", { .replyLossRate = 0.1, .seed = 1 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
+        { "lost replies, seed 2", { .replyLossRate = 0.1, .seed = 2 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
+        { "lost replies, seed 3", { .replyLossRate = 0.1, .seed = 3 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
+        { "two positions never answered, asked for in each of 8 more passes", { .droppedPositions = { 17, 300 } }, Kind::get,
+          30, "Slot 3: 2 values did not arrive", payloadSize + 8 * 2, payloadSize + 8 * 2 },
+        { "replies a byte short", { .replyLength = 12 }, Kind::get, 20, neverArrived },
+        { "replies a byte long", { .replyLength = 14 }, Kind::get, 20, neverArrived },
+        { "unplugged during a get", { .unplugAfterMessages = 100 }, Kind::get, 1000, unplugged },
+        { "unplugged during a send", { .unplugAfterMessages = 100 }, Kind::send, 1000, unplugged },
+    };
+
+    int seed = 0;
+    for (const auto& faulty : faultyDevices)
+    {
+        SCOPED_TRACE (faulty.fault);
+        if (! simulator.isPlugged())
+        {
+            simulator.replug();
+            manager.setInput (device);
+            manager.setOutput (device);
+            ASSERT_TRUE (runUntil ([this] { return manager.isConnected() && manager.isOutputOpen(); }, 1000));
+        }
+        simulator.setOptions (faulty.options);
+        timing.replyTimeoutMs = faulty.replyTimeoutMs;
+        restartEngine();
+        watcher.errors = 0;
+        watcher.statuses.clear();
+        const auto preset = patternDump (++seed);   // never what the slot already holds
+        engine->applyDump (preset);
+
+        const auto isGet = faulty.kind == Kind::get;
+        const auto messages = [&] { return isGet ? simulator.getNumRequests() : simulator.getNumWrites(); };
+        const auto before = messages();
+        if (isGet)
+            engine->getPreset (2);
+        else
+            ASSERT_TRUE (engine->sendPreset (2));
+        ASSERT_TRUE (finish());
+
+        EXPECT_TRUE (watcher.saw (juce::String (isGet ? "Getting" : "Sending") + " slot 3: 0 of 305"));
+        EXPECT_GE (messages() - before, faulty.fewestMessages);
+        EXPECT_LE (messages() - before, faulty.mostMessages);
+        EXPECT_EQ (lastStatus (faulty.kind).phase, faulty.failure.isEmpty() ? Phase::succeeded : Phase::failed);
+        EXPECT_EQ (lastStatus (faulty.kind).failure, faulty.failure);
+        EXPECT_EQ (watcher.errors, faulty.failure.isEmpty() ? 0 : 1);
+        if (faulty.failure.isEmpty())
+        {
+            EXPECT_EQ (simulator.getSlot (2), isGet ? payloadOf (*engine) : payloadOf (preset));
+        }
+        else if (isGet)
+        {
+            EXPECT_EQ (payloadOf (*engine), payloadOf (preset));   // the preset as it was
+        }
+    }
 }
 
-TEST_F (EngineTransfer, RepeatedPassesAskOnlyForWhatIsMissingAndKeepWhatArrived)
+TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotMakeUpForAMissingOne)
 {
-    // Lossy: about one reply in ten lost, yet every get completes and is exact.
-    timing.replyTimeoutMs = 50;
-    for (unsigned seed : { 1u, 2u, 3u })
-    {
-        simulator.setOptions ({ .replyLossRate = 0.1, .seed = seed });
-        restartEngine();
-        const auto requestsBefore = simulator.getNumRequests();
-        engine->getPreset ((std::uint8_t) seed);
-        ASSERT_TRUE (finish());
-        EXPECT_EQ (payloadOf (*engine), simulator.getSlot ((int) seed)) << "seed " << seed;
-        EXPECT_LT (simulator.getNumRequests() - requestsBefore, payloadSize + 60) << "seed " << seed;
-    }
-
-    // Two positions that never answer: each later pass asks for those two only, and the get
-    // fails naming how many did not arrive, the preset unchanged.
-    timing.replyTimeoutMs = 30;
-    restartEngine();
-    simulator.setOptions ({ .droppedPositions = { 17, 300 } });
-    engine->applyDump (patternDump (4));
-    const auto requestsBefore = simulator.getNumRequests();
-    engine->getPreset (0);
-    ASSERT_TRUE (finish());
-    EXPECT_EQ (simulator.getNumRequests() - requestsBefore, payloadSize + 8 * 2);
-    EXPECT_EQ (lastStatus (Kind::get).failure, "Slot 1: 2 values did not arrive");
-    EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (4)));
-    EXPECT_EQ (errors.errors, 1);
-}
-
-TEST_F (EngineTransfer, MalformedAndOutOfRangeRepliesDoNotCount)
-{
-    timing.replyTimeoutMs = 20;
-
-    for (int length : { 12, 14 })
-    {
-        restartEngine();
-        simulator.setOptions ({ .replyLength = length });
-        engine->applyDump (patternDump (2));
-        engine->getPreset (0);
-        ASSERT_TRUE (finish());
-        EXPECT_EQ (lastStatus (Kind::get).phase, Phase::failed) << "reply length " << length;
-        EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (2))) << "reply length " << length;
-    }
-
-    // Duplicates and positions past the payload do not make up for a position never answered.
-    timing.replyTimeoutMs = 1000;
-    restartEngine();
     simulator.setOptions ({ .droppedPositions = { 17 }, .duplicateReplies = true });
     const auto requestsBefore = simulator.getNumRequests();
     engine->getPreset (0);
@@ -312,47 +308,21 @@ TEST_F (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
     for (auto* midi : { &outputOnly, &inputOnly })
     {
         auto lonely = makeEngine (*midi);
-        ErrorCounter lonelyErrors;
-        StatusLog lonelyLog;
-        lonely->addListener (&lonelyErrors);
-        lonely->addTransferListener (&lonelyLog);
+        Watcher lonelyWatcher;
+        lonelyWatcher.watch (*lonely);
 
         lonely->getPreset (2);
         EXPECT_FALSE (lonely->sendPreset (2));
         lonely->setSyncMode (true);
         EXPECT_FALSE (lonely->isGetting());
-        EXPECT_EQ (lonelyErrors.errors, 3);
+        EXPECT_EQ (lonelyWatcher.errors, 3);
         const auto expected = midi == &outputOnly ? "Slot 3: no MIDI input is open" : "Slot 3: no MIDI output is open";
         EXPECT_EQ (lonely->getTransferStatus (Kind::get).failure, expected);
         EXPECT_EQ (lonely->getTransferStatus (Kind::send).failure, expected);
-        lonely->removeListener (&lonelyErrors);
-        lonely->removeTransferListener (&lonelyLog);
+        lonelyWatcher.stopWatching (*lonely);
     }
 
     EXPECT_EQ (ports.getNumSentMessages ("Out"), 0);
-}
-
-TEST_F (EngineTransfer, ADeviceUnpluggedDuringATransferEndsItWithAMidiError)
-{
-    for (auto kind : { Kind::get, Kind::send })
-    {
-        simulator.replug();
-        manager.setInput (device);
-        manager.setOutput (device);
-        ASSERT_TRUE (runUntil ([this] { return manager.isConnected() && manager.isOutputOpen(); }, 1000));
-        restartEngine();
-        errors.errors = 0;
-        simulator.setOptions ({ .unplugAfterMessages = 100 });
-
-        if (kind == Kind::get)
-            engine->getPreset (6);
-        else
-            engine->sendPreset (6);
-
-        ASSERT_TRUE (finish());
-        EXPECT_EQ (lastStatus (kind).failure, "Slot 7: the MIDI device was disconnected");
-        EXPECT_EQ (errors.errors, 1);
-    }
 }
 
 TEST_F (EngineTransfer, PacingKeepsItsMinimumGapAcrossAStallOfTheSender)
@@ -379,8 +349,8 @@ TEST_F (EngineTransfer, TransfersOfTwoWindowsTakeTurnsAndNeverMixTheirReplies)
 {
     simulator.setOptions ({ .replyDelayMs = 2, .duplicateReplies = true });
     auto other = makeEngine (manager);
-    StatusLog otherLog;
-    other->addTransferListener (&otherLog);
+    Watcher otherWatcher;
+    other->addTransferListener (&otherWatcher);
 
     engine->getPreset (4);
     other->getPreset (9);
@@ -388,8 +358,8 @@ TEST_F (EngineTransfer, TransfersOfTwoWindowsTakeTurnsAndNeverMixTheirReplies)
 
     EXPECT_EQ (payloadOf (*engine), simulator.getSlot (4));
     EXPECT_EQ (payloadOf (*other), simulator.getSlot (9));
-    EXPECT_TRUE (otherLog.saw ("Waiting for another window's transfer"));
-    other->removeTransferListener (&otherLog);
+    EXPECT_TRUE (otherWatcher.saw ("Waiting for another window's transfer"));
+    other->removeTransferListener (&otherWatcher);
 }
 
 TEST_F (EngineTransfer, CancellingStopsSendingAndLeavesThePresetAsItWas)
@@ -419,19 +389,11 @@ TEST_F (EngineTransfer, CancellingStopsSendingAndLeavesThePresetAsItWas)
     engine->cancelTransfer (Kind::send);
     ASSERT_TRUE (runUntil ([&] { return ! other->isGetting() && ! engine->isSending(); }, 5000));
     EXPECT_EQ (simulator.getNumWrites(), 0);
-    EXPECT_EQ (errors.errors, 0);
+    EXPECT_EQ (watcher.errors, 0);
 }
 
 namespace
 {
-// Replies come from the simulator's thread while the transfer thread sends and the message
-// thread applies presets and updates view-like listeners.
-struct EngineTransferThreading : EngineTransfer
-{
-    // Replies may come later than the reply timeout, but not later than the quiet time.
-    EngineTransferThreading() : EngineTransfer ({ 1, 0, 25, 100 }) {}
-};
-
 // Shows the preset as a window would and lets go of the engine when told of an error.
 struct WindowLike : OrbEditorEngine::Listener, Control::Listener
 {
@@ -460,9 +422,25 @@ struct WindowLike : OrbEditorEngine::Listener, Control::Listener
     OrbEditorEngine::Ptr engine;
     int errors = 0, updates = 0;
 };
+
+// Replies come from the simulator's thread while the transfer thread sends and the message
+// thread applies presets and updates view-like listeners.
+struct EngineTransferThreading : EngineTransfer
+{
+    // Replies may come later than the reply timeout, but not later than the quiet time.
+    EngineTransferThreading() : EngineTransfer ({ 1, 0, 25, 100 }) {}
+
+    // A window holding the only handle to the engine.
+    std::unique_ptr<WindowLike> handOverToWindow()
+    {
+        auto window = std::make_unique<WindowLike> (engine);
+        releaseEngine();
+        return window;
+    }
+};
 } // namespace
 
-TEST_F (EngineTransferThreading, RepliesLaterThanTheTimeoutStillCountAndEachGetGetsItsOwnSlot)
+TEST_F (EngineTransferThreading, LateRepliesStillCountForTheirGetButNeverForTheNextSlot)
 {
     // Replies come later than the reply timeout: later passes collect what earlier ones asked for.
     simulator.setOptions ({ .replyDelayMs = 40, .duplicateReplies = true });
@@ -484,11 +462,7 @@ TEST_F (EngineTransferThreading, AWindowClosingWhileRepliesAreInFlightNeverTouch
 
     for (int round = 0; round < 3; ++round)
     {
-        auto window = std::make_unique<WindowLike> (engine);
-        engine->removeListener (&errors);
-        engine->removeTransferListener (&log);
-        engine = nullptr;   // the window holds the only handle
-
+        auto window = handOverToWindow();
         window->engine->getPreset (0);
         window->engine->sendPreset (1);
         runFor (5 + 20 * round);
@@ -504,10 +478,7 @@ TEST_F (EngineTransferThreading, AFailedGetLetsTheWindowGoFromInsideTheErrorCall
 {
     simulator.setOptions ({ .droppedPositions = { 0 }, .duplicateReplies = true });
 
-    auto window = std::make_unique<WindowLike> (engine);
-    engine->removeListener (&errors);
-    engine->removeTransferListener (&log);
-    engine = nullptr;
+    auto window = handOverToWindow();
     window->engine->getPreset (1);
     ASSERT_TRUE (runUntil ([&] { return window->errors > 0; }, 5000));
     EXPECT_EQ (window->engine, nullptr);
@@ -517,15 +488,9 @@ TEST_F (EngineTransferThreading, AFailedGetLetsTheWindowGoFromInsideTheErrorCall
 // Gets and sends of random presets against a device with random faults. Every transfer ends
 // either exactly right (the device's preset applied, the slot holding the preset) or with a
 // reported failure; never a wrong preset applied, never a success for a slot that differs.
-TEST (TransferSoak, EveryTransferEndsExactOrReportsItsFailure)
+TEST_F (EngineTransfer, SoakEveryTransferEndsExactOrReportsItsFailure)
 {
-    std::uint8_t modelByte = 0x3E;
-    VirtualMidiPorts ports;
-    MidiManager manager { ports, 10 };
-    OrbMiniSimulator simulator { ports, device };
-    manager.setInput (device);
-    manager.setOutput (device);
-
+    timing = { 0, 0, 15, 2 };
     std::mt19937 random (2026);
     auto chance = [&] (double p) { return std::uniform_real_distribution<double> (0.0, 1.0) (random) < p; };
     int failures = 0, successes = 0;
@@ -547,14 +512,9 @@ TEST (TransferSoak, EveryTransferEndsExactOrReportsItsFailure)
             ASSERT_TRUE (runUntil ([&] { return manager.isConnected() && manager.isOutputOpen(); }, 2000));
         }
 
-        OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, manager, "*.orp", 24, 7, 8, 16, 24,
-                                                           OrbEditorEngine::Timing { 0, 0, 15, 2 });
+        restartEngine();
         const auto slot = (std::uint8_t) (random() % 24);
-        OrbEditorEngine::ByteArray preset;
-        preset.insertMultiple (0, 0, 10);
-        for (int i = 0; i < payloadSize; ++i)
-            preset.add ((std::uint8_t) (random() % 128));
-        preset.add (0xF7);
+        const auto preset = dumpOf ([&] (int) { return (int) (random() % 128); });
         engine->applyDump (preset);
 
         const bool isGet = run % 2 == 0;
@@ -564,18 +524,16 @@ TEST (TransferSoak, EveryTransferEndsExactOrReportsItsFailure)
         else
             engine->sendPreset (slot);
 
-        ASSERT_TRUE (runUntil ([&] { return ! engine->isGetting() && ! engine->isSending(); }, 20000)) << "run " << run;
-        const auto status = engine->getTransferStatus (isGet ? Kind::get : Kind::send);
+        ASSERT_TRUE (finish (20000)) << "run " << run;
+        const auto status = lastStatus (isGet ? Kind::get : Kind::send);
         const auto held = payloadOf (*engine);
+        const auto transferred = isGet ? before : payloadOf (preset);
 
         if (status.phase == Phase::succeeded)
         {
             ++successes;
-            EXPECT_EQ (held, isGet ? before : simulator.getSlot (slot)) << "run " << run;
-            if (! isGet)
-            {
-                EXPECT_EQ (simulator.getSlot (slot), payloadOf (preset)) << "run " << run;
-            }
+            EXPECT_EQ (held, transferred) << "run " << run;
+            EXPECT_EQ (simulator.getSlot (slot), transferred) << "run " << run;
         }
         else
         {
@@ -595,20 +553,18 @@ TEST (TransferSoak, EveryTransferEndsExactOrReportsItsFailure)
 
 TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchanged)
 {
-    auto* canvas = new juce::Component();
-    canvas->setSize (1200, 700);
-    EditorWindow window ("Untitled", canvas, engine, nullptr, nullptr);
+    auto window = openWindow ("Untitled");
 
     engine->setControlParameter (knobType, (std::uint8_t) 0, "CC", 77, false);
     const auto edited = payloadOf (*engine);
     engine->getPreset (3);
     ASSERT_TRUE (finish());
     runFor (20);
-    EXPECT_EQ (window.getHistory().getUndoName(), "Get Preset");
-    EXPECT_FALSE (window.hasUnsavedChanges());
-    window.undo();
+    EXPECT_EQ (window->getHistory().getUndoName(), "Get Preset");
+    EXPECT_FALSE (window->hasUnsavedChanges());
+    window->undo();
     EXPECT_EQ (payloadOf (*engine), edited);
-    EXPECT_TRUE (window.hasUnsavedChanges());
+    EXPECT_TRUE (window->hasUnsavedChanges());
 
     // An edit made while the send runs is not on the device.
     ASSERT_TRUE (engine->sendPreset (4));
@@ -616,16 +572,14 @@ TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchan
     ASSERT_TRUE (finish());
     runFor (20);
     EXPECT_EQ (lastStatus (Kind::send).phase, Phase::succeeded);
-    EXPECT_TRUE (window.hasUnsavedChanges());
-    window.undo();
-    EXPECT_FALSE (window.hasUnsavedChanges());
+    EXPECT_TRUE (window->hasUnsavedChanges());
+    window->undo();
+    EXPECT_FALSE (window->hasUnsavedChanges());
 }
 
 TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTheWindowsPreset)
 {
-    auto* canvas = new juce::Component();
-    canvas->setSize (1200, 700);
-    EditorWindow window ("Kestrin OrbMini Editor - Untitled 4", canvas, engine, nullptr, nullptr);
+    auto window = openWindow ("Kestrin OrbMini Editor - Untitled 4");
     const auto before = payloadOf (*engine);
 
     auto other = makeEngine (manager);
@@ -635,15 +589,15 @@ TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTh
 
     const auto compareWindows = [] { return findWindows<PresetCompareWindow>(); };
 
-    window.compareWithHardwareSlot();
-    auto* dialog = window.getCompareSlotDialog();
+    window->compareWithHardwareSlot();
+    auto* dialog = window->getCompareSlotDialog();
     ASSERT_NE (dialog, nullptr);
-    window.compareWithHardwareSlot();   // one dialog at a time
-    EXPECT_EQ (window.getCompareSlotDialog(), dialog);
+    window->compareWithHardwareSlot();   // one dialog at a time
+    EXPECT_EQ (window->getCompareSlotDialog(), dialog);
 
     dialog->buttonClicked (&dialog->getContent().getActionButton());
     ASSERT_TRUE (runUntil ([&] { return ! compareWindows().empty(); }, 5000));
-    EXPECT_EQ (window.getCompareSlotDialog(), nullptr);
+    EXPECT_EQ (window->getCompareSlotDialog(), nullptr);
 
     auto* compare = compareWindows().front();
     EXPECT_EQ (compare->getName(), "Compare Untitled 4 With Slot 1");
@@ -651,6 +605,6 @@ TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTh
     EXPECT_EQ (compare->getContent().getLines(),
                (std::vector<PresetCompareComponent::Line> { { "Knobs", "Knob 3", "CC", mine, "99" } }));
     EXPECT_EQ (payloadOf (*engine), before);
-    EXPECT_FALSE (window.getHistory().canUndo());
+    EXPECT_FALSE (window->getHistory().canUndo());
     delete compare;
 }

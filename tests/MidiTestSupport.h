@@ -1,5 +1,7 @@
 #pragma once
 
+#include "midi/MidiManager.h"
+#include "midi/OrbMiniSimulator.h"
 #include "midi/VirtualMidiPorts.h"
 
 #include <juce_events/juce_events.h>
@@ -32,6 +34,29 @@ inline std::vector<std::uint8_t> bytesOf (const juce::MidiMessage& m)
 {
     return { m.getRawData(), m.getRawData() + m.getRawDataSize() };
 }
+
+// In-memory ports with a simulated controller on them, and a port manager that has opened it.
+struct SimulatedDevice
+{
+    inline static const juce::String device { "OrbMini" };
+
+    SimulatedDevice()
+    {
+        manager.setInput (device);
+        manager.setOutput (device);
+    }
+
+    // The simulator's thread finishes, and news still queued meet whatever is left of the engines.
+    ~SimulatedDevice()
+    {
+        simulator.waitUntilIdle (2000);
+        runFor (10);
+    }
+
+    VirtualMidiPorts ports;
+    MidiManager manager { ports, 20 };
+    OrbMiniSimulator simulator { ports, device };
+};
 
 // In-memory ports that count what is opened.
 class CountingPorts : public VirtualMidiPorts

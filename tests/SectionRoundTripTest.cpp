@@ -1,5 +1,3 @@
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
 #include "model/ControlType.h"
 #include "resources/EmbeddedResources.h"
 #include "views/EditorComponent.h"
@@ -26,8 +24,8 @@ namespace
 // One editor window's content over its own engine.
 struct Editor
 {
-    Editor (MidiManager& midi, std::uint8_t& modelByte)
-        : engine (new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24, { 0, 0, 2000 })),
+    explicit Editor (MidiManager& midi)
+        : engine (OrbEditorEngine::createForOrbMini (midi, { 0, 0, 2000 })),
           component (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16, 24)
     {
     }
@@ -114,24 +112,12 @@ struct Editor
     EditorComponent component;
 };
 
-struct SectionRoundTrip : ::testing::Test
+struct SectionRoundTrip : ::testing::Test, miditest::SimulatedDevice
 {
-    SectionRoundTrip()
-    {
-        midi.setInput (device);
-        midi.setOutput (device);
-    }
-
-    ~SectionRoundTrip() override
-    {
-        simulator.waitUntilIdle (2000);
-        settle (10);
-    }
-
     // The built-in default preset with a few values changed, as the device holds it.
     OrbMiniSimulator::Payload devicePreset()
     {
-        Editor source (midi, modelByte);
+        Editor source (manager);
         const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
         EXPECT_TRUE (source.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size)));
 
@@ -184,12 +170,6 @@ struct SectionRoundTrip : ::testing::Test
         enter (*editor.section<SustainBank> (8).getControlView().getWidget (1), "64");
         click (editor.section<SustainBank> (8).getMidiToDinButton());
     }
-
-    const juce::String device = "OrbMini";
-    std::uint8_t modelByte = 0x3E;
-    VirtualMidiPorts ports;
-    MidiManager midi { ports, 20 };
-    OrbMiniSimulator simulator { ports, device };
 };
 } // namespace
 
@@ -197,7 +177,7 @@ TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
 {
     simulator.setSlot (3, devicePreset());
 
-    Editor first (midi, modelByte);
+    Editor first (manager);
     first.engine->getPreset (3);
     ASSERT_TRUE (miditest::runUntil ([&] { return ! first.engine->isGetting(); }, 20000));
     settle();
@@ -217,7 +197,7 @@ TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
     const auto presetFile = testDirectory ("round-trip").getChildFile ("round-trip.orp");
     ASSERT_TRUE (first.engine->savePresetFile (presetFile));
 
-    Editor second (midi, modelByte);
+    Editor second (manager);
     ASSERT_TRUE (second.engine->loadPresetFile (presetFile));
     settle();
     EXPECT_EQ (second.shownValues(), editedValues);

@@ -1,8 +1,5 @@
 #include "midi/LibrarianPlan.h"
-#include "midi/MidiManager.h"
-#include "midi/OrbMiniSimulator.h"
 #include "midi/SlotLibrarian.h"
-#include "midi/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 #include "PresetTestSupport.h"
@@ -20,22 +17,12 @@ using Payload = OrbMiniSimulator::Payload;
 
 namespace
 {
-const juce::String device = "OrbMini";
-
 // Calls a function on every report of a librarian, to fault the device or cancel at a chosen slot.
 struct OnChange : SlotLibrarian::Listener
 {
     std::function<void (const SlotLibrarian&)> action;
     void librarianChanged (const SlotLibrarian& l) override { action (l); }
 };
-
-std::vector<SlotLibrarian::Job> slots (int first, int last)
-{
-    std::vector<SlotLibrarian::Job> list;
-    for (int s = first; s <= last; ++s)
-        list.push_back ({ s, {} });
-    return list;
-}
 
 Payload payloadOfFile (const juce::File& file)
 {
@@ -54,20 +41,8 @@ juce::StringArray fileNames (const juce::File& folder)
     return names;
 }
 
-struct Librarian : ::testing::Test
+struct Librarian : ::testing::Test, miditest::SimulatedDevice
 {
-    void SetUp() override
-    {
-        manager.setInput (device);
-        manager.setOutput (device);
-    }
-
-    void TearDown() override
-    {
-        simulator.waitUntilIdle (2000);
-        miditest::runFor (10);
-    }
-
     // Runs a librarian to its end; the action sees every report on the way.
     std::unique_ptr<SlotLibrarian> run (Direction direction, std::vector<SlotLibrarian::Job> jobs, bool replace = false,
                                         std::function<void (SlotLibrarian&)> action = {})
@@ -92,19 +67,8 @@ struct Librarian : ::testing::Test
         return LibrarianPlan::backupFileName (slot, LibrarianPlan::presetNameOf (dump));
     }
 
-    std::vector<SlotLibrarian::Job> restoreJobs() const
-    {
-        std::vector<SlotLibrarian::Job> jobs;
-        for (const auto& entry : LibrarianPlan::assignSlots (folder))
-            jobs.push_back ({ entry.slotNumber, entry.file });
-        return jobs;
-    }
-
     // No pacing, a reply timeout that makes a slot the device does not answer fail quickly.
     OrbEditorEngine::Timing timing { 0, 0, 150, 5 };
-    VirtualMidiPorts ports;
-    MidiManager manager { ports, 20 };
-    OrbMiniSimulator simulator { ports, device };
     // A folder of each case's own: CTest runs the cases side by side, each in its own process.
     juce::File folder = testDirectory ("librarian/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
@@ -116,19 +80,13 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     EXPECT_EQ (backup->getNumSucceeded(), 24);
     EXPECT_FALSE (backup->wasCancelled());
 
+    // Saved by the engine, so the frame is the editor's own (PresetDump pins it).
     juce::StringArray expected;
     for (int slot = 1; slot <= 24; ++slot)
     {
-        const auto name = backupNameOf (slot);
-        expected.add (name);
-
-        const auto file = folder.getChildFile (name);
-        const auto written = readBytes (file);
-        ASSERT_EQ (written.size(), 316) << name;
-        EXPECT_EQ (payloadOfFile (file), simulator.getSlot (slot - 1)) << name;
-        EXPECT_EQ (OrbEditorEngine::ByteArray (written.begin(), 10),
-                   bytes ({ 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x61, 0x03, 0x51, 0x00 }));
-        EXPECT_EQ (written.getLast(), 0xF7);
+        const auto file = folder.getChildFile (backupNameOf (slot));
+        expected.add (file.getFileName());
+        EXPECT_EQ (payloadOfFile (file), simulator.getSlot (slot - 1)) << slot;
         EXPECT_EQ (backup->getOutcomes()[(size_t) slot - 1].job.file, file);
     }
     expected.sortNatural();
@@ -138,7 +96,10 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     for (int slot = 0; slot < 25; ++slot)
         simulator.setSlot (slot, Payload (305, 0x11));
 
-    const auto restore = run (Direction::restore, restoreJobs());
+    std::vector<SlotLibrarian::Job> jobs;
+    for (const auto& entry : LibrarianPlan::assignSlots (folder))
+        jobs.push_back ({ entry.slotNumber, entry.file });
+    const auto restore = run (Direction::restore, jobs);
     EXPECT_EQ (restore->getNumSucceeded(), 24) << restore->describeSummary();
     for (int slot = 1; slot <= 24; ++slot)
         EXPECT_EQ (simulator.getSlot (slot - 1), payloadOfFile (restore->getOutcomes()[(size_t) slot - 1].job.file)) << slot;
@@ -150,7 +111,7 @@ TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
     // Slot 2 cannot be written (a folder has its name); the device stops answering during slot 3.
     folder.getChildFile (backupNameOf (2)).createDirectory();
 
-    const auto backup = run (Direction::backup, slots (1, 4), false, [this] (SlotLibrarian& l) {
+    const auto backup = run (Direction::backup, { { 1, {} }, { 2, {} }, { 3, {} }, { 4, {} } }, false, [this] (SlotLibrarian& l) {
         simulator.setOptions ({ .dropReplies = l.getCurrentJob().slotNumber == 3 });
     });
 
@@ -210,12 +171,12 @@ TEST_F (Librarian, ABackupReplacesOlderFilesOfASlotOnlyWhenAsked)
     const auto old = folder.getChildFile ("Slot 01 - Old.orp");
     writeBytes (old, embeddedDefault());
 
-    const auto refused = run (Direction::backup, slots (1, 2));
+    const auto refused = run (Direction::backup, { { 1, {} }, { 2, {} } });
     EXPECT_EQ (refused->getOutcomes()[0].failure, "Slot 1: Slot 01 - Old.orp is already in the folder");
     EXPECT_TRUE (refused->getOutcomes()[1].succeeded);
     EXPECT_EQ (readBytes (old), embeddedDefault());
 
-    const auto replaced = run (Direction::backup, slots (1, 1), true);
+    const auto replaced = run (Direction::backup, { { 1, {} } }, true);
     EXPECT_TRUE (replaced->getOutcomes()[0].succeeded);
     EXPECT_FALSE (old.exists());
     EXPECT_EQ (LibrarianPlan::findBackupFiles (folder).size(), 2);
