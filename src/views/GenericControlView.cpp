@@ -1,22 +1,16 @@
 #include "views/GenericControlView.h"
 
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 
 GenericControlView::GenericControlViewControlGroup::GenericControlViewControlGroup (
     const juce::Array<juce::Component*>& groupWidgets)
 {
-    int y = 0;
-
     for (auto* widget : groupWidgets)
-    {
-        if (widget == nullptr)
-            continue;
+        if (widget != nullptr)
+            widgets.add (widget);
 
-        widgets.add (widget);
-        widget->setBounds (0, y, 200, 18);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    VerticalStack::place (*this, widgets, 0, 18);
 }
 
 GenericControlView::GenericControlViewControlGroup::~GenericControlViewControlGroup() = default;

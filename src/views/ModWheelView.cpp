@@ -2,6 +2,7 @@
 
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
 
 ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
@@ -30,17 +31,8 @@ ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::mov
     minimumBox = makeBox ("Min");
     maximumBox = makeBox ("Max");
 
-    int y = title->getHeight() + 10;
-
-    for (juce::Component* widget : { static_cast<juce::Component*> (channelSelector.get()),
-                                     static_cast<juce::Component*> (ccBox.get()),
-                                     static_cast<juce::Component*> (minimumBox.get()),
-                                     static_cast<juce::Component*> (maximumBox.get()) })
-    {
-        widget->setBounds (0, y, 200, 18);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    const int y = VerticalStack::placeBelowTitle (
+        *this, *title, { channelSelector.get(), ccBox.get(), minimumBox.get(), maximumBox.get() }, 18);
 
     midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Mod Wheel Midi To DIN");
     addAndMakeVisible (midiToDinButton.get());

@@ -2,6 +2,7 @@
 
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
 
 PitchWheelView::PitchWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
@@ -16,12 +17,11 @@ PitchWheelView::PitchWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std:
                                                                            PresetPresentation::getParameter (wheelsType, "Pitch Wheel MIDI Channel").entries, nullptr);
     channelSelector->parameterName = "Pitch Wheel MIDI Channel";
     channelSelector->refreshWidget();
-    channelSelector->setBounds (0, title->getHeight() + 10, 200, 18);
-    addAndMakeVisible (channelSelector.get());
+    const int y = VerticalStack::placeBelowTitle (*this, *title, { channelSelector.get() }, 18);
 
     midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Pitch Wheel Midi To DIN");
     addAndMakeVisible (midiToDinButton.get());
-    midiToDinButton->setBounds (100, title->getHeight() + channelSelector->getHeight() + 15, 100, 12);
+    midiToDinButton->setBounds (100, y, 100, 12);
 }
 
 PitchWheelView::~PitchWheelView() = default;
