@@ -25,10 +25,7 @@ KeybedParameterView::KeybedParameterView (OrbEditorEngine::Ptr engineToUse, cons
 
     // The captions keep the short names; the bindings become the zone's own parameters.
     for (auto* controller : controllers)
-    {
-        controller->parameterName = panelName + " " + controller->parameterName;
-        controller->refreshWidget();
-    }
+        controller->rebind (panelName + " " + controller->parameterName);
 
     const int y = VerticalStack::placeBelowTitle (*this, *title, { controllers.begin(), controllers.size() }, 22);
 

@@ -4,6 +4,7 @@
 #include "model/PresetPresentation.h"
 #include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
+#include "views/WheelChannelSelector.h"
 
 ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
 {
@@ -12,18 +13,14 @@ ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::mov
     title.reset (ViewTitle::create ("Mod Wheel", 70, 20, 18.0f));
     addAndMakeVisible (title.get());
 
-    channelSelector = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsType,
-                                                                           PresetPresentation::getParameter (wheelsType, "Mod Wheel MIDI Channel").entries, nullptr);
-    channelSelector->parameterName = "Mod Wheel MIDI Channel";
-    channelSelector->refreshWidget();
+    channelSelector = WheelChannelSelector::create (engine, "Mod Wheel");
 
     const auto makeBox = [this] (const char* caption)
     {
         const auto& shown = PresetPresentation::getParameter (wheelsType, juce::String ("Mod Wheel ") + caption);
         auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, wheelsType, shown.shownMinimum,
                                                                          shown.shownMaximum, shown.offset);
-        box->parameterName = shown.name;
-        box->refreshWidget();
+        box->rebind (shown.name);
         return box;
     };
 
