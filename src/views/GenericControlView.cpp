@@ -1,6 +1,5 @@
 #include "views/GenericControlView.h"
 
-#include "model/PresetPresentation.h"
 #include "views/VerticalStack.h"
 
 GenericControlView::GenericControlViewControlGroup::GenericControlViewControlGroup (
@@ -74,30 +73,4 @@ void GenericControlView::comboBoxChanged (juce::ComboBox* box)
 {
     if (box != nullptr)
         showControlGroup (box->getSelectedId() - 1);
-}
-
-void GenericControlView::addModeGroups (OrbEditorEngine::Ptr engine, int controlType, std::uint8_t instanceIndex,
-                                        juce::OwnedArray<DoubleParamterControllerNumberBox>& controllers)
-{
-    const auto* section = PresetPresentation::findSection (controlType);
-
-    if (section == nullptr)
-        return;
-
-    const auto* group = engine != nullptr ? engine->getControl (controlType, instanceIndex) : nullptr;
-
-    for (const auto& mode : section->modes)
-    {
-        juce::Array<juce::Component*> widgets;
-
-        for (const auto& name : mode.parameters)
-        {
-            const auto& shown = PresetPresentation::getParameter (controlType, name);
-            widgets.add (controllers.add (new DoubleParamterControllerNumberBox (
-                engine, name, instanceIndex, controlType, shown.getShownMinimum (group),
-                shown.getShownMaximum (group), shown.offset)));
-        }
-
-        addControlGroup (mode.name, widgets);
-    }
 }
