@@ -1,22 +1,15 @@
 #include "views/GenericControlView.h"
 
-#include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 
 GenericControlView::GenericControlViewControlGroup::GenericControlViewControlGroup (
     const juce::Array<juce::Component*>& groupWidgets)
 {
-    int y = 0;
-
     for (auto* widget : groupWidgets)
-    {
-        if (widget == nullptr)
-            continue;
+        if (widget != nullptr)
+            widgets.add (widget);
 
-        widgets.add (widget);
-        widget->setBounds (0, y, 200, 18);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    VerticalStack::place (*this, widgets, 0, 18);
 }
 
 GenericControlView::GenericControlViewControlGroup::~GenericControlViewControlGroup() = default;
@@ -80,30 +73,4 @@ void GenericControlView::comboBoxChanged (juce::ComboBox* box)
 {
     if (box != nullptr)
         showControlGroup (box->getSelectedId() - 1);
-}
-
-void GenericControlView::addModeGroups (OrbEditorEngine::Ptr engine, int controlType, std::uint8_t instanceIndex,
-                                        juce::OwnedArray<DoubleParamterControllerNumberBox>& controllers)
-{
-    const auto* section = PresetPresentation::findSection (controlType);
-
-    if (section == nullptr)
-        return;
-
-    const auto* group = engine != nullptr ? engine->getControl (controlType, instanceIndex) : nullptr;
-
-    for (const auto& mode : section->modes)
-    {
-        juce::Array<juce::Component*> widgets;
-
-        for (const auto& name : mode.parameters)
-        {
-            const auto& shown = PresetPresentation::getParameter (controlType, name);
-            widgets.add (controllers.add (new DoubleParamterControllerNumberBox (
-                engine, name, instanceIndex, controlType, shown.getShownMinimum (group),
-                shown.getShownMaximum (group), shown.offset)));
-        }
-
-        addControlGroup (mode.name, widgets);
-    }
 }

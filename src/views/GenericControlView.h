@@ -3,7 +3,6 @@
 #include "midi/OrbEditorEngine.h"
 #include "views/ControlSettingsMenu.h"
 #include "widgets/ComboBoxWithLabel.h"
-#include "widgets/DoubleParamterControllerNumberBox.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -42,11 +41,6 @@ public:
 
     // Adds the name as the next mode entry and the widgets as that mode's group, hidden.
     void addControlGroup (const juce::String& groupName, const juce::Array<juce::Component*>& widgets);
-
-    // Adds one group per mode of the control type's "Mode" list (PresetPresentation), each of number
-    // boxes bound to that instance; the boxes are appended to the controllers.
-    void addModeGroups (OrbEditorEngine::Ptr engine, int controlType, std::uint8_t instanceIndex,
-                        juce::OwnedArray<DoubleParamterControllerNumberBox>& controllers);
 
     // Shows the group at that position and hides every other one; an index without a group hides all.
     void showControlGroup (int index);

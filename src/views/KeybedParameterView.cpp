@@ -2,6 +2,7 @@
 
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
 
 KeybedParameterView::KeybedParameterView (OrbEditorEngine::Ptr engineToUse, const juce::String& panelName)
@@ -24,19 +25,9 @@ KeybedParameterView::KeybedParameterView (OrbEditorEngine::Ptr engineToUse, cons
 
     // The captions keep the short names; the bindings become the zone's own parameters.
     for (auto* controller : controllers)
-    {
-        controller->parameterName = panelName + " " + controller->parameterName;
-        controller->refreshWidget();
-    }
+        controller->rebind (panelName + " " + controller->parameterName);
 
-    int y = title->getHeight() + 10;
-
-    for (auto* controller : controllers)
-    {
-        controller->setBounds (0, y, 200, 22);
-        addAndMakeVisible (controller);
-        y += controller->getHeight() + 5;
-    }
+    const int y = VerticalStack::placeBelowTitle (*this, *title, { controllers.begin(), controllers.size() }, 22);
 
     dinButton = std::make_unique<ControlToMidiControllerButton> (engine, panelName + " Midi To DIN");
     addAndMakeVisible (dinButton.get());

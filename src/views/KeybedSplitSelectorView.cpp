@@ -3,6 +3,7 @@
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
 #include "views/KeybedControlView.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
 
 KeybedSplitSelectorView::KeybedSplitSelectorView (OrbEditorEngine::Ptr engineToUse, KeybedControlView* ownerView)
@@ -23,15 +24,7 @@ KeybedSplitSelectorView::KeybedSplitSelectorView (OrbEditorEngine::Ptr engineToU
                                                                    splitPoint.getShownMinimum (group),
                                                                    splitPoint.getShownMaximum (group), splitPoint.offset));
 
-    int y = title->getHeight() + 10;
-
-    for (juce::Component* widget : { static_cast<juce::Component*> (splitMode.get()),
-                                     static_cast<juce::Component*> (numberControllers.getUnchecked (0)) })
-    {
-        widget->setBounds (0, y, 200, 22);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    VerticalStack::placeBelowTitle (*this, *title, { splitMode.get(), numberControllers.getUnchecked (0) }, 22);
 }
 
 KeybedSplitSelectorView::~KeybedSplitSelectorView()

@@ -2,7 +2,9 @@
 
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
+#include "views/WheelChannelSelector.h"
 
 ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
 {
@@ -11,18 +13,14 @@ ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::mov
     title.reset (ViewTitle::create ("Mod Wheel", 70, 20, 18.0f));
     addAndMakeVisible (title.get());
 
-    channelSelector = std::make_unique<SingleParameterControllerComboBox> (engine, "MIDI Channel", wheelsType,
-                                                                           PresetPresentation::getParameter (wheelsType, "Mod Wheel MIDI Channel").entries, nullptr);
-    channelSelector->parameterName = "Mod Wheel MIDI Channel";
-    channelSelector->refreshWidget();
+    channelSelector = WheelChannelSelector::create (engine, "Mod Wheel");
 
     const auto makeBox = [this] (const char* caption)
     {
         const auto& shown = PresetPresentation::getParameter (wheelsType, juce::String ("Mod Wheel ") + caption);
         auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, wheelsType, shown.shownMinimum,
                                                                          shown.shownMaximum, shown.offset);
-        box->parameterName = shown.name;
-        box->refreshWidget();
+        box->rebind (shown.name);
         return box;
     };
 
@@ -30,17 +28,8 @@ ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::mov
     minimumBox = makeBox ("Min");
     maximumBox = makeBox ("Max");
 
-    int y = title->getHeight() + 10;
-
-    for (juce::Component* widget : { static_cast<juce::Component*> (channelSelector.get()),
-                                     static_cast<juce::Component*> (ccBox.get()),
-                                     static_cast<juce::Component*> (minimumBox.get()),
-                                     static_cast<juce::Component*> (maximumBox.get()) })
-    {
-        widget->setBounds (0, y, 200, 18);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    const int y = VerticalStack::placeBelowTitle (
+        *this, *title, { channelSelector.get(), ccBox.get(), minimumBox.get(), maximumBox.get() }, 18);
 
     midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Mod Wheel Midi To DIN");
     addAndMakeVisible (midiToDinButton.get());

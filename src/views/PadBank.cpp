@@ -1,19 +1,10 @@
 #include "views/PadBank.h"
 
-PadBank::PadBank (int numPads, OrbEditorEngine::Ptr engine) : BankView ({}, true)
+PadBank::PadBank (int numPads, OrbEditorEngine::Ptr engine)
+    : MidiToDinBank (
+          engine, numPads, [&engine] (int i) { return new PadControlView (engine, (std::uint32_t) i); }, 4,
+          "Pads Midi To DIN", 405)
 {
-    juce::Array<juce::Component*> views;
-    for (int i = 0; i < numPads; ++i)
-        views.add (new PadControlView (engine, (std::uint32_t) i));
-
-    addItems (views);
-    setItemsPerBank (4);
-
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Pads Midi To DIN");
-    midiToDinButton->setTopLeftPosition (405, 0);
-    addAndMakeVisible (midiToDinButton.get());
-
-    setSize (1200, 200);
 }
 
 PadBank::~PadBank() = default;

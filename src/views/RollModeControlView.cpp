@@ -2,6 +2,7 @@
 
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
 
 RollModeControlView::RollModeControlView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
@@ -27,17 +28,10 @@ RollModeControlView::RollModeControlView (OrbEditorEngine::Ptr engineToUse) : en
     numberControllers.add (numberBox ("Gate"));
     numberControllers.add (numberBox ("Swing"));
 
-    int y = title->getHeight() + 10;
-
-    for (juce::Component* widget : { static_cast<juce::Component*> (function.get()),
-                                     static_cast<juce::Component*> (timeDivision.get()),
-                                     static_cast<juce::Component*> (numberControllers.getUnchecked (0)),
-                                     static_cast<juce::Component*> (numberControllers.getUnchecked (1)) })
-    {
-        widget->setBounds (0, y, 200, 20);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    VerticalStack::placeBelowTitle (*this, *title,
+                                    { function.get(), timeDivision.get(), numberControllers.getUnchecked (0),
+                                      numberControllers.getUnchecked (1) },
+                                    20);
 }
 
 RollModeControlView::~RollModeControlView() = default;

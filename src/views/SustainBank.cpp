@@ -1,15 +1,9 @@
 #include "views/SustainBank.h"
 
-SustainBank::SustainBank (OrbEditorEngine::Ptr engine) : BankView ({}, true)
+SustainBank::SustainBank (OrbEditorEngine::Ptr engine)
+    : MidiToDinBank (
+          engine, 1, [&engine] (int) { return new SustainControlView (engine); }, 1, "Sustain Midi To DIN", 1065)
 {
-    addItems ({ new SustainControlView (engine) });
-    setItemsPerBank (1);
-
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Sustain Midi To DIN");
-    midiToDinButton->setTopLeftPosition (1065, 0);
-    addAndMakeVisible (midiToDinButton.get());
-
-    setSize (1200, 200);
 }
 
 SustainBank::~SustainBank() = default;

@@ -2,6 +2,7 @@
 
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
 
 SustainControlView::SustainControlView (OrbEditorEngine::Ptr engineToUse) : engine (std::move (engineToUse))
@@ -15,14 +16,7 @@ SustainControlView::SustainControlView (OrbEditorEngine::Ptr engineToUse) : engi
         widgets.add (new SingleParameterControllerNumberBox (engine, shown.name, sustainType, shown.shownMinimum,
                                                              shown.shownMaximum, shown.offset));
 
-    int y = title->getHeight() + 10;
-
-    for (auto* widget : widgets)
-    {
-        widget->setBounds (0, y, 200, 22);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    VerticalStack::placeBelowTitle (*this, *title, { widgets.begin(), widgets.size() }, 22);
 }
 
 SustainControlView::~SustainControlView() = default;

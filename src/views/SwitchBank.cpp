@@ -1,19 +1,10 @@
 #include "views/SwitchBank.h"
 
-SwitchBank::SwitchBank (int numSwitches, OrbEditorEngine::Ptr engine) : BankView ({}, true)
+SwitchBank::SwitchBank (int numSwitches, OrbEditorEngine::Ptr engine)
+    : MidiToDinBank (
+          engine, numSwitches, [&engine] (int i) { return new SwitchControlView (engine, (std::uint8_t) i); }, 4,
+          "Switches Midi To DIN", 272)
 {
-    juce::Array<juce::Component*> views;
-    for (int i = 0; i < numSwitches; ++i)
-        views.add (new SwitchControlView (engine, (std::uint8_t) i));
-
-    addItems (views);
-    setItemsPerBank (4);
-
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Switches Midi To DIN");
-    midiToDinButton->setTopLeftPosition (272, 0);
-    addAndMakeVisible (midiToDinButton.get());
-
-    setSize (1200, 200);
 }
 
 SwitchBank::~SwitchBank() = default;

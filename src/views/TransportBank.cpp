@@ -3,22 +3,13 @@
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
 
-TransportBank::TransportBank (OrbEditorEngine::Ptr engine) : BankView ({}, true)
+TransportBank::TransportBank (OrbEditorEngine::Ptr engine)
+    : MidiToDinBank (
+          engine, numButtons,
+          [&engine] (int i)
+          { return new TransportControlView (engine, i, PresetPresentation::findSection (transportType)->getInstanceTitle (i)); },
+          4, "Transport Midi To DIN", 670)
 {
-    const auto* section = PresetPresentation::findSection (transportType);
-
-    juce::Array<juce::Component*> views;
-    for (int i = 0; i < numButtons; ++i)
-        views.add (new TransportControlView (engine, i, section->getInstanceTitle (i)));
-
-    addItems (views);
-    setItemsPerBank (4);
-
-    midiToDinButton = std::make_unique<ControlToMidiControllerButton> (engine, "Transport Midi To DIN");
-    midiToDinButton->setTopLeftPosition (670, 0);
-    addAndMakeVisible (midiToDinButton.get());
-
-    setSize (1200, 200);
 }
 
 TransportBank::~TransportBank() = default;

@@ -2,6 +2,7 @@
 
 #include "model/ControlType.h"
 #include "model/PresetPresentation.h"
+#include "views/VerticalStack.h"
 #include "views/ViewTitle.h"
 
 TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const int& buttonIndex,
@@ -18,15 +19,7 @@ TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const i
     functionSelector = std::make_unique<TransportControllerComboBox> (engine, "Function", buttonIndex, function.entries);
     ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", buttonIndex, cc.shownMinimum, cc.shownMaximum);
 
-    int y = title->getHeight() + 10;
-
-    for (juce::Component* widget : { static_cast<juce::Component*> (functionSelector.get()),
-                                     static_cast<juce::Component*> (ccBox.get()) })
-    {
-        widget->setBounds (0, y, 200, 22);
-        addAndMakeVisible (widget);
-        y += widget->getHeight() + 5;
-    }
+    VerticalStack::placeBelowTitle (*this, *title, { functionSelector.get(), ccBox.get() }, 22);
 }
 
 TransportControlView::~TransportControlView() = default;

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "midi/OrbEditorEngine.h"
-#include "widgets/ParameterUpdater.h"
-#include "widgets/UIParameterInterface.h"
+#include "widgets/ParameterBinding.h"
 
 // Binds a widget to a parameter of one instance of a group type (one knob of eight, one pad of
-// sixteen). Otherwise as SingleParameterController.
-class DoubleParameterController : public ParameterUpdater
+// sixteen).
+class DoubleParameterController : public ParameterBinding
 {
 public:
     DoubleParameterController (UIParameterInterface* widget, OrbEditorEngine::Ptr engine,
@@ -14,19 +12,8 @@ public:
                                int controlType, int displayOffset);
     ~DoubleParameterController() override;
 
-    void parameterChanged (juce::String name, int value) override;
-    void widgetValueChanged (int shownValue) override;
-
-    // The group this controller is bound to, or null when the index is out of range.
-    Control* getControl() const;
-    // Makes the widget show what the group holds now.
-    void refreshWidget();
-
-    UIParameterInterface* widget;
-    OrbEditorEngine::Ptr engine;
-    // Read at every notification and store: assigning another name rebinds the widget.
-    juce::String parameterName;
     std::uint8_t instanceIndex;
-    int controlType;
-    int displayOffset;
+
+protected:
+    void storeInGroup (std::uint8_t value) override;
 };

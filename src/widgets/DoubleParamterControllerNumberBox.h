@@ -1,19 +1,16 @@
 #pragma once
 
-#include "widgets/NumberBoxWithLabel.h"
+#include "widgets/BoundNumberBox.h"
 #include "widgets/DoubleParameterController.h"
 
-// A captioned number box bound to a parameter of one instance of a group type. The caption is the
-// parameter name.
-class DoubleParamterControllerNumberBox : public NumberBoxWithLabel,
-                                          public DoubleParameterController,
-                                          public NumberBox::Listener
+// A captioned number box bound to a parameter of one instance of a group type.
+class DoubleParamterControllerNumberBox : public BoundNumberBox<DoubleParameterController>
 {
 public:
     DoubleParamterControllerNumberBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                                       std::uint8_t instanceIndex, int controlType, int minimum, int maximum, int displayOffset);
-    ~DoubleParamterControllerNumberBox() override;
-
-    void setValue (int shownValue) override { NumberBoxWithLabel::setValue (shownValue); }
-    void numberBoxChanged (NumberBox* box) override;
+                                       std::uint8_t instanceIndex, int controlType, int minimum, int maximum,
+                                       int displayOffset)
+        : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, instanceIndex, controlType, displayOffset)
+    {
+    }
 };

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "widgets/NumberBoxWithLabel.h"
+#include "widgets/BoundNumberBox.h"
 #include "widgets/SingleParameterController.h"
 
-// A captioned number box bound to a parameter of the first group of a type. The caption is the
-// parameter name.
-class SingleParameterControllerNumberBox : public NumberBoxWithLabel,
-                                           public SingleParameterController,
-                                           public NumberBox::Listener
+// A captioned number box bound to a parameter of the first group of a type.
+class SingleParameterControllerNumberBox : public BoundNumberBox<SingleParameterController>
 {
 public:
     SingleParameterControllerNumberBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                                        int controlType, int minimum, int maximum, int displayOffset);
-    ~SingleParameterControllerNumberBox() override;
-
-    void setValue (int shownValue) override { NumberBoxWithLabel::setValue (shownValue); }
-    void numberBoxChanged (NumberBox* box) override;
+                                        int controlType, int minimum, int maximum, int displayOffset)
+        : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, controlType, displayOffset)
+    {
+    }
 };
