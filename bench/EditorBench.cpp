@@ -4,7 +4,7 @@
 #include "BenchSupport.h"
 
 #include "app/KestrinOrbMiniEditorApplication.h"
-#include "model/ControlType.h"
+#include "model/ParameterTable.h"
 #include "views/EditorComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -67,8 +67,10 @@ OrbEditorEngine::ByteArray shiftedDump (OrbEditorEngine& engine)
 {
     const auto original = engine.buildDump (0);
 
-    for (int type = presetNameType; type <= controlsToMidiDinType; ++type)
+    for (const auto& table : ParameterTable::getGroups())
     {
+        const auto type = table.type;
+
         for (int index = 0; index < engine.getNumControls (type); ++index)
         {
             auto* group = engine.getControl (type, index);

@@ -26,29 +26,29 @@ int store (Control& group, const char* name, int value)
 TEST (ControlGroups, EngineHoldsEveryGroupAtItsPayloadOffsetAndIgnoresBadTypesAndIndexes)
 {
     EngineFixture f;
-    struct Row { int type, count, slots, firstOffset, step; };
-    const Row rows[] = { { presetNameType, 1, 16, 0, 0 },   { keybedType, 1, 14, 16, 0 },
-                         { rollModeType, 1, 4, 30, 0 },     { transportType, 6, 2, 34, 2 },
-                         { wheelsType, 1, 5, 46, 0 },       { sustainType, 1, 4, 51, 0 },
-                         { knobType, 8, 5, 55, 5 },         { padType, 16, 5, 95, 5 },
-                         { switchType, 24, 5, 175, 5 },     { controlsToMidiDinType, 1, 10, 295, 0 } };
+    struct Row { ControlType type; int count, slots, firstOffset, step; };
+    const Row rows[] = { { ControlType::presetName, 1, 16, 0, 0 },   { ControlType::keybed, 1, 14, 16, 0 },
+                         { ControlType::rollMode, 1, 4, 30, 0 },     { ControlType::transport, 6, 2, 34, 2 },
+                         { ControlType::wheels, 1, 5, 46, 0 },       { ControlType::sustain, 1, 4, 51, 0 },
+                         { ControlType::knobs, 8, 5, 55, 5 },         { ControlType::pads, 16, 5, 95, 5 },
+                         { ControlType::switches, 24, 5, 175, 5 },     { ControlType::controlsToMidiDin, 1, 10, 295, 0 } };
 
     for (auto& row : rows)
     {
-        ASSERT_EQ (f.engine->getNumControls (row.type), row.count) << "type " << row.type;
+        ASSERT_EQ (f.engine->getNumControls (row.type), row.count) << "type " << (int) row.type;
 
         for (int i = 0; i < row.count; ++i)
         {
             auto* group = f.engine->getControl (row.type, i);
             ASSERT_NE (group, nullptr);
-            EXPECT_EQ (group->getNumSlots(), row.slots) << "type " << row.type;
-            EXPECT_EQ (group->getDumpOffset(), row.firstOffset + row.step * i) << "type " << row.type << " #" << i;
+            EXPECT_EQ (group->getNumSlots(), row.slots) << "type " << (int) row.type;
+            EXPECT_EQ (group->getDumpOffset(), row.firstOffset + row.step * i) << "type " << (int) row.type << " #" << i;
         }
     }
 
-    f.engine->setControlParameter (padType, std::uint8_t (15), "Note", 99, false);
-    EXPECT_EQ (f.engine->getControl (padType, 15)->getParameterValue ("Note"), 99);
-    EXPECT_EQ (f.engine->getParameterMaximum (wheelsType, "Pitch Wheel MIDI Channel"), 16);
+    f.engine->setControlParameter (ControlType::pads, std::uint8_t (15), "Note", 99, false);
+    EXPECT_EQ (f.engine->getControl (ControlType::pads, 15)->getParameterValue ("Note"), 99);
+    EXPECT_EQ (f.engine->getParameterMaximum (ControlType::wheels, "Pitch Wheel MIDI Channel"), 16);
 
     // The transport calls reach transport buttons only; out of range or unknown, nothing happens.
     struct Counter : Control::Listener
@@ -58,21 +58,21 @@ TEST (ControlGroups, EngineHoldsEveryGroupAtItsPayloadOffsetAndIgnoresBadTypesAn
     } counter;
 
     const auto before = f.engine->buildDump (0);
-    f.engine->setTransportParameter (knobType, 0, "CC", 42, false);
-    f.engine->addListenerToTransport (&counter, knobType, 0);
-    f.engine->addListenerToControl (&counter, padType, std::uint8_t (16));
-    f.engine->addListenerToControl (&counter, 42);
-    f.engine->addListenerToTransport (&counter, transportType, 6);
-    f.engine->setControlParameter (switchType, std::uint8_t (200), "CC", 1, true);
-    f.engine->setControlParameter (-3, "CC", 1, true);
-    f.engine->setTransportParameter (transportType, 99, "CC", 1, true);
+    f.engine->setTransportParameter (ControlType::knobs, 0, "CC", 42, false);
+    f.engine->addListenerToTransport (&counter, ControlType::knobs, 0);
+    f.engine->addListenerToControl (&counter, ControlType::pads, std::uint8_t (16));
+    f.engine->addListenerToControl (&counter, static_cast<ControlType> (42));
+    f.engine->addListenerToTransport (&counter, ControlType::transport, 6);
+    f.engine->setControlParameter (ControlType::switches, std::uint8_t (200), "CC", 1, true);
+    f.engine->setControlParameter (static_cast<ControlType> (-3), "CC", 1, true);
+    f.engine->setTransportParameter (ControlType::transport, 99, "CC", 1, true);
     EXPECT_EQ (f.engine->buildDump (0), before);
-    EXPECT_EQ (f.engine->getControl (knobType, 0)->getNumListeners(), 0);
+    EXPECT_EQ (f.engine->getControl (ControlType::knobs, 0)->getNumListeners(), 0);
     EXPECT_EQ (counter.calls, 0);
-    EXPECT_EQ (f.engine->getParameterMaximum (42, "CC"), 0);
-    EXPECT_EQ (f.engine->getNumControls (10), 0);
-    EXPECT_EQ (f.engine->getControl (knobType, 8), nullptr);
-    EXPECT_EQ (f.engine->getControl (knobType, -1), nullptr);
+    EXPECT_EQ (f.engine->getParameterMaximum (static_cast<ControlType> (42), "CC"), 0);
+    EXPECT_EQ (f.engine->getNumControls (static_cast<ControlType> (10)), 0);
+    EXPECT_EQ (f.engine->getControl (ControlType::knobs, 8), nullptr);
+    EXPECT_EQ (f.engine->getControl (ControlType::knobs, -1), nullptr);
 }
 
 TEST (ControlGroups, EachNameStoresUpToItsMaximumAndRefusesOneMore)

@@ -50,8 +50,8 @@ protected:
         clipboard.clear();
     }
 
-    Control& knob (int index) { return *engine->getControl (knobType, index); }
-    Control& pad (int index) { return *engine->getControl (padType, index); }
+    Control& knob (int index) { return *engine->getControl (ControlType::knobs, index); }
+    Control& pad (int index) { return *engine->getControl (ControlType::pads, index); }
 
     ControlSettingsClipboard& clipboard = ControlSettingsClipboard::getInstance();
     StepLog log;
@@ -67,7 +67,7 @@ TEST_F (ControlSettingsTest, PastesCopyEverySettingAsOneStepAndTheWidgetsFollow)
     // Copied in another window's engine, pasted here.
     auto other = makeEngine();
     other->applyDump (engine->buildDump (0));
-    clipboard.copy (*other, knobType, 2);
+    clipboard.copy (*other, ControlType::knobs, 2);
     knob (2).setParameterValue ("CC", 5, false);
     EXPECT_EQ (clipboard.getCopiedTitle(), "Knob 3");
     EXPECT_FALSE (clipboard.pasteToAllPadsNotesAscending (*engine));
@@ -75,7 +75,7 @@ TEST_F (ControlSettingsTest, PastesCopyEverySettingAsOneStepAndTheWidgetsFollow)
     ValueFollower widget;
     knob (4).addListener (&widget);
     EXPECT_TRUE (clipboard.pasteTo (*engine, 4));
-    EXPECT_EQ (knob (4).getValues(), other->getControl (knobType, 2)->getValues());
+    EXPECT_EQ (knob (4).getValues(), other->getControl (ControlType::knobs, 2)->getValues());
     EXPECT_EQ ((int) widget.seen["CC"], 42);
     knob (4).removeListener (&widget);
     EXPECT_EQ (log.steps, juce::StringArray { "Paste to Knob 5" });
@@ -85,7 +85,7 @@ TEST_F (ControlSettingsTest, PastesCopyEverySettingAsOneStepAndTheWidgetsFollow)
     EXPECT_EQ (log.steps.size(), 1);
 
     EXPECT_TRUE (clipboard.pasteToAll (*engine));
-    for (int i = 0; i < engine->getNumControls (knobType); ++i)
+    for (int i = 0; i < engine->getNumControls (ControlType::knobs); ++i)
         EXPECT_EQ (knob (i).getValues(), knob (4).getValues()) << "knob " << i;
     EXPECT_EQ (log.steps, (juce::StringArray { "Paste to Knob 5", "Paste to All Knobs" }));
 }
@@ -95,7 +95,7 @@ TEST_F (ControlSettingsTest, PadNotesAscendFromTheCopiedNoteAndStopAt127)
     pad (0).setParameterValue ("Mode", 0, false);
     pad (0).setParameterValue ("Note", 120, false);
     pad (0).setParameterValue ("MIDI Channel", 3, false);
-    clipboard.copy (*engine, padType, 0);
+    clipboard.copy (*engine, ControlType::pads, 0);
 
     EXPECT_TRUE (clipboard.pasteToAllPadsNotesAscending (*engine));
     for (int i = 0; i < 16; ++i)
@@ -126,7 +126,7 @@ TEST_F (ControlSettingsTest, TitleMenusNameTheirInstanceAndPasteOnlySettingsOfTh
                                     "Paste to All Pads, Notes Ascending" }));
     EXPECT_EQ (itemTexts (rewind.getSettingsMenu().build())[0], "Copy Rewind Settings");
 
-    engine->setControlParameter (knobType, (std::uint8_t) 2, "CC", 33, false);
+    engine->setControlParameter (ControlType::knobs, (std::uint8_t) 2, "CC", 33, false);
     knob3.getSettingsMenu()->choose (ControlSettingsMenu::copyItem);
     enabled.clear();
     itemTexts (knob5.getSettingsMenu()->build(), &enabled);

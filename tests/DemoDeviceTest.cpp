@@ -51,9 +51,9 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesAGetToIt)
     // Slot 3 as the dialog numbers it: the default preset with the slot's name, CCs and channel.
     const auto got = engine->buildDump (0);
     EXPECT_EQ (juce::String ((const char*) got.begin() + 10, 16), "Demo Slot 03    ");
-    EXPECT_EQ (engine->getControl (knobType, 0)->getParameterValue ("CC"), 22);
-    EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("CC"), 29);
-    EXPECT_EQ (engine->getControl (knobType, 7)->getParameterValue ("MIDI Channel"), 2);
+    EXPECT_EQ (engine->getControl (ControlType::knobs, 0)->getParameterValue ("CC"), 22);
+    EXPECT_EQ (engine->getControl (ControlType::knobs, 7)->getParameterValue ("CC"), 29);
+    EXPECT_EQ (engine->getControl (ControlType::knobs, 7)->getParameterValue ("MIDI Channel"), 2);
 
     const auto defaults = embeddedDefault();
     const auto payload = ports.getSimulator().getSlot (2);

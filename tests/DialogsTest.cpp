@@ -85,7 +85,7 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     EXPECT_EQ (get->getContent().getSlotSelector().getComboBox().getNumItems(), 24);
     click (get->getContent().getActionButton());
     ASSERT_TRUE (waitFor ([&] { return window->getGetDialog() == nullptr; }));
-    EXPECT_EQ (engine->getControl (knobType, 0)->getValues()[0], simulator.getSlot (0)[55]);
+    EXPECT_EQ (engine->getControl (ControlType::knobs, 0)->getValues()[0], simulator.getSlot (0)[55]);
 
     // A send dialog keeps the engine of its window, closed in the meantime.
     window->showSendDialog();

@@ -42,17 +42,17 @@ protected:
     // Changes Knob 1's CC to another valid value.
     void editPreset()
     {
-        auto* knob = engine->getControl (knobType, 0);
+        auto* knob = engine->getControl (ControlType::knobs, 0);
         knob->setParameterValue ("CC", (std::uint8_t) ((knob->getParameterValue ("CC") + 1) % 128), false);
     }
 
     // An edit as a widget makes it: Knob `index + 1`'s CC through the engine.
     void editKnobCC (int index, int value)
     {
-        engine->setControlParameter (knobType, (std::uint8_t) index, "CC", (std::uint8_t) value, false);
+        engine->setControlParameter (ControlType::knobs, (std::uint8_t) index, "CC", (std::uint8_t) value, false);
     }
 
-    int knobCC (int index) const { return engine->getControl (knobType, index)->getParameterValue ("CC"); }
+    int knobCC (int index) const { return engine->getControl (ControlType::knobs, index)->getParameterValue ("CC"); }
 
     juce::ApplicationCommandInfo commandInfo (juce::CommandID command)
     {
@@ -285,7 +285,7 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
         void parameterChanged (juce::String name, int value) override { if (name == "CC") shown = value; }
         int shown = -1;
     } widget;
-    engine->addListenerToControl (&widget, knobType, 2);
+    engine->addListenerToControl (&widget, ControlType::knobs, 2);
 
     editKnobCC (2, (original + 5) % 128);
     editKnobCC (2, 200);   // refused by the group: no step
@@ -307,8 +307,8 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
 
     // A file load is one step and can be taken back as a whole.
     const auto other = makeEngine();
-    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", 99, false);
-    other->setControlParameter (knobType, (std::uint8_t) 7, "CC", 98, false);
+    other->setControlParameter (ControlType::knobs, (std::uint8_t) 2, "CC", 99, false);
+    other->setControlParameter (ControlType::knobs, (std::uint8_t) 7, "CC", 98, false);
     const auto file = folder.getChildFile ("other.orp");
     ASSERT_TRUE (other->savePresetFile (file));
     ASSERT_TRUE (window->loadFile (file));
@@ -316,15 +316,15 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
     run (Commands::undoCommand);
     EXPECT_EQ (knobCC (2), (original + 5) % 128);
     EXPECT_NE (knobCC (7), 98);
-    engine->removeListenerFromControl (&widget, knobType, 2);
+    engine->removeListenerFromControl (&widget, ControlType::knobs, 2);
 
     // Single-instance sections and the MIDI-to-DIN flags are named as their views show them.
-    auto* din = engine->getControl (controlsToMidiDinType);
-    engine->setControlParameter (controlsToMidiDinType, "Knobs Midi To DIN",
+    auto* din = engine->getControl (ControlType::controlsToMidiDin);
+    engine->setControlParameter (ControlType::controlsToMidiDin, "Knobs Midi To DIN",
                                  (std::uint8_t) (din->getParameterValue ("Knobs Midi To DIN") == 0 ? 1 : 0), false);
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Knobs Midi To DIN");
-    auto* keybed = engine->getControl (keybedType);
-    engine->setControlParameter (keybedType, "Split Point", (std::uint8_t) ((keybed->getParameterValue ("Split Point") + 1) % 24), false);
+    auto* keybed = engine->getControl (ControlType::keybed);
+    engine->setControlParameter (ControlType::keybed, "Split Point", (std::uint8_t) ((keybed->getParameterValue ("Split Point") + 1) % 24), false);
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Keybed Split Point");
 }
 
@@ -379,7 +379,7 @@ TEST_F (EditorWindowTest, ClosingAChangedWindowAsksAndEachAnswerDoesWhatItSays)
 
     // "Don't Save" closes without writing.
     auto* second = openWindow (makeEngine());
-    second->getEngine()->setControlParameter (knobType, (std::uint8_t) 1, "CC", 3, false);
+    second->getEngine()->setControlParameter (ControlType::knobs, (std::uint8_t) 1, "CC", 3, false);
     window = second;
     window->closeButtonPressed();
     answer (SaveChangesAlert::dontSave);
@@ -392,7 +392,7 @@ TEST_F (EditorWindowTest, QuittingAsksEachChangedWindowInTurnAndCancelStopsIt)
     auto* unchanged = openWindow (makeEngine());
     auto* second = openWindow (makeEngine());
     editKnobCC (0, (knobCC (0) + 1) % 128);
-    second->getEngine()->setControlParameter (knobType, (std::uint8_t) 1, "CC", 3, false);
+    second->getEngine()->setControlParameter (ControlType::knobs, (std::uint8_t) 1, "CC", 3, false);
 
     std::vector<bool> outcomes;
     const auto quit = [&] { manager.askToSaveAllWindows ([&outcomes] (bool mayQuit) { outcomes.push_back (mayQuit); }); };
@@ -441,9 +441,9 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDif
 
     // The name, a number and a list entry; the window's own preset stays as it was.
     const auto before = engine->buildDump (0);
-    other->getControl (presetNameType)->setParameterValue ("Preset Name 1", 'X', false);
-    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", (std::uint8_t) ((knobCC (2) + 7) % 128), false);
-    auto* pad = other->getControl (padType, 0);
+    other->getControl (ControlType::presetName)->setParameterValue ("Preset Name 1", 'X', false);
+    other->setControlParameter (ControlType::knobs, (std::uint8_t) 2, "CC", (std::uint8_t) ((knobCC (2) + 7) % 128), false);
+    auto* pad = other->getControl (ControlType::pads, 0);
     pad->setParameterValue ("Mode", (std::uint8_t) ((pad->getParameterValue ("Mode") + 1) % 2), false);
     ASSERT_TRUE (other->savePresetFile (file));
 

@@ -213,7 +213,7 @@ TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferF
 {
     const auto ccPosition = [this] (int knob)
     {
-        const auto* group = engine->getControl (knobType, knob);
+        const auto* group = engine->getControl (ControlType::knobs, knob);
         return group->getDumpOffset() + group->getParameterIndex ("CC");
     };
     const juce::String neverArrived = "Slot 3: 305 values did not arrive", unplugged = "Slot 3: the MIDI device was disconnected";
@@ -400,7 +400,7 @@ struct WindowLike : OrbEditorEngine::Listener, Control::Listener
     explicit WindowLike (OrbEditorEngine::Ptr e) : engine (e)
     {
         engine->addListener (this);
-        engine->addListenerToControl (this, knobType, (std::uint8_t) 0);
+        engine->addListenerToControl (this, ControlType::knobs, (std::uint8_t) 0);
     }
 
     ~WindowLike() override { close(); }
@@ -410,7 +410,7 @@ struct WindowLike : OrbEditorEngine::Listener, Control::Listener
         if (engine == nullptr)
             return;
         engine->cancelTransfers();
-        engine->removeListenerFromControl (this, knobType, 0);
+        engine->removeListenerFromControl (this, ControlType::knobs, 0);
         engine->removeListener (this);
         engine = nullptr;
     }
@@ -555,7 +555,7 @@ TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchan
 {
     auto window = openWindow ("Untitled");
 
-    engine->setControlParameter (knobType, (std::uint8_t) 0, "CC", 77, false);
+    engine->setControlParameter (ControlType::knobs, (std::uint8_t) 0, "CC", 77, false);
     const auto edited = payloadOf (*engine);
     engine->getPreset (3);
     ASSERT_TRUE (finish());
@@ -568,7 +568,7 @@ TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchan
 
     // An edit made while the send runs is not on the device.
     ASSERT_TRUE (engine->sendPreset (4));
-    engine->setControlParameter (knobType, (std::uint8_t) 1, "CC", 66, false);
+    engine->setControlParameter (ControlType::knobs, (std::uint8_t) 1, "CC", 66, false);
     ASSERT_TRUE (finish());
     runFor (20);
     EXPECT_EQ (lastStatus (Kind::send).phase, Phase::succeeded);
@@ -584,7 +584,7 @@ TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTh
 
     auto other = makeEngine (manager);
     other->applyDump (engine->buildDump (0));
-    other->setControlParameter (knobType, (std::uint8_t) 2, "CC", 99, false);
+    other->setControlParameter (ControlType::knobs, (std::uint8_t) 2, "CC", 99, false);
     simulator.setSlot (0, payloadOf (*other));
 
     const auto compareWindows = [] { return findWindows<PresetCompareWindow>(); };
@@ -601,7 +601,7 @@ TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTh
 
     auto* compare = compareWindows().front();
     EXPECT_EQ (compare->getName(), "Compare Untitled 4 With Slot 1");
-    const auto mine = juce::String (engine->getControl (knobType, 2)->getParameterValue ("CC"));
+    const auto mine = juce::String (engine->getControl (ControlType::knobs, 2)->getParameterValue ("CC"));
     EXPECT_EQ (compare->getContent().getLines(),
                (std::vector<PresetCompareComponent::Line> { { "Knobs", "Knob 3", "CC", mine, "99" } }));
     EXPECT_EQ (payloadOf (*engine), before);

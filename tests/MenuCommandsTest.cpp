@@ -243,7 +243,7 @@ TEST_F (ApplicationTest, AFileHandedOverNeverReplacesTheActiveWindowsUnsavedChan
 
     const auto file = testDirectory ("hand-over").getChildFile ("handed.orp");
     ASSERT_TRUE (first->getEngine()->savePresetFile (file));
-    first->getEngine()->setControlParameter (7, (std::uint8_t) 0, "CC", 5, false);
+    first->getEngine()->setControlParameter (ControlType::knobs, (std::uint8_t) 0, "CC", 5, false);
     ASSERT_TRUE (first->hasUnsavedChanges());
 
     app.anotherInstanceStarted (file.getFullPathName());

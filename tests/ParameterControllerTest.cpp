@@ -38,21 +38,21 @@ struct ParameterController : sectiontest::SectionViewTest
 
 TEST_F (ParameterController, WidgetsStartWithTheStoredValueShownWithItsOffset)
 {
-    group (rollModeType).setParameterValue ("Gate", 49, false);
-    group (rollModeType).setParameterValue ("Time Div", 5, false);
-    NumberCtl gate (engine, "Gate", rollModeType, 1, 99, 1);
-    SingleParameterControllerComboBox division (engine, "Time Div", rollModeType,
+    group (ControlType::rollMode).setParameterValue ("Gate", 49, false);
+    group (ControlType::rollMode).setParameterValue ("Time Div", 5, false);
+    NumberCtl gate (engine, "Gate", ControlType::rollMode, 1, 99, 1);
+    SingleParameterControllerComboBox division (engine, "Time Div", ControlType::rollMode,
                                                 { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" },
                                                 nullptr);
     settle();
     EXPECT_EQ (shown (gate), 50.0);
     EXPECT_EQ (division.getComboBox().getSelectedId(), 6);
-    EXPECT_EQ (group (rollModeType).getParameterValue ("Time Div"), 5) << "the first selection must not be stored";
+    EXPECT_EQ (group (ControlType::rollMode).getParameterValue ("Time Div"), 5) << "the first selection must not be stored";
 }
 
 TEST_F (ParameterController, MidiToDinButtonTogglesItsFlagAndItsTwin)
 {
-    auto& flags = group (controlsToMidiDinType);
+    auto& flags = group (ControlType::controlsToMidiDin);
     ControlToMidiControllerButton button (engine, "Knobs Midi To DIN");
     ControlToMidiControllerButton twin (engine, "Knobs Midi To DIN");
     EXPECT_EQ (button.getButton().getButtonText(), "OFF");
@@ -78,11 +78,11 @@ TEST_F (ParameterController, MidiToDinButtonTogglesItsFlagAndItsTwin)
 TEST_F (ParameterController, EditRefreshesSiblingsOnceWithoutEchoingTheEditor)
 {
     const std::uint8_t pad = 0;
-    PadBox note (engine, "Note", pad, padType, 0, 127, 0);
-    PadBox noteElsewhere (engine, "Note", pad, padType, 0, 127, 0);
-    PadBox cc (engine, "CC", pad, padType, 0, 127, 0);
-    PadBox program (engine, "Program", pad, padType, 0, 127, 0);
-    PadBox otherPad (engine, "CC", 1, padType, 0, 127, 0);
+    PadBox note (engine, "Note", pad, ControlType::pads, 0, 127, 0);
+    PadBox noteElsewhere (engine, "Note", pad, ControlType::pads, 0, 127, 0);
+    PadBox cc (engine, "CC", pad, ControlType::pads, 0, 127, 0);
+    PadBox program (engine, "Program", pad, ControlType::pads, 0, 127, 0);
+    PadBox otherPad (engine, "CC", 1, ControlType::pads, 0, 127, 0);
     type (otherPad, 3);
 
     struct Counter : NumberBox::Listener
@@ -93,10 +93,10 @@ TEST_F (ParameterController, EditRefreshesSiblingsOnceWithoutEchoingTheEditor)
     cc.getNumberBox().addListener (&editorNotifications);
 
     GroupLog log;
-    group (padType, pad).addListener (&log);
+    group (ControlType::pads, pad).addListener (&log);
 
     type (cc, 77);
-    EXPECT_EQ (group (padType, pad).getParameterValue ("Note"), 77);
+    EXPECT_EQ (group (ControlType::pads, pad).getParameterValue ("Note"), 77);
     EXPECT_EQ (shown (note), 77.0);
     EXPECT_EQ (shown (noteElsewhere), 77.0);
     EXPECT_EQ (shown (program), 77.0);
@@ -108,34 +108,34 @@ TEST_F (ParameterController, EditRefreshesSiblingsOnceWithoutEchoingTheEditor)
     type (note, 77);
     settle();
     EXPECT_EQ (log.calls.size(), 3u);
-    group (padType, pad).removeListener (&log);
+    group (ControlType::pads, pad).removeListener (&log);
 }
 
 TEST_F (ParameterController, ComboSiblingsSettle)
 {
     GroupLog log;
-    group (switchType, 4).addListener (&log);
-    DoubleParameterControllerComboBox a (engine, "Mode", 4, switchType, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
-    DoubleParameterControllerComboBox b (engine, "Mode", 4, switchType, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    group (ControlType::switches, 4).addListener (&log);
+    DoubleParameterControllerComboBox a (engine, "Mode", 4, ControlType::switches, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    DoubleParameterControllerComboBox b (engine, "Mode", 4, ControlType::switches, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
     settle();
     log.calls.clear();
 
     a.getComboBox().setSelectedId (3, juce::sendNotificationAsync);
     settle();
     settle();
-    EXPECT_EQ (group (switchType, 4).getParameterValue ("Mode"), 2);
+    EXPECT_EQ (group (ControlType::switches, 4).getParameterValue ("Mode"), 2);
     EXPECT_EQ (b.getComboBox().getSelectedId(), 3);
     EXPECT_EQ (log.calls.size(), 1u);
-    group (switchType, 4).removeListener (&log);
+    group (ControlType::switches, 4).removeListener (&log);
 }
 
 // Knob modes stop at 1; a third entry is refused and the list returns to the stored one.
 TEST_F (ParameterController, RefusedComboEntrySnapsBack)
 {
-    DoubleParameterControllerComboBox knobMode (engine, "Mode", 3, knobType, { "CC", "Aftertouch", "Other" }, nullptr);
+    DoubleParameterControllerComboBox knobMode (engine, "Mode", 3, ControlType::knobs, { "CC", "Aftertouch", "Other" }, nullptr);
     knobMode.getComboBox().setSelectedId (3, juce::sendNotificationAsync);
     settle();
-    EXPECT_EQ (group (knobType, 3).getParameterValue ("Mode"), 0);
+    EXPECT_EQ (group (ControlType::knobs, 3).getParameterValue ("Mode"), 0);
     EXPECT_EQ (knobMode.getComboBox().getSelectedId(), 1);
 }
 
@@ -144,15 +144,15 @@ TEST_F (ParameterController, DestroyedControllersLeaveTheirGroups)
     // Listeners of the keybed, pad 6, transport button 4 and the flags.
     const auto listeners = [this]
     {
-        return std::vector<int> { group (keybedType).getNumListeners(), group (padType, 5).getNumListeners(),
-                                  group (transportType, 3).getNumListeners(), group (controlsToMidiDinType).getNumListeners() };
+        return std::vector<int> { group (ControlType::keybed).getNumListeners(), group (ControlType::pads, 5).getNumListeners(),
+                                  group (ControlType::transport, 3).getNumListeners(), group (ControlType::controlsToMidiDin).getNumListeners() };
     };
     const auto before = listeners();
 
     {
-        NumberCtl octave (engine, "Keybed Octave", keybedType, 0, 7, 0);
-        SingleParameterControllerComboBox split (engine, "Split Mode", keybedType, { "On", "Off" }, nullptr);
-        PadBox note (engine, "Note", 5, padType, 0, 127, 0);
+        NumberCtl octave (engine, "Keybed Octave", ControlType::keybed, 0, 7, 0);
+        SingleParameterControllerComboBox split (engine, "Split Mode", ControlType::keybed, { "On", "Off" }, nullptr);
+        PadBox note (engine, "Note", 5, ControlType::pads, 0, 127, 0);
         TransportControllerNumberBox cc (engine, "CC", 3, 0, 127);
         TransportControllerComboBox function (engine, "Function", 3, { "Momentary", "Toggle" });
         TransportControllerNumberBox noSuchButton (engine, "CC", 6, 0, 127);

@@ -108,7 +108,7 @@ TEST_F (PresetDump, ApplyNotifiesGroupsInAscendingTypeCode)
     std::vector<int> order;
     std::list<Log> logs;
     for (int type = 0; type < 10; ++type)
-        engine->addListenerToControl (&logs.emplace_back (order, type), type);
+        engine->addListenerToControl (&logs.emplace_back (order, type), static_cast<ControlType> (type));
 
     loadDefault();
     EXPECT_EQ (order, (std::vector<int> { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9 }));

@@ -82,12 +82,12 @@ struct Editor
         int expected = 0;
         if (auto* single = dynamic_cast<SingleParameterController*> (&widget))
         {
-            binding = juce::String (single->controlType) + "/" + single->parameterName;
+            binding = juce::String ((int) single->controlType) + "/" + single->parameterName;
             expected = single->getControl()->getParameterValue (single->parameterName) + single->displayOffset;
         }
         else if (auto* pair = dynamic_cast<DoubleParameterController*> (&widget))
         {
-            binding = juce::String (pair->controlType) + "." + juce::String (pair->instanceIndex) + "/" + pair->parameterName;
+            binding = juce::String ((int) pair->controlType) + "." + juce::String (pair->instanceIndex) + "/" + pair->parameterName;
             expected = pair->getControl()->getParameterValue (pair->parameterName) + pair->displayOffset;
         }
         else if (auto* transport = dynamic_cast<TransportController*> (&widget))
@@ -121,12 +121,12 @@ struct SectionRoundTrip : ::testing::Test, miditest::SimulatedDevice
         const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
         EXPECT_TRUE (source.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size)));
 
-        const auto set = [&] (int type, int index, const char* name, int value)
+        const auto set = [&] (ControlType type, int index, const char* name, int value)
         { source.engine->getControl (type, index)->setParameterValue (name, (std::uint8_t) value, false); };
-        set (knobType, 1, "Mode", 1);
-        set (padType, 9, "Mode", 3);
-        set (keybedType, 0, "Split Mode", 0);
-        set (wheelsType, 0, "Mod Wheel MIDI Channel", 16);
+        set (ControlType::knobs, 1, "Mode", 1);
+        set (ControlType::pads, 9, "Mode", 3);
+        set (ControlType::keybed, 0, "Split Mode", 0);
+        set (ControlType::wheels, 0, "Mod Wheel MIDI Channel", 16);
 
         const auto dump = source.engine->buildDump (0);
         return { dump.begin() + 10, dump.end() - 1 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "PresetTestSupport.h"
 #include "TestOutput.h"
 
@@ -136,12 +137,12 @@ inline void render (juce::Component& view, const juce::String& fileName)
 // An engine of the 25-key model with a few ways to read and set what it holds.
 struct SectionViewTest : ::testing::Test, EngineFixture
 {
-    Control& group (int type, int index = 0) { return *engine->getControl (type, index); }
-    int stored (int type, int index, const juce::String& name) { return group (type, index).getParameterValue (name); }
-    int stored (int type, const juce::String& name) { return stored (type, 0, name); }
+    Control& group (ControlType type, int index = 0) { return *engine->getControl (type, index); }
+    int stored (ControlType type, int index, const juce::String& name) { return group (type, index).getParameterValue (name); }
+    int stored (ControlType type, const juce::String& name) { return stored (type, 0, name); }
 
     // A whole-preset change, as a get or a file load makes one.
-    void loadWith (int type, int index, const juce::String& name, int value)
+    void loadWith (ControlType type, int index, const juce::String& name, int value)
     {
         auto dump = engine->buildDump (0);
         auto& g = group (type, index);

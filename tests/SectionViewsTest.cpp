@@ -63,9 +63,9 @@ TEST_F (SectionViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
     EXPECT_EQ (fifth.getTitleLabel().getText(), "Knob 5");
     EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
     enter (groupBox (fifth, 0, 1), "21");
-    EXPECT_EQ (stored (knobType, 4, "CC"), 21);
+    EXPECT_EQ (stored (ControlType::knobs, 4, "CC"), 21);
     for (int k : { 3, 5 })
-        EXPECT_EQ (stored (knobType, k, "CC"), 0) << k;
+        EXPECT_EQ (stored (ControlType::knobs, k, "CC"), 0) << k;
     render (knobs, "knobs-page2.png");
 }
 
@@ -75,21 +75,21 @@ TEST_F (SectionViews, KnobAftertouchModeShowsThreeBoxes)
     settle();
     EXPECT_EQ (entries (*third.getModeSelector()), juce::StringArray ({ "CC", "Aftertouch" }));
 
-    loadWith (knobType, 2, "Mode", 1);
+    loadWith (ControlType::knobs, 2, "Mode", 1);
     EXPECT_EQ (chosen (*third.getModeSelector()), "Aftertouch");
     EXPECT_EQ (shownGroup (third), juce::StringArray ({ "MIDI Channel", "Min", "Max" }));
     EXPECT_EQ (shownGroup (knobs.getControlView (1)), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
 
     enter (groupBox (third, 1, 2), "90");
-    EXPECT_EQ (stored (knobType, 2, "Max"), 90);
+    EXPECT_EQ (stored (ControlType::knobs, 2, "Max"), 90);
     EXPECT_EQ (shown (groupBox (third, 0, 3)), 90.0) << "the CC group's Max box follows the edit";
 
     choose (*third.getModeSelector(), "CC");
-    EXPECT_EQ (stored (knobType, 2, "Mode"), 0);
+    EXPECT_EQ (stored (ControlType::knobs, 2, "Mode"), 0);
     EXPECT_EQ (shownGroup (third).size(), 4);
 
     click (knobs.getMidiToDinButton());
-    EXPECT_EQ (stored (controlsToMidiDinType, "Knobs Midi To DIN"), 1);
+    EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Knobs Midi To DIN"), 1);
 }
 
 TEST_F (SectionViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroupsFollow)
@@ -101,8 +101,8 @@ TEST_F (SectionViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroup
     EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
 
     choose (mode, "Program Change");
-    EXPECT_EQ (stored (switchType, 4, "Mode"), 2);
-    EXPECT_EQ (stored (switchType, 5, "Mode"), 0);
+    EXPECT_EQ (stored (ControlType::switches, 4, "Mode"), 2);
+    EXPECT_EQ (stored (ControlType::switches, 5, "Mode"), 0);
     EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
     enter (groupBox (fifth, 2, 3), "33");
     enter (groupBox (fifth, 2, 0), "16");
@@ -116,10 +116,10 @@ TEST_F (SectionViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroup
 
     // A stored mode without an entry shows no group and keeps its byte.
     auto& first = switches.getControlView (0);
-    loadWith (switchType, 0, "Mode", 3);
+    loadWith (ControlType::switches, 0, "Mode", 3);
     EXPECT_EQ (chosen (*first.getModeSelector()), "");
     EXPECT_TRUE (shownGroup (first).isEmpty());
-    EXPECT_EQ (stored (switchType, 0, "Mode"), 3);
+    EXPECT_EQ (stored (ControlType::switches, 0, "Mode"), 3);
     fifth.showControlGroup (7);
     EXPECT_TRUE (shownGroup (fifth).isEmpty());
 }
@@ -131,7 +131,7 @@ TEST_F (SectionViews, TwentyFourSwitchesAndSixteenPadsInBanksOfFourAndOnePadFlag
     expectPages<PadControlView> (pads.getBankView(), 4, "Pad", [] (PadControlView& v) { return v.getPadIndex(); });
     EXPECT_TRUE (pads.getMidiToDinButton().isVisible());
     click (pads.getMidiToDinButton());
-    EXPECT_EQ (stored (controlsToMidiDinType, "Pads Midi To DIN"), 1);
+    EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Pads Midi To DIN"), 1);
 }
 
 TEST_F (SectionViews, PadModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
@@ -142,7 +142,7 @@ TEST_F (SectionViews, PadModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
                juce::StringArray ({ "Note", "CC Toggle", "CC Momentary", "Program Change" }));
     EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
 
-    loadWith (padType, 4, "Mode", 3);
+    loadWith (ControlType::pads, 4, "Mode", 3);
     EXPECT_EQ (chosen (*pad.getModeSelector()), "Program Change");
     EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
     EXPECT_EQ (shownGroup (pads.getControlView (3)), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
@@ -150,12 +150,12 @@ TEST_F (SectionViews, PadModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
     // Ranges: channel and curve from 1, the rest 0 to 127.
     enter (groupBox (pad, 0, 3), "8");
     enter (groupBox (pad, 0, 3), "9");
-    EXPECT_EQ (stored (padType, 4, "Curve"), 7);
+    EXPECT_EQ (stored (ControlType::pads, 4, "Curve"), 7);
     enter (groupBox (pad, 3, 0), "1");
-    EXPECT_EQ (stored (padType, 4, "MIDI Channel"), 0);
+    EXPECT_EQ (stored (ControlType::pads, 4, "MIDI Channel"), 0);
     enter (groupBox (pad, 3, 3), "127");
-    EXPECT_EQ (stored (padType, 4, "Program"), 127);
-    EXPECT_EQ (stored (padType, 5, "Program"), 0);
+    EXPECT_EQ (stored (ControlType::pads, 4, "Program"), 127);
+    EXPECT_EQ (stored (ControlType::pads, 5, "Program"), 0);
 }
 
 TEST_F (SectionViews, PadSharedBytesFollowTheEditAcrossModes)
@@ -168,8 +168,8 @@ TEST_F (SectionViews, PadSharedBytesFollowTheEditAcrossModes)
     enter (groupBox (pad, 1, 2), "100");   // Toggle On
     enter (groupBox (pad, 1, 0), "9");     // MIDI Channel
     choose (*pad.getModeSelector(), "Note");
-    EXPECT_EQ (stored (padType, 0, "Mode"), 0);
-    EXPECT_EQ (stored (padType, 0, "Fixed"), 100);
+    EXPECT_EQ (stored (ControlType::pads, 0, "Mode"), 0);
+    EXPECT_EQ (stored (ControlType::pads, 0, "Fixed"), 100);
     EXPECT_EQ (shown (groupBox (pad, 0, 2)), 100.0);
     for (int g = 0; g < 4; ++g)
         EXPECT_EQ (shown (groupBox (pad, g, 0)), 9.0) << "channel box of group " << g;
@@ -185,20 +185,20 @@ TEST_F (SectionViews, RollModeFunctionTimeDivisionGateAndSwing)
 
     choose (roll.getFunction(), "Momentary");
     choose (roll.getTimeDivision(), "1/32T");
-    EXPECT_EQ (stored (rollModeType, "Function"), 1);
-    EXPECT_EQ (stored (rollModeType, "Time Div"), 7);
+    EXPECT_EQ (stored (ControlType::rollMode, "Function"), 1);
+    EXPECT_EQ (stored (ControlType::rollMode, "Time Div"), 7);
 
     enter (roll.getGate(), "1");
-    EXPECT_EQ (stored (rollModeType, "Gate"), 0);
+    EXPECT_EQ (stored (ControlType::rollMode, "Gate"), 0);
     enter (roll.getGate(), "99");
-    EXPECT_EQ (stored (rollModeType, "Gate"), 98);
+    EXPECT_EQ (stored (ControlType::rollMode, "Gate"), 98);
 
     enter (roll.getSwing(), "74");
     enter (roll.getSwing(), "75");
-    EXPECT_EQ (stored (rollModeType, "Swing"), 24);
+    EXPECT_EQ (stored (ControlType::rollMode, "Swing"), 24);
     EXPECT_EQ (shown (roll.getSwing()), 74.0) << "a refused swing snaps back to the stored one";
     enter (roll.getSwing(), "50");
-    EXPECT_EQ (stored (rollModeType, "Swing"), 0);
+    EXPECT_EQ (stored (ControlType::rollMode, "Swing"), 0);
 }
 
 TEST_F (SectionViews, SustainPanel)
@@ -206,10 +206,10 @@ TEST_F (SectionViews, SustainPanel)
     auto& pedal = sustain.getControlView();
     EXPECT_EQ (pedal.getTitle().getText(), "Sustain Pedal");
     EXPECT_EQ (pedal.getWidget (3)->getLabel().getText(), "Released");
-    loadWith (sustainType, 0, "MIDI Channel", 0);
+    loadWith (ControlType::sustain, 0, "MIDI Channel", 0);
     EXPECT_EQ (shown (*pedal.getWidget (0)), 1.0);
     enter (*pedal.getWidget (0), "16");
-    EXPECT_EQ (stored (sustainType, "MIDI Channel"), 15);
+    EXPECT_EQ (stored (ControlType::sustain, "MIDI Channel"), 15);
 }
 
 TEST_F (SectionViews, TransportButtonsEditTheirOwnInstance)
@@ -222,7 +222,7 @@ TEST_F (SectionViews, TransportButtonsEditTheirOwnInstance)
     EXPECT_EQ (play.getTitle().getText(), "Play");
     choose (play.getFunctionSelector(), "Toggle");
     for (int k = 0; k < 6; ++k)
-        EXPECT_EQ (stored (transportType, k, "Function"), k == 3 ? 1 : 0) << k;
+        EXPECT_EQ (stored (ControlType::transport, k, "Function"), k == 3 ? 1 : 0) << k;
 
     pageForward (pages);
     const auto second = shownItems (pages);
@@ -230,13 +230,13 @@ TEST_F (SectionViews, TransportButtonsEditTheirOwnInstance)
     auto& record = *dynamic_cast<TransportControlView*> (second[1]);
     EXPECT_EQ (record.getTitle().getText(), "Record");
     enter (record.getCcBox(), "117");
-    EXPECT_EQ (stored (transportType, 5, "CC"), 117);
-    EXPECT_EQ (stored (transportType, 4, "CC"), stored (transportType, 0, "CC"));
+    EXPECT_EQ (stored (ControlType::transport, 5, "CC"), 117);
+    EXPECT_EQ (stored (ControlType::transport, 4, "CC"), stored (ControlType::transport, 0, "CC"));
 
     // Refused values snap back; preset loads reach the buttons of the page not shown.
     enter (record.getCcBox(), "128");
     EXPECT_EQ (shown (record.getCcBox()), 117.0);
-    loadWith (transportType, 1, "CC", 9);
+    loadWith (ControlType::transport, 1, "CC", 9);
     EXPECT_EQ (shown (transport.getControlView (1).getCcBox()), 9.0);
 }
 
@@ -246,19 +246,19 @@ TEST_F (SectionViews, KeybedSplitModeChoosesZonePanelsAndSplitPointShowsOneMore)
     EXPECT_EQ (entries (splitMode), juce::StringArray ({ "On", "Off" }));
 
     choose (splitMode, "On");
-    EXPECT_EQ (stored (keybedType, "Split Mode"), 0);
+    EXPECT_EQ (stored (ControlType::keybed, "Split Mode"), 0);
     EXPECT_TRUE (showsSplit());
     render (view, "keybed-split.png");
 
     choose (splitMode, "Off");
-    EXPECT_EQ (stored (keybedType, "Split Mode"), 1);
+    EXPECT_EQ (stored (ControlType::keybed, "Split Mode"), 1);
     EXPECT_TRUE (showsWhole());
 
     // A preset load switches the panels too; nothing selected counts as split.
-    loadWith (keybedType, 0, "Split Mode", 0);
+    loadWith (ControlType::keybed, 0, "Split Mode", 0);
     EXPECT_EQ (chosen (splitMode), "On");
     EXPECT_TRUE (showsSplit());
-    loadWith (keybedType, 0, "Split Mode", 1);
+    loadWith (ControlType::keybed, 0, "Split Mode", 1);
     splitMode.getComboBox().setSelectedId (0);
     settle();
     EXPECT_TRUE (showsSplit());
@@ -268,7 +268,7 @@ TEST_F (SectionViews, KeybedSplitModeChoosesZonePanelsAndSplitPointShowsOneMore)
     enter (splitPoint, "25");
     enter (splitPoint, "26");
     EXPECT_EQ (shown (splitPoint), 25.0);
-    EXPECT_EQ (stored (keybedType, "Split Point"), 24);
+    EXPECT_EQ (stored (ControlType::keybed, "Split Point"), 24);
 }
 
 TEST_F (SectionViews, KeybedPanelsShowShortCaptionsAndEditTheirOwnZone)
@@ -287,25 +287,25 @@ TEST_F (SectionViews, KeybedPanelsShowShortCaptionsAndEditTheirOwnZone)
         // The octave box takes 0 to 7 in every panel, and each zone has its own flag.
         enter (box (p, 2), "7");
         enter (box (p, 2), "8");
-        EXPECT_EQ (stored (keybedType, juce::String (names[p]) + " Octave"), 7);
+        EXPECT_EQ (stored (ControlType::keybed, juce::String (names[p]) + " Octave"), 7);
         click (panel (p).getMidiToDinButton());
         for (int q = 0; q < 3; ++q)
-            EXPECT_EQ (stored (controlsToMidiDinType, flags[q]), q <= p ? 1 : 0) << flags[q];
+            EXPECT_EQ (stored (ControlType::controlsToMidiDin, flags[q]), q <= p ? 1 : 0) << flags[q];
     }
 
     for (auto* name : names)
-        group (keybedType).setParameterValue (juce::String (name) + " Transpose", 12, false);
+        group (ControlType::keybed).setParameterValue (juce::String (name) + " Transpose", 12, false);
     enter (box (2, 1), "-12");
-    EXPECT_EQ (stored (keybedType, "Upper Keybed Transpose"), 0);
-    EXPECT_EQ (stored (keybedType, "Lower Keybed Transpose"), 12);
-    EXPECT_EQ (stored (keybedType, "Keybed Transpose"), 12);
+    EXPECT_EQ (stored (ControlType::keybed, "Upper Keybed Transpose"), 0);
+    EXPECT_EQ (stored (ControlType::keybed, "Lower Keybed Transpose"), 12);
+    EXPECT_EQ (stored (ControlType::keybed, "Keybed Transpose"), 12);
     enter (box (0, 0), "16");
-    EXPECT_EQ (stored (keybedType, "Keybed MIDI Channel"), 15);
+    EXPECT_EQ (stored (ControlType::keybed, "Keybed MIDI Channel"), 15);
     enter (box (1, 3), "8");
-    EXPECT_EQ (stored (keybedType, "Lower Keybed Curve"), 7);
+    EXPECT_EQ (stored (ControlType::keybed, "Lower Keybed Curve"), 7);
 
     // Hidden panels follow preset loads as well.
-    loadWith (keybedType, 0, "Upper Keybed Transpose", 5);
+    loadWith (ControlType::keybed, 0, "Upper Keybed Transpose", 5);
     EXPECT_EQ (shown (box (2, 1)), -7.0);
 }
 
@@ -325,16 +325,16 @@ TEST_F (SectionViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEnd
     EXPECT_EQ (pitch.getChannelSelector().getLabel().getText(), "MIDI Channel");
 
     choose (pitch.getChannelSelector(), "Omni");
-    EXPECT_EQ (stored (wheelsType, "Pitch Wheel MIDI Channel"), 16);
+    EXPECT_EQ (stored (ControlType::wheels, "Pitch Wheel MIDI Channel"), 16);
     choose (pitch.getChannelSelector(), "16");
-    EXPECT_EQ (stored (wheelsType, "Pitch Wheel MIDI Channel"), 15);
-    loadWith (wheelsType, 0, "Pitch Wheel MIDI Channel", 16);
+    EXPECT_EQ (stored (ControlType::wheels, "Pitch Wheel MIDI Channel"), 15);
+    loadWith (ControlType::wheels, 0, "Pitch Wheel MIDI Channel", 16);
     EXPECT_EQ (chosen (pitch.getChannelSelector()), "Omni");
 
     // A channel byte above Omni from a dump shows no entry, and the byte is left alone.
-    loadWith (wheelsType, 0, "Mod Wheel MIDI Channel", 17);
+    loadWith (ControlType::wheels, 0, "Mod Wheel MIDI Channel", 17);
     EXPECT_EQ (mod.getChannelSelector().getComboBox().getSelectedId(), 0);
-    EXPECT_EQ (stored (wheelsType, "Mod Wheel MIDI Channel"), 17);
+    EXPECT_EQ (stored (ControlType::wheels, "Mod Wheel MIDI Channel"), 17);
 }
 
 TEST_F (SectionViews, WheelShortCaptionsWriteTheWheelsOwnParameters)
@@ -346,15 +346,15 @@ TEST_F (SectionViews, WheelShortCaptionsWriteTheWheelsOwnParameters)
     enter (mod.getCcBox(), "74");
     enter (mod.getMinimumBox(), "100");
     enter (mod.getMaximumBox(), "20");
-    EXPECT_EQ (stored (wheelsType, "Mod Wheel CC"), 74);
-    EXPECT_EQ (stored (wheelsType, "Mod Wheel Min"), 100);
-    EXPECT_EQ (stored (wheelsType, "Mod Wheel Max"), 20) << "the minimum may lie above the maximum";
+    EXPECT_EQ (stored (ControlType::wheels, "Mod Wheel CC"), 74);
+    EXPECT_EQ (stored (ControlType::wheels, "Mod Wheel Min"), 100);
+    EXPECT_EQ (stored (ControlType::wheels, "Mod Wheel Max"), 20) << "the minimum may lie above the maximum";
 
     click (pitch.getMidiToDinButton());
-    EXPECT_EQ (stored (controlsToMidiDinType, "Pitch Wheel Midi To DIN"), 1);
-    EXPECT_EQ (stored (controlsToMidiDinType, "Mod Wheel Midi To DIN"), 0);
+    EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Pitch Wheel Midi To DIN"), 1);
+    EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Mod Wheel Midi To DIN"), 0);
 
-    loadWith (wheelsType, 0, "Mod Wheel Max", 99);
+    loadWith (ControlType::wheels, 0, "Mod Wheel Max", 99);
     EXPECT_EQ (shown (mod.getMaximumBox()), 99.0);
     EXPECT_EQ (shown (mod.getCcBox()), 74.0);
 }

@@ -568,7 +568,7 @@ private:
         if (! bytes)
             return error;
 
-        auto* group = engine->getControl (presetNameType);
+        auto* group = engine->getControl (ControlType::presetName);
         for (int i = 0; i < 16; ++i)
             group->setParameterValue ("Preset Name " + juce::String (i + 1), (*bytes)[(size_t) i], false);
 

@@ -9,30 +9,30 @@ ControlSettingsClipboard& ControlSettingsClipboard::getInstance()
     return clipboard;
 }
 
-bool ControlSettingsClipboard::isCopyable (int type)
+bool ControlSettingsClipboard::isCopyable (ControlType type)
 {
-    return type == knobType || type == padType || type == switchType || type == transportType;
+    return type == ControlType::knobs || type == ControlType::pads || type == ControlType::switches || type == ControlType::transport;
 }
 
-juce::String ControlSettingsClipboard::getInstanceTitle (int type, int index)
+juce::String ControlSettingsClipboard::getInstanceTitle (ControlType type, int index)
 {
     auto* section = PresetPresentation::findSection (type);
     return section != nullptr ? section->getInstanceTitle (index) : juce::String();
 }
 
-juce::String ControlSettingsClipboard::getPluralName (int type)
+juce::String ControlSettingsClipboard::getPluralName (ControlType type)
 {
     switch (type)
     {
-        case knobType:      return "Knobs";
-        case padType:       return "Pads";
-        case switchType:    return "Switches";
-        case transportType: return "Transport Buttons";
+        case ControlType::knobs:      return "Knobs";
+        case ControlType::pads:       return "Pads";
+        case ControlType::switches:    return "Switches";
+        case ControlType::transport: return "Transport Buttons";
         default:            return {};
     }
 }
 
-void ControlSettingsClipboard::copy (const OrbEditorEngine& engine, int type, int index)
+void ControlSettingsClipboard::copy (const OrbEditorEngine& engine, ControlType type, int index)
 {
     auto* group = engine.getControl (type, index);
 
@@ -46,18 +46,18 @@ void ControlSettingsClipboard::copy (const OrbEditorEngine& engine, int type, in
 
 void ControlSettingsClipboard::clear()
 {
-    copiedType = -1;
+    copiedType.reset();
     copied.clear();
 }
 
 juce::String ControlSettingsClipboard::getCopiedTitle() const
 {
-    return copiedType >= 0 ? getInstanceTitle (copiedType, copiedIndex) : juce::String();
+    return copiedType ? getInstanceTitle (*copiedType, copiedIndex) : juce::String();
 }
 
 bool ControlSettingsClipboard::store (OrbEditorEngine& engine, int index, const Control::ValueArray& values) const
 {
-    auto* group = engine.getControl (copiedType, index);
+    auto* group = engine.getControl (*copiedType, index);
 
     if (group == nullptr)
         return false;
@@ -72,37 +72,37 @@ bool ControlSettingsClipboard::store (OrbEditorEngine& engine, int index, const 
 
 bool ControlSettingsClipboard::pasteTo (OrbEditorEngine& engine, int index) const
 {
-    if (copiedType < 0 || engine.getControl (copiedType, index) == nullptr)
+    if (! copiedType || engine.getControl (*copiedType, index) == nullptr)
         return false;
 
     if (store (engine, index, copied))
-        engine.announceEdit ("Paste to " + getInstanceTitle (copiedType, index));
+        engine.announceEdit ("Paste to " + getInstanceTitle (*copiedType, index));
 
     return true;
 }
 
 bool ControlSettingsClipboard::pasteToAll (OrbEditorEngine& engine) const
 {
-    if (copiedType < 0)
+    if (! copiedType)
         return false;
 
     bool changed = false;
 
-    for (int i = 0; i < engine.getNumControls (copiedType); ++i)
+    for (int i = 0; i < engine.getNumControls (*copiedType); ++i)
         changed = store (engine, i, copied) || changed;
 
     if (changed)
-        engine.announceEdit ("Paste to All " + getPluralName (copiedType));
+        engine.announceEdit ("Paste to All " + getPluralName (*copiedType));
 
     return true;
 }
 
 bool ControlSettingsClipboard::pasteToAllPadsNotesAscending (OrbEditorEngine& engine) const
 {
-    if (copiedType != padType)
+    if (copiedType != ControlType::pads)
         return false;
 
-    auto* first = engine.getControl (padType, 0);
+    auto* first = engine.getControl (ControlType::pads, 0);
 
     if (first == nullptr)
         return false;
@@ -110,7 +110,7 @@ bool ControlSettingsClipboard::pasteToAllPadsNotesAscending (OrbEditorEngine& en
     const auto noteSlot = first->getParameterIndex ("Note");
     bool changed = false;
 
-    for (int i = 0; i < engine.getNumControls (padType); ++i)
+    for (int i = 0; i < engine.getNumControls (ControlType::pads); ++i)
     {
         auto values = copied;
         values.set (noteSlot, (std::uint8_t) juce::jmin (127, (int) copied[noteSlot] + i));

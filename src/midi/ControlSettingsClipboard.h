@@ -1,6 +1,9 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "midi/OrbEditorEngine.h"
+
+#include <optional>
 
 // Copy and paste of one control's settings (a knob, pad, switch or transport button) within a
 // window and between windows: one clipboard for the whole application, on the message thread.
@@ -12,15 +15,15 @@ public:
     static ControlSettingsClipboard& getInstance();
 
     // Whether a control type's settings can be copied at all.
-    static bool isCopyable (int type);
+    static bool isCopyable (ControlType type);
     // "Knob 3", "Rewind".
-    static juce::String getInstanceTitle (int type, int index);
+    static juce::String getInstanceTitle (ControlType type, int index);
     // "Knobs", "Pads", "Switches", "Transport Buttons".
-    static juce::String getPluralName (int type);
+    static juce::String getPluralName (ControlType type);
 
-    void copy (const OrbEditorEngine& engine, int type, int index);
+    void copy (const OrbEditorEngine& engine, ControlType type, int index);
     void clear();
-    bool hasSettingsFor (int type) const { return copiedType >= 0 && copiedType == type; }
+    bool hasSettingsFor (ControlType type) const { return copiedType == type; }
     // "Knob 3", or empty when nothing is copied.
     juce::String getCopiedTitle() const;
 
@@ -36,7 +39,8 @@ private:
 
     bool store (OrbEditorEngine& engine, int index, const Control::ValueArray& values) const;
 
-    int copiedType = -1, copiedIndex = 0;
+    std::optional<ControlType> copiedType;
+    int copiedIndex = 0;
     Control::ValueArray copied;
 
     JUCE_DECLARE_NON_COPYABLE (ControlSettingsClipboard)

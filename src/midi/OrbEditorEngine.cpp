@@ -20,8 +20,8 @@ namespace
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 
 // The order in which the groups' bytes follow one another in the dump.
-constexpr int dumpOrder[] = { presetNameType, keybedType, rollModeType, transportType, wheelsType,
-                              sustainType, knobType, padType, switchType, controlsToMidiDinType };
+constexpr ControlType dumpOrder[] = { ControlType::presetName, ControlType::keybed, ControlType::rollMode, ControlType::transport, ControlType::wheels,
+                              ControlType::sustain, ControlType::knobs, ControlType::pads, ControlType::switches, ControlType::controlsToMidiDin };
 
 // A dump the preset may be loaded from: the right size, and a payload that a System Exclusive
 // message could carry (7-bit bytes only). The frame bytes are not examined.
@@ -62,28 +62,28 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
     : midiManager (manager), modelByte (model), dumpSize (5 * (numKnobs + numPads + numSwitches) + 76),
       fileWildcard (wildcard), timing (t)
 {
-    auto add = [this] (int type, Control* group) { groupsByType[type].emplace_back (group); };
+    auto add = [this] (ControlType type, Control* group) { groupsByType[type].emplace_back (group); };
 
-    add (presetNameType, new OrbPresetName());
-    add (keybedType, new OrbKeybed (16, splitMax, octaveMax));
-    add (rollModeType, new OrbRollMode (30));
+    add (ControlType::presetName, new OrbPresetName());
+    add (ControlType::keybed, new OrbKeybed (16, splitMax, octaveMax));
+    add (ControlType::rollMode, new OrbRollMode (30));
 
     for (int i = 0; i < OrbMiniModel::numTransports; ++i)
-        add (transportType, new OrbTransport (34 + 2 * i));
+        add (ControlType::transport, new OrbTransport (34 + 2 * i));
 
-    add (wheelsType, new OrbWheels (46));
-    add (sustainType, new OrbSustain (51));
+    add (ControlType::wheels, new OrbWheels (46));
+    add (ControlType::sustain, new OrbSustain (51));
 
     for (int i = 0; i < numKnobs; ++i)
-        add (knobType, new OrbKnob (55 + 5 * i));
+        add (ControlType::knobs, new OrbKnob (55 + 5 * i));
 
     for (int i = 0; i < numPads; ++i)
-        add (padType, new OrbPad (55 + 5 * numKnobs + 5 * i));
+        add (ControlType::pads, new OrbPad (55 + 5 * numKnobs + 5 * i));
 
     for (int i = 0; i < numSwitches; ++i)
-        add (switchType, new OrbSwitch (55 + 5 * (numKnobs + numPads) + 5 * i));
+        add (ControlType::switches, new OrbSwitch (55 + 5 * (numKnobs + numPads) + 5 * i));
 
-    add (controlsToMidiDinType, new OrbControlsToMidiDin (55 + 5 * (numKnobs + numPads + numSwitches)));
+    add (ControlType::controlsToMidiDin, new OrbControlsToMidiDin (55 + 5 * (numKnobs + numPads + numSwitches)));
 }
 
 OrbEditorEngine::~OrbEditorEngine()
@@ -216,7 +216,7 @@ bool OrbEditorEngine::loadPresetData (const ByteArray& data)
 }
 
 //==============================================================================
-Control* OrbEditorEngine::getControl (int type, int index) const
+Control* OrbEditorEngine::getControl (ControlType type, int index) const
 {
     const auto found = groupsByType.find (type);
 
@@ -226,59 +226,59 @@ Control* OrbEditorEngine::getControl (int type, int index) const
     return found->second[(size_t) index].get();
 }
 
-int OrbEditorEngine::getNumControls (int type) const
+int OrbEditorEngine::getNumControls (ControlType type) const
 {
     const auto found = groupsByType.find (type);
     return found == groupsByType.end() ? 0 : (int) found->second.size();
 }
 
-void OrbEditorEngine::addListenerToControl (Control::Listener* listener, const int& type)
+void OrbEditorEngine::addListenerToControl (Control::Listener* listener, ControlType type)
 {
     if (auto* group = getControl (type))
         group->addListener (listener);
 }
 
-void OrbEditorEngine::addListenerToControl (Control::Listener* listener, const int& type, const std::uint8_t& index)
+void OrbEditorEngine::addListenerToControl (Control::Listener* listener, ControlType type, const std::uint8_t& index)
 {
     if (auto* group = getControl (type, index))
         group->addListener (listener);
 }
 
-void OrbEditorEngine::addListenerToTransport (Control::Listener* listener, const int& type, const int& index)
+void OrbEditorEngine::addListenerToTransport (Control::Listener* listener, ControlType type, const int& index)
 {
-    if (type != transportType)
+    if (type != ControlType::transport)
         return;
 
     if (auto* group = getControl (type, index))
         group->addListener (listener);
 }
 
-void OrbEditorEngine::removeListenerFromControl (Control::Listener* listener, const int& type, const int& index)
+void OrbEditorEngine::removeListenerFromControl (Control::Listener* listener, ControlType type, const int& index)
 {
     if (auto* group = getControl (type, index))
         group->removeListener (listener);
 }
 
-void OrbEditorEngine::setControlParameter (const int& type, const juce::String& name, const std::uint8_t& value,
+void OrbEditorEngine::setControlParameter (ControlType type, const juce::String& name, const std::uint8_t& value,
                                            bool notify)
 {
     setParameterOf (getControl (type), type, 0, name, value, notify);
 }
 
-void OrbEditorEngine::setControlParameter (const int& type, const std::uint8_t& index, const juce::String& name,
+void OrbEditorEngine::setControlParameter (ControlType type, const std::uint8_t& index, const juce::String& name,
                                            const std::uint8_t& value, bool notify)
 {
     setParameterOf (getControl (type, index), type, index, name, value, notify);
 }
 
-void OrbEditorEngine::setTransportParameter (const int& type, const int& index, const juce::String& name,
+void OrbEditorEngine::setTransportParameter (ControlType type, const int& index, const juce::String& name,
                                              const std::uint8_t& value, bool notify)
 {
-    if (type == transportType)
+    if (type == ControlType::transport)
         setParameterOf (getControl (type, index), type, index, name, value, notify);
 }
 
-void OrbEditorEngine::setParameterOf (Control* group, int type, int index, const juce::String& name,
+void OrbEditorEngine::setParameterOf (Control* group, ControlType type, int index, const juce::String& name,
                                       std::uint8_t value, bool notify)
 {
     if (group == nullptr)
@@ -307,13 +307,13 @@ void OrbEditorEngine::announceEdit (const juce::String& stepName)
     editListeners.call ([&stepName] (EditListener& l) { l.presetEdited (stepName); });
 }
 
-std::uint8_t OrbEditorEngine::getParameterMinimum (const int& type, const juce::String& name) const
+std::uint8_t OrbEditorEngine::getParameterMinimum (ControlType type, const juce::String& name) const
 {
     auto* group = getControl (type);
     return group != nullptr ? group->getMinimum (name) : std::uint8_t {};
 }
 
-std::uint8_t OrbEditorEngine::getParameterMaximum (const int& type, const juce::String& name) const
+std::uint8_t OrbEditorEngine::getParameterMaximum (ControlType type, const juce::String& name) const
 {
     auto* group = getControl (type);
     return group != nullptr ? group->getMaximum (name) : std::uint8_t {};

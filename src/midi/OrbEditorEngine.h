@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "midi/MidiManager.h"
 #include "midi/TransferStatus.h"
 #include "model/Control.h"
@@ -108,30 +109,30 @@ public:
     int getPayloadSize() const { return dumpSize - 11; }
 
     // Accessors for the views. Indexes out of range, and type codes with no group, do nothing.
-    void addListenerToControl (Control::Listener* listener, const int& type);
-    void addListenerToControl (Control::Listener* listener, const int& type, const std::uint8_t& index);
-    void addListenerToTransport (Control::Listener* listener, const int& type, const int& index);
-    void removeListenerFromControl (Control::Listener* listener, const int& type, const int& index);
-    void setControlParameter (const int& type, const juce::String& name, const std::uint8_t& value, bool notify);
-    void setControlParameter (const int& type, const std::uint8_t& index, const juce::String& name,
+    void addListenerToControl (Control::Listener* listener, ControlType type);
+    void addListenerToControl (Control::Listener* listener, ControlType type, const std::uint8_t& index);
+    void addListenerToTransport (Control::Listener* listener, ControlType type, const int& index);
+    void removeListenerFromControl (Control::Listener* listener, ControlType type, const int& index);
+    void setControlParameter (ControlType type, const juce::String& name, const std::uint8_t& value, bool notify);
+    void setControlParameter (ControlType type, const std::uint8_t& index, const juce::String& name,
                               const std::uint8_t& value, bool notify);
-    void setTransportParameter (const int& type, const int& index, const juce::String& name,
+    void setTransportParameter (ControlType type, const int& index, const juce::String& name,
                                 const std::uint8_t& value, bool notify);
-    std::uint8_t getParameterMinimum (const int& type, const juce::String& name) const;
-    std::uint8_t getParameterMaximum (const int& type, const juce::String& name) const;
+    std::uint8_t getParameterMinimum (ControlType type, const juce::String& name) const;
+    std::uint8_t getParameterMaximum (ControlType type, const juce::String& name) const;
 
     // The group of a type at an instance index, or null.
-    Control* getControl (int type, int index = 0) const;
-    int getNumControls (int type) const;
+    Control* getControl (ControlType type, int index = 0) const;
+    int getNumControls (ControlType type) const;
 
 private:
     void timerCallback() override;
-    void setParameterOf (Control* group, int type, int index, const juce::String& name, std::uint8_t value, bool notify);
+    void setParameterOf (Control* group, ControlType type, int index, const juce::String& name, std::uint8_t value, bool notify);
 
     MidiManager& midiManager;
     const std::uint8_t* modelByte;
     int dumpSize;
-    std::map<int, std::vector<std::unique_ptr<Control>>> groupsByType;
+    std::map<ControlType, std::vector<std::unique_ptr<Control>>> groupsByType;
     juce::ListenerList<Listener> listeners;
     juce::ListenerList<TransferListener> transferListeners;
     juce::ListenerList<EditListener> editListeners;

@@ -1,16 +1,16 @@
 #pragma once
 
-// Type codes that key a preset's control groups.
-enum ControlType
+// Type codes that key a preset's control groups; the codes are the device's.
+enum class ControlType : int
 {
-    presetNameType = 0,
-    keybedType = 1,
-    transportType = 2,
-    rollModeType = 3,
-    wheelsType = 4,
-    sustainType = 5,
-    switchType = 6,
-    knobType = 7,
-    padType = 8,
-    controlsToMidiDinType = 9
+    presetName = 0,
+    keybed = 1,
+    transport = 2,
+    rollMode = 3,
+    wheels = 4,
+    sustain = 5,
+    switches = 6,
+    knobs = 7,
+    pads = 8,
+    controlsToMidiDin = 9
 };

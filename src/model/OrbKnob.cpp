@@ -1,5 +1,5 @@
 #include "model/OrbKnob.h"
 
-OrbKnob::OrbKnob (int dumpOffset) : TableControl (knobType, numSlots, dumpOffset)
+OrbKnob::OrbKnob (int dumpOffset) : TableControl (ControlType::knobs, numSlots, dumpOffset)
 {
 }

@@ -1,5 +1,5 @@
 #include "model/OrbPad.h"
 
-OrbPad::OrbPad (int dumpOffset) : TableControl (padType, numSlots, dumpOffset)
+OrbPad::OrbPad (int dumpOffset) : TableControl (ControlType::pads, numSlots, dumpOffset)
 {
 }

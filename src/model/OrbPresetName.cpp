@@ -1,5 +1,5 @@
 #include "model/OrbPresetName.h"
 
-OrbPresetName::OrbPresetName() : TableControl (presetNameType, numSlots, 0)
+OrbPresetName::OrbPresetName() : TableControl (ControlType::presetName, numSlots, 0)
 {
 }

@@ -1,5 +1,5 @@
 #include "model/OrbRollMode.h"
 
-OrbRollMode::OrbRollMode (int dumpOffset) : TableControl (rollModeType, numSlots, dumpOffset)
+OrbRollMode::OrbRollMode (int dumpOffset) : TableControl (ControlType::rollMode, numSlots, dumpOffset)
 {
 }

@@ -1,5 +1,5 @@
 #include "model/OrbSustain.h"
 
-OrbSustain::OrbSustain (int dumpOffset) : TableControl (sustainType, numSlots, dumpOffset)
+OrbSustain::OrbSustain (int dumpOffset) : TableControl (ControlType::sustain, numSlots, dumpOffset)
 {
 }

@@ -1,5 +1,5 @@
 #include "model/OrbSwitch.h"
 
-OrbSwitch::OrbSwitch (int dumpOffset) : TableControl (switchType, numSlots, dumpOffset)
+OrbSwitch::OrbSwitch (int dumpOffset) : TableControl (ControlType::switches, numSlots, dumpOffset)
 {
 }

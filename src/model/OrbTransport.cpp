@@ -1,5 +1,5 @@
 #include "model/OrbTransport.h"
 
-OrbTransport::OrbTransport (int dumpOffset) : TableControl (transportType, numSlots, dumpOffset)
+OrbTransport::OrbTransport (int dumpOffset) : TableControl (ControlType::transport, numSlots, dumpOffset)
 {
 }

@@ -1,5 +1,5 @@
 #include "model/OrbWheels.h"
 
-OrbWheels::OrbWheels (int dumpOffset) : TableControl (wheelsType, numSlots, dumpOffset)
+OrbWheels::OrbWheels (int dumpOffset) : TableControl (ControlType::wheels, numSlots, dumpOffset)
 {
 }

@@ -71,7 +71,7 @@ Group makeGroup (ControlType type, const juce::String& title, const juce::String
 
 Group presetName()
 {
-    auto group = makeGroup (presetNameType, {});
+    auto group = makeGroup (ControlType::presetName, {});
     group.unknownNameMaximum = 127;
 
     for (int i = 0; i < OrbPresetName::numSlots; ++i)
@@ -84,7 +84,7 @@ Group presetName()
 // The zone settings' maxima go by word, for any name: the first rule that matches wins.
 Group keybed()
 {
-    auto group = makeGroup (keybedType, "Keybed");
+    auto group = makeGroup (ControlType::keybed, "Keybed");
     group.maximaByWord.add ({ "Transpose", Bound::fixed, 24 });
     group.maximaByWord.add ({ "Octave", Bound::highestOctave, 0 });
     group.maximaByWord.add ({ "Curve", Bound::fixed, 8 });
@@ -115,7 +115,7 @@ Group keybed()
 
 Group rollMode()
 {
-    auto group = makeGroup (rollModeType, "Roll Mode");
+    auto group = makeGroup (ControlType::rollMode, "Roll Mode");
     group.parameters.add (list ("Function", 0, { "Toggle", "Momentary" }));
     group.parameters.add (list ("Time Div", 1, { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
     auto gate = number ("Gate", 2, 1);
@@ -131,7 +131,7 @@ Group rollMode()
 
 Group transport()
 {
-    auto group = makeGroup (transportType, "Transport");
+    auto group = makeGroup (ControlType::transport, "Transport");
     group.instanceNames = { "Rewind", "Fast Forward", "Stop", "Play", "Loop", "Record" };
     jassert (group.instanceNames.size() == OrbMiniModel::numTransports);
     group.maximaByWord.add ({ "Function", Bound::fixed, 1 });
@@ -148,7 +148,7 @@ Group wheels()
         channels.add (juce::String (shown));
     channels.add ("Omni");
 
-    auto group = makeGroup (wheelsType, "Wheels");
+    auto group = makeGroup (ControlType::wheels, "Wheels");
     group.maximaByWord.add ({ "Channel", Bound::fixed, 16 });
     group.parameters.add (byWord (list ("Pitch Wheel MIDI Channel", 0, channels)));
     group.parameters.add (byWord (list ("Mod Wheel MIDI Channel", 1, channels)));
@@ -160,7 +160,7 @@ Group wheels()
 
 Group sustain()
 {
-    auto group = makeGroup (sustainType, "Sustain Pedal");
+    auto group = makeGroup (ControlType::sustain, "Sustain Pedal");
     group.parameters.add (listedAt (number ("CC", 0), 1));
     group.parameters.add (listedAt (number ("Pressed", 1), 2));
     group.parameters.add (listedAt (number ("Released", 2), 3));
@@ -170,7 +170,7 @@ Group sustain()
 
 Group knobs()
 {
-    auto group = makeGroup (knobType, "Knobs", "Knob ");
+    auto group = makeGroup (ControlType::knobs, "Knobs", "Knob ");
     group.modes.add ({ "CC", { "MIDI Channel", "CC", "Min", "Max" } });
     group.modes.add ({ "Aftertouch", { "MIDI Channel", "Min", "Max" } });
     group.parameters.add (listedAt (modeList (group.modes), 0));
@@ -188,7 +188,7 @@ Mode programChange() { return { "Program Change", { "MIDI Channel", "Bank LSB", 
 
 Group pads()
 {
-    auto group = makeGroup (padType, "Drum Pads", "Pad ");
+    auto group = makeGroup (ControlType::pads, "Drum Pads", "Pad ");
     group.modes.add ({ "Note", { "MIDI Channel", "Note", "Fixed", "Curve" } });
     group.modes.add (ccToggle());
     group.modes.add (ccMomentary());
@@ -214,7 +214,7 @@ Group pads()
 
 Group switches()
 {
-    auto group = makeGroup (switchType, "Switches", "Switch ");
+    auto group = makeGroup (ControlType::switches, "Switches", "Switch ");
     group.modes.add (ccToggle());
     group.modes.add (ccMomentary());
     group.modes.add (programChange());
@@ -237,7 +237,7 @@ Group switches()
 // Whether each section's MIDI also goes to the DIN output.
 Group controlsToMidiDin()
 {
-    auto group = makeGroup (controlsToMidiDinType, "MIDI to DIN");
+    auto group = makeGroup (ControlType::controlsToMidiDin, "MIDI to DIN");
     int slot = 0;
 
     for (const juce::String section : { "Transport", "Keybed", "Lower Keybed", "Upper Keybed", "Pitch Wheel",
@@ -327,7 +327,7 @@ const juce::Array<ParameterTable::Group>& ParameterTable::getGroups()
     return groups;
 }
 
-const ParameterTable::Group* ParameterTable::findGroup (int type)
+const ParameterTable::Group* ParameterTable::findGroup (ControlType type)
 {
     for (const auto& group : getGroups())
         if (group.type == type)

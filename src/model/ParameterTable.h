@@ -70,7 +70,7 @@ public:
 
     struct Group
     {
-        ControlType type = presetNameType;
+        ControlType type = ControlType::presetName;
         juce::String title;                   // "Knobs", "Transport" ...
         juce::String instancePrefix;          // numbered instances: "Knob " gives "Knob 1" ...
         juce::StringArray instanceNames;      // named instances ("Rewind" ...)
@@ -100,7 +100,7 @@ public:
 
     // Every group in dump order.
     static const juce::Array<Group>& getGroups();
-    static const Group* findGroup (int type);
+    static const Group* findGroup (ControlType type);
 
     // The texts of a flag: entry 0 "OFF", entry 1 "ON".
     static const juce::StringArray& getFlagTexts();

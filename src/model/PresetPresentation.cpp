@@ -39,7 +39,7 @@ juce::Array<PresetPresentation::Section> buildSections()
     for (const auto& group : ParameterTable::getGroups())
     {
         // No view shows the preset name.
-        if (group.type == presetNameType)
+        if (group.type == ControlType::presetName)
             continue;
 
         PresetPresentation::Section section;
@@ -149,7 +149,7 @@ const juce::Array<PresetPresentation::Section>& PresetPresentation::getSections(
     return sections;
 }
 
-const PresetPresentation::Section* PresetPresentation::findSection (int type)
+const PresetPresentation::Section* PresetPresentation::findSection (ControlType type)
 {
     for (const auto& section : getSections())
         if (section.type == type)
@@ -158,7 +158,7 @@ const PresetPresentation::Section* PresetPresentation::findSection (int type)
     return nullptr;
 }
 
-const PresetPresentation::Parameter& PresetPresentation::getParameter (int type, const juce::String& name)
+const PresetPresentation::Parameter& PresetPresentation::getParameter (ControlType type, const juce::String& name)
 {
     if (const auto* section = findSection (type))
         if (const auto* parameter = section->findParameter (name))
@@ -168,7 +168,7 @@ const PresetPresentation::Parameter& PresetPresentation::getParameter (int type,
     return plain;
 }
 
-const PresetPresentation::Mode* PresetPresentation::findMode (int type, const juce::String& modeName)
+const PresetPresentation::Mode* PresetPresentation::findMode (ControlType type, const juce::String& modeName)
 {
     if (const auto* section = findSection (type))
         for (const auto& mode : section->modes)
@@ -183,10 +183,10 @@ const juce::StringArray& PresetPresentation::getFlagTexts()
     return ParameterTable::getFlagTexts();
 }
 
-juce::String PresetPresentation::describeParameter (int type, int index, const juce::String& name)
+juce::String PresetPresentation::describeParameter (ControlType type, int index, const juce::String& name)
 {
     // The MIDI-to-DIN flags' names already say whose flag they are ("Knobs Midi To DIN").
-    if (type == controlsToMidiDinType)
+    if (type == ControlType::controlsToMidiDin)
         return name;
 
     if (auto* section = findSection (type))

@@ -42,7 +42,7 @@ public:
 
     struct Section
     {
-        int type = 0;                        // ControlType
+        ControlType type = ControlType::presetName;
         juce::String title;                  // "Knobs", "Transport" ...
         juce::String instancePrefix;         // numbered instances: "Knob " gives "Knob 1", "Knob 2" ...
         juce::StringArray instanceNames;     // named instances ("Rewind" ...); else the title or prefix
@@ -58,13 +58,13 @@ public:
 
     // Every section in dump order (the preset name, which no view shows, is not one of them).
     static const juce::Array<Section>& getSections();
-    static const Section* findSection (int type);
+    static const Section* findSection (ControlType type);
     // The presentation of a parameter; an unknown name is a plain number 0 to 127.
-    static const Parameter& getParameter (int type, const juce::String& name);
-    static const Mode* findMode (int type, const juce::String& modeName);
+    static const Parameter& getParameter (ControlType type, const juce::String& name);
+    static const Mode* findMode (ControlType type, const juce::String& modeName);
 
     // A parameter of one instance as the user names it: "Knob 3 CC", "Keybed Split Point".
-    static juce::String describeParameter (int type, int index, const juce::String& name);
+    static juce::String describeParameter (ControlType type, int index, const juce::String& name);
 
     // The texts of a MIDI-to-DIN flag: entry 0 "OFF", entry 1 "ON".
     static const juce::StringArray& getFlagTexts();

@@ -3,7 +3,7 @@
 #include "midi/ControlSettingsClipboard.h"
 #include "model/ControlType.h"
 
-ControlSettingsMenu::ControlSettingsMenu (juce::Component& titleToWatch, OrbEditorEngine::Ptr e, int t, int i)
+ControlSettingsMenu::ControlSettingsMenu (juce::Component& titleToWatch, OrbEditorEngine::Ptr e, ControlType t, int i)
     : title (titleToWatch), engine (std::move (e)), type (t), index (i)
 {
     title.addMouseListener (this, false);
@@ -25,7 +25,7 @@ juce::PopupMenu ControlSettingsMenu::build() const
     menu.addItem (pasteItem, "Paste to " + ControlSettingsClipboard::getInstanceTitle (type, index), canPaste);
     menu.addItem (pasteToAllItem, "Paste to All " + plural, canPaste);
 
-    if (type == padType)
+    if (type == ControlType::pads)
         menu.addItem (pasteToAllPadsNotesAscendingItem, "Paste to All Pads, Notes Ascending", canPaste);
 
     return menu;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "midi/OrbEditorEngine.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -19,7 +20,7 @@ public:
     };
 
     // Listens to `title` (which must outlive this menu) for the instance `index` of `type`.
-    ControlSettingsMenu (juce::Component& title, OrbEditorEngine::Ptr engine, int type, int index);
+    ControlSettingsMenu (juce::Component& title, OrbEditorEngine::Ptr engine, ControlType type, int index);
     ~ControlSettingsMenu() override;
 
     // The menu as the clipboard stands now; paste items are disabled unless it holds settings of
@@ -33,7 +34,8 @@ public:
 private:
     juce::Component& title;
     OrbEditorEngine::Ptr engine;
-    int type, index;
+    ControlType type;
+    int index;
 
     JUCE_DECLARE_NON_COPYABLE (ControlSettingsMenu)
 };

@@ -25,7 +25,7 @@ GenericControlView::GenericControlView (const juce::String& title)
     addAndMakeVisible (titleLabel.get());
 }
 
-void GenericControlView::offerSettingsMenu (OrbEditorEngine::Ptr engine, int controlType, int instanceIndex)
+void GenericControlView::offerSettingsMenu (OrbEditorEngine::Ptr engine, ControlType controlType, int instanceIndex)
 {
     settingsMenu = std::make_unique<ControlSettingsMenu> (*titleLabel, std::move (engine), controlType, instanceIndex);
 }

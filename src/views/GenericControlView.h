@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "midi/OrbEditorEngine.h"
 #include "views/ControlSettingsMenu.h"
 #include "widgets/ComboBoxWithLabel.h"
@@ -53,7 +54,7 @@ public:
 
     juce::Label& getTitleLabel() noexcept { return *titleLabel; }
     // The title's copy and paste menu for that instance of the type.
-    void offerSettingsMenu (OrbEditorEngine::Ptr engine, int controlType, int instanceIndex);
+    void offerSettingsMenu (OrbEditorEngine::Ptr engine, ControlType controlType, int instanceIndex);
     ControlSettingsMenu* getSettingsMenu() const noexcept { return settingsMenu.get(); }
     ComboBoxWithLabel* getModeSelector() const noexcept { return modeSelector; }
     int getNumControlGroups() const noexcept { return controlGroups.size(); }

@@ -14,12 +14,12 @@ KeybedParameterView::KeybedParameterView (OrbEditorEngine::Ptr engineToUse, cons
     addAndMakeVisible (title.get());
 
     // Captioned with the short names, bound to the zone's own parameters (made below).
-    const auto* group = engine != nullptr ? engine->getControl (keybedType) : nullptr;
+    const auto* group = engine != nullptr ? engine->getControl (ControlType::keybed) : nullptr;
 
     for (const juce::String name : { "MIDI Channel", "Transpose", "Octave", "Curve" })
     {
-        const auto& shown = PresetPresentation::getParameter (keybedType, panelName + " " + name);
-        controllers.add (new SingleParameterControllerNumberBox (engine, name, keybedType, shown.getShownMinimum (group),
+        const auto& shown = PresetPresentation::getParameter (ControlType::keybed, panelName + " " + name);
+        controllers.add (new SingleParameterControllerNumberBox (engine, name, ControlType::keybed, shown.getShownMinimum (group),
                                                                  shown.getShownMaximum (group), shown.offset));
     }
 

@@ -3,7 +3,7 @@
 #include "model/ControlType.h"
 
 KnobControlView::KnobControlView (OrbEditorEngine::Ptr engineToUse, std::uint8_t index)
-    : ModeControlView (std::move (engineToUse), knobType, (int) index)
+    : ModeControlView (std::move (engineToUse), ControlType::knobs, (int) index)
 {
 }
 

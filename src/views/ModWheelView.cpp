@@ -17,8 +17,8 @@ ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::mov
 
     const auto makeBox = [this] (const char* caption)
     {
-        const auto& shown = PresetPresentation::getParameter (wheelsType, juce::String ("Mod Wheel ") + caption);
-        auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, wheelsType, shown.shownMinimum,
+        const auto& shown = PresetPresentation::getParameter (ControlType::wheels, juce::String ("Mod Wheel ") + caption);
+        auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, ControlType::wheels, shown.shownMinimum,
                                                                          shown.shownMaximum, shown.offset);
         box->rebind (shown.name);
         return box;

@@ -2,7 +2,7 @@
 
 #include "model/PresetPresentation.h"
 
-ModeControlView::ModeControlView (OrbEditorEngine::Ptr engineToUse, int type, int index)
+ModeControlView::ModeControlView (OrbEditorEngine::Ptr engineToUse, ControlType type, int index)
     : GenericControlView (PresetPresentation::findSection (type)->getInstanceTitle (index)),
       engine (std::move (engineToUse)), controlType (type), instanceIndex (index)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "midi/OrbEditorEngine.h"
 #include "views/GenericControlView.h"
 #include "widgets/DoubleParameterControllerComboBox.h"
@@ -14,7 +15,7 @@
 class ModeControlView : public GenericControlView
 {
 public:
-    ModeControlView (OrbEditorEngine::Ptr engine, int controlType, int instanceIndex);
+    ModeControlView (OrbEditorEngine::Ptr engine, ControlType controlType, int instanceIndex);
     ~ModeControlView() override;
 
     void buildControls() override;
@@ -26,7 +27,7 @@ protected:
     OrbEditorEngine::Ptr engine;
     juce::OwnedArray<DoubleParamterControllerNumberBox> controllers;
     std::unique_ptr<DoubleParameterControllerComboBox> modeSelector;
-    const int controlType;
+    const ControlType controlType;
     const int instanceIndex;
 
 private:

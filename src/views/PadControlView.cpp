@@ -3,7 +3,7 @@
 #include "model/ControlType.h"
 
 PadControlView::PadControlView (OrbEditorEngine::Ptr engineToUse, std::uint32_t index)
-    : ModeControlView (std::move (engineToUse), padType, (int) index)
+    : ModeControlView (std::move (engineToUse), ControlType::pads, (int) index)
 {
 }
 

@@ -13,17 +13,17 @@ RollModeControlView::RollModeControlView (OrbEditorEngine::Ptr engineToUse) : en
     addAndMakeVisible (title.get());
 
     const auto entriesOf = [] (const char* name)
-    { return PresetPresentation::getParameter (rollModeType, name).entries; };
+    { return PresetPresentation::getParameter (ControlType::rollMode, name).entries; };
     const auto numberBox = [this] (const char* name)
     {
-        const auto& shown = PresetPresentation::getParameter (rollModeType, name);
-        return new SingleParameterControllerNumberBox (engine, name, rollModeType, shown.shownMinimum,
+        const auto& shown = PresetPresentation::getParameter (ControlType::rollMode, name);
+        return new SingleParameterControllerNumberBox (engine, name, ControlType::rollMode, shown.shownMinimum,
                                                        shown.shownMaximum, shown.offset);
     };
 
-    function = std::make_unique<SingleParameterControllerComboBox> (engine, "Function", rollModeType,
+    function = std::make_unique<SingleParameterControllerComboBox> (engine, "Function", ControlType::rollMode,
                                                                     entriesOf ("Function"), nullptr);
-    timeDivision = std::make_unique<SingleParameterControllerComboBox> (engine, "Time Div", rollModeType,
+    timeDivision = std::make_unique<SingleParameterControllerComboBox> (engine, "Time Div", ControlType::rollMode,
                                                                         entriesOf ("Time Div"), nullptr);
     numberControllers.add (numberBox ("Gate"));
     numberControllers.add (numberBox ("Swing"));

@@ -12,8 +12,8 @@ SustainControlView::SustainControlView (OrbEditorEngine::Ptr engineToUse) : engi
     title.reset (ViewTitle::create ("Sustain Pedal", 70, 20, 18.0f));
     addAndMakeVisible (title.get());
 
-    for (const auto& shown : PresetPresentation::findSection (sustainType)->parameters)
-        widgets.add (new SingleParameterControllerNumberBox (engine, shown.name, sustainType, shown.shownMinimum,
+    for (const auto& shown : PresetPresentation::findSection (ControlType::sustain)->parameters)
+        widgets.add (new SingleParameterControllerNumberBox (engine, shown.name, ControlType::sustain, shown.shownMinimum,
                                                              shown.shownMaximum, shown.offset));
 
     VerticalStack::placeBelowTitle (*this, *title, { widgets.begin(), widgets.size() }, 22);

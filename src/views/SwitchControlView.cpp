@@ -3,7 +3,7 @@
 #include "model/ControlType.h"
 
 SwitchControlView::SwitchControlView (OrbEditorEngine::Ptr engineToUse, std::uint8_t index)
-    : ModeControlView (std::move (engineToUse), switchType, (int) index)
+    : ModeControlView (std::move (engineToUse), ControlType::switches, (int) index)
 {
 }
 

@@ -12,10 +12,10 @@ TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const i
 
     title.reset (ViewTitle::create (name, 70, 20, 18.0f));
     addAndMakeVisible (title.get());
-    settingsMenu = std::make_unique<ControlSettingsMenu> (*title, engine, transportType, buttonIndex);
+    settingsMenu = std::make_unique<ControlSettingsMenu> (*title, engine, ControlType::transport, buttonIndex);
 
-    const auto& function = PresetPresentation::getParameter (transportType, "Function");
-    const auto& cc = PresetPresentation::getParameter (transportType, "CC");
+    const auto& function = PresetPresentation::getParameter (ControlType::transport, "Function");
+    const auto& cc = PresetPresentation::getParameter (ControlType::transport, "CC");
     functionSelector = std::make_unique<TransportControllerComboBox> (engine, "Function", buttonIndex, function.entries);
     ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", buttonIndex, cc.shownMinimum, cc.shownMaximum);
 

@@ -4,7 +4,7 @@
 
 TransportController::TransportController (UIParameterInterface* widgetToDrive, OrbEditorEngine::Ptr engineToUse,
                                           const juce::String& name, int index)
-    : ParameterBinding (widgetToDrive, std::move (engineToUse), name, transportType, index, 0), buttonIndex (index)
+    : ParameterBinding (widgetToDrive, std::move (engineToUse), name, ControlType::transport, index, 0), buttonIndex (index)
 {
 }
 
@@ -12,5 +12,5 @@ TransportController::~TransportController() = default;
 
 void TransportController::storeInGroup (std::uint8_t value)
 {
-    engine->setTransportParameter (transportType, buttonIndex, parameterName, value, false);
+    engine->setTransportParameter (ControlType::transport, buttonIndex, parameterName, value, false);
 }

@@ -15,7 +15,7 @@ struct WheelChannelSelector
     {
         const auto parameter = wheel + " MIDI Channel";
         auto selector = std::make_unique<SingleParameterControllerComboBox> (
-            std::move (engine), "MIDI Channel", wheelsType, PresetPresentation::getParameter (wheelsType, parameter).entries,
+            std::move (engine), "MIDI Channel", ControlType::wheels, PresetPresentation::getParameter (ControlType::wheels, parameter).entries,
             nullptr);
         selector->rebind (parameter);
         return selector;

@@ -2,7 +2,7 @@
 
 ControlToMidiControllerButton::ControlToMidiControllerButton (OrbEditorEngine::Ptr engineToUse, const juce::String& name)
     : ControlToMidiTextButton (name, nullptr),
-      SingleParameterController (this, std::move (engineToUse), name, controlsToMidiDinType, 0)
+      SingleParameterController (this, std::move (engineToUse), name, ControlType::controlsToMidiDin, 0)
 {
     refreshWidget();
 }

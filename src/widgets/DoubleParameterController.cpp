@@ -1,7 +1,7 @@
 #include "widgets/DoubleParameterController.h"
 
 DoubleParameterController::DoubleParameterController (UIParameterInterface* widgetToDrive, OrbEditorEngine::Ptr engineToUse,
-                                                      const juce::String& name, std::uint8_t index, int type, int offset)
+                                                      const juce::String& name, std::uint8_t index, ControlType type, int offset)
     : ParameterBinding (widgetToDrive, std::move (engineToUse), name, type, index, offset), instanceIndex (index)
 {
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "widgets/ParameterBinding.h"
 
 // Binds a widget to a parameter of one instance of a group type (one knob of eight, one pad of
@@ -9,7 +10,7 @@ class DoubleParameterController : public ParameterBinding
 public:
     DoubleParameterController (UIParameterInterface* widget, OrbEditorEngine::Ptr engine,
                                const juce::String& parameterName, std::uint8_t instanceIndex,
-                               int controlType, int displayOffset);
+                               ControlType controlType, int displayOffset);
     ~DoubleParameterController() override;
 
     std::uint8_t instanceIndex;

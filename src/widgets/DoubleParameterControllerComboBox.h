@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "widgets/BoundComboBox.h"
 #include "widgets/DoubleParameterController.h"
 
@@ -8,7 +9,7 @@ class DoubleParameterControllerComboBox : public BoundComboBox<DoubleParameterCo
 {
 public:
     DoubleParameterControllerComboBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                                       std::uint8_t instanceIndex, int controlType, const juce::StringArray& entries,
+                                       std::uint8_t instanceIndex, ControlType controlType, const juce::StringArray& entries,
                                        juce::ComboBox::Listener* extraListener)
         : BoundComboBox (entries, extraListener, std::move (engine), parameterName, instanceIndex, controlType, 0)
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "widgets/BoundNumberBox.h"
 #include "widgets/DoubleParameterController.h"
 
@@ -8,7 +9,7 @@ class DoubleParamterControllerNumberBox : public BoundNumberBox<DoubleParameterC
 {
 public:
     DoubleParamterControllerNumberBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                                       std::uint8_t instanceIndex, int controlType, int minimum, int maximum,
+                                       std::uint8_t instanceIndex, ControlType controlType, int minimum, int maximum,
                                        int displayOffset)
         : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, instanceIndex, controlType, displayOffset)
     {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "midi/OrbEditorEngine.h"
 #include "widgets/ParameterUpdater.h"
 #include "widgets/UIParameterInterface.h"
@@ -49,13 +50,13 @@ public:
     OrbEditorEngine::Ptr engine;
     // Read at every notification and store: assigning another name rebinds the widget.
     juce::String parameterName;
-    int controlType;
+    ControlType controlType;
     int displayOffset;
 
 protected:
     // Listens to instance `instance` of the control type from now on.
     ParameterBinding (UIParameterInterface* widget, OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                      int controlType, int instance, int displayOffset);
+                      ControlType controlType, int instance, int displayOffset);
 
     // Stores the byte into the bound group through the engine, with notification off.
     virtual void storeInGroup (std::uint8_t value) = 0;

@@ -1,7 +1,7 @@
 #include "widgets/SingleParameterController.h"
 
 SingleParameterController::SingleParameterController (UIParameterInterface* widgetToDrive, OrbEditorEngine::Ptr engineToUse,
-                                                      const juce::String& name, int type, int offset)
+                                                      const juce::String& name, ControlType type, int offset)
     : ParameterBinding (widgetToDrive, std::move (engineToUse), name, type, 0, offset)
 {
 }

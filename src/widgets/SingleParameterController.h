@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "widgets/ParameterBinding.h"
 
 // Binds a widget to a parameter of the first (only) group of a type.
@@ -7,7 +8,7 @@ class SingleParameterController : public ParameterBinding
 {
 public:
     SingleParameterController (UIParameterInterface* widget, OrbEditorEngine::Ptr engine,
-                               const juce::String& parameterName, int controlType, int displayOffset);
+                               const juce::String& parameterName, ControlType controlType, int displayOffset);
     ~SingleParameterController() override;
 
 protected:

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "widgets/BoundComboBox.h"
 #include "widgets/SingleParameterController.h"
 
@@ -8,7 +9,7 @@ class SingleParameterControllerComboBox : public BoundComboBox<SingleParameterCo
 {
 public:
     SingleParameterControllerComboBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                                       int controlType, const juce::StringArray& entries,
+                                       ControlType controlType, const juce::StringArray& entries,
                                        juce::ComboBox::Listener* extraListener)
         : BoundComboBox (entries, extraListener, std::move (engine), parameterName, controlType, 0)
     {

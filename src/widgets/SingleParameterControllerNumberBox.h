@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/ControlType.h"
 #include "widgets/BoundNumberBox.h"
 #include "widgets/SingleParameterController.h"
 
@@ -8,7 +9,7 @@ class SingleParameterControllerNumberBox : public BoundNumberBox<SingleParameter
 {
 public:
     SingleParameterControllerNumberBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                                        int controlType, int minimum, int maximum, int displayOffset)
+                                        ControlType controlType, int minimum, int maximum, int displayOffset)
         : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, controlType, displayOffset)
     {
     }
