@@ -1,3 +1,4 @@
+#include "ReferencePictures.h"
 #include "ShellTestSupport.h"
 
 #include "app/WindowManager.h"
@@ -131,7 +132,6 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
     EXPECT_FALSE (content.getActionButton().isEnabled());
     EXPECT_EQ (content.getProgressBar().getBounds(), juce::Rectangle<int> (20, 25, 260, 20));
     EXPECT_EQ (engine->getTransferStatus (TransferStatus::Kind::get).describe(), "Getting slot 1: 0 of 305");
-    renderToPng (content, "GetPresetDialogRunning.png");
 
     click (content.getCancelButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
@@ -174,7 +174,7 @@ TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeAndEveryNewOneStartsAtSlo
     pumpMessages (20);
     EXPECT_EQ (window->getGetDialog()->getContent().getSelectedSlot(), 1);
     EXPECT_EQ (window->getGetDialog()->getContent().getSlotSelector().getComboBox().getText(), "1");
-    EXPECT_TRUE (renderToPng (window->getGetDialog()->getContent(), "GetPresetDialog.png").existsAsFile());
+    reference::expectComponentMatches (window->getGetDialog()->getContent(), "get-preset-dialog");
 }
 
 TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
@@ -194,7 +194,7 @@ TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
     EXPECT_TRUE (dialog->getContent().getFailureLabel().isVisible());
     EXPECT_EQ (dialog->getContent().getFailureLabel().getText(), "Slot 1: no MIDI output is open");
     EXPECT_TRUE (dialog->getContent().getActionButton().isEnabled());
-    renderToPng (*dialog->getContent().getParentComponent(), "SendPresetDialogFailed.png");
+    reference::expectComponentMatches (dialog->getContent(), "send-preset-dialog-failed");
 
     // With the ports fixed, the same dialog sends and closes once the slot is verified.
     dismissAlerts();

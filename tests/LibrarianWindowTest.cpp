@@ -1,5 +1,6 @@
 // The backup and restore window over a simulated controller, opened as the menu commands open it.
 
+#include "ReferencePictures.h"
 #include "ShellTestSupport.h"
 
 #include "app/LibrarianWindow.h"
@@ -98,7 +99,7 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
     miditest::runFor (100);
     EXPECT_EQ (simulator.getNumWrites(), 0);   // nothing before "Restore"
 
-    renderToPng (content, "librarian-restore-confirm.png");
+    reference::expectComponentMatches (content, "librarian-restore-confirm");
     content.findButton ("Restore")->triggerClick();
     ASSERT_TRUE (runToEnd());
 
@@ -109,7 +110,6 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
     EXPECT_EQ (content.getRowText (0), "Slot 01  <-  bass.orp  done");
     EXPECT_TRUE (content.findButton ("OK")->isVisible());
     EXPECT_FALSE (content.findButton ("Cancel")->isVisible());
-    renderToPng (content, "librarian-restore-done.png");
 
     content.findButton ("OK")->triggerClick();
     pumpMessages();

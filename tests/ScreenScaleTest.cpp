@@ -1,3 +1,4 @@
+#include "ReferencePictures.h"
 #include "ShellTestSupport.h"
 
 #include "app/AboutComponent.h"
@@ -10,8 +11,6 @@
 #include "views/TabSelectorButtons.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace
 {
@@ -58,39 +57,6 @@ juce::ImageButton* firstImageButtonIn (juce::Component& root)
     return nullptr;
 }
 
-// The share of pixels of which some channel differs by more than 40 of 255: anti-aliasing that
-// lands a little differently passes, a picture scaled up from the plain set does not.
-double shareOfDifferentPixels (const juce::Image& actual, const juce::Image& expected)
-{
-    if (actual.getBounds() != expected.getBounds())
-        return 1.0;
-
-    const juce::Image::BitmapData a (actual, juce::Image::BitmapData::readOnly);
-    const juce::Image::BitmapData e (expected, juce::Image::BitmapData::readOnly);
-    int different = 0;
-
-    for (int y = 0; y < actual.getHeight(); ++y)
-    {
-        for (int x = 0; x < actual.getWidth(); ++x)
-        {
-            const auto p = a.getPixelColour (x, y);
-            const auto q = e.getPixelColour (x, y);
-
-            const auto off = [] (juce::uint8 u, juce::uint8 v) { return std::abs (u - v) > 40; };
-            different += off (p.getRed(), q.getRed()) || off (p.getGreen(), q.getGreen())
-                         || off (p.getBlue(), q.getBlue()) || off (p.getAlpha(), q.getAlpha());
-        }
-    }
-
-    return different / (double) (actual.getWidth() * actual.getHeight());
-}
-
-constexpr double allowedShareOfDifferentPixels = 0.002;
-
-juce::File referencePicture (int view)
-{
-    return juce::File (ORBMINI_TEST_REFERENCE_DIR).getChildFile ("editor-200-view-" + juce::String (view) + ".png");
-}
 } // namespace
 
 TEST (DesktopScale, DpiGivesAQuarterStepFrom100To400Percent)
@@ -226,6 +192,8 @@ TEST (Artwork, EveryPictureComesAlsoAtTwiceItsSize)
     EXPECT_GT (pairs, 60);
     EXPECT_TRUE (ArtworkImages::getLogicalBounds ("DefaultPreset.syx").isEmpty());
     EXPECT_TRUE (ArtworkImages::getLogicalBounds ("NoSuchPicture.png").isEmpty());
+    EXPECT_FALSE (ArtworkImages::get ("NoSuchPicture.png").isValid());
+    EXPECT_FALSE (ArtworkImages::get (nullptr).isValid());
 }
 
 // At 100 % the pictures decoded ahead of the first window are the plain set alone.
@@ -245,44 +213,26 @@ TEST (EditorZoom, OnlyTheSetInUseIsDecodedAhead)
     EXPECT_EQ (doubleSize, 0);
 }
 
-// The editor drawn at 200 % for each of the nine views, against committed pictures. The pictures
-// are redrawn with ORBMINI_UPDATE_REFERENCES=1 in the environment (then look at them).
+// The editor drawn at 200 % for each of the nine views, against committed pictures.
 TEST (EditorRendering, EveryViewAt200PercentMatchesItsReference)
 {
     BackTo100Percent restore;
     ArtworkImages::useSetForScale (2.0f);
     EngineFixture f;
     std::unique_ptr<EditorComponent> editor (newEditor (f.engine));
-    const auto update = std::getenv ("ORBMINI_UPDATE_REFERENCES") != nullptr;
 
     for (int view = 0; view < EditorComponent::numViews; ++view)
     {
         editor->viewSelected (view);
         const auto actual = editor->createComponentSnapshot (editor->getLocalBounds(), true, 2.0f);
         ASSERT_EQ (actual.getBounds(), juce::Rectangle<int> (0, 0, 2400, 1400));
-
-        if (update)
-        {
-            referencePicture (view).deleteFile();
-            juce::FileOutputStream out (referencePicture (view));
-            ASSERT_TRUE (out.openedOk() && juce::PNGImageFormat().writeImageToStream (actual, out));
-            continue;
-        }
-
-        const auto expected = juce::ImageFileFormat::loadFrom (referencePicture (view));
-        ASSERT_TRUE (expected.isValid()) << referencePicture (view).getFullPathName();
-        const auto share = shareOfDifferentPixels (actual, expected);
-        EXPECT_LE (share, allowedShareOfDifferentPixels) << "view " << view << ": see "
-            << writePng (actual, "editor-200-view-" + juce::String (view) + ".png").getFullPathName();
-
-        // The plain pictures drawn at twice their size would not pass.
-        if (view == 0)
-        {
-            ArtworkImages::useSetForScale (1.0f);
-            std::unique_ptr<EditorComponent> blurred (newEditor (f.engine));
-            const auto upscaled = blurred->createComponentSnapshot (blurred->getLocalBounds(), true, 2.0f);
-            EXPECT_GT (shareOfDifferentPixels (upscaled, expected), allowedShareOfDifferentPixels * 5);
-            ArtworkImages::useSetForScale (2.0f);
-        }
+        reference::expectMatches (actual, "editor-200-view-" + juce::String (view));
     }
+
+    // The plain pictures drawn at twice their size would not pass.
+    ArtworkImages::useSetForScale (1.0f);
+    std::unique_ptr<EditorComponent> blurred (newEditor (f.engine));
+    const auto upscaled = blurred->createComponentSnapshot (blurred->getLocalBounds(), true, 2.0f);
+    EXPECT_GT (reference::shareOfDifferentPixels (upscaled, juce::ImageFileFormat::loadFrom (reference::file ("editor-200-view-0"))),
+               reference::allowedShare * 5);
 }
