@@ -130,7 +130,7 @@ TEST_F (ParameterController, ComboSiblingsSettle)
 }
 
 // Knob modes stop at 1; a third entry is refused and the list returns to the stored one.
-TEST_F (ParameterController, RefusedComboEntrySnapsBack)
+TEST_F (ParameterController, DoesNotShowAnEntryTheGroupRefused)
 {
     DoubleParameterControllerComboBox knobMode (engine, "Mode", 3, knobType, { "CC", "Aftertouch", "Other" }, nullptr);
     knobMode.getComboBox().setSelectedId (3, juce::sendNotificationAsync);
