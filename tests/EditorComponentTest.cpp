@@ -1,6 +1,5 @@
 #include "ShellTestSupport.h"
 
-#include "resources/EmbeddedResources.h"
 #include "views/EditorComponent.h"
 #include "views/MainSectionView.h"
 #include "views/OrbMiniProductProductImageViewSelector.h"
@@ -68,17 +67,14 @@ protected:
 };
 } // namespace
 
-TEST_F (EditorComponentTest, NineViewsWithTheMainSectionCurrentFromTheStart)
+TEST_F (EditorComponentTest, EachTabAndPictureRegionShowsItsViewAndMarksEveryButtonOfItsIndex)
 {
     EXPECT_EQ (editor->getPictureSelector()->getBounds(), juce::Rectangle<int> (207, 50, 786, 378));
     EXPECT_TRUE (dynamic_cast<CustomLook*> (&editor->getLookAndFeel()) != nullptr);
     ASSERT_EQ (editor->getNumViews(), 9);
     EXPECT_NE (dynamic_cast<MainSectionView*> (editor->getView (0)), nullptr);
-    expectCurrent (0);
-}
+    expectCurrent (0);   // from the start
 
-TEST_F (EditorComponentTest, EachTabAndPictureRegionShowsItsViewAndMarksEveryButtonOfItsIndex)
-{
     auto& tabs = *editor->getTabSelector();
     for (int i : { 3, 0, 8, 1, 2, 4, 5, 6, 7 })
     {
@@ -117,37 +113,4 @@ TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing
 
     editor->viewSelected (2);
     expectCurrent (2);
-}
-
-// Renders the editor window's content with each view current, for a person to look at.
-TEST (EditorComponentRendering, WholeWindowForEveryView)
-{
-    WindowFixture f;
-    auto* editor = new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
-                                        f.engine, 8, 16, 24);
-
-    // Shown as a new window shows it: with the built-in default preset.
-    const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
-    ASSERT_NE (preset, nullptr);
-    f.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size));
-    auto* window = f.manager.createWindow (editor, f.engine, {});
-    ASSERT_NE (window, nullptr);
-    pumpMessages (100);
-
-    // Above the section views, the marked tab and picture region differ from view to view.
-    const juce::Rectangle<int> selectors (0, 0, 1200, 490);
-    juce::Image first;
-    for (int i = 0; i < 9; ++i)
-    {
-        editor->viewSelected (i);
-        pumpMessages (30);
-        const auto file = renderToPng (*window->getContentComponent(), "editor-view-" + juce::String (i) + ".png");
-        auto image = juce::ImageFileFormat::loadFrom (file);
-        ASSERT_TRUE (image.isValid());
-        EXPECT_EQ (image.getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
-        if (i == 0)
-            first = image;
-        else
-            EXPECT_FALSE (samePixels (image.getClippedImage (selectors), first.getClippedImage (selectors))) << i;
-    }
 }
