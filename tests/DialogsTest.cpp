@@ -38,12 +38,6 @@ protected:
         ASSERT_TRUE (midi.isConnected());
     }
 
-    static void click (juce::Button& button)
-    {
-        button.triggerClick();
-        pumpMessages (20);
-    }
-
     // Runs the message loop until the condition holds (at most five seconds).
     static bool waitFor (const std::function<bool()>& condition)
     {
@@ -84,7 +78,7 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     EXPECT_EQ (get->getName(), "Get Preset From Hardware");
     EXPECT_EQ (get->getContent().getSlotSelector().getComboBox().getText(), "1");
     EXPECT_EQ (get->getContent().getSlotSelector().getComboBox().getNumItems(), 24);
-    click (get->getContent().getActionButton());
+    clickAndWait (get->getContent().getActionButton());
     ASSERT_TRUE (waitFor ([&] { return window->getGetDialog() == nullptr; }));
     EXPECT_EQ (engine->getControl (knobType, 0)->getValues()[0], simulator.getSlot (0)[55]);
 
@@ -101,7 +95,7 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     window->closeButtonPressed();
     ASSERT_NE (send.get(), nullptr);
     EXPECT_EQ (raw->getReferenceCount(), 1);
-    click (send->getContent().getActionButton());
+    clickAndWait (send->getContent().getActionButton());
     ASSERT_TRUE (waitFor ([&] { return send.get() == nullptr; }));
     EXPECT_TRUE (findAlerts().empty());
 
@@ -123,7 +117,7 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
     window->showGetDialog();
     auto* get = window->getGetDialog();
     auto& content = get->getContent();
-    click (content.getActionButton());
+    clickAndWait (content.getActionButton());
     ASSERT_TRUE (waitFor ([&] { return slotsSent (0x65).size() == 305u; }));
     pumpMessages (60);
 
@@ -133,7 +127,7 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
     EXPECT_EQ (content.getProgressBar().getBounds(), juce::Rectangle<int> (20, 25, 260, 20));
     EXPECT_EQ (engine->getTransferStatus (TransferStatus::Kind::get).describe(), "Getting slot 1: 0 of 305");
 
-    click (content.getCancelButton());
+    clickAndWait (content.getCancelButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
     EXPECT_FALSE (engine->isGetting());
     EXPECT_EQ (engine->buildDump (0), before);
@@ -141,7 +135,7 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
     // Closing the window ends its transfers, and their dialogs close with them.
     window->showSendDialog();
     juce::WeakReference<SendPresetWindow> send (window->getSendDialog());
-    click (send->getContent().getActionButton());
+    clickAndWait (send->getContent().getActionButton());
     ASSERT_TRUE (engine->isSending());
     window->closeButtonPressed();
     ASSERT_TRUE (waitFor ([&] { return send.get() == nullptr; }));
@@ -165,7 +159,7 @@ TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeAndEveryNewOneStartsAtSlo
     EXPECT_EQ (findWindows<GetPresetWindow>().size(), 1u);
 
     first->getContent().getSlotSelector().getComboBox().setSelectedId (7, juce::sendNotificationSync);
-    click (first->getContent().getCancelButton());
+    clickAndWait (first->getContent().getCancelButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
     EXPECT_TRUE (slotsSent (0x65).empty());
 
@@ -183,8 +177,8 @@ TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
     auto* dialog = window->getSendDialog();
     ASSERT_NE (dialog, nullptr);
 
-    click (dialog->getContent().getActionButton());
-    click (dialog->getContent().getActionButton());
+    clickAndWait (dialog->getContent().getActionButton());
+    clickAndWait (dialog->getContent().getActionButton());
 
     EXPECT_EQ (window->getSendDialog(), dialog);
     const auto alerts = findAlerts();
@@ -199,7 +193,7 @@ TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
     // With the ports fixed, the same dialog sends and closes once the slot is verified.
     dismissAlerts();
     connect();
-    click (dialog->getContent().getActionButton());
+    clickAndWait (dialog->getContent().getActionButton());
     ASSERT_TRUE (waitFor ([&] { return window->getSendDialog() == nullptr; }));
     EXPECT_EQ (slotsSent (0x64).size(), 305u);
     const auto dump = engine->buildDump (0);

@@ -57,12 +57,6 @@ protected:
             EXPECT_EQ (marked (*selector), marked (*selector, viewIndex));
     }
 
-    static void click (juce::Button* button)
-    {
-        button->triggerClick();
-        pumpMessages (10);
-    }
-
     std::unique_ptr<EditorComponent> editor;
 };
 } // namespace
@@ -79,12 +73,12 @@ TEST_F (EditorComponentTest, EachTabAndPictureRegionShowsItsViewAndMarksEveryBut
     for (int i : { 3, 0, 8, 1, 2, 4, 5, 6, 7 })
     {
         SCOPED_TRACE (i);
-        click (tabs.getViewButton (i));
+        clickAndWait (*tabs.getViewButton (i));
         expectCurrent (i);
     }
 
     // The tab of the view already shown keeps it shown and marked.
-    click (tabs.getViewButton (7));
+    clickAndWait (*tabs.getViewButton (7));
     expectCurrent (7);
 
     auto& picture = *editor->getPictureSelector();
@@ -93,7 +87,7 @@ TEST_F (EditorComponentTest, EachTabAndPictureRegionShowsItsViewAndMarksEveryBut
     {
         SCOPED_TRACE (picture.getViewButton (i)->getName());
         editor->viewSelected (0);
-        click (picture.getViewButton (i));
+        clickAndWait (*picture.getViewButton (i));
         expectCurrent (picture.getViewIndex (i));
     }
 }

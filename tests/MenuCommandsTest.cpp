@@ -115,17 +115,16 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
 TEST_F (ApplicationTest, EveryCommandHasItsNameAndKey)
 {
     const std::tuple<int, juce::String, int> commands[] = {
-        { 0x200090, "About", 0 },              { 0x200010, "New Window ", 'n' },   { 0x200020, "Open", 'o' },
-        { 0x200310, "Device Setup", 0 },       { 0x200030, "Close Window", 'w' },  { 0x200410, "Minimize", 'm' },
-        { 0x200420, "Bring All to Front", 0 }, { 0x200510, "Open User Guide", 'h' }, { 0x200060, "Quit", 'q' },
+        { 0x200090, "About", 0 }, { 0x200010, "New Window ", 'n' }, { 0x200020, "Open", 'o' }, { 0x200310, "Device Setup", 0 },
+        { 0x200030, "Close Window", 'w' }, { 0x200410, "Minimize", 'm' }, { 0x200420, "Bring All to Front", 0 },
+        { 0x200510, "Open User Guide", 'h' }, { 0x200060, "Quit", 'q' },
         { 0x200078, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6"), 0 },
         { 0x200079, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6"), 0 },
         { 0x200320, "100 %", 0 }, { 0x200330, "125 %", 0 }, { 0x200340, "150 %", 0 }, { 0x200350, "200 %", 0 },
         { 0x200360, "Follow Desktop", 0 },
         // the window's own
-        { 0x200040, "Save", 's' },             { 0x200050, "Save As", 0 },         { 0x200070, "Get Preset", 0 },
-        { 0x200071, "Send Preset", 0 },        { 0x200072, "Set Internal Sync", 0 }, { 0x200073, "Set External Sync", 0 },
-        { 0x200110, "Undo", 'z' },
+        { 0x200040, "Save", 's' }, { 0x200050, "Save As", 0 }, { 0x200070, "Get Preset", 0 }, { 0x200071, "Send Preset", 0 },
+        { 0x200072, "Set Internal Sync", 0 }, { 0x200073, "Set External Sync", 0 }, { 0x200110, "Undo", 'z' },
     };
 
     for (const auto& [id, name, key] : commands)

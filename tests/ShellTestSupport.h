@@ -60,6 +60,13 @@ inline void pumpMessages (int milliseconds = 50)
     juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
 }
 
+// Clicks the button as the user does and lets what the click started run.
+inline void clickAndWait (juce::Button& button)
+{
+    button.triggerClick();
+    pumpMessages (20);
+}
+
 // The framework's alert boxes now on the desktop.
 inline std::vector<juce::AlertWindow*> findAlerts()
 {
