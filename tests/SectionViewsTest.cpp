@@ -1,4 +1,5 @@
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/KeybedControlView.h"
 #include "views/KnobBank.h"
 #include "views/PadBank.h"
@@ -60,49 +61,61 @@ TEST_F (SectionViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
     settle();
     expectPages<KnobControlView> (knobs.getBankView(), 2, "Knob", [] (KnobControlView& v) { return v.getKnobIndex(); });
     auto& fifth = *dynamic_cast<KnobControlView*> (shownItems (knobs.getBankView())[0]);
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
     enter (groupBox (fifth, 0, 1), "21");
     EXPECT_EQ (stored (knobType, 4, "CC"), 21);
     for (int k : { 3, 5 })
         EXPECT_EQ (stored (knobType, k, "CC"), 0) << k;
 }
 
-TEST_F (SectionViews, KnobAftertouchModeShowsThreeBoxes)
+// Each entry of a mode list shows the boxes the presentation table gives that mode, and is stored
+// for that instance alone.
+TEST_F (SectionViews, EveryModeShowsItsOwnBoxes)
+{
+    settle();
+    const std::pair<GenericControlView*, int> views[] = { { &knobs.getControlView (4), knobType },
+                                                          { &pads.getControlView (4), padType },
+                                                          { &switches.getControlView (4), switchType } };
+    for (auto [view, type] : views)
+    {
+        const auto& modes = PresetPresentation::findSection (type)->modes;
+        ASSERT_GT (modes.size(), 1);
+
+        for (int m = modes.size(); --m >= 0;)
+        {
+            SCOPED_TRACE (modes[m].name.toStdString());
+            choose (*view->getModeSelector(), modes[m].name);
+            EXPECT_EQ (shownGroup (*view), modes[m].parameters);
+            EXPECT_EQ (stored (type, 4, "Mode"), m);
+            EXPECT_EQ (stored (type, 3, "Mode"), 0);
+        }
+    }
+}
+
+TEST_F (SectionViews, KnobAftertouchBoxesShareTheirBytesWithTheCCMode)
 {
     auto& third = knobs.getControlView (2);
     loadWith (knobType, 2, "Mode", 1);
     EXPECT_EQ (chosen (*third.getModeSelector()), "Aftertouch");
-    EXPECT_EQ (shownGroup (third), juce::StringArray ({ "MIDI Channel", "Min", "Max" }));
 
     enter (groupBox (third, 1, 2), "90");
     EXPECT_EQ (stored (knobType, 2, "Max"), 90);
     EXPECT_EQ (shown (groupBox (third, 0, 3)), 90.0) << "the CC group's Max box follows the edit";
 
-    choose (*third.getModeSelector(), "CC");
-    EXPECT_EQ (stored (knobType, 2, "Mode"), 0);
-    EXPECT_EQ (shownGroup (third).size(), 4);
-
     click (knobs.getMidiToDinButton());
     EXPECT_EQ (stored (controlsToMidiDinType, "Knobs Midi To DIN"), 1);
 }
 
-TEST_F (SectionViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroupsFollow)
+TEST_F (SectionViews, SwitchModesShareTheirBytesAndAModeWithoutAnEntryShowsNoBoxes)
 {
     pageForward (switches.getBankView());
     auto& fifth = *dynamic_cast<SwitchControlView*> (shownItems (switches.getBankView())[0]);
     auto& mode = *fifth.getModeSelector();
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
-
     choose (mode, "Program Change");
-    EXPECT_EQ (stored (switchType, 4, "Mode"), 2);
-    EXPECT_EQ (stored (switchType, 5, "Mode"), 0);
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
     enter (groupBox (fifth, 2, 3), "33");
     enter (groupBox (fifth, 2, 0), "16");
 
     // "CC" shares its byte with "Program", and every group has its own channel box: all follow.
     choose (mode, "CC Momentary");
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Pressed", "Released" }));
     EXPECT_EQ (shown (groupBox (fifth, 1, 1)), 33.0);
     EXPECT_EQ (shown (groupBox (fifth, 1, 0)), 16.0);
 
@@ -126,15 +139,13 @@ TEST_F (SectionViews, TwentyFourSwitchesAndSixteenPadsInBanksOfFourAndOnePadFlag
     EXPECT_EQ (stored (controlsToMidiDinType, "Pads Midi To DIN"), 1);
 }
 
-TEST_F (SectionViews, PadModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
+TEST_F (SectionViews, APresetWithProgramChangeOnPadFiveShowsItsBoxesWithTheirOffsets)
 {
     auto& pad = pads.getControlView (4);
     settle();
-    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
-
     loadWith (padType, 4, "Mode", 3);
     EXPECT_EQ (chosen (*pad.getModeSelector()), "Program Change");
-    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
+    EXPECT_EQ (shownGroup (pad), PresetPresentation::findMode (padType, "Program Change")->parameters);
 
     // Channel and curve show one more than they store.
     enter (groupBox (pad, 0, 3), "8");
