@@ -1,4 +1,5 @@
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/TransportControllerComboBox.h"
 #include "views/TransportControllerNumberBox.h"
 #include "widgets/ControlToMidiControllerButton.h"
@@ -29,6 +30,12 @@ struct GroupLog : Control::Listener
 using sectiontest::settle;
 using sectiontest::shown;
 
+// The entries the editor shows for a list parameter.
+const juce::StringArray& entriesOf (int type, const juce::String& name)
+{
+    return PresetPresentation::getParameter (type, name).entries;
+}
+
 struct ParameterController : sectiontest::SectionViewTest
 {
     // What a commit in the box does: the box takes the value and notifies its controller.
@@ -41,9 +48,7 @@ TEST_F (ParameterController, WidgetsStartWithTheStoredValueShownWithItsOffset)
     group (rollModeType).setParameterValue ("Gate", 49, false);
     group (rollModeType).setParameterValue ("Time Div", 5, false);
     NumberCtl gate (engine, "Gate", rollModeType, 1, 99, 1);
-    SingleParameterControllerComboBox division (engine, "Time Div", rollModeType,
-                                                { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" },
-                                                nullptr);
+    SingleParameterControllerComboBox division (engine, "Time Div", rollModeType, entriesOf (rollModeType, "Time Div"), nullptr);
     settle();
     EXPECT_EQ (shown (gate), 50.0);
     EXPECT_EQ (division.getComboBox().getSelectedId(), 6);
@@ -115,8 +120,8 @@ TEST_F (ParameterController, ComboSiblingsSettle)
 {
     GroupLog log;
     group (switchType, 4).addListener (&log);
-    DoubleParameterControllerComboBox a (engine, "Mode", 4, switchType, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
-    DoubleParameterControllerComboBox b (engine, "Mode", 4, switchType, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    DoubleParameterControllerComboBox a (engine, "Mode", 4, switchType, entriesOf (switchType, "Mode"), nullptr);
+    DoubleParameterControllerComboBox b (engine, "Mode", 4, switchType, entriesOf (switchType, "Mode"), nullptr);
     settle();
     log.calls.clear();
 
@@ -151,10 +156,10 @@ TEST_F (ParameterController, DestroyedControllersLeaveTheirGroups)
 
     {
         NumberCtl octave (engine, "Keybed Octave", keybedType, 0, 7, 0);
-        SingleParameterControllerComboBox split (engine, "Split Mode", keybedType, { "On", "Off" }, nullptr);
+        SingleParameterControllerComboBox split (engine, "Split Mode", keybedType, entriesOf (keybedType, "Split Mode"), nullptr);
         PadBox note (engine, "Note", 5, padType, 0, 127, 0);
         TransportControllerNumberBox cc (engine, "CC", 3, 0, 127);
-        TransportControllerComboBox function (engine, "Function", 3, { "Momentary", "Toggle" });
+        TransportControllerComboBox function (engine, "Function", 3, entriesOf (transportType, "Function"));
         TransportControllerNumberBox noSuchButton (engine, "CC", 6, 0, 127);
         ControlToMidiControllerButton flag (engine, "Pads Midi To DIN");
         EXPECT_EQ (listeners(), (std::vector<int> { before[0] + 2, before[1] + 1, before[2] + 2, before[3] + 1 }));
