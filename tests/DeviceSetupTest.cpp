@@ -32,11 +32,7 @@ protected:
         return dialog->getContent();
     }
 
-    void press (const juce::String& name)
-    {
-        dialog->getContent().getButton (name).triggerClick();
-        pumpMessages (20);
-    }
+    void press (const juce::String& name) { clickAndWait (dialog->getContent().getButton (name)); }
 
     miditest::CountingPorts ports;
     MidiManager midi { ports, 60000 };

@@ -14,19 +14,8 @@ const juce::String appName = "Kestrin OrbMini Editor";
 class EditorWindowTest : public ::testing::Test, protected WindowFixture
 {
 protected:
-    void SetUp() override
-    {
-        folder = juce::File::getSpecialLocation (juce::File::tempDirectory)
-                     .getNonexistentChildFile ("orbmini-editor-window", {}, false);
-        ASSERT_TRUE (folder.createDirectory());
-        window = openWindow (engine);
-    }
-
-    void TearDown() override
-    {
-        dismissAlerts();
-        folder.deleteRecursively();
-    }
+    void SetUp() override { window = openWindow (engine); }
+    void TearDown() override { dismissAlerts(); }
 
     void press (const juce::String& buttonName)
     {
@@ -81,7 +70,7 @@ protected:
 
     EditorWindow* window = nullptr;
     ScriptedFileChooser chooser;
-    juce::File folder;
+    juce::File folder = testDirectory ("editor-window/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 } // namespace
 
