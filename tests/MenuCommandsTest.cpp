@@ -182,12 +182,6 @@ TEST_F (ApplicationTest, OpenAlwaysMakesANewWindowAndCancellingMakesNone)
     auto* opened = app.getWindowManager()->getWindow (1);
     EXPECT_EQ (opened->getName(), "Kestrin OrbMini Editor - " + preset.getFile().getFileNameWithoutExtension());
     EXPECT_EQ (app.getLastDirectory(), juce::File());
-
-    // Without a global menu bar every window carries the menus, above the whole editor.
-   #if ! JUCE_MAC
-    EXPECT_NE (opened->getMenuBarComponent(), nullptr);
-   #endif
-    EXPECT_EQ (opened->getContentComponent()->getHeight(), 700);
 }
 
 TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
@@ -215,13 +209,6 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
 
     invoke (0x200090);
     EXPECT_EQ (findWindows<AboutWindow>().size(), 1u);
-}
-
-// The installed guide sits under the prefix of the program's bin folder.
-TEST (UserGuide, IsLookedForBesideTheInstalledEditor)
-{
-    const auto guide = KestrinOrbMiniEditorApplication::getInstalledUserGuide (juce::File ("/opt/orb/bin/OrbMiniEditor"));
-    EXPECT_EQ (guide.getFullPathName(), "/opt/orb/share/doc/orbmini-editor/user-guide.html");
 }
 
 TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)

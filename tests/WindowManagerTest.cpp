@@ -34,47 +34,6 @@ TEST_F (WindowManagerTest, UntitledWindowsAreNumberedAndCascade)
     EXPECT_EQ (open()->getName(), "Kestrin OrbMini Editor - Untitled 4");
 }
 
-TEST_F (WindowManagerTest, ClosingTheLastWindowItOwnsEmptiesTheListAndTellsTheOwner)
-{
-    int lastClosedCalls = 0;
-    manager.onLastWindowClosed = [&] { ++lastClosedCalls; };
-    auto* first = open();
-    auto* second = open();
-
-    juce::Component stranger;
-    manager.windowClosed (&stranger);
-    manager.windowClosed (nullptr);
-    first->closeButtonPressed();
-    EXPECT_EQ (manager.getNumWindows(), 1);
-    EXPECT_EQ (lastClosedCalls, 0);
-    second->closeButtonPressed();
-    EXPECT_EQ (manager.getNumWindows(), 0);
-    EXPECT_EQ (lastClosedCalls, 1);
-}
-
-TEST_F (WindowManagerTest, FilesOpenInTheActiveWindowWhichTakesTheirName)
-{
-    auto* first = open();
-    auto* second = open();
-    auto* active = manager.getActiveWindow();
-    ASSERT_NE (active, nullptr);
-    auto* other = active == first ? second : first;
-    const auto otherName = other->getName();
-
-    const auto live = testDirectory ("window-manager").getChildFile ("live.orp");
-    ASSERT_TRUE (active->getEngine()->savePresetFile (live));
-    manager.openFileInActiveWindow (live);
-    EXPECT_EQ (active->getName(), "Kestrin OrbMini Editor - live");
-    EXPECT_EQ (active->getCurrentFile(), live);
-    EXPECT_EQ (other->getName(), otherName);
-
-    // A file that fails to load renames nothing and reports the failure.
-    manager.openFileInActiveWindow (juce::File ("/nonexistent/broken.orp"));
-    EXPECT_EQ (active->getName(), "Kestrin OrbMini Editor - live");
-    EXPECT_EQ (findAlerts().size(), 1u);
-    dismissAlerts();
-}
-
 // A window manager sees each editor window once, already at its final size (the editor plus its
 // menu bar) and place: one native window, never recreated or resized after it was made.
 TEST_F (WindowManagerTest, EachWindowReachesTheDesktopOnceAtItsFinalSizeAndPlace)
