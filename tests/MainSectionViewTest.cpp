@@ -14,8 +14,6 @@ class MainSectionViewDispatch : public ::testing::Test, protected WindowFixture
 protected:
     void SetUp() override
     {
-        file.getParentDirectory().createDirectory();
-        file.deleteFile();
         auto* editor = new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
                                             engine, 8, 16, 24);
         window = manager.createWindow (editor, engine, {});
@@ -26,7 +24,7 @@ protected:
     void TearDown() override { closeDialogsAndAlerts(); }
 
     ScriptedFileChooser chooser;
-    const juce::File file = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("main-section").getChildFile ("Lead.orp");
+    const juce::File file = testDirectory ("main-section").getChildFile ("Lead.orp");
     EditorWindow* window = nullptr;
     MainSectionView* main = nullptr;
 };
