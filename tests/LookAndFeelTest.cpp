@@ -88,11 +88,9 @@ TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)
 {
     ControlToMidiTextButton widget ("Keybed Midi To DIN", nullptr);
     auto& button = widget.getButton();
-    EXPECT_EQ (button.getButtonText(), "OFF");
     expectLooksAsBefore (widget, "midi-to-din-off");
 
     widget.setValue (1);
-    EXPECT_EQ (button.getButtonText(), "ON");
     expectLooksAsBefore (widget, "midi-to-din-on");
 
     button.setButtonText ({});
