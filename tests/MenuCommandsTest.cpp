@@ -15,38 +15,21 @@ namespace
 {
 using App = KestrinOrbEditorApplication;
 
-struct MenuEntry
+// A menu's items in order, submenus as items of their own.
+std::vector<juce::PopupMenu::Item> itemsOf (const juce::PopupMenu& menu)
 {
-    int commandID;       // 0 for submenus, -1 for separators
-    juce::String text;   // submenu name, or "-" for a separator
-    bool enabled;
-};
-
-std::vector<MenuEntry> entriesOf (const juce::PopupMenu& menu)
-{
-    std::vector<MenuEntry> entries;
-
+    std::vector<juce::PopupMenu::Item> items;
     for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
-    {
-        const auto& item = it.getItem();
-
-        if (item.isSeparator)
-            entries.push_back ({ -1, "-", false });
-        else if (item.subMenu != nullptr)
-            entries.push_back ({ 0, item.text, item.isEnabled });
-        else
-            entries.push_back ({ item.itemID, item.text, item.isEnabled });
-    }
-
-    return entries;
+        items.push_back (it.getItem());
+    return items;
 }
 
 // The submenu of that name (an empty menu when there is none).
 juce::PopupMenu submenu (const juce::PopupMenu& menu, const juce::String& name)
 {
-    for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
-        if (it.getItem().subMenu != nullptr && it.getItem().text == name)
-            return *it.getItem().subMenu;
+    for (const auto& item : itemsOf (menu))
+        if (item.subMenu != nullptr && item.text == name)
+            return *item.subMenu;
 
     return {};
 }
@@ -57,15 +40,16 @@ using MenuRow = std::tuple<int, juce::String, int>;
 
 void expectMenu (const juce::PopupMenu& menu, juce::ApplicationCommandManager& commands, const std::vector<MenuRow>& rows)
 {
-    const auto entries = entriesOf (menu);
-    ASSERT_EQ (entries.size(), rows.size());
+    const auto items = itemsOf (menu);
+    ASSERT_EQ (items.size(), rows.size());
 
     for (size_t i = 0; i < rows.size(); ++i)
     {
         const auto& [id, text, key] = rows[i];
         SCOPED_TRACE (text.toStdString());
-        EXPECT_EQ (entries[i].commandID, id);
-        EXPECT_EQ (entries[i].text, text);
+        const auto& item = items[i];
+        EXPECT_EQ (item.isSeparator ? -1 : item.subMenu != nullptr ? 0 : item.itemID, id);
+        EXPECT_EQ (item.isSeparator ? "-" : item.text, text);
 
         if (id <= 0 || key < 0)
             continue;
@@ -115,7 +99,7 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
                                 { 0x200080, "Compare With File" + dots, 0 } };
     const auto fileMenu = model.getMenuForIndex (0, "File");
     expectMenu (fileMenu, commands, file);
-    EXPECT_TRUE (entriesOf (fileMenu)[5].enabled);
+    EXPECT_TRUE (itemsOf (fileMenu)[5].isEnabled);
     expectMenu (submenu (fileMenu, "Hardware"), commands,
                 { { 0x200070, "Get Preset", 0 }, { 0x200071, "Send Preset", 0 }, { -1, "-", 0 },
                   { 0x200072, "Set Internal Sync", 0 }, { 0x200073, "Set External Sync", 0 }, { -1, "-", 0 },
@@ -130,7 +114,7 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     expectMenu (model.getMenuForIndex (3, "Window"), commands,
                 { { 0x200410, "Minimize", 'm' }, { 0x200420, "Bring All to Front", 0 }, { -1, "-", 0 } });
     expectMenu (model.getMenuForIndex (4, "Help"), commands, { { 0x200510, "Open User Guide", 'h' } });
-    EXPECT_TRUE (entriesOf (model.getMenuForIndex (5, "View")).empty());
+    EXPECT_TRUE (itemsOf (model.getMenuForIndex (5, "View")).empty());
 
     // Without an application menu, "File" ends with "Quit" and "Help" with "About".
     MainMenuModel withoutAppMenu (&commands, true);
@@ -147,8 +131,8 @@ TEST_F (ApplicationTest, WithNoWindowOnlyTheApplicationsCommandsAreEnabled)
     std::map<int, bool> enabled;
     const auto file = app.getMainMenuModel()->getMenuForIndex (0, "File");
     for (const auto& menu : { file, submenu (file, "Hardware") })
-        for (const auto& entry : entriesOf (menu))
-            enabled[entry.commandID] = entry.enabled;
+        for (const auto& item : itemsOf (menu))
+            enabled[item.itemID] = item.isEnabled;
 
     const std::pair<int, bool> expectedEnabled[] = { { 0x200010, true },  { 0x200020, true },  { 0x200030, true },
                                                      { 0x200040, false }, { 0x200050, false }, { 0x200070, false } };
