@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 // Each case names only the simulator options it changes.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
@@ -92,20 +94,17 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     ASSERT_TRUE (miditest::runUntil ([&] { return send.get() == nullptr; }, 5000));
     EXPECT_TRUE (findAlerts().empty());
 
-    const auto writes = slotsSent (0x64);
-    ASSERT_EQ (writes.size(), 305u);
-    EXPECT_TRUE (std::all_of (writes.begin(), writes.end(), [] (int sent) { return sent == 23; }));
-    const auto requests = slotsSent (0x65);
-    ASSERT_EQ (requests.size(), 2 * 305u);   // the get, then the send's read-back
-    EXPECT_EQ (std::count (requests.begin(), requests.end(), 0), 305);
-    EXPECT_EQ (std::count (requests.begin(), requests.end(), 23), 305);
+    // The get asked slot index 0; the send wrote and read back index 23. How many messages a
+    // transfer takes is EngineTransfer's.
+    const auto writes = slotsSent (0x64), requests = slotsSent (0x65);
+    EXPECT_EQ (std::set<int> (writes.begin(), writes.end()), std::set<int> { 23 });
+    EXPECT_EQ (std::set<int> (requests.begin(), requests.end()), (std::set<int> { 0, 23 }));
 }
 
 TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
 {
     connect();
     simulator.setOptions ({ .dropReplies = true });
-    const auto before = engine->buildDump (0);
 
     window->showGetDialog();
     auto* get = window->getGetDialog();
@@ -121,8 +120,7 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
 
     clickAndWait (content.getCancelButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
-    EXPECT_FALSE (engine->isGetting());
-    EXPECT_EQ (engine->buildDump (0), before);
+    EXPECT_FALSE (engine->isGetting());   // the preset as it was: EngineTransfer.CancellingStops...
 
     // Closing the window ends its transfers, and their dialogs close with them.
     window->showSendDialog();
