@@ -1,3 +1,4 @@
+#include "ReferencePictures.h"
 #include "ShellTestSupport.h"
 
 #include "app/DeviceManagerWindow.h"
@@ -31,11 +32,7 @@ protected:
         return dialog->getContent();
     }
 
-    void press (const juce::String& name)
-    {
-        dialog->getContent().getButton (name).triggerClick();
-        pumpMessages (20);
-    }
+    void press (const juce::String& name) { clickAndWait (dialog->getContent().getButton (name)); }
 
     miditest::CountingPorts ports;
     MidiManager midi { ports, 60000 };
@@ -51,13 +48,11 @@ TEST_F (DeviceSetupTest, ListsTheDevicesAndPreselectsTheOpenPorts)
 
     EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
     EXPECT_EQ (content.getOutputList().getModel()->getNumRows(), 2);
-    EXPECT_EQ (content.getSelectedInputDevice(), "OrbMini");
-    EXPECT_EQ (content.getSelectedOutputDevice(), "Thru");
     EXPECT_EQ (content.getInputList().getName(), "Input Devices");
     EXPECT_EQ (content.getOutputList().getName(), "Output Devices");
 
-    // The picture: backdrop, both frames, the captions and a selected row.
-    EXPECT_TRUE (renderToPng (content, "DeviceSetupDialog.png").existsAsFile());
+    // Backdrop, both frames, the captions and the selected rows.
+    reference::expectComponentMatches (content, "device-setup");
 }
 
 TEST_F (DeviceSetupTest, CancelChangesNothingOkAppliesAndClosesAndApplyOpensEachPortOnce)
@@ -112,29 +107,9 @@ TEST_F (DeviceSetupTest, AVanishedDeviceLeavesThePortAsItWas)
     EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
 }
 
-// With no MIDI device, each list says so where its first row would be; a list with a device (here
-// one whose name draws nothing) says nothing.
+// With no MIDI device, each list says so where its first row would be.
 TEST_F (DeviceSetupTest, EmptyListsSayThatNoDeviceWasFound)
 {
-    DeviceManagerComponent empty (nullptr), listed (nullptr);
-    listed.addInputDevice (" ");
-    listed.addOutputDevice (" ");
-    listed.updateContent();
-    renderToPng (empty, "DeviceSetupNoDevices.png");
-
-    const auto firstRowWhite = [] (DeviceManagerComponent& content, juce::ListBox& list)
-    {
-        const auto image = content.createComponentSnapshot (content.getLocalBounds());
-        const auto row = list.getBounds().withHeight (list.getRowHeight());
-        int white = 0;
-
-        for (int y = row.getY(); y < row.getBottom(); ++y)
-            for (int x = row.getX(); x < row.getRight(); ++x)
-                white += image.getPixelAt (x, y).getBrightness() > 0.9f ? 1 : 0;
-
-        return white;
-    };
-
-    EXPECT_GT (firstRowWhite (empty, empty.getInputList()), firstRowWhite (listed, listed.getInputList()) + 30);
-    EXPECT_GT (firstRowWhite (empty, empty.getOutputList()), firstRowWhite (listed, listed.getOutputList()) + 30);
+    DeviceManagerComponent empty (nullptr);
+    reference::expectComponentMatches (empty, "device-setup-no-devices");
 }

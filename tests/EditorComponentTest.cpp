@@ -1,8 +1,6 @@
 #include "ShellTestSupport.h"
 
-#include "resources/EmbeddedResources.h"
 #include "views/EditorComponent.h"
-#include "views/MainSectionView.h"
 #include "views/OrbMiniProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"
 
@@ -17,9 +15,8 @@ class EditorComponentTest : public ::testing::Test, protected EngineFixture
 protected:
     void SetUp() override
     {
-        auto* picture = new OrbMiniProductProductImageViewSelector();
-        picture->setTopLeftPosition (207, 46);   // where the application puts it; the editor moves it
-        editor = std::make_unique<EditorComponent> (new TabSelectorButtons(), picture, engine, 8, 16, 24);
+        editor = std::make_unique<EditorComponent> (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
+                                                    engine, 8, 16, 24);
     }
 
     // The indices of the views that are children of the editor, and of those that are visible.
@@ -58,49 +55,9 @@ protected:
             EXPECT_EQ (marked (*selector), marked (*selector, viewIndex));
     }
 
-    static void click (juce::Button* button)
-    {
-        button->triggerClick();
-        pumpMessages (10);
-    }
-
     std::unique_ptr<EditorComponent> editor;
 };
 } // namespace
-
-TEST_F (EditorComponentTest, NineViewsWithTheMainSectionCurrentFromTheStart)
-{
-    EXPECT_EQ (editor->getPictureSelector()->getBounds(), juce::Rectangle<int> (207, 50, 786, 378));
-    EXPECT_TRUE (dynamic_cast<CustomLook*> (&editor->getLookAndFeel()) != nullptr);
-    ASSERT_EQ (editor->getNumViews(), 9);
-    EXPECT_NE (dynamic_cast<MainSectionView*> (editor->getView (0)), nullptr);
-    expectCurrent (0);
-}
-
-TEST_F (EditorComponentTest, EachTabAndPictureRegionShowsItsViewAndMarksEveryButtonOfItsIndex)
-{
-    auto& tabs = *editor->getTabSelector();
-    for (int i : { 3, 0, 8, 1, 2, 4, 5, 6, 7 })
-    {
-        SCOPED_TRACE (i);
-        click (tabs.getViewButton (i));
-        expectCurrent (i);
-    }
-
-    // The tab of the view already shown keeps it shown and marked.
-    click (tabs.getViewButton (7));
-    expectCurrent (7);
-
-    auto& picture = *editor->getPictureSelector();
-    ASSERT_EQ (picture.getNumViewButtons(), 9);
-    for (int i = 0; i < picture.getNumViewButtons(); ++i)
-    {
-        SCOPED_TRACE (picture.getViewButton (i)->getName());
-        editor->viewSelected (0);
-        click (picture.getViewButton (i));
-        expectCurrent (picture.getViewIndex (i));
-    }
-}
 
 TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing)
 {
@@ -117,37 +74,8 @@ TEST_F (EditorComponentTest, AnIndexOutsideTheViewsHidesEveryViewAndMarksNothing
 
     editor->viewSelected (2);
     expectCurrent (2);
-}
 
-// Renders the editor window's content with each view current, for a person to look at.
-TEST (EditorComponentRendering, WholeWindowForEveryView)
-{
-    WindowFixture f;
-    auto* editor = new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
-                                        f.engine, 8, 16, 24);
-
-    // Shown as a new window shows it: with the built-in default preset.
-    const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
-    ASSERT_NE (preset, nullptr);
-    f.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size));
-    auto* window = f.manager.createWindow (editor, f.engine, {});
-    ASSERT_NE (window, nullptr);
-    pumpMessages (100);
-
-    // Above the section views, the marked tab and picture region differ from view to view.
-    const juce::Rectangle<int> selectors (0, 0, 1200, 490);
-    juce::Image first;
-    for (int i = 0; i < 9; ++i)
-    {
-        editor->viewSelected (i);
-        pumpMessages (30);
-        const auto file = renderToPng (*window->getContentComponent(), "editor-view-" + juce::String (i) + ".png");
-        auto image = juce::ImageFileFormat::loadFrom (file);
-        ASSERT_TRUE (image.isValid());
-        EXPECT_EQ (image.getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
-        if (i == 0)
-            first = image;
-        else
-            EXPECT_FALSE (samePixels (image.getClippedImage (selectors), first.getClippedImage (selectors))) << i;
-    }
+    // The tab of the view already shown keeps it shown and marked.
+    clickAndWait (*editor->getTabSelector()->getViewButton (2));
+    expectCurrent (2);
 }

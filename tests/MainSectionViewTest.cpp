@@ -14,8 +14,6 @@ class MainSectionViewDispatch : public ::testing::Test, protected WindowFixture
 protected:
     void SetUp() override
     {
-        file.getParentDirectory().createDirectory();
-        file.deleteFile();
         auto* editor = new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
                                             engine, 8, 16, 24);
         window = manager.createWindow (editor, engine, {});
@@ -25,14 +23,8 @@ protected:
 
     void TearDown() override { closeDialogsAndAlerts(); }
 
-    void click (int buttonIndex)
-    {
-        main->getButton (buttonIndex)->triggerClick();
-        pumpMessages (20);
-    }
-
     ScriptedFileChooser chooser;
-    const juce::File file = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile ("main-section").getChildFile ("Lead.orp");
+    const juce::File file = testDirectory ("main-section").getChildFile ("Lead.orp");
     EditorWindow* window = nullptr;
     MainSectionView* main = nullptr;
 };
@@ -41,20 +33,20 @@ protected:
 // The buttons are told apart by name, so reaching the right window action also checks names and order.
 TEST_F (MainSectionViewDispatch, EachButtonReachesItsWindow)
 {
-    click (0);
+    clickAndWait (*main->getButton (0));
     EXPECT_NE (window->getGetDialog(), nullptr);
-    click (1);
+    clickAndWait (*main->getButton (1));
     EXPECT_NE (window->getSendDialog(), nullptr);
     EXPECT_TRUE (chooser.requests.empty());
 
     chooser.answerWith (file);
-    click (2);
+    clickAndWait (*main->getButton (2));
     ASSERT_EQ (chooser.requests.size(), 1u);
     EXPECT_TRUE (chooser.requests[0].forSaving);
     EXPECT_TRUE (file.existsAsFile());
 
     chooser.answerWith (file);
-    click (3);
+    clickAndWait (*main->getButton (3));
     ASSERT_EQ (chooser.requests.size(), 2u);
     EXPECT_FALSE (chooser.requests[1].forSaving);
 }

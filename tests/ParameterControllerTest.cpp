@@ -1,4 +1,5 @@
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/TransportControllerComboBox.h"
 #include "views/TransportControllerNumberBox.h"
 #include "widgets/ControlToMidiControllerButton.h"
@@ -29,6 +30,12 @@ struct GroupLog : Control::Listener
 using sectiontest::settle;
 using sectiontest::shown;
 
+// The entries the editor shows for a list parameter.
+const juce::StringArray& entriesOf (ControlType type, const juce::String& name)
+{
+    return PresetPresentation::getParameter (type, name).entries;
+}
+
 struct ParameterController : sectiontest::SectionViewTest
 {
     // What a commit in the box does: the box takes the value and notifies its controller.
@@ -41,9 +48,7 @@ TEST_F (ParameterController, WidgetsStartWithTheStoredValueShownWithItsOffset)
     group (ControlType::rollMode).setParameterValue ("Gate", 49, false);
     group (ControlType::rollMode).setParameterValue ("Time Div", 5, false);
     NumberCtl gate (engine, "Gate", ControlType::rollMode, 1, 99, 1);
-    SingleParameterControllerComboBox division (engine, "Time Div", ControlType::rollMode,
-                                                { "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" },
-                                                nullptr);
+    SingleParameterControllerComboBox division (engine, "Time Div", ControlType::rollMode, entriesOf (ControlType::rollMode, "Time Div"), nullptr);
     settle();
     EXPECT_EQ (shown (gate), 50.0);
     EXPECT_EQ (division.getComboBox().getSelectedId(), 6);
@@ -115,8 +120,8 @@ TEST_F (ParameterController, ComboSiblingsSettle)
 {
     GroupLog log;
     group (ControlType::switches, 4).addListener (&log);
-    DoubleParameterControllerComboBox a (engine, "Mode", 4, ControlType::switches, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
-    DoubleParameterControllerComboBox b (engine, "Mode", 4, ControlType::switches, { "CC Toggle", "CC Momentary", "Program Change" }, nullptr);
+    DoubleParameterControllerComboBox a (engine, "Mode", 4, ControlType::switches, entriesOf (ControlType::switches, "Mode"), nullptr);
+    DoubleParameterControllerComboBox b (engine, "Mode", 4, ControlType::switches, entriesOf (ControlType::switches, "Mode"), nullptr);
     settle();
     log.calls.clear();
 
@@ -130,7 +135,7 @@ TEST_F (ParameterController, ComboSiblingsSettle)
 }
 
 // Knob modes stop at 1; a third entry is refused and the list returns to the stored one.
-TEST_F (ParameterController, RefusedComboEntrySnapsBack)
+TEST_F (ParameterController, DoesNotShowAnEntryTheGroupRefused)
 {
     DoubleParameterControllerComboBox knobMode (engine, "Mode", 3, ControlType::knobs, { "CC", "Aftertouch", "Other" }, nullptr);
     knobMode.getComboBox().setSelectedId (3, juce::sendNotificationAsync);
@@ -151,10 +156,10 @@ TEST_F (ParameterController, DestroyedControllersLeaveTheirGroups)
 
     {
         NumberCtl octave (engine, "Keybed Octave", ControlType::keybed, 0, 7, 0);
-        SingleParameterControllerComboBox split (engine, "Split Mode", ControlType::keybed, { "On", "Off" }, nullptr);
+        SingleParameterControllerComboBox split (engine, "Split Mode", ControlType::keybed, entriesOf (ControlType::keybed, "Split Mode"), nullptr);
         PadBox note (engine, "Note", 5, ControlType::pads, 0, 127, 0);
         TransportControllerNumberBox cc (engine, "CC", 3, 0, 127);
-        TransportControllerComboBox function (engine, "Function", 3, { "Momentary", "Toggle" });
+        TransportControllerComboBox function (engine, "Function", 3, entriesOf (ControlType::transport, "Function"));
         TransportControllerNumberBox noSuchButton (engine, "CC", 6, 0, 127);
         ControlToMidiControllerButton flag (engine, "Pads Midi To DIN");
         EXPECT_EQ (listeners(), (std::vector<int> { before[0] + 2, before[1] + 1, before[2] + 2, before[3] + 1 }));

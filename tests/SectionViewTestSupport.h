@@ -2,14 +2,11 @@
 
 #include "model/ControlType.h"
 #include "PresetTestSupport.h"
-#include "TestOutput.h"
 
-#include "views/ArtworkImages.h"
 #include "views/BankView.h"
 #include "views/GenericControlView.h"
 #include "widgets/ComboBoxWithLabel.h"
 #include "widgets/ControlToMidiTextButton.h"
-#include "widgets/CustomLook.h"
 #include "widgets/NumberBoxWithLabel.h"
 
 #include <gtest/gtest.h>
@@ -58,14 +55,6 @@ inline juce::String chosen (ComboBoxWithLabel& widget)
     return widget.getComboBox().getText();
 }
 
-inline juce::StringArray entries (ComboBoxWithLabel& widget)
-{
-    juce::StringArray texts;
-    for (int i = 0; i < widget.getComboBox().getNumItems(); ++i)
-        texts.add (widget.getComboBox().getItemText (i));
-    return texts;
-}
-
 inline void click (ControlToMidiTextButton& widget)
 {
     widget.getButton().triggerClick();
@@ -102,36 +91,6 @@ inline juce::Array<juce::Component*> shownItems (BankView& bank)
         if (auto* b = bank.getBank (i); b->isVisible() && b->getParentComponent() == &bank)
             return b->getItems();
     return {};
-}
-
-// Renders a section view over the part of the editor background behind it (section views sit at
-// y 490 of the editor) and saves it as a PNG in the test output folder.
-inline void render (juce::Component& view, const juce::String& fileName)
-{
-    CustomLook look;
-    juce::Component canvas;
-    canvas.setLookAndFeel (&look);
-    canvas.setSize (view.getWidth(), juce::jmin (view.getHeight(), 210));
-
-    juce::ImageComponent background;
-    background.setImage (ArtworkImages::get (ArtworkImages::background));
-    background.setBounds (0, -490, 1200, 700);
-    canvas.addAndMakeVisible (background);
-
-    auto* oldParent = view.getParentComponent();
-    const auto oldPosition = view.getPosition();
-    canvas.addAndMakeVisible (view);
-    view.setTopLeftPosition (0, 0);
-
-    const auto image = canvas.createComponentSnapshot (canvas.getLocalBounds());
-
-    canvas.removeChildComponent (&view);
-    if (oldParent != nullptr)
-        oldParent->addChildComponent (view);
-    view.setTopLeftPosition (oldPosition);
-    canvas.setLookAndFeel (nullptr);
-
-    writePng (image, "sections/" + fileName);
 }
 
 // An engine of the 25-key model with a few ways to read and set what it holds.

@@ -1,4 +1,5 @@
 #include "model/ControlType.h"
+#include "model/PresetPresentation.h"
 #include "views/KeybedControlView.h"
 #include "views/KnobBank.h"
 #include "views/PadBank.h"
@@ -60,59 +61,58 @@ TEST_F (SectionViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
     settle();
     expectPages<KnobControlView> (knobs.getBankView(), 2, "Knob", [] (KnobControlView& v) { return v.getKnobIndex(); });
     auto& fifth = *dynamic_cast<KnobControlView*> (shownItems (knobs.getBankView())[0]);
-    EXPECT_EQ (fifth.getTitleLabel().getText(), "Knob 5");
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
     enter (groupBox (fifth, 0, 1), "21");
     EXPECT_EQ (stored (ControlType::knobs, 4, "CC"), 21);
     for (int k : { 3, 5 })
         EXPECT_EQ (stored (ControlType::knobs, k, "CC"), 0) << k;
-    render (knobs, "knobs-page2.png");
 }
 
-TEST_F (SectionViews, KnobAftertouchModeShowsThreeBoxes)
+// Each entry of a mode list shows the boxes the presentation table gives that mode, and is stored
+// for that instance alone.
+TEST_F (SectionViews, EveryModeShowsItsOwnBoxes)
 {
-    auto& third = knobs.getControlView (2);
     settle();
-    EXPECT_EQ (entries (*third.getModeSelector()), juce::StringArray ({ "CC", "Aftertouch" }));
+    const std::pair<GenericControlView*, ControlType> views[] = { { &knobs.getControlView (4), ControlType::knobs },
+                                                          { &pads.getControlView (4), ControlType::pads },
+                                                          { &switches.getControlView (4), ControlType::switches } };
+    for (auto [view, type] : views)
+    {
+        const auto& modes = PresetPresentation::findSection (type)->modes;
+        ASSERT_GT (modes.size(), 1);
 
-    loadWith (ControlType::knobs, 2, "Mode", 1);
-    EXPECT_EQ (chosen (*third.getModeSelector()), "Aftertouch");
-    EXPECT_EQ (shownGroup (third), juce::StringArray ({ "MIDI Channel", "Min", "Max" }));
-    EXPECT_EQ (shownGroup (knobs.getControlView (1)), juce::StringArray ({ "MIDI Channel", "CC", "Min", "Max" }));
+        for (int m = modes.size(); --m >= 0;)
+        {
+            SCOPED_TRACE (modes[m].name.toStdString());
+            choose (*view->getModeSelector(), modes[m].name);
+            EXPECT_EQ (shownGroup (*view), modes[m].parameters);
+            EXPECT_EQ (stored (type, 4, "Mode"), m);
+            EXPECT_EQ (stored (type, 3, "Mode"), 0);
+        }
+    }
+}
 
-    enter (groupBox (third, 1, 2), "90");
+TEST_F (SectionViews, KnobAftertouchMaxIsTheKnobsMaxAndTheKnobsFlagIsItsOwn)
+{
+    enter (groupBox (knobs.getControlView (2), 1, 2), "90");
     EXPECT_EQ (stored (ControlType::knobs, 2, "Max"), 90);
-    EXPECT_EQ (shown (groupBox (third, 0, 3)), 90.0) << "the CC group's Max box follows the edit";
-
-    choose (*third.getModeSelector(), "CC");
-    EXPECT_EQ (stored (ControlType::knobs, 2, "Mode"), 0);
-    EXPECT_EQ (shownGroup (third).size(), 4);
 
     click (knobs.getMidiToDinButton());
     EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Knobs Midi To DIN"), 1);
 }
 
-TEST_F (SectionViews, ProgramChangeOnSwitchFiveShowsItsFourBoxesAndTheOtherGroupsFollow)
+TEST_F (SectionViews, SwitchModesShareTheirBytesAndAModeWithoutAnEntryShowsNoBoxes)
 {
     pageForward (switches.getBankView());
     auto& fifth = *dynamic_cast<SwitchControlView*> (shownItems (switches.getBankView())[0]);
     auto& mode = *fifth.getModeSelector();
-    EXPECT_EQ (entries (mode), juce::StringArray ({ "CC Toggle", "CC Momentary", "Program Change" }));
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
-
     choose (mode, "Program Change");
-    EXPECT_EQ (stored (ControlType::switches, 4, "Mode"), 2);
-    EXPECT_EQ (stored (ControlType::switches, 5, "Mode"), 0);
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
     enter (groupBox (fifth, 2, 3), "33");
     enter (groupBox (fifth, 2, 0), "16");
 
     // "CC" shares its byte with "Program", and every group has its own channel box: all follow.
     choose (mode, "CC Momentary");
-    EXPECT_EQ (shownGroup (fifth), juce::StringArray ({ "MIDI Channel", "CC", "Pressed", "Released" }));
     EXPECT_EQ (shown (groupBox (fifth, 1, 1)), 33.0);
     EXPECT_EQ (shown (groupBox (fifth, 1, 0)), 16.0);
-    render (switches, "switches-page2.png");
 
     // A stored mode without an entry shows no group and keeps its byte.
     auto& first = switches.getControlView (0);
@@ -134,22 +134,11 @@ TEST_F (SectionViews, TwentyFourSwitchesAndSixteenPadsInBanksOfFourAndOnePadFlag
     EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Pads Midi To DIN"), 1);
 }
 
-TEST_F (SectionViews, PadModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
+// Channel and curve show one more than they store.
+TEST_F (SectionViews, PadFivesProgramChangeBoxesStoreWithTheirOffsets)
 {
     auto& pad = pads.getControlView (4);
-    settle();
-    EXPECT_EQ (entries (*pad.getModeSelector()),
-               juce::StringArray ({ "Note", "CC Toggle", "CC Momentary", "Program Change" }));
-    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
-
-    loadWith (ControlType::pads, 4, "Mode", 3);
-    EXPECT_EQ (chosen (*pad.getModeSelector()), "Program Change");
-    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "Bank LSB", "Bank MSB", "Program" }));
-    EXPECT_EQ (shownGroup (pads.getControlView (3)), juce::StringArray ({ "MIDI Channel", "Note", "Fixed", "Curve" }));
-
-    // Ranges: channel and curve from 1, the rest 0 to 127.
     enter (groupBox (pad, 0, 3), "8");
-    enter (groupBox (pad, 0, 3), "9");
     EXPECT_EQ (stored (ControlType::pads, 4, "Curve"), 7);
     enter (groupBox (pad, 3, 0), "1");
     EXPECT_EQ (stored (ControlType::pads, 4, "MIDI Channel"), 0);
@@ -158,57 +147,24 @@ TEST_F (SectionViews, PadModeGroupsRangesAndAPresetWithProgramChangeOnPadFive)
     EXPECT_EQ (stored (ControlType::pads, 5, "Program"), 0);
 }
 
-TEST_F (SectionViews, PadSharedBytesFollowTheEditAcrossModes)
-{
-    auto& pad = pads.getControlView (0);
-    settle();
-    choose (*pad.getModeSelector(), "CC Toggle");
-    EXPECT_EQ (shownGroup (pad), juce::StringArray ({ "MIDI Channel", "CC", "Toggle On", "Toggle Off" }));
-
-    enter (groupBox (pad, 1, 2), "100");   // Toggle On
-    enter (groupBox (pad, 1, 0), "9");     // MIDI Channel
-    choose (*pad.getModeSelector(), "Note");
-    EXPECT_EQ (stored (ControlType::pads, 0, "Mode"), 0);
-    EXPECT_EQ (stored (ControlType::pads, 0, "Fixed"), 100);
-    EXPECT_EQ (shown (groupBox (pad, 0, 2)), 100.0);
-    for (int g = 0; g < 4; ++g)
-        EXPECT_EQ (shown (groupBox (pad, g, 0)), 9.0) << "channel box of group " << g;
-}
-
-TEST_F (SectionViews, RollModeFunctionTimeDivisionGateAndSwing)
+TEST_F (SectionViews, RollModeStoresItsChoicesAndShowsGateAndSwingWithTheirOffsets)
 {
     settle();
-    EXPECT_EQ (roll.getTitle().getText(), "Roll Mode");
-    EXPECT_EQ (entries (roll.getFunction()), juce::StringArray ({ "Toggle", "Momentary" }));
-    EXPECT_EQ (entries (roll.getTimeDivision()),
-               juce::StringArray ({ "1/4", "1/4T", "1/8", "1/8T", "1/16", "1/16T", "1/32", "1/32T" }));
-
     choose (roll.getFunction(), "Momentary");
     choose (roll.getTimeDivision(), "1/32T");
     EXPECT_EQ (stored (ControlType::rollMode, "Function"), 1);
     EXPECT_EQ (stored (ControlType::rollMode, "Time Div"), 7);
 
-    enter (roll.getGate(), "1");
-    EXPECT_EQ (stored (ControlType::rollMode, "Gate"), 0);
+    // The gate shows one more than it stores, the swing 50 more.
     enter (roll.getGate(), "99");
     EXPECT_EQ (stored (ControlType::rollMode, "Gate"), 98);
-
     enter (roll.getSwing(), "74");
-    enter (roll.getSwing(), "75");
     EXPECT_EQ (stored (ControlType::rollMode, "Swing"), 24);
-    EXPECT_EQ (shown (roll.getSwing()), 74.0) << "a refused swing snaps back to the stored one";
-    enter (roll.getSwing(), "50");
-    EXPECT_EQ (stored (ControlType::rollMode, "Swing"), 0);
 }
 
-TEST_F (SectionViews, SustainPanel)
+TEST_F (SectionViews, SustainChannelShowsOneMoreThanItStores)
 {
-    auto& pedal = sustain.getControlView();
-    EXPECT_EQ (pedal.getTitle().getText(), "Sustain Pedal");
-    EXPECT_EQ (pedal.getWidget (3)->getLabel().getText(), "Released");
-    loadWith (ControlType::sustain, 0, "MIDI Channel", 0);
-    EXPECT_EQ (shown (*pedal.getWidget (0)), 1.0);
-    enter (*pedal.getWidget (0), "16");
+    enter (*sustain.getControlView().getWidget (0), "16");
     EXPECT_EQ (stored (ControlType::sustain, "MIDI Channel"), 15);
 }
 
@@ -216,10 +172,8 @@ TEST_F (SectionViews, TransportButtonsEditTheirOwnInstance)
 {
     auto& pages = transport.getBankView();
     ASSERT_EQ (pages.getNumBanks(), 2);
-    EXPECT_EQ (entries (transport.getControlView (0).getFunctionSelector()), juce::StringArray ({ "Momentary", "Toggle" }));
 
     auto& play = transport.getControlView (3);
-    EXPECT_EQ (play.getTitle().getText(), "Play");
     choose (play.getFunctionSelector(), "Toggle");
     for (int k = 0; k < 6; ++k)
         EXPECT_EQ (stored (ControlType::transport, k, "Function"), k == 3 ? 1 : 0) << k;
@@ -232,33 +186,20 @@ TEST_F (SectionViews, TransportButtonsEditTheirOwnInstance)
     enter (record.getCcBox(), "117");
     EXPECT_EQ (stored (ControlType::transport, 5, "CC"), 117);
     EXPECT_EQ (stored (ControlType::transport, 4, "CC"), stored (ControlType::transport, 0, "CC"));
-
-    // Refused values snap back; preset loads reach the buttons of the page not shown.
-    enter (record.getCcBox(), "128");
-    EXPECT_EQ (shown (record.getCcBox()), 117.0);
-    loadWith (ControlType::transport, 1, "CC", 9);
-    EXPECT_EQ (shown (transport.getControlView (1).getCcBox()), 9.0);
 }
 
 TEST_F (SectionViews, KeybedSplitModeChoosesZonePanelsAndSplitPointShowsOneMore)
 {
     auto& splitMode = view.getSplitSelector().getSplitMode();
-    EXPECT_EQ (entries (splitMode), juce::StringArray ({ "On", "Off" }));
-
     choose (splitMode, "On");
     EXPECT_EQ (stored (ControlType::keybed, "Split Mode"), 0);
     EXPECT_TRUE (showsSplit());
-    render (view, "keybed-split.png");
 
     choose (splitMode, "Off");
     EXPECT_EQ (stored (ControlType::keybed, "Split Mode"), 1);
     EXPECT_TRUE (showsWhole());
 
-    // A preset load switches the panels too; nothing selected counts as split.
-    loadWith (ControlType::keybed, 0, "Split Mode", 0);
-    EXPECT_EQ (chosen (splitMode), "On");
-    EXPECT_TRUE (showsSplit());
-    loadWith (ControlType::keybed, 0, "Split Mode", 1);
+    // Nothing selected counts as split.
     splitMode.getComboBox().setSelectedId (0);
     settle();
     EXPECT_TRUE (showsSplit());
@@ -266,8 +207,6 @@ TEST_F (SectionViews, KeybedSplitModeChoosesZonePanelsAndSplitPointShowsOneMore)
     // The split point shows one more than it stores.
     auto& splitPoint = view.getSplitSelector().getSplitPoint();
     enter (splitPoint, "25");
-    enter (splitPoint, "26");
-    EXPECT_EQ (shown (splitPoint), 25.0);
     EXPECT_EQ (stored (ControlType::keybed, "Split Point"), 24);
 }
 
@@ -279,14 +218,10 @@ TEST_F (SectionViews, KeybedPanelsShowShortCaptionsAndEditTheirOwnZone)
     for (int p = 0; p < 3; ++p)
     {
         for (int row = 0; row < 4; ++row)
-        {
             EXPECT_EQ (box (p, row).getLabel().getText(), captions[row]);
-            EXPECT_EQ (panel (p).getController (row)->parameterName, juce::String (names[p]) + " " + captions[row]);
-        }
 
-        // The octave box takes 0 to 7 in every panel, and each zone has its own flag.
+        // Each zone has its own octave and its own flag.
         enter (box (p, 2), "7");
-        enter (box (p, 2), "8");
         EXPECT_EQ (stored (ControlType::keybed, juce::String (names[p]) + " Octave"), 7);
         click (panel (p).getMidiToDinButton());
         for (int q = 0; q < 3; ++q)
@@ -303,33 +238,17 @@ TEST_F (SectionViews, KeybedPanelsShowShortCaptionsAndEditTheirOwnZone)
     EXPECT_EQ (stored (ControlType::keybed, "Keybed MIDI Channel"), 15);
     enter (box (1, 3), "8");
     EXPECT_EQ (stored (ControlType::keybed, "Lower Keybed Curve"), 7);
-
-    // Hidden panels follow preset loads as well.
-    loadWith (ControlType::keybed, 0, "Upper Keybed Transpose", 5);
-    EXPECT_EQ (shown (box (2, 1)), -7.0);
 }
 
-TEST_F (SectionViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEndWithOmni)
+TEST_F (SectionViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelsGoUpToOmni)
 {
     settle();
-    EXPECT_FALSE (wheels.getBankView().getNextBankButton()->isVisible());
     ASSERT_EQ (shownItems (wheels.getBankView()), (juce::Array<juce::Component*> { &mod, &pitch }));
-    EXPECT_LT (mod.getX(), pitch.getX());
-
-    auto expected = juce::StringArray();
-    for (int i = 1; i <= 16; ++i)
-        expected.add (juce::String (i));
-    expected.add ("Omni");
-    EXPECT_EQ (entries (pitch.getChannelSelector()), expected);
-    EXPECT_EQ (entries (mod.getChannelSelector()), expected);
-    EXPECT_EQ (pitch.getChannelSelector().getLabel().getText(), "MIDI Channel");
 
     choose (pitch.getChannelSelector(), "Omni");
     EXPECT_EQ (stored (ControlType::wheels, "Pitch Wheel MIDI Channel"), 16);
     choose (pitch.getChannelSelector(), "16");
     EXPECT_EQ (stored (ControlType::wheels, "Pitch Wheel MIDI Channel"), 15);
-    loadWith (ControlType::wheels, 0, "Pitch Wheel MIDI Channel", 16);
-    EXPECT_EQ (chosen (pitch.getChannelSelector()), "Omni");
 
     // A channel byte above Omni from a dump shows no entry, and the byte is left alone.
     loadWith (ControlType::wheels, 0, "Mod Wheel MIDI Channel", 17);
@@ -337,12 +256,8 @@ TEST_F (SectionViews, ModulationWheelStandsLeftOfThePitchWheelAndChannelListsEnd
     EXPECT_EQ (stored (ControlType::wheels, "Mod Wheel MIDI Channel"), 17);
 }
 
-TEST_F (SectionViews, WheelShortCaptionsWriteTheWheelsOwnParameters)
+TEST_F (SectionViews, WheelBoxesWriteTheWheelsOwnParameters)
 {
-    EXPECT_EQ (mod.getCcBox().getLabel().getText(), "CC");
-    EXPECT_EQ (mod.getMinimumBox().getLabel().getText(), "Min");
-    EXPECT_EQ (mod.getMaximumBox().getLabel().getText(), "Max");
-
     enter (mod.getCcBox(), "74");
     enter (mod.getMinimumBox(), "100");
     enter (mod.getMaximumBox(), "20");
@@ -353,8 +268,4 @@ TEST_F (SectionViews, WheelShortCaptionsWriteTheWheelsOwnParameters)
     click (pitch.getMidiToDinButton());
     EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Pitch Wheel Midi To DIN"), 1);
     EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Mod Wheel Midi To DIN"), 0);
-
-    loadWith (ControlType::wheels, 0, "Mod Wheel Max", 99);
-    EXPECT_EQ (shown (mod.getMaximumBox()), 99.0);
-    EXPECT_EQ (shown (mod.getCcBox()), 74.0);
 }

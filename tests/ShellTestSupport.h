@@ -11,9 +11,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <deque>
-#include <tuple>
 #include <vector>
 
 // Stands in for the person at the file chooser: answers each request with the next queued file
@@ -60,6 +58,13 @@ private:
 inline void pumpMessages (int milliseconds = 50)
 {
     juce::MessageManager::getInstance()->runDispatchLoopUntil (milliseconds);
+}
+
+// Clicks the button as the user does and lets what the click started run.
+inline void clickAndWait (juce::Button& button)
+{
+    button.triggerClick();
+    pumpMessages (20);
 }
 
 // The framework's alert boxes now on the desktop.
@@ -111,12 +116,6 @@ inline void clickOn (juce::Component& component, juce::Point<int> position)
                             juce::MouseInputSource::defaultPressure, 0.0f, time + 50);
 }
 
-// Writes a component's picture where the tests put their output, for a person to look at.
-inline juce::File renderToPng (juce::Component& component, const juce::String& fileName)
-{
-    return writePng (component.createComponentSnapshot (component.getLocalBounds(), true, 1.0f), fileName);
-}
-
 // An engine and a window manager as the application holds them.
 struct WindowFixture : EngineFixture
 {
@@ -131,32 +130,3 @@ struct WindowFixture : EngineFixture
         return manager.createWindow (canvas, windowEngine, name);
     }
 };
-
-// The target offers these commands in this order, followed by `added` more, all enabled and in
-// "General", ticked only those of tickedIDs. Each row is a command as the menus show it: its id, its
-// name and its key with the command modifier (0: none).
-inline void expectCommands (juce::ApplicationCommandTarget& target, const std::vector<std::tuple<int, juce::String, int>>& table,
-                            const std::vector<int>& tickedIDs = {}, int added = 0)
-{
-    juce::Array<juce::CommandID> commands;
-    target.getAllCommands (commands);
-    ASSERT_EQ (commands.size(), (int) table.size() + added);
-
-    for (size_t i = 0; i < table.size(); ++i)
-    {
-        const auto& [id, name, key] = table[i];
-        SCOPED_TRACE (juce::String::toHexString (id).toStdString());
-        EXPECT_EQ (commands[(int) i], id);
-        juce::ApplicationCommandInfo info (id);
-        target.getCommandInfo (id, info);
-        EXPECT_EQ (info.shortName, name);
-        EXPECT_EQ (info.categoryName, "General");
-        EXPECT_TRUE (info.description.isEmpty());
-        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isDisabled), 0);
-        EXPECT_EQ ((info.flags & juce::ApplicationCommandInfo::isTicked) != 0,
-                   std::find (tickedIDs.begin(), tickedIDs.end(), id) != tickedIDs.end());
-        const auto keys = key == 0 ? juce::Array<juce::KeyPress>()
-                                   : juce::Array<juce::KeyPress> (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0));
-        EXPECT_EQ (info.defaultKeypresses, keys);
-    }
-}
