@@ -13,6 +13,7 @@ packages=(
     fonts-dejavu-core
     desktop-file-utils libxml2-utils shared-mime-info
     clang-14 libclang-rt-14-dev    # make fuzz: libFuzzer and the sanitizer runtimes
+    clang-format                   # the format check (scripts/check-format.sh)
     dpkg-dev lintian appstream man-db   # the package and its checks: dpkg-shlibdeps, lintian, appstreamcli, man
 )
 
