@@ -2,9 +2,9 @@
 #include "app/PresetCompareWindow.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
 #include "model/ControlType.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 #include "WindowTestSupport.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include <juce_events/juce_events.h>
 

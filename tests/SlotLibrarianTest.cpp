@@ -1,8 +1,8 @@
 #include "midi/LibrarianPlan.h"
 #include "midi/MidiManager.h"
-#include "midi/OrbMiniSimulator.h"
 #include "midi/SlotLibrarian.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 #include "PresetTestSupport.h"

@@ -20,6 +20,9 @@ namespace
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 constexpr int numTransports = 6;
 
+static_assert (OrbEditorEngine::payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches)
+               == OrbMiniModel::payloadSize);
+
 // The order in which the groups' bytes follow one another in the dump.
 constexpr int dumpOrder[] = { presetNameType, keybedType, rollModeType, transportType, wheelsType,
                               sustainType, knobType, padType, switchType, controlsToMidiDinType };
@@ -60,7 +63,8 @@ OrbEditorEngine::Ptr OrbEditorEngine::createForOrbMini (MidiManager& manager, Ti
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,
                                   std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads,
                                   int numSwitches, Timing t)
-    : midiManager (manager), modelByte (model), dumpSize (5 * (numKnobs + numPads + numSwitches) + 76),
+    : midiManager (manager), modelByte (model),
+      dumpSize (OrbMiniProtocol::dumpSize (payloadSizeFor (numKnobs, numPads, numSwitches))),
       fileWildcard (wildcard), timing (t)
 {
     auto add = [this] (int type, Control* group) { groupsByType[type].emplace_back (group); };
@@ -76,15 +80,15 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
     add (sustainType, new OrbSustain (51));
 
     for (int i = 0; i < numKnobs; ++i)
-        add (knobType, new OrbKnob (55 + 5 * i));
+        add (knobType, new OrbKnob (firstKnobOffset + 5 * i));
 
     for (int i = 0; i < numPads; ++i)
-        add (padType, new OrbPad (55 + 5 * numKnobs + 5 * i));
+        add (padType, new OrbPad (firstKnobOffset + 5 * numKnobs + 5 * i));
 
     for (int i = 0; i < numSwitches; ++i)
-        add (switchType, new OrbSwitch (55 + 5 * (numKnobs + numPads) + 5 * i));
+        add (switchType, new OrbSwitch (firstKnobOffset + 5 * (numKnobs + numPads) + 5 * i));
 
-    add (controlsToMidiDinType, new OrbControlsToMidiDin (55 + 5 * (numKnobs + numPads + numSwitches)));
+    add (controlsToMidiDinType, new OrbControlsToMidiDin (firstKnobOffset + 5 * (numKnobs + numPads + numSwitches)));
 }
 
 OrbEditorEngine::~OrbEditorEngine()
@@ -115,8 +119,8 @@ OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t slotIndex) c
 
     dump.add (currentModelByte());
 
-    for (auto b : { 0x61, 0x03, 0x51 })
-        dump.add ((std::uint8_t) b);
+    for (auto b : OrbMiniProtocol::dumpCommand)
+        dump.add (b);
 
     dump.add (slotIndex);
 
@@ -129,7 +133,7 @@ OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t slotIndex) c
                 dump.addArray (group->getValues());
     }
 
-    dump.add (0xF7);
+    dump.add (OrbMiniProtocol::endByte);
     return dump;
 }
 

@@ -15,7 +15,11 @@ struct OrbMiniProtocol
 {
     static constexpr std::uint8_t writeCommand = 0x64, requestCommand = 0x65, replyCommand = 0x66,
                                   syncCommand = 0x67;
-    static constexpr int replySize = 13;
+    // A preset dump's command and its two parameter bytes.
+    static constexpr std::array<std::uint8_t, 3> dumpCommand { 0x61, 0x03, 0x51 };
+    static constexpr std::uint8_t endByte = 0xF7;
+    // Whole message lengths, end byte included.
+    static constexpr int requestSize = 13, replySize = 13, writeSize = 14, syncSize = 12;
     static constexpr int frameHeaderSize = 10;   // the common header and the slot byte before a dump's payload
     static constexpr int highestSlot = 24;   // slot indexes 0 to 24 reach the device
     // Start byte, maker and the fixed byte that precede the model byte in every frame.
@@ -33,7 +37,7 @@ struct OrbMiniProtocol
         std::vector<std::uint8_t> bytes (header.begin(), header.end());
         bytes.insert (bytes.end(), { model, command, first, second });
         bytes.insert (bytes.end(), body.begin(), body.end());
-        bytes.push_back (0xF7);
+        bytes.push_back (endByte);
         return juce::MidiMessage (bytes.data(), (int) bytes.size());
     }
 
@@ -60,6 +64,10 @@ struct OrbMiniProtocol
             return std::nullopt;
         return Reply { data[9] * 128 + data[10], data[11] };
     }
+
+    // A dump's length for a payload of that many bytes: header and slot, payload, end byte.
+    static constexpr int dumpSize (int payloadSize) { return frameHeaderSize + payloadSize + 1; }
+    static constexpr int payloadSize (int dumpSize) { return dumpSize - frameHeaderSize - 1; }
 
     static std::uint8_t high (int position) { return (std::uint8_t) (position / 128); }
     static std::uint8_t low (int position) { return (std::uint8_t) (position % 128); }

@@ -1,4 +1,4 @@
-#include "midi/OrbMiniSimulator.h"
+#include "simulator/OrbMiniSimulator.h"
 
 #include "midi/OrbMiniProtocol.h"
 #include "model/OrbMiniModel.h"
@@ -131,7 +131,7 @@ juce::MidiMessage OrbMiniSimulator::makeReply (int position, std::uint8_t value,
                                               { Protocol::high (position), Protocol::low (position), value });
     std::vector<std::uint8_t> bytes (reply.getRawData(), reply.getRawData() + reply.getRawDataSize() - 1);
     bytes.resize ((size_t) juce::jmax (10, length - 1), 0x00);
-    bytes.push_back (0xf7);
+    bytes.push_back (Protocol::endByte);
     return juce::MidiMessage (bytes.data(), (int) bytes.size());
 }
 
@@ -141,7 +141,7 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
 {
     const auto* data = message.getRawData();
     const int size = message.getRawDataSize();
-    if (size < 12 || ! std::equal (Protocol::header.begin(), Protocol::header.end() - 1, data))
+    if (size < Protocol::syncSize || ! std::equal (Protocol::header.begin(), Protocol::header.end() - 1, data))
         return;
 
     std::unique_lock<std::mutex> state (stateMutex);
@@ -154,7 +154,7 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
     Job job { Job::Kind::reply, 0, 0, {} };
     bool queueReply = false;
 
-    if (data[6] == requestCommand && size == 13)
+    if (data[6] == requestCommand && size == Protocol::requestSize)
     {
         ++numRequests;
         job.slot = data[9];
@@ -163,7 +163,7 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
         queueReply = ! options.dropReplies && options.droppedPositions.count (job.position) == 0
                      && ! (options.replyLossRate > 0.0 && chance (random) < options.replyLossRate);
     }
-    else if (data[6] == writeCommand && size == 14)
+    else if (data[6] == writeCommand && size == Protocol::writeSize)
     {
         ++numWrites;
         const int slot = data[9], position = data[10] * 128 + data[11];
@@ -172,7 +172,7 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
         if (slot < numSlots && position < payloadSize && ! lost)
             slots[(size_t) slot][(size_t) position] = data[12];
     }
-    else if (data[6] == syncCommand && size == 12)
+    else if (data[6] == syncCommand && size == Protocol::syncSize)
     {
         lastSyncMode = data[10];
     }
