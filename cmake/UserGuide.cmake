@@ -7,7 +7,9 @@ include(GNUInstallDirs)
 set(ORBMINI_GUIDE_SOURCE_DIR "${PROJECT_SOURCE_DIR}/doc/guide")
 set(ORBMINI_GUIDE_INSTALL_DIR "${CMAKE_INSTALL_DATADIR}/doc/orbmini-editor")
 
-install(FILES "${ORBMINI_GUIDE_SOURCE_DIR}/user-guide.html" DESTINATION ${ORBMINI_GUIDE_INSTALL_DIR})
+# The guide names the project's version.
+configure_file("${ORBMINI_GUIDE_SOURCE_DIR}/user-guide.html" "${PROJECT_BINARY_DIR}/generated/user-guide.html" @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/generated/user-guide.html" DESTINATION ${ORBMINI_GUIDE_INSTALL_DIR})
 install(DIRECTORY "${ORBMINI_GUIDE_SOURCE_DIR}/images" DESTINATION ${ORBMINI_GUIDE_INSTALL_DIR}
         FILES_MATCHING PATTERN "*.png")
 

@@ -21,6 +21,8 @@ struct OrbMiniProtocol
     // Whole message lengths, end byte included.
     static constexpr int requestSize = 13, replySize = 13, writeSize = 14, syncSize = 12;
     static constexpr int frameHeaderSize = 10;   // the common header and the slot byte before a dump's payload
+    // Where a message's command byte and its body (after the command's two parameter bytes) start.
+    static constexpr int commandIndex = 6, bodyIndex = 9;
     static constexpr int highestSlot = 24;   // slot indexes 0 to 24 reach the device
     // Start byte, maker and the fixed byte that precede the model byte in every frame.
     static constexpr std::array<std::uint8_t, 5> header { 0xF0, 0x00, 0x3C, 0x17, 0x00 };
@@ -60,9 +62,9 @@ struct OrbMiniProtocol
     static std::optional<Reply> parseValueReply (const juce::MidiMessage& message)
     {
         const auto* data = message.getRawData();
-        if (message.getRawDataSize() != replySize || data[0] != 0xF0 || data[6] != replyCommand)
+        if (message.getRawDataSize() != replySize || data[0] != header[0] || data[commandIndex] != replyCommand)
             return std::nullopt;
-        return Reply { data[9] * 128 + data[10], data[11] };
+        return Reply { positionFrom (data[bodyIndex], data[bodyIndex + 1]), data[bodyIndex + 2] };
     }
 
     // A dump's length for a payload of that many bytes: header and slot, payload, end byte.
@@ -71,4 +73,5 @@ struct OrbMiniProtocol
 
     static std::uint8_t high (int position) { return (std::uint8_t) (position / 128); }
     static std::uint8_t low (int position) { return (std::uint8_t) (position % 128); }
+    static int positionFrom (std::uint8_t high, std::uint8_t low) { return high * 128 + low; }
 };

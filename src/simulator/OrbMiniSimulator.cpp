@@ -146,7 +146,9 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
 
     std::unique_lock<std::mutex> state (stateMutex);
     ++numMessages;
-    arrivals.push_back ({ data[6], std::chrono::steady_clock::now() });
+    const auto command = data[Protocol::commandIndex];
+    const auto* body = data + Protocol::bodyIndex;
+    arrivals.push_back ({ command, std::chrono::steady_clock::now() });
     const bool unplugNow = numMessages == options.unplugAfterMessages;
     const int stallMs = numMessages == options.stallAtMessage ? options.stallMs : 0;
     std::uniform_real_distribution<double> chance (0.0, 1.0);
@@ -154,27 +156,27 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
     Job job { Job::Kind::reply, 0, 0, {} };
     bool queueReply = false;
 
-    if (data[6] == requestCommand && size == Protocol::requestSize)
+    if (command == requestCommand && size == Protocol::requestSize)
     {
         ++numRequests;
-        job.slot = data[9];
-        job.position = data[10] * 128 + data[11];
+        job.slot = body[0];
+        job.position = Protocol::positionFrom (body[1], body[2]);
         job.due = std::chrono::steady_clock::now() + std::chrono::milliseconds (options.replyDelayMs);
         queueReply = ! options.dropReplies && options.droppedPositions.count (job.position) == 0
                      && ! (options.replyLossRate > 0.0 && chance (random) < options.replyLossRate);
     }
-    else if (data[6] == writeCommand && size == Protocol::writeSize)
+    else if (command == writeCommand && size == Protocol::writeSize)
     {
         ++numWrites;
-        const int slot = data[9], position = data[10] * 128 + data[11];
+        const int slot = body[0], position = Protocol::positionFrom (body[1], body[2]);
         const bool lost = options.ignoredWritePositions.count (position) != 0
                           || (options.writeLossRate > 0.0 && chance (random) < options.writeLossRate);
         if (slot < numSlots && position < payloadSize && ! lost)
-            slots[(size_t) slot][(size_t) position] = data[12];
+            slots[(size_t) slot][(size_t) position] = body[3];
     }
-    else if (data[6] == syncCommand && size == Protocol::syncSize)
+    else if (command == syncCommand && size == Protocol::syncSize)
     {
-        lastSyncMode = data[10];
+        lastSyncMode = body[1];
     }
     state.unlock();
 
