@@ -20,8 +20,8 @@ namespace
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 constexpr int numTransports = 6;
 
-static_assert (OrbEditorEngine::payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches)
-               == OrbMiniModel::payloadSize);
+static_assert (OrbEditorEngine::payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniModel::numPads,
+                                               OrbMiniModel::numSwitches) == OrbMiniModel::payloadSize);
 
 // The order in which the groups' bytes follow one another in the dump.
 constexpr int dumpOrder[] = { presetNameType, keybedType, rollModeType, transportType, wheelsType,
