@@ -6,8 +6,8 @@
 
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

@@ -12,7 +12,7 @@ include(${CMAKE_CURRENT_LIST_DIR}/ProjectInfo.cmake)
 
 set(ORBMINI_DESKTOP_ID "com.kestrin.OrbMiniEditor")
 set(ORBMINI_PRESET_MIME_ICON "application-x-orbmini-preset")
-set(ORBMINI_DESKTOP_DIR "${CMAKE_SOURCE_DIR}/src/resources/desktop")
+set(ORBMINI_DESKTOP_DIR "${PROJECT_SOURCE_DIR}/src/resources/desktop")
 
 install(TARGETS OrbMiniEditor RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES "${ORBMINI_DESKTOP_DIR}/${ORBMINI_DESKTOP_ID}.desktop"
@@ -44,6 +44,6 @@ string(REPLACE "\n" " " description_xml "${description_xml}")
 string(REPLACE "@PARAGRAPH@" "</p>\n    <p>" description_xml "    <p>${description_xml}</p>")
 set(ORBMINI_DESCRIPTION_XML "${description_xml}")
 configure_file("${ORBMINI_DESKTOP_DIR}/${ORBMINI_DESKTOP_ID}.metainfo.xml.in"
-               "${CMAKE_BINARY_DIR}/generated/${ORBMINI_DESKTOP_ID}.metainfo.xml" @ONLY)
-install(FILES "${CMAKE_BINARY_DIR}/generated/${ORBMINI_DESKTOP_ID}.metainfo.xml"
+               "${PROJECT_BINARY_DIR}/generated/${ORBMINI_DESKTOP_ID}.metainfo.xml" @ONLY)
+install(FILES "${PROJECT_BINARY_DIR}/generated/${ORBMINI_DESKTOP_ID}.metainfo.xml"
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

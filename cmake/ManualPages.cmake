@@ -4,10 +4,10 @@
 include(GNUInstallDirs)
 include(${CMAKE_CURRENT_LIST_DIR}/ProjectInfo.cmake)
 
-set(ORBMINI_MAN_DIR "${CMAKE_BINARY_DIR}/man")
+set(ORBMINI_MAN_DIR "${PROJECT_BINARY_DIR}/man")
 set(man_pages "${ORBMINI_MAN_DIR}/OrbMiniEditor.1.gz")
 
-configure_file("${CMAKE_SOURCE_DIR}/doc/man/OrbMiniEditor.1.in" "${ORBMINI_MAN_DIR}/OrbMiniEditor.1" @ONLY)
+configure_file("${PROJECT_SOURCE_DIR}/doc/man/OrbMiniEditor.1.in" "${ORBMINI_MAN_DIR}/OrbMiniEditor.1" @ONLY)
 add_custom_command(OUTPUT "${ORBMINI_MAN_DIR}/OrbMiniEditor.1.gz"
     COMMAND gzip -9nkf "${ORBMINI_MAN_DIR}/OrbMiniEditor.1"
     DEPENDS "${ORBMINI_MAN_DIR}/OrbMiniEditor.1"
@@ -17,9 +17,9 @@ if(TARGET orbpreset)
     # Leak checking off: a sanitizer build runs the tool here too, where no one reads its report.
     add_custom_command(OUTPUT "${ORBMINI_MAN_DIR}/orbpreset.1.gz"
         COMMAND sh -c "ASAN_OPTIONS=detect_leaks=0 bash \"$0\" \"$1\" \"$2\" \"$3\" \"$4\" > \"$5\" && gzip -9nf \"$5\""
-                "${CMAKE_SOURCE_DIR}/scripts/help-to-man.sh" "$<TARGET_FILE:orbpreset>" "orbmini-editor ${PROJECT_VERSION}"
+                "${PROJECT_SOURCE_DIR}/scripts/help-to-man.sh" "$<TARGET_FILE:orbpreset>" "orbmini-editor ${PROJECT_VERSION}"
                 "${ORBMINI_RELEASE_DATE}" "OrbMiniEditor(1)" "${ORBMINI_MAN_DIR}/orbpreset.1"
-        DEPENDS orbpreset "${CMAKE_SOURCE_DIR}/scripts/help-to-man.sh"
+        DEPENDS orbpreset "${PROJECT_SOURCE_DIR}/scripts/help-to-man.sh"
         COMMENT "Writing the manual page of orbpreset from its help"
         VERBATIM)
     list(APPEND man_pages "${ORBMINI_MAN_DIR}/orbpreset.1.gz")

@@ -6,7 +6,7 @@
 #   ORBMINI_HOMEPAGE, ORBMINI_PACKAGE_MAINTAINER  cache settings; the defaults are placeholders
 # Included wherever these are needed (the tests too); reading it twice is harmless.
 
-set(ORBMINI_PACKAGING_DIR "${CMAKE_SOURCE_DIR}/packaging")
+set(ORBMINI_PACKAGING_DIR "${PROJECT_SOURCE_DIR}/packaging")
 set(ORBMINI_HOMEPAGE "https://kestrin.example/orbmini-editor" CACHE STRING
     "The project's web address (a placeholder until it has one); AppStream screenshots are published beneath it as in the source tree")
 set(ORBMINI_PACKAGE_MAINTAINER "OrbMini Editor maintainers <orbmini-editor@localhost>" CACHE STRING

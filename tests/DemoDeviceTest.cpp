@@ -1,7 +1,7 @@
 #include "app/KestrinOrbEditorApplication.h"
-#include "midi/DemoMidiPorts.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/ControlType.h"
+#include "simulator/DemoMidiPorts.h"
 
 #include "MidiTestSupport.h"
 #include "PresetTestSupport.h"

@@ -2,9 +2,9 @@
 #include "ShellTestSupport.h"
 
 #include "app/WindowManager.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
 #include "model/ControlType.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 

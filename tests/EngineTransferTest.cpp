@@ -2,6 +2,8 @@
 #include "app/PresetCompareWindow.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/ControlType.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 #include "WindowTestSupport.h"

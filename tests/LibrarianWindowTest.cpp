@@ -5,8 +5,8 @@
 
 #include "app/LibrarianWindow.h"
 #include "midi/MidiManager.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 

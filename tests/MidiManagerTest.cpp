@@ -1,6 +1,6 @@
 #include "midi/JuceMidiPorts.h"
 #include "midi/MidiManager.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "midi/MidiManager.h"
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include <juce_events/juce_events.h>
 

@@ -1,5 +1,7 @@
 #include "model/ControlType.h"
 #include "resources/EmbeddedResources.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 #include "views/EditorComponent.h"
 #include "views/KeybedControlView.h"
 #include "views/KnobBank.h"

@@ -226,7 +226,7 @@ int DeviceCommands::parseSlot (const juce::String& text)
 
 int DeviceCommands::badSlot (const juce::String& text)
 {
-    return fail ("the slot must be a number from 1 to 24, not \"" + text + "\"");
+    return fail ("the slot must be a number from 1 to " + juce::String (LibrarianPlan::numSlots) + ", not \"" + text + "\"");
 }
 
 int DeviceCommands::transfer (OrbEditorEngine& engine, TransferStatus::Kind kind, int slot)

@@ -8,8 +8,8 @@
 
 #include "app/KestrinOrbMiniEditorApplication.h"
 #include "midi/MidiManager.h"
-#include "midi/VirtualMidiPorts.h"
 #include "model/OrbMiniModel.h"
+#include "simulator/VirtualMidiPorts.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
 

@@ -5,7 +5,6 @@
 #include "OrbPresetTool.h"
 
 #include "DeviceCommands.h"
-#include "app/KestrinOrbMiniEditorApplication.h"
 #include "midi/MidiManager.h"
 #include "midi/MidiPortLayer.h"
 #include "midi/OrbEditorEngine.h"
@@ -16,7 +15,6 @@
 #include "resources/EmbeddedResources.h"
 
 #include <juce_events/juce_events.h>
-#include <juce_gui_basics/juce_gui_basics.h>
 
 #include <algorithm>
 #include <cmath>
@@ -529,7 +527,7 @@ private:
 
         if (value.isVoid())
         {
-            const auto* preset = EmbeddedResources::find (KestrinOrbMiniEditorApplication::defaultPresetResourceName);
+            const auto* preset = EmbeddedResources::find (EmbeddedResources::defaultPreset);
 
             if (preset == nullptr)
                 return "the built-in default preset is missing";

@@ -10,7 +10,7 @@ AboutComponent::AboutComponent (const juce::Image& image)
     picture->setBounds (0, 0, getWidth(), getHeight());
     addAndMakeVisible (picture.get());
 
-    versionLabel = std::make_unique<juce::Label> ("Software Version Text", juce::String ("Software Version: ") + "1.0.2");
+    versionLabel = std::make_unique<juce::Label> ("Software Version Text", juce::String ("Software Version: ") + JUCE_APPLICATION_VERSION_STRING);
     styleLabel (*versionLabel);
     versionLabel->setBounds (0, getHeight() / 2, getWidth(), 15);
     addAndMakeVisible (versionLabel.get());

@@ -4,15 +4,18 @@
 #include "app/CommandLineFiles.h"
 #include "app/DeviceManagerWindow.h"
 #include "app/FileChooserService.h"
-#include "app/LibrarianWindow.h"
 #include "app/GetPresetWindow.h"
+#include "app/LibrarianWindow.h"
 #include "app/MainMenuModel.h"
 #include "app/PresetCompareWindow.h"
 #include "app/SendPresetWindow.h"
-#include "midi/DemoMidiPorts.h"
 #include "midi/JuceMidiPorts.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
+
+#if ORBMINI_DEMO_DEVICE
+ #include "simulator/DemoMidiPorts.h"
+#endif
 
 namespace
 {

@@ -50,8 +50,8 @@ public:
                                  std::uint8_t numKeys, std::uint8_t octaveMaximum, const juce::String& presetWildcard);
     ~KestrinOrbEditorApplication() override;
 
-    const juce::String getApplicationName() override { return "Kestrin OrbMini Editor"; }
-    const juce::String getApplicationVersion() override { return "1.0.2"; }
+    const juce::String getApplicationName() override { return JUCE_APPLICATION_NAME_STRING; }
+    const juce::String getApplicationVersion() override { return JUCE_APPLICATION_VERSION_STRING; }
     bool moreThanOneInstanceAllowed() override;
     void initialise (const juce::String& commandLine) override;
     void shutdown() override;

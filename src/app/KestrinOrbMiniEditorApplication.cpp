@@ -2,10 +2,16 @@
 
 #include "app/AboutWindow.h"
 #include "app/DeviceManagerWindow.h"
+#include "midi/OrbMiniProtocol.h"
 #include "model/OrbMiniModel.h"
 #include "resources/EmbeddedResources.h"
 #include "views/ArtworkImages.h"
 #include "views/OrbMiniProductProductImageViewSelector.h"
+
+namespace
+{
+constexpr int defaultPresetSize = OrbMiniProtocol::dumpSize (OrbMiniModel::payloadSize);
+} // namespace
 
 KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
     : KestrinOrbEditorApplication (OrbMiniModel::modelByte, OrbMiniModel::numKnobs, OrbMiniModel::numPads,
@@ -36,9 +42,14 @@ ViewSelector* KestrinOrbMiniEditorApplication::createProductImageViewSelector()
 
 const std::uint8_t* KestrinOrbMiniEditorApplication::getDefaultPresetData()
 {
-    static const std::uint8_t zeros[316] {};
-    auto* preset = EmbeddedResources::find (defaultPresetResourceName);
-    return preset != nullptr && preset->size == 316 ? preset->data : zeros;
+    static const std::uint8_t zeros[defaultPresetSize] {};
+    auto* preset = EmbeddedResources::find (EmbeddedResources::defaultPreset);
+    return preset != nullptr && preset->size == (std::size_t) defaultPresetSize ? preset->data : zeros;
+}
+
+int KestrinOrbMiniEditorApplication::getDefaultPresetDataSize()
+{
+    return defaultPresetSize;
 }
 
 juce::File KestrinOrbMiniEditorApplication::getUserGuideFile() const

@@ -13,7 +13,7 @@ public:
     juce::String getUserGuideFileName() override { return userGuideFileName; }
     juce::Image getLogoImage() override { return logoImage; }
     const std::uint8_t* getDefaultPresetData() override;
-    int getDefaultPresetDataSize() override { return 316; }
+    int getDefaultPresetDataSize() override;
     void openUserGuide() override;
     void showAboutWindow() override;
     void showDeviceSetup() override;
@@ -25,8 +25,6 @@ public:
     // Where the user guide is looked for, and what is said when it is not there.
     juce::File getUserGuideFile() const;
     juce::String getUserGuideMissingMessage() const;
-
-    static constexpr const char* defaultPresetResourceName = "DefaultPreset.syx";
 
 private:
     juce::String userGuideFileName;

@@ -1,11 +1,13 @@
 #include "midi/LibrarianPlan.h"
 
+#include "midi/OrbMiniProtocol.h"
 #include "model/OrbMiniModel.h"
+#include "model/OrbPresetName.h"
 
 namespace
 {
-constexpr int nameOffset = 10;   // header and slot byte come before the name
-constexpr int nameLength = 16;
+constexpr int nameOffset = OrbMiniProtocol::frameHeaderSize;   // the name opens the payload
+constexpr int nameLength = OrbPresetName::numSlots;
 
 bool cannotBeInFileName (juce::juce_wchar c)
 {

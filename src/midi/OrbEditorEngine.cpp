@@ -19,6 +19,9 @@ namespace
 {
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 
+static_assert (OrbEditorEngine::payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniModel::numPads,
+                                               OrbMiniModel::numSwitches) == OrbMiniModel::payloadSize);
+
 // The order in which the groups' bytes follow one another in the dump.
 constexpr ControlType dumpOrder[] = { ControlType::presetName, ControlType::keybed, ControlType::rollMode, ControlType::transport, ControlType::wheels,
                               ControlType::sustain, ControlType::knobs, ControlType::pads, ControlType::switches, ControlType::controlsToMidiDin };
@@ -59,7 +62,8 @@ OrbEditorEngine::Ptr OrbEditorEngine::createForOrbMini (MidiManager& manager, Ti
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,
                                   std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads,
                                   int numSwitches, Timing t)
-    : midiManager (manager), modelByte (model), dumpSize (5 * (numKnobs + numPads + numSwitches) + 76),
+    : midiManager (manager), modelByte (model),
+      dumpSize (OrbMiniProtocol::dumpSize (payloadSizeFor (numKnobs, numPads, numSwitches))),
       fileWildcard (wildcard), timing (t)
 {
     auto add = [this] (ControlType type, Control* group) { groupsByType[type].emplace_back (group); };
@@ -75,15 +79,15 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
     add (ControlType::sustain, new OrbSustain (51));
 
     for (int i = 0; i < numKnobs; ++i)
-        add (ControlType::knobs, new OrbKnob (55 + 5 * i));
+        add (ControlType::knobs, new OrbKnob (firstKnobOffset + 5 * i));
 
     for (int i = 0; i < numPads; ++i)
-        add (ControlType::pads, new OrbPad (55 + 5 * numKnobs + 5 * i));
+        add (ControlType::pads, new OrbPad (firstKnobOffset + 5 * numKnobs + 5 * i));
 
     for (int i = 0; i < numSwitches; ++i)
-        add (ControlType::switches, new OrbSwitch (55 + 5 * (numKnobs + numPads) + 5 * i));
+        add (ControlType::switches, new OrbSwitch (firstKnobOffset + 5 * (numKnobs + numPads) + 5 * i));
 
-    add (ControlType::controlsToMidiDin, new OrbControlsToMidiDin (55 + 5 * (numKnobs + numPads + numSwitches)));
+    add (ControlType::controlsToMidiDin, new OrbControlsToMidiDin (firstKnobOffset + 5 * (numKnobs + numPads + numSwitches)));
 }
 
 OrbEditorEngine::~OrbEditorEngine()
@@ -114,8 +118,8 @@ OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t slotIndex) c
 
     dump.add (currentModelByte());
 
-    for (auto b : { 0x61, 0x03, 0x51 })
-        dump.add ((std::uint8_t) b);
+    for (auto b : OrbMiniProtocol::dumpCommand)
+        dump.add (b);
 
     dump.add (slotIndex);
 
@@ -128,7 +132,7 @@ OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t slotIndex) c
                 dump.addArray (group->getValues());
     }
 
-    dump.add (0xF7);
+    dump.add (OrbMiniProtocol::endByte);
     return dump;
 }
 

@@ -2,8 +2,10 @@
 
 #include "model/ControlType.h"
 #include "midi/MidiManager.h"
+#include "midi/OrbMiniProtocol.h"
 #include "midi/TransferStatus.h"
 #include "model/Control.h"
+#include "model/OrbControlsToMidiDin.h"
 
 #include <juce_events/juce_events.h>
 
@@ -106,7 +108,15 @@ public:
     juce::String getFileWildcard() const { return fileWildcard; }
     MidiManager& getMidiManager() const { return midiManager; }
     int getDumpSize() const { return dumpSize; }
-    int getPayloadSize() const { return dumpSize - 11; }
+    int getPayloadSize() const { return OrbMiniProtocol::payloadSize (dumpSize); }
+
+    // The payload lays out the fixed groups, then five bytes for each knob, pad and switch from
+    // this offset on, then the groups after them.
+    static constexpr int firstKnobOffset = 55;
+    static constexpr int payloadSizeFor (int numKnobs, int numPads, int numSwitches)
+    {
+        return firstKnobOffset + 5 * (numKnobs + numPads + numSwitches) + OrbControlsToMidiDin::numSlots;
+    }
 
     // Accessors for the views. Indexes out of range, and type codes with no group, do nothing.
     void addListenerToControl (Control::Listener* listener, ControlType type);

@@ -156,7 +156,7 @@ void OrbEditorEngine::transferEnded (const std::shared_ptr<PresetTransfer>& tran
         dump.insertMultiple (0, 0, headerSize);
         for (auto value : transfer->getReceived())
             dump.add (value);
-        dump.add (0xF7);
+        dump.add (OrbMiniProtocol::endByte);
         applyDump (dump);
     }
 

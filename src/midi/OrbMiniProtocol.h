@@ -15,8 +15,14 @@ struct OrbMiniProtocol
 {
     static constexpr std::uint8_t writeCommand = 0x64, requestCommand = 0x65, replyCommand = 0x66,
                                   syncCommand = 0x67;
-    static constexpr int replySize = 13;
+    // A preset dump's command and its two parameter bytes.
+    static constexpr std::array<std::uint8_t, 3> dumpCommand { 0x61, 0x03, 0x51 };
+    static constexpr std::uint8_t endByte = 0xF7;
+    // Whole message lengths, end byte included.
+    static constexpr int requestSize = 13, replySize = 13, writeSize = 14, syncSize = 12;
     static constexpr int frameHeaderSize = 10;   // the common header and the slot byte before a dump's payload
+    // Where a message's command byte and its body (after the command's two parameter bytes) start.
+    static constexpr int commandIndex = 6, bodyIndex = 9;
     static constexpr int highestSlot = 24;   // slot indexes 0 to 24 reach the device
     // Start byte, maker and the fixed byte that precede the model byte in every frame.
     static constexpr std::array<std::uint8_t, 5> header { 0xF0, 0x00, 0x3C, 0x17, 0x00 };
@@ -33,7 +39,7 @@ struct OrbMiniProtocol
         std::vector<std::uint8_t> bytes (header.begin(), header.end());
         bytes.insert (bytes.end(), { model, command, first, second });
         bytes.insert (bytes.end(), body.begin(), body.end());
-        bytes.push_back (0xF7);
+        bytes.push_back (endByte);
         return juce::MidiMessage (bytes.data(), (int) bytes.size());
     }
 
@@ -56,11 +62,16 @@ struct OrbMiniProtocol
     static std::optional<Reply> parseValueReply (const juce::MidiMessage& message)
     {
         const auto* data = message.getRawData();
-        if (message.getRawDataSize() != replySize || data[0] != 0xF0 || data[6] != replyCommand)
+        if (message.getRawDataSize() != replySize || data[0] != header[0] || data[commandIndex] != replyCommand)
             return std::nullopt;
-        return Reply { data[9] * 128 + data[10], data[11] };
+        return Reply { positionFrom (data[bodyIndex], data[bodyIndex + 1]), data[bodyIndex + 2] };
     }
+
+    // A dump's length for a payload of that many bytes: header and slot, payload, end byte.
+    static constexpr int dumpSize (int payloadSize) { return frameHeaderSize + payloadSize + 1; }
+    static constexpr int payloadSize (int dumpSize) { return dumpSize - frameHeaderSize - 1; }
 
     static std::uint8_t high (int position) { return (std::uint8_t) (position / 128); }
     static std::uint8_t low (int position) { return (std::uint8_t) (position % 128); }
+    static int positionFrom (std::uint8_t high, std::uint8_t low) { return high * 128 + low; }
 };

@@ -14,6 +14,10 @@ public:
         std::size_t size;
     };
 
+    // The built-in default preset: what a new editor window, the preset tool and the demo device
+    // start from.
+    static constexpr const char* defaultPreset = "DefaultPreset.syx";
+
     // Null-terminated table of every embedded file.
     static const Resource* all() noexcept;
 

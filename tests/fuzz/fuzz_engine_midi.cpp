@@ -18,7 +18,7 @@
 
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 

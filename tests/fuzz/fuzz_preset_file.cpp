@@ -11,10 +11,10 @@
 //    for byte (nothing is masked or clamped on the way in);
 //  - saving that preset writes exactly that dump.
 
-#include "model/OrbMiniModel.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
-#include "midi/VirtualMidiPorts.h"
+#include "model/OrbMiniModel.h"
+#include "simulator/VirtualMidiPorts.h"
 #include "views/EditorComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>

@@ -7,8 +7,8 @@
 
 #include "OrbPresetTool.h"
 
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 int main (int argc, char* argv[])
 {

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "midi/VirtualMidiPorts.h"
+#include "midi/OrbMiniProtocol.h"
+#include "model/OrbMiniModel.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include <array>
 #include <chrono>
@@ -22,7 +24,7 @@ class OrbMiniSimulator
 {
 public:
     static constexpr int numSlots = 25;
-    static constexpr int payloadSize = 305;
+    static constexpr int payloadSize = OrbMiniModel::payloadSize;
     using Payload = std::vector<std::uint8_t>;
 
     struct Options
@@ -31,7 +33,7 @@ public:
         bool dropReplies = false;          // answer nothing at all
         std::set<int> droppedPositions;    // answer nothing for these positions
         bool duplicateReplies = false;     // answer every request twice
-        int replyLength = 13;              // 12 or 14 give malformed replies
+        int replyLength = OrbMiniProtocol::replySize;   // one byte less or more gives malformed replies
         int unplugAfterMessages = -1;      // unplug both ports once this many messages arrived
         double replyLossRate = 0.0;        // share of replies lost at random
         double writeLossRate = 0.0;        // share of writes ignored at random
@@ -70,7 +72,7 @@ public:
     bool waitUntilIdle (int timeoutMs);
 
     // The reply the device gives for a position, with the length that the options ask for.
-    static juce::MidiMessage makeReply (int position, std::uint8_t value, int length = 13);
+    static juce::MidiMessage makeReply (int position, std::uint8_t value, int length = OrbMiniProtocol::replySize);
 
 private:
     struct Job

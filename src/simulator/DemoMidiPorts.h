@@ -1,7 +1,7 @@
 #pragma once
 
-#include "midi/OrbMiniSimulator.h"
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/OrbMiniSimulator.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include <memory>
 

@@ -1,4 +1,4 @@
-#include "midi/VirtualMidiPorts.h"
+#include "simulator/VirtualMidiPorts.h"
 
 #include <algorithm>
 #include <chrono>

@@ -1,4 +1,4 @@
-#include "midi/OrbMiniSimulator.h"
+#include "simulator/OrbMiniSimulator.h"
 
 #include "midi/OrbMiniProtocol.h"
 #include "model/OrbMiniModel.h"
@@ -131,7 +131,7 @@ juce::MidiMessage OrbMiniSimulator::makeReply (int position, std::uint8_t value,
                                               { Protocol::high (position), Protocol::low (position), value });
     std::vector<std::uint8_t> bytes (reply.getRawData(), reply.getRawData() + reply.getRawDataSize() - 1);
     bytes.resize ((size_t) juce::jmax (10, length - 1), 0x00);
-    bytes.push_back (0xf7);
+    bytes.push_back (Protocol::endByte);
     return juce::MidiMessage (bytes.data(), (int) bytes.size());
 }
 
@@ -141,12 +141,14 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
 {
     const auto* data = message.getRawData();
     const int size = message.getRawDataSize();
-    if (size < 12 || ! std::equal (Protocol::header.begin(), Protocol::header.end() - 1, data))
+    if (size < Protocol::syncSize || ! std::equal (Protocol::header.begin(), Protocol::header.end() - 1, data))
         return;
 
     std::unique_lock<std::mutex> state (stateMutex);
     ++numMessages;
-    arrivals.push_back ({ data[6], std::chrono::steady_clock::now() });
+    const auto command = data[Protocol::commandIndex];
+    const auto* body = data + Protocol::bodyIndex;
+    arrivals.push_back ({ command, std::chrono::steady_clock::now() });
     const bool unplugNow = numMessages == options.unplugAfterMessages;
     const int stallMs = numMessages == options.stallAtMessage ? options.stallMs : 0;
     std::uniform_real_distribution<double> chance (0.0, 1.0);
@@ -154,27 +156,27 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
     Job job { Job::Kind::reply, 0, 0, {} };
     bool queueReply = false;
 
-    if (data[6] == requestCommand && size == 13)
+    if (command == requestCommand && size == Protocol::requestSize)
     {
         ++numRequests;
-        job.slot = data[9];
-        job.position = data[10] * 128 + data[11];
+        job.slot = body[0];
+        job.position = Protocol::positionFrom (body[1], body[2]);
         job.due = std::chrono::steady_clock::now() + std::chrono::milliseconds (options.replyDelayMs);
         queueReply = ! options.dropReplies && options.droppedPositions.count (job.position) == 0
                      && ! (options.replyLossRate > 0.0 && chance (random) < options.replyLossRate);
     }
-    else if (data[6] == writeCommand && size == 14)
+    else if (command == writeCommand && size == Protocol::writeSize)
     {
         ++numWrites;
-        const int slot = data[9], position = data[10] * 128 + data[11];
+        const int slot = body[0], position = Protocol::positionFrom (body[1], body[2]);
         const bool lost = options.ignoredWritePositions.count (position) != 0
                           || (options.writeLossRate > 0.0 && chance (random) < options.writeLossRate);
         if (slot < numSlots && position < payloadSize && ! lost)
-            slots[(size_t) slot][(size_t) position] = data[12];
+            slots[(size_t) slot][(size_t) position] = body[3];
     }
-    else if (data[6] == syncCommand && size == 12)
+    else if (command == syncCommand && size == Protocol::syncSize)
     {
-        lastSyncMode = data[10];
+        lastSyncMode = body[1];
     }
     state.unlock();
 

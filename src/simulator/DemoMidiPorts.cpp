@@ -1,6 +1,9 @@
-#include "midi/DemoMidiPorts.h"
+#include "simulator/DemoMidiPorts.h"
 
+#include "midi/OrbEditorEngine.h"
+#include "midi/OrbMiniProtocol.h"
 #include "model/OrbKnob.h"
+#include "model/OrbMiniModel.h"
 #include "model/OrbPresetName.h"
 #include "resources/EmbeddedResources.h"
 
@@ -10,7 +13,8 @@ namespace
 // identifier of the platform's.
 const juce::String simulatorPrefix ("orbmini-simulator:");
 
-constexpr int dumpSize = 316, payloadOffset = 10, numKnobs = 8;
+constexpr int dumpSize = OrbMiniProtocol::dumpSize (OrbMiniSimulator::payloadSize);
+constexpr int payloadOffset = OrbMiniProtocol::frameHeaderSize;
 
 void addSimulatorDevices (juce::Array<juce::MidiDeviceInfo>& list, const juce::Array<juce::MidiDeviceInfo>& simulated)
 {
@@ -34,7 +38,7 @@ DemoMidiPorts::DemoMidiPorts (std::unique_ptr<MidiPortLayer> platformPorts)
 {
     simulator = std::make_unique<OrbMiniSimulator> (simulatedPorts, deviceName);
 
-    const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
+    const auto* preset = EmbeddedResources::find (EmbeddedResources::defaultPreset);
     const auto* dump = preset != nullptr && preset->size == (std::size_t) dumpSize ? preset->data : nullptr;
 
     for (int slot = 0; slot < OrbMiniSimulator::numSlots; ++slot)
@@ -68,9 +72,9 @@ OrbMiniSimulator::Payload DemoMidiPorts::makeDemoSlot (const std::uint8_t* defau
 
     store (name, payload);
 
-    for (int i = 0; i < numKnobs; ++i)
+    for (int i = 0; i < OrbMiniModel::numKnobs; ++i)
     {
-        OrbKnob knob (55 + OrbKnob::numSlots * i);
+        OrbKnob knob (OrbEditorEngine::firstKnobOffset + OrbKnob::numSlots * i);
         knob.loadFromDump (values);
         knob.setParameterValue ("CC", (std::uint8_t) (20 + slot + i), false);
         knob.setParameterValue ("MIDI Channel", (std::uint8_t) (slot % 16), false);
