@@ -25,9 +25,7 @@ protected:
     {
         engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24,
                                       OrbEditorEngine::Timing { 0, 0, 60000, 5 });
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        window = manager.createWindow (canvas, engine, {});
+        window = manager.createWindow (newCanvas(), engine, {});
     }
 
     void TearDown() override

@@ -55,9 +55,7 @@ TEST_F (WindowManagerTest, EachWindowReachesTheDesktopOnceAtItsFinalSizeAndPlace
     {
         SCOPED_TRACE (n);
         const auto before = nextPeerId();
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        auto* window = withMenus.createWindow (canvas, makeEngine(), {});
+        auto* window = withMenus.createWindow (newCanvas(), makeEngine(), {});
         EXPECT_EQ (nextPeerId() - before, 4u) << "made once";
 
         auto* peer = window->getPeer();
