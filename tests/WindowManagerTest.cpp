@@ -13,15 +13,13 @@ struct WindowManagerTest : ::testing::Test, WindowFixture
 } // namespace
 
 // Untitled windows are numbered by a count that never goes back; windows cascade by fifteen
-// pixels from the number already open.
+// pixels from the number already open (the first places are EachWindowReachesTheDesktop...'s).
 TEST_F (WindowManagerTest, UntitledWindowsAreNumberedAndCascade)
 {
     auto* first = open();
     auto* second = open();
     EXPECT_EQ (first->getName(), "Kestrin OrbMini Editor - Untitled 1");
     EXPECT_EQ (second->getName(), "Kestrin OrbMini Editor - Untitled 2");
-    EXPECT_EQ (first->getPosition(), juce::Point<int> (15, 60));
-    EXPECT_EQ (second->getPosition(), juce::Point<int> (30, 75));
 
     first->closeButtonPressed();
     EXPECT_EQ (manager.getNumWindows(), 1);
