@@ -1,4 +1,5 @@
 #include "PresetTestSupport.h"
+#include "WindowTestSupport.h"
 
 #include "app/EditorWindow.h"
 #include "midi/ControlSettingsClipboard.h"
@@ -109,9 +110,7 @@ TEST_F (ControlSettingsTest, PadNotesAscendFromTheCopiedNoteAndStopAt127)
 
 TEST_F (ControlSettingsTest, TitleMenusNameTheirInstanceAndPasteOnlySettingsOfTheirKindUndoneInOneStep)
 {
-    auto* canvas = new juce::Component();
-    canvas->setSize (1200, 700);
-    EditorWindow window ("Kestrin OrbMini Editor - Untitled 1", canvas, engine, nullptr, nullptr);
+    EditorWindow window ("Kestrin OrbMini Editor - Untitled 1", newCanvas(), engine, nullptr, nullptr);
 
     KnobControlView knob3 (engine, 2), knob5 (engine, 4);
     PadControlView pad2 (engine, 1);

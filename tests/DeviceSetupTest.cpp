@@ -46,12 +46,10 @@ TEST_F (DeviceSetupTest, ListsTheDevicesAndPreselectsTheOpenPorts)
     midi.setOutput ("Thru");
     auto& content = open();
 
-    EXPECT_EQ (content.getInputList().getModel()->getNumRows(), 3);
-    EXPECT_EQ (content.getOutputList().getModel()->getNumRows(), 2);
     EXPECT_EQ (content.getInputList().getName(), "Input Devices");
     EXPECT_EQ (content.getOutputList().getName(), "Output Devices");
 
-    // Backdrop, both frames, the captions and the selected rows.
+    // Backdrop, both frames, the captions, every device's row and the selected rows.
     reference::expectComponentMatches (content, "device-setup");
 }
 

@@ -25,9 +25,7 @@ protected:
     {
         engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24,
                                       OrbEditorEngine::Timing { 0, 0, 60000, 5 });
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        window = manager.createWindow (canvas, engine, {});
+        window = manager.createWindow (newCanvas(), engine, {});
     }
 
     void TearDown() override
@@ -116,7 +114,6 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
     EXPECT_TRUE (content.getProgressBar().isVisible());
     EXPECT_FALSE (content.getSlotSelector().isVisible());
     EXPECT_FALSE (content.getActionButton().isEnabled());
-    EXPECT_EQ (engine->getTransferStatus (TransferStatus::Kind::get).describe(), "Getting slot 1: 0 of 305");
 
     clickAndWait (content.getCancelButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
@@ -174,17 +171,15 @@ TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
     ASSERT_EQ (alerts.size(), 1u);
     EXPECT_EQ (alerts[0]->getName(), "MIDI Error");
     EXPECT_TRUE (slotsSent (0x64).empty());
-    EXPECT_TRUE (dialog->getContent().getFailureLabel().isVisible());
-    EXPECT_EQ (dialog->getContent().getFailureLabel().getText(), "Slot 1: no MIDI output is open");
     EXPECT_TRUE (dialog->getContent().getActionButton().isEnabled());
+    // The failure line under the slot list, and its text, are the picture's.
     reference::expectComponentMatches (dialog->getContent(), "send-preset-dialog-failed");
 
-    // With the ports fixed, the same dialog sends and closes once the slot is verified.
+    // With the ports fixed, the same dialog sends and closes once the slot is verified; what a
+    // send writes is EngineTransfer.WritesAndSyncCarryTheirGoldenBytes...'s.
     dismissAlerts();
     connect();
     clickAndWait (dialog->getContent().getActionButton());
     ASSERT_TRUE (miditest::runUntil ([&] { return window->getSendDialog() == nullptr; }, 5000));
     EXPECT_EQ (slotsSent (0x64).size(), 305u);
-    const auto dump = engine->buildDump (0);
-    EXPECT_EQ (simulator.getSlot (0), std::vector<std::uint8_t> (dump.begin() + 10, dump.end() - 1));
 }

@@ -1,8 +1,5 @@
 #include "ShellTestSupport.h"
 
-#include "views/EditorComponent.h"
-#include "views/OrbMiniProductProductImageViewSelector.h"
-#include "views/TabSelectorButtons.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +10,7 @@ namespace
 class EditorComponentTest : public ::testing::Test, protected EngineFixture
 {
 protected:
-    void SetUp() override
-    {
-        editor = std::make_unique<EditorComponent> (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
-                                                    engine, 8, 16, 24);
-    }
+    void SetUp() override { editor.reset (newEditorComponent (engine)); }
 
     // The indices of the views that are children of the editor, and of those that are visible.
     std::set<int> attachedViews (bool visibleOnes = false) const

@@ -129,9 +129,7 @@ struct EngineTransfer : ::testing::Test, miditest::SimulatedDevice
     // An editor window over the engine, with an empty canvas in place of the views.
     std::unique_ptr<EditorWindow> openWindow (const juce::String& title)
     {
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        return std::make_unique<EditorWindow> (title, canvas, engine, nullptr, nullptr);
+        return std::make_unique<EditorWindow> (title, newCanvas(), engine, nullptr, nullptr);
     }
 
     OrbEditorEngine::Timing timing;

@@ -86,19 +86,16 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
     ASSERT_NE (window(), nullptr);
     auto& content = window()->getContent();
     ASSERT_EQ (content.getNumRows(), 3);
-    EXPECT_EQ (content.getRowText (0), "Slot 01  <-  bass.orp");
-    EXPECT_EQ (content.getRowText (1), "Slot 02  <-  lead.orp");
-    EXPECT_EQ (content.getRowText (2), "Slot 05  <-  Slot 05 - Keys.orp");
 
     // A second request while the window is open opens nothing and asks for nothing.
     LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
     EXPECT_EQ (chooser.requests.size(), 1u);
 
     content.toggleRow (1);
-    EXPECT_FALSE (content.isTicked (1));
     miditest::runFor (100);
     EXPECT_EQ (simulator.getNumWrites(), 0);   // nothing before "Restore"
 
+    // Each row's slot and file, in slot order, and the unticked second row.
     reference::expectComponentMatches (content, "librarian-restore-confirm");
     content.findButton ("Restore")->triggerClick();
     ASSERT_TRUE (runToEnd());

@@ -44,11 +44,13 @@ TEST_F (LookAndFeelTest, ComboBoxesShowTheirEntryInBlueClearOfTheArrow)
     }
 }
 
-// White with blue text from x 5; while typing, plain white with blue text and no outline.
+// White with blue text from x 5, showing the value whatever text its label was given; while
+// typing, plain white with blue text and no outline.
 TEST_F (LookAndFeelTest, NumberBoxAndItsEditorAreWhiteWithBlueText)
 {
     NumberBoxWithLabel widget (1, 16, "MIDI Channel", nullptr);
     widget.setValue (10);
+    widget.getNumberBox().setText ("99", juce::dontSendNotification);
     expectLooksAsBefore (widget, "number-box");
 
     widget.getNumberBox().showEditor();

@@ -1,9 +1,6 @@
 #include "ShellTestSupport.h"
 
-#include "views/EditorComponent.h"
 #include "views/MainSectionView.h"
-#include "views/OrbMiniProductProductImageViewSelector.h"
-#include "views/TabSelectorButtons.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +11,7 @@ class MainSectionViewDispatch : public ::testing::Test, protected WindowFixture
 protected:
     void SetUp() override
     {
-        auto* editor = new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(),
-                                            engine, 8, 16, 24);
+        auto* editor = newEditorComponent (engine);
         window = manager.createWindow (editor, engine, {});
         main = dynamic_cast<MainSectionView*> (editor->getView (0));
         ASSERT_NE (main, nullptr);

@@ -183,8 +183,7 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
     EXPECT_EQ (app.getDeviceSetupWindow()->getName(), "OrbMini Editor Device Manager");
 
     auto& version = app.getAboutWindow()->getAboutComponent()->getVersionLabel();
-    EXPECT_EQ (version.getName(), "Software Version Text");
-    EXPECT_EQ (version.getText(), "Software Version: 1.0.2");
+    EXPECT_EQ (version.getName(), "Software Version Text");   // its text is the "about" picture's
     pumpMessages (50);
     clickOn (version, { 10, 5 });
     pumpMessages (50);

@@ -1,7 +1,5 @@
 #include "widgets/NumberBox.h"
 
-#include "TestOutput.h"
-
 #include <gtest/gtest.h>
 
 namespace
@@ -114,12 +112,4 @@ TEST_F (NumberBoxTest, SetValueNotifiesOnlyWhenAskedAndOnlyInRange)
     box.addListener (&counter);
     box.setValue (3, true);
     EXPECT_EQ (counter.calls, 1) << "added once";
-}
-
-TEST_F (NumberBoxTest, PaintsTheValueNotTheLabelText)
-{
-    box.setColour (juce::Label::textColourId, juce::Colour (0xFF117FC6));
-    const auto shown = paintToImage (box);
-    box.setText ("99", juce::dontSendNotification);
-    EXPECT_TRUE (samePixels (shown, paintToImage (box)));
 }

@@ -43,18 +43,6 @@ struct ParameterController : sectiontest::SectionViewTest
 };
 } // namespace
 
-TEST_F (ParameterController, WidgetsStartWithTheStoredValueShownWithItsOffset)
-{
-    group (ControlType::rollMode).setParameterValue ("Gate", 49, false);
-    group (ControlType::rollMode).setParameterValue ("Time Div", 5, false);
-    NumberCtl gate (engine, "Gate", ControlType::rollMode, 1, 99, 1);
-    SingleParameterControllerComboBox division (engine, "Time Div", ControlType::rollMode, entriesOf (ControlType::rollMode, "Time Div"), nullptr);
-    settle();
-    EXPECT_EQ (shown (gate), 50.0);
-    EXPECT_EQ (division.getComboBox().getSelectedId(), 6);
-    EXPECT_EQ (group (ControlType::rollMode).getParameterValue ("Time Div"), 5) << "the first selection must not be stored";
-}
-
 TEST_F (ParameterController, MidiToDinButtonTogglesItsFlagAndItsTwin)
 {
     auto& flags = group (ControlType::controlsToMidiDin);

@@ -7,9 +7,6 @@
 #include "resources/EmbeddedResources.h"
 #include "views/ArtworkImages.h"
 #include "views/BankView.h"
-#include "views/EditorComponent.h"
-#include "views/OrbMiniProductProductImageViewSelector.h"
-#include "views/TabSelectorButtons.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +37,7 @@ juce::StringArray tickedEntries (const EditorZoom& zoom)
 EditorComponent* newEditor (OrbEditorEngine::Ptr engine)
 {
     engine->loadPresetData (embeddedDefault());
-    return new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16, 24);
+    return newEditorComponent (engine);
 }
 } // namespace
 

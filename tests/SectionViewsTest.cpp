@@ -56,7 +56,7 @@ void expectPages (BankView& pages, int numPages, const juce::String& title, Inde
 }
 } // namespace
 
-TEST_F (SectionViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
+TEST_F (SectionViews, EightKnobsInTwoBanksTheFifthEditsInstanceFourAndTheFlagIsTheKnobs)
 {
     settle();
     expectPages<KnobControlView> (knobs.getBankView(), 2, "Knob", [] (KnobControlView& v) { return v.getKnobIndex(); });
@@ -65,6 +65,9 @@ TEST_F (SectionViews, EightKnobsInTwoBanksAndTheFifthEditsInstanceFour)
     EXPECT_EQ (stored (ControlType::knobs, 4, "CC"), 21);
     for (int k : { 3, 5 })
         EXPECT_EQ (stored (ControlType::knobs, k, "CC"), 0) << k;
+
+    click (knobs.getMidiToDinButton());
+    EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Knobs Midi To DIN"), 1);
 }
 
 // Each entry of a mode list shows the boxes the presentation table gives that mode, and is stored
@@ -89,15 +92,6 @@ TEST_F (SectionViews, EveryModeShowsItsOwnBoxes)
             EXPECT_EQ (stored (type, 3, "Mode"), 0);
         }
     }
-}
-
-TEST_F (SectionViews, KnobAftertouchMaxIsTheKnobsMaxAndTheKnobsFlagIsItsOwn)
-{
-    enter (groupBox (knobs.getControlView (2), 1, 2), "90");
-    EXPECT_EQ (stored (ControlType::knobs, 2, "Max"), 90);
-
-    click (knobs.getMidiToDinButton());
-    EXPECT_EQ (stored (ControlType::controlsToMidiDin, "Knobs Midi To DIN"), 1);
 }
 
 TEST_F (SectionViews, SwitchModesShareTheirBytesAndAModeWithoutAnEntryShowsNoBoxes)

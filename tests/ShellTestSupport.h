@@ -6,6 +6,9 @@
 
 #include "app/FileChooserService.h"
 #include "app/WindowManager.h"
+#include "views/EditorComponent.h"
+#include "views/OrbMiniProductProductImageViewSelector.h"
+#include "views/TabSelectorButtons.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -125,8 +128,12 @@ struct WindowFixture : EngineFixture
     // A window over a blank canvas of the editor's size.
     EditorWindow* openWindow (OrbEditorEngine::Ptr windowEngine, const juce::String& name = {})
     {
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        return manager.createWindow (canvas, windowEngine, name);
+        return manager.createWindow (newCanvas(), windowEngine, name);
     }
 };
+
+// The editor's views and selectors as the application builds them for the 25-key model.
+inline EditorComponent* newEditorComponent (OrbEditorEngine::Ptr engine)
+{
+    return new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16, 24);
+}

@@ -13,15 +13,13 @@ struct WindowManagerTest : ::testing::Test, WindowFixture
 } // namespace
 
 // Untitled windows are numbered by a count that never goes back; windows cascade by fifteen
-// pixels from the number already open.
+// pixels from the number already open (the first places are EachWindowReachesTheDesktop...'s).
 TEST_F (WindowManagerTest, UntitledWindowsAreNumberedAndCascade)
 {
     auto* first = open();
     auto* second = open();
     EXPECT_EQ (first->getName(), "Kestrin OrbMini Editor - Untitled 1");
     EXPECT_EQ (second->getName(), "Kestrin OrbMini Editor - Untitled 2");
-    EXPECT_EQ (first->getPosition(), juce::Point<int> (15, 60));
-    EXPECT_EQ (second->getPosition(), juce::Point<int> (30, 75));
 
     first->closeButtonPressed();
     EXPECT_EQ (manager.getNumWindows(), 1);
@@ -55,9 +53,7 @@ TEST_F (WindowManagerTest, EachWindowReachesTheDesktopOnceAtItsFinalSizeAndPlace
     {
         SCOPED_TRACE (n);
         const auto before = nextPeerId();
-        auto* canvas = new juce::Component();
-        canvas->setSize (1200, 700);
-        auto* window = withMenus.createWindow (canvas, makeEngine(), {});
+        auto* window = withMenus.createWindow (newCanvas(), makeEngine(), {});
         EXPECT_EQ (nextPeerId() - before, 4u) << "made once";
 
         auto* peer = window->getPeer();

@@ -4,6 +4,14 @@
 
 #include <vector>
 
+// A blank component of the editor's size, standing in for its views.
+inline juce::Component* newCanvas()
+{
+    auto* canvas = new juce::Component();
+    canvas->setSize (1200, 700);
+    return canvas;
+}
+
 // Every top-level component of the desktop of that class.
 template <typename WindowClass>
 std::vector<WindowClass*> findWindows()
