@@ -183,7 +183,8 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
     EXPECT_EQ (app.getDeviceSetupWindow()->getName(), "OrbMini Editor Device Manager");
 
     auto& version = app.getAboutWindow()->getAboutComponent()->getVersionLabel();
-    EXPECT_EQ (version.getName(), "Software Version Text");   // its text is the "about" picture's
+    EXPECT_EQ (version.getName(), "Software Version Text");
+    EXPECT_EQ (version.getText(), juce::String ("Software Version: ") + JUCE_APPLICATION_VERSION_STRING);
     pumpMessages (50);
     clickOn (version, { 10, 5 });
     pumpMessages (50);
