@@ -38,8 +38,8 @@ void paintNow (juce::Component& window)
 
 struct Memory
 {
-    double rssMb;    // resident set, after returning free heap to the system
-    double heapMb;   // bytes the allocator has handed out (small blocks and mapped ones)
+    double rssMb;  // resident set, after returning free heap to the system
+    double heapMb; // bytes the allocator has handed out (small blocks and mapped ones)
 };
 
 Memory measureMemory()
@@ -137,8 +137,12 @@ bool runWindows (int count)
     const auto idleMemory = measureMemory();
     const auto perWindow = [count] (double total) { return total / (count - 1); };
 
-    const auto firstFive = [] (const std::vector<double>& values) { return median ({ values.begin(), values.begin() + 5 }); };
-    const auto lastFive = [] (const std::vector<double>& values) { return median ({ values.end() - 5, values.end() }); };
+    const auto firstFive = [] (const std::vector<double>& values) {
+        return median ({ values.begin(), values.begin() + 5 });
+    };
+    const auto lastFive = [] (const std::vector<double>& values) {
+        return median ({ values.end() - 5, values.end() });
+    };
     std::printf ("  open time: median %.2f ms, CPU %.2f ms; windows 2-6 median %.2f ms (CPU %.2f), last five %.2f ms"
                  " (CPU %.2f)\n",
                  median (milliseconds), median (cpuMs), firstFive (milliseconds), firstFive (cpuMs),
@@ -153,8 +157,8 @@ bool runWindows (int count)
     verdict ("flat: CPU time, last five / windows 2-6", lastFive (cpuMs) / firstFive (cpuMs), 1.25, "x");
     verdict ("added memory per further window at open (max)", maximum (addedRss), 4.0, "MB");
     verdict ("added memory per further window, idle", perWindow (idleMemory.rssMb - startMemory.rssMb), 4.0, "MB");
-    verdict ("flat: added memory, largest - smallest", maximum (addedRss) - *std::min_element (addedRss.begin(), addedRss.end()),
-             0.5, "MB");
+    verdict ("flat: added memory, largest - smallest",
+             maximum (addedRss) - *std::min_element (addedRss.begin(), addedRss.end()), 0.5, "MB");
     return true;
 }
 

@@ -28,7 +28,9 @@ int main (int argc, char** argv)
 {
     const char* which = argc > 1 ? argv[1] : "all";
     const int count = argc > 2 ? std::atoi (argv[2]) : 0;
-    const auto chosen = [&] (const char* name) { return std::strcmp (which, "all") == 0 || std::strcmp (which, name) == 0; };
+    const auto chosen = [&] (const char* name) {
+        return std::strcmp (which, "all") == 0 || std::strcmp (which, name) == 0;
+    };
     const auto countOr = [&] (int fallback, int least) { return count > 0 ? juce::jmax (least, count) : fallback; };
 
     if (! chosen ("startup") && ! chosen ("windows") && ! chosen ("apply") && ! chosen ("transfer"))

@@ -28,9 +28,9 @@ namespace
 struct Sample
 {
     double milliseconds = 0.0;
-    double cpuMilliseconds = 0.0;   // the child's main thread until then
-    long rssKb = 0;          // when the window was mapped
-    long settledRssKb = 0;   // half a second later, after the first paints
+    double cpuMilliseconds = 0.0; // the child's main thread until then
+    long rssKb = 0;               // when the window was mapped
+    long settledRssKb = 0;        // half a second later, after the first paints
 };
 
 int ignoreXErrors (Display*, XErrorEvent*)
@@ -48,8 +48,9 @@ long windowProcessId (Display* display, Window window)
     unsigned char* data = nullptr;
     long pid = -1;
 
-    if (XGetWindowProperty (display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count,
-                            &remaining, &data) == Success
+    if (XGetWindowProperty (display, window, pidAtom, 0, 1, False, XA_CARDINAL, &type, &format, &count, &remaining,
+                            &data)
+            == Success
         && data != nullptr && format == 32 && count == 1)
         pid = *reinterpret_cast<long*> (data);
 
@@ -195,7 +196,8 @@ public:
         unsigned char* data = nullptr;
 
         if (XGetWindowProperty (display, root, XA_RESOURCE_MANAGER, 0, 1 << 20, False, XA_STRING, &type, &format,
-                                &count, &remaining, &data) == Success
+                                &count, &remaining, &data)
+                == Success
             && data != nullptr && format == 8)
         {
             hadResources = true;

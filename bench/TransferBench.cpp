@@ -116,8 +116,8 @@ bool runTransfer (int runs)
     }
 
     engine = nullptr;
-    std::printf ("  gets with 5 %% of replies lost: %d of %d succeeded, median %.0f ms, max %.0f ms\n",
-                 lossySuccesses, lossyRuns, median (lossyTimes), maximum (lossyTimes));
+    std::printf ("  gets with 5 %% of replies lost: %d of %d succeeded, median %.0f ms, max %.0f ms\n", lossySuccesses,
+                 lossyRuns, median (lossyTimes), maximum (lossyTimes));
     verdict ("lossy gets that failed", lossyRuns - lossySuccesses, 0.5, "");
     return true;
 }

@@ -59,14 +59,14 @@ TEST (BankView, EightItemsAtFourPerBankPageForwardAndBackWithoutWrapping)
     EXPECT_EQ (previous->getName(), "Right Bank Arrow");
     EXPECT_TRUE (next->isVisible() && previous->isVisible());
     EXPECT_FALSE (next->getWantsKeyboardFocus());
-    EXPECT_TRUE (static_cast<juce::Component*> (previous)->hitTest (0, 0));   // transparent corner
+    EXPECT_TRUE (static_cast<juce::Component*> (previous)->hitTest (0, 0)); // transparent corner
 
     // the arrows lie above the bank that was added back last
     auto& children = view.getChildren();
     EXPECT_GT (children.indexOf (next), children.indexOf (view.getBank (0)));
     EXPECT_GT (children.indexOf (previous), children.indexOf (view.getBank (0)));
 
-    view.buttonClicked (previous);   // already at the first bank
+    view.buttonClicked (previous); // already at the first bank
     EXPECT_EQ (view.getCurrentBank(), 0);
 
     next->triggerClick();
@@ -74,7 +74,7 @@ TEST (BankView, EightItemsAtFourPerBankPageForwardAndBackWithoutWrapping)
     EXPECT_EQ (view.getCurrentBank(), 1);
     EXPECT_EQ (shownBank (view), 1);
     EXPECT_EQ (view.getBank (0)->getParentComponent(), nullptr);
-    EXPECT_TRUE (next->isVisible());   // at the last bank too
+    EXPECT_TRUE (next->isVisible()); // at the last bank too
 
     juce::TextButton stranger;
     view.buttonClicked (&stranger);
@@ -108,23 +108,23 @@ TEST (BankView, ASingleBankShowsNoArrows)
 TEST (BankView, ResizeBeforeBanksExistAndRebuildsThatShrink)
 {
     BankView view ("Empty", true);
-    view.setSize (1200, 200);   // no bank yet: nothing to show, nothing breaks
+    view.setSize (1200, 200); // no bank yet: nothing to show, nothing breaks
     EXPECT_EQ (view.getNumBanks(), 0);
     EXPECT_EQ (view.getNumChildComponents(), 2);
 
     view.addItems (makeItems (12));
-    EXPECT_EQ (view.getNumBanks(), 0);   // no bank size yet
+    EXPECT_EQ (view.getNumBanks(), 0); // no bank size yet
     view.setItemsPerBank (4);
     ASSERT_EQ (view.getNumBanks(), 3);
     view.buttonClicked (view.getNextBankButton());
     view.buttonClicked (view.getNextBankButton());
     EXPECT_EQ (shownBank (view), 2);
 
-    view.setItemsPerBank (6);   // two banks now: stay on the last
+    view.setItemsPerBank (6); // two banks now: stay on the last
     EXPECT_EQ (view.getCurrentBank(), 1);
     EXPECT_EQ (shownBank (view), 1);
 
-    view.setItemsPerBank (12);   // one bank: the arrows go
+    view.setItemsPerBank (12); // one bank: the arrows go
     EXPECT_EQ (view.getCurrentBank(), 0);
     EXPECT_EQ (shownBank (view), 0);
     EXPECT_FALSE (view.getNextBankButton()->isVisible());

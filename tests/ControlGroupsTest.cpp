@@ -66,17 +66,29 @@ TEST (ControlGroups, EachNameStoresUpToItsMaximumAndRefusesOneMore)
     OrbControlsToMidiDin din (295);
 
     // Each row's highest value is stored; one more is refused and leaves it in place.
-    struct Row { Control& group; const char* name; int highest; };
+    struct Row
+    {
+        Control& group;
+        const char* name;
+        int highest;
+    };
     const Row rows[] = {
-        { keybed, "Split Point", 24 },           { keybed, "Keybed Curve", 8 },
-        { keybed, "Keybed MIDI Channel", 15 },   { keybed, "Lower Keybed Octave", 7 },
-        { keybed, "Split Mode", 1 },             { pad, "Curve", 7 },
-        { pad, "Toggle Off", 127 },              { pad, "Mode", 3 },    // "Toggle Off" is the curve's byte
-        { pad, "MIDI Channel", 15 },             { sw, "Mode", 3 },
-        { knob, "Mode", 1 },                     { knob, "Aftertouch", 0 },    // a mode's entry, not a name
-        { wheels, "Pitch Wheel MIDI Channel", 16 },   // 16 is "Omni"
+        { keybed, "Split Point", 24 },
+        { keybed, "Keybed Curve", 8 },
+        { keybed, "Keybed MIDI Channel", 15 },
+        { keybed, "Lower Keybed Octave", 7 },
+        { keybed, "Split Mode", 1 },
+        { pad, "Curve", 7 },
+        { pad, "Toggle Off", 127 },
+        { pad, "Mode", 3 }, // "Toggle Off" is the curve's byte
+        { pad, "MIDI Channel", 15 },
+        { sw, "Mode", 3 },
+        { knob, "Mode", 1 },
+        { knob, "Aftertouch", 0 },                  // a mode's entry, not a name
+        { wheels, "Pitch Wheel MIDI Channel", 16 }, // 16 is "Omni"
         { wheels, "Mod Wheel MIDI Channel", 16 },
-        { roll, "Gate", 98 },                    { roll, "Swing", 24 },
+        { roll, "Gate", 98 },
+        { roll, "Swing", 24 },
         { din, "Knobs Midi To DIN", 1 },
     };
 

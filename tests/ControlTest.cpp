@@ -20,9 +20,12 @@ public:
 
     int getParameterIndex (const juce::String& name) const override
     {
-        if (name == "MIDI Channel") return 0;
-        if (name == "CC" || name == "Program") return 1;
-        if (name == "Value") return 2;
+        if (name == "MIDI Channel")
+            return 0;
+        if (name == "CC" || name == "Program")
+            return 1;
+        if (name == "Value")
+            return 2;
         return -1;
     }
 };
@@ -30,7 +33,8 @@ public:
 struct Recorder : Control::Listener
 {
     explicit Recorder (std::vector<juce::String>* sharedLog = nullptr, juce::String tag = {})
-        : log (sharedLog), id (std::move (tag)) {}
+        : log (sharedLog), id (std::move (tag))
+    {}
 
     void parameterChanged (juce::String name, int value) override
     {
@@ -86,7 +90,9 @@ TEST (Control, ListenersHearEachNameOnceFromTheMostRecentAndMayLeaveWhileNotifie
     // A whole-group change announces every name once, in list order.
     first.calls.clear();
     group.setValues (bytes ({ 3, 44, 5 }));
-    const std::vector<std::pair<juce::String, int>> expected { { "MIDI Channel", 3 }, { "CC", 44 }, { "Program", 44 }, { "Value", 5 } };
+    const std::vector<std::pair<juce::String, int>> expected {
+        { "MIDI Channel", 3 }, { "CC", 44 }, { "Program", 44 }, { "Value", 5 }
+    };
     EXPECT_EQ (first.calls, expected);
 
     // A removed listener is never called again; one leaving during a call does not make the others miss it.
@@ -95,7 +101,11 @@ TEST (Control, ListenersHearEachNameOnceFromTheMostRecentAndMayLeaveWhileNotifie
         Control& group;
         int calls = 0;
         explicit Leaver (Control& g) : group (g) {}
-        void parameterChanged (juce::String, int) override { ++calls; group.removeListener (this); }
+        void parameterChanged (juce::String, int) override
+        {
+            ++calls;
+            group.removeListener (this);
+        }
     } leaver (group);
 
     auto doomed = std::make_unique<Recorder>();

@@ -68,11 +68,11 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesAGetToIt)
 TEST (DemoDevice, ApplicationListsTheSimulatorOnlyInTheDemoBuild)
 {
     auto ports = KestrinOrbEditorApplication::createPortLayer();
-   #if ORBMINI_DEMO_DEVICE
+#if ORBMINI_DEMO_DEVICE
     const bool expected = true;
-   #else
+#else
     const bool expected = false;
-   #endif
+#endif
     EXPECT_EQ (namesOf (ports->getInputDevices()).contains (DemoMidiPorts::deviceName), expected);
     EXPECT_EQ (namesOf (ports->getOutputDevices()).contains (DemoMidiPorts::deviceName), expected);
 }

@@ -21,10 +21,7 @@ protected:
             ports.addOutput (name);
     }
 
-    void TearDown() override
-    {
-        delete dialog.get();
-    }
+    void TearDown() override { delete dialog.get(); }
 
     DeviceManagerComponent& open()
     {
@@ -69,7 +66,7 @@ TEST_F (DeviceSetupTest, CancelChangesNothingOkAppliesAndClosesAndApplyOpensEach
     press ("OK");
     EXPECT_EQ (dialog.get(), nullptr);
     EXPECT_EQ (midi.getInputName(), "Keys In");
-    EXPECT_EQ (midi.getOutputName(), "");  // no output row was selected
+    EXPECT_EQ (midi.getOutputName(), ""); // no output row was selected
     EXPECT_EQ (ports.outputOpens, 0);
 
     // "Apply" twice with the same choice opens each port once, and "Cancel" afterwards keeps it.

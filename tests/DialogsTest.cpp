@@ -28,10 +28,7 @@ protected:
         window = manager.createWindow (newCanvas(), engine, {});
     }
 
-    void TearDown() override
-    {
-        closeDialogsAndAlerts();
-    }
+    void TearDown() override { closeDialogsAndAlerts(); }
 
     void connect()
     {
@@ -117,7 +114,7 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
 
     clickAndWait (content.getCancelButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
-    EXPECT_FALSE (engine->isGetting());   // the preset as it was: EngineTransfer.CancellingStops...
+    EXPECT_FALSE (engine->isGetting()); // the preset as it was: EngineTransfer.CancellingStops...
 
     // Closing the window ends its transfers, and their dialogs close with them.
     window->showSendDialog();

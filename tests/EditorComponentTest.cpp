@@ -1,6 +1,5 @@
 #include "ShellTestSupport.h"
 
-
 #include <gtest/gtest.h>
 
 #include <set>

@@ -23,10 +23,7 @@ protected:
         window->buttonClicked (&button);
     }
 
-    void run (juce::CommandID command)
-    {
-        window->perform (juce::ApplicationCommandTarget::InvocationInfo (command));
-    }
+    void run (juce::CommandID command) { window->perform (juce::ApplicationCommandTarget::InvocationInfo (command)); }
 
     // An edit as a widget makes it: Knob `index + 1`'s CC through the engine.
     void editKnobCC (int index, int value)
@@ -57,7 +54,10 @@ protected:
         return info;
     }
 
-    bool isEnabled (juce::CommandID command) { return (commandInfo (command).flags & juce::ApplicationCommandInfo::isDisabled) == 0; }
+    bool isEnabled (juce::CommandID command)
+    {
+        return (commandInfo (command).flags & juce::ApplicationCommandInfo::isDisabled) == 0;
+    }
 
     // Answers the save-changes question on screen, as its button would.
     void answer (SaveChangesAlert::Answer answer)
@@ -70,7 +70,8 @@ protected:
 
     EditorWindow* window = nullptr;
     ScriptedFileChooser chooser;
-    juce::File folder = testDirectory ("editor-window/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    juce::File folder = testDirectory (
+        "editor-window/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 } // namespace
 
@@ -105,7 +106,7 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksSaveToFileAlwaysAsksAndSave
     press ("Load From File");
     ASSERT_EQ (chooser.requests.size(), 4u);
     EXPECT_EQ (window->getName(), appName + " - b");
-    EXPECT_EQ (lastDirectory, folder);  // opening does not move the shared folder
+    EXPECT_EQ (lastDirectory, folder); // opening does not move the shared folder
 
     const auto aBefore = readBytes (a), bBefore = readBytes (b);
     editPreset();
@@ -241,7 +242,7 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo");
 
     editKnobCC (2, (original + 5) % 128);
-    editKnobCC (2, 200);   // refused by the group: no step
+    editKnobCC (2, 200); // refused by the group: no step
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Knob 3 CC");
     EXPECT_TRUE (isEnabled (Commands::undoCommand));
 
@@ -250,8 +251,9 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
     EXPECT_FALSE (isEnabled (Commands::undoCommand));
     EXPECT_EQ (commandInfo (Commands::redoCommand).shortName, "Redo Knob 3 CC");
     // ctrl+Y is pressed end to end (e2e/unsaved_changes.sh), with the widgets following undo and redo.
-    EXPECT_TRUE (commandInfo (Commands::redoCommand).defaultKeypresses.contains (
-        juce::KeyPress ('z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0)));
+    EXPECT_TRUE (commandInfo (Commands::redoCommand)
+                     .defaultKeypresses.contains (juce::KeyPress (
+                         'z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0)));
 
     run (Commands::redoCommand);
     EXPECT_EQ (knobCC (2), (original + 5) % 128);
@@ -274,7 +276,8 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
                                  (std::uint8_t) (din->getParameterValue ("Knobs Midi To DIN") == 0 ? 1 : 0), false);
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Knobs Midi To DIN");
     auto* keybed = engine->getControl (ControlType::keybed);
-    engine->setControlParameter (ControlType::keybed, "Split Point", (std::uint8_t) ((keybed->getParameterValue ("Split Point") + 1) % 24), false);
+    engine->setControlParameter (ControlType::keybed, "Split Point",
+                                 (std::uint8_t) ((keybed->getParameterValue ("Split Point") + 1) % 24), false);
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Keybed Split Point");
 }
 
@@ -326,10 +329,12 @@ TEST_F (EditorWindowTest, QuittingAsksEachChangedWindowInTurnAndCancelStopsIt)
     second->getEngine()->setControlParameter (ControlType::knobs, (std::uint8_t) 1, "CC", 3, false);
 
     std::vector<bool> outcomes;
-    const auto quit = [&] { manager.askToSaveAllWindows ([&outcomes] (bool mayQuit) { outcomes.push_back (mayQuit); }); };
+    const auto quit = [&] {
+        manager.askToSaveAllWindows ([&outcomes] (bool mayQuit) { outcomes.push_back (mayQuit); });
+    };
 
     quit();
-    EXPECT_EQ (second->getSaveChangesAlert(), nullptr);   // one question at a time, first window first
+    EXPECT_EQ (second->getSaveChangesAlert(), nullptr); // one question at a time, first window first
     answer (SaveChangesAlert::dontSave);
     ASSERT_NE (second->getSaveChangesAlert(), nullptr);
     EXPECT_EQ (unchanged->getSaveChangesAlert(), nullptr);
@@ -348,8 +353,7 @@ TEST_F (EditorWindowTest, QuittingAsksEachChangedWindowInTurnAndCancelStopsIt)
 TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDifferences)
 {
     using Line = PresetCompareComponent::Line;
-    const auto compare = [this] (const juce::File& file)
-    {
+    const auto compare = [this] (const juce::File& file) {
         chooser.answerWith (file);
         run (KestrinOrbEditorApplication::compareWithFileCommand);
         const auto windows = findWindows<PresetCompareWindow>();
@@ -371,7 +375,8 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDif
     // The name, a number and a list entry; the window's own preset stays as it was.
     const auto before = engine->buildDump (0);
     other->getControl (ControlType::presetName)->setParameterValue ("Preset Name 1", 'X', false);
-    other->setControlParameter (ControlType::knobs, (std::uint8_t) 2, "CC", (std::uint8_t) ((knobCC (2) + 7) % 128), false);
+    other->setControlParameter (ControlType::knobs, (std::uint8_t) 2, "CC", (std::uint8_t) ((knobCC (2) + 7) % 128),
+                                false);
     auto* pad = other->getControl (ControlType::pads, 0);
     pad->setParameterValue ("Mode", (std::uint8_t) ((pad->getParameterValue ("Mode") + 1) % 2), false);
     ASSERT_TRUE (other->savePresetFile (file));
@@ -382,7 +387,8 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDif
     ASSERT_EQ (lines.size(), 3u);
     EXPECT_EQ (lines[0].section + "/" + lines[0].name, "Preset/Name");
     EXPECT_TRUE (lines[0].other.startsWith ("\"X"));
-    EXPECT_EQ (lines[1], (Line { "Knobs", "Knob 3", "CC", juce::String (knobCC (2)), juce::String ((knobCC (2) + 7) % 128) }));
+    EXPECT_EQ (lines[1],
+               (Line { "Knobs", "Knob 3", "CC", juce::String (knobCC (2)), juce::String ((knobCC (2) + 7) % 128) }));
     EXPECT_EQ (lines[2].section + "/" + lines[2].instance + "/" + lines[2].name, "Drum Pads/Pad 1/Mode");
     EXPECT_NE (lines[2].mine, lines[2].other);
     EXPECT_FALSE (differs->getContent().getNoDifferencesLabel().isVisible());

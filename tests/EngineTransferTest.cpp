@@ -29,7 +29,11 @@ constexpr int payloadSize = 305;
 // Counts the errors and keeps every status an engine reports, as a window and a dialog see them.
 struct Watcher : OrbEditorEngine::Listener, OrbEditorEngine::TransferListener
 {
-    void midiErrorOccurred (const juce::String& message) override { ++errors; EXPECT_TRUE (message.isEmpty()); }
+    void midiErrorOccurred (const juce::String& message) override
+    {
+        ++errors;
+        EXPECT_TRUE (message.isEmpty());
+    }
     void fileErrorOccurred (const juce::String&) override {}
     void transferChanged (const TransferStatus& status) override { statuses.push_back (status); }
 
@@ -47,7 +51,8 @@ struct Watcher : OrbEditorEngine::Listener, OrbEditorEngine::TransferListener
 
     bool saw (const juce::String& text) const
     {
-        return std::any_of (statuses.begin(), statuses.end(), [&] (const TransferStatus& s) { return s.describe() == text; });
+        return std::any_of (statuses.begin(), statuses.end(),
+                            [&] (const TransferStatus& s) { return s.describe() == text; });
     }
 
     int errors = 0;
@@ -87,7 +92,8 @@ double shortestGapMs (const std::vector<OrbMiniSimulator::Arrival>& arrivals, st
     double shortest = 1.0e9;
     for (size_t i = 1; i < arrivals.size(); ++i)
         if (arrivals[i].command == command && arrivals[i - 1].command == command)
-            shortest = std::min (shortest, std::chrono::duration<double, std::milli> (arrivals[i].time - arrivals[i - 1].time).count());
+            shortest = std::min (
+                shortest, std::chrono::duration<double, std::milli> (arrivals[i].time - arrivals[i - 1].time).count());
     return shortest;
 }
 
@@ -176,7 +182,8 @@ TEST_F (EngineTransfer, GetAsksForEveryPositionOnceAndAppliesTheDevicePreset)
     const auto requests = sent();
     ASSERT_EQ (requests.size(), (size_t) payloadSize);
     EXPECT_EQ (bytesOf (requests[0]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 0, 0, 0xF7 }));
-    EXPECT_EQ (bytesOf (requests[300]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 2, 44, 0xF7 }));
+    EXPECT_EQ (bytesOf (requests[300]),
+               (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x65, 0x00, 0x03, 7, 2, 44, 0xF7 }));
     for (int p = 0; p < payloadSize; ++p)
     {
         const auto* b = requests[(size_t) p].getRawData();
@@ -211,24 +218,52 @@ struct FaultyDevice
 
 TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferFailsSayingWhy)
 {
-    const auto ccPosition = [this] (int knob)
-    {
+    const auto ccPosition = [this] (int knob) {
         const auto* group = engine->getControl (ControlType::knobs, knob);
         return group->getDumpOffset() + group->getParameterIndex ("CC");
     };
-    const juce::String neverArrived = "Slot 3: 305 values did not arrive", unplugged = "Slot 3: the MIDI device was disconnected";
+    const juce::String neverArrived = "Slot 3: 305 values did not arrive",
+                       unplugged = "Slot 3: the MIDI device was disconnected";
 
     const FaultyDevice faultyDevices[] = {
         { "lost writes, written again", { .writeLossRate = 0.1, .seed = 7 }, Kind::send, 1000, {}, payloadSize + 1 },
         // Three more rounds of writing, then the parameters are named as the views show them.
-        { "writes never stored", { .ignoredWritePositions = { ccPosition (0), ccPosition (1) } }, Kind::send, 1000,
-          "Slot 3: 2 values did not arrive: Knobs / Knob 1 / CC, Knobs / Knob 2 / CC", payloadSize + 3 * 2, payloadSize + 3 * 2 },
+        { "writes never stored",
+          { .ignoredWritePositions = { ccPosition (0), ccPosition (1) } },
+          Kind::send,
+          1000,
+          "Slot 3: 2 values did not arrive: Knobs / Knob 1 / CC, Knobs / Knob 2 / CC",
+          payloadSize + 3 * 2,
+          payloadSize + 3 * 2 },
         // Later passes ask only for what is missing.
-        { "lost replies, seed 1", { .replyLossRate = 0.1, .seed = 1 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
-        { "lost replies, seed 2", { .replyLossRate = 0.1, .seed = 2 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
-        { "lost replies, seed 3", { .replyLossRate = 0.1, .seed = 3 }, Kind::get, 50, {}, payloadSize, payloadSize + 59 },
-        { "two positions never answered, asked for in each of 8 more passes", { .droppedPositions = { 17, 300 } }, Kind::get,
-          30, "Slot 3: 2 values did not arrive", payloadSize + 8 * 2, payloadSize + 8 * 2 },
+        { "lost replies, seed 1",
+          { .replyLossRate = 0.1, .seed = 1 },
+          Kind::get,
+          50,
+          {},
+          payloadSize,
+          payloadSize + 59 },
+        { "lost replies, seed 2",
+          { .replyLossRate = 0.1, .seed = 2 },
+          Kind::get,
+          50,
+          {},
+          payloadSize,
+          payloadSize + 59 },
+        { "lost replies, seed 3",
+          { .replyLossRate = 0.1, .seed = 3 },
+          Kind::get,
+          50,
+          {},
+          payloadSize,
+          payloadSize + 59 },
+        { "two positions never answered, asked for in each of 8 more passes",
+          { .droppedPositions = { 17, 300 } },
+          Kind::get,
+          30,
+          "Slot 3: 2 values did not arrive",
+          payloadSize + 8 * 2,
+          payloadSize + 8 * 2 },
         { "replies a byte short", { .replyLength = 12 }, Kind::get, 20, neverArrived },
         { "replies a byte long", { .replyLength = 14 }, Kind::get, 20, neverArrived },
         { "unplugged during a get", { .unplugAfterMessages = 100 }, Kind::get, 1000, unplugged },
@@ -251,7 +286,7 @@ TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferF
         restartEngine();
         watcher.errors = 0;
         watcher.statuses.clear();
-        const auto preset = patternDump (++seed);   // never what the slot already holds
+        const auto preset = patternDump (++seed); // never what the slot already holds
         engine->applyDump (preset);
 
         const auto isGet = faulty.kind == Kind::get;
@@ -275,7 +310,7 @@ TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferF
         }
         else if (isGet)
         {
-            EXPECT_EQ (payloadOf (*engine), payloadOf (preset));   // the preset as it was
+            EXPECT_EQ (payloadOf (*engine), payloadOf (preset)); // the preset as it was
         }
     }
 }
@@ -288,7 +323,7 @@ TEST_F (EngineTransfer, DuplicateAndOutOfRangeRepliesDoNotMakeUpForAMissingOne)
     ASSERT_TRUE (runUntil ([&] { return simulator.getNumRequests() - requestsBefore == payloadSize; }, 3000));
     simulator.waitUntilIdle (2000);
     ports.deliverNow (device, OrbMiniSimulator::makeReply (305, 1));
-    ports.deliverNow (device, OrbMiniSimulator::makeReply (383, 1));   // 2 * 128 + 127
+    ports.deliverNow (device, OrbMiniSimulator::makeReply (383, 1)); // 2 * 128 + 127
     runFor (15);
     EXPECT_TRUE (engine->isGetting());
 
@@ -415,7 +450,11 @@ struct WindowLike : OrbEditorEngine::Listener, Control::Listener
         engine = nullptr;
     }
 
-    void midiErrorOccurred (const juce::String&) override { ++errors; close(); }
+    void midiErrorOccurred (const juce::String&) override
+    {
+        ++errors;
+        close();
+    }
     void fileErrorOccurred (const juce::String&) override {}
     void parameterChanged (juce::String, int) override { ++updates; }
 
@@ -466,7 +505,7 @@ TEST_F (EngineTransferThreading, AWindowClosingWhileRepliesAreInFlightNeverTouch
         window->engine->getPreset (0);
         window->engine->sendPreset (1);
         runFor (5 + 20 * round);
-        window.reset();     // the engine goes while the threads are still busy
+        window.reset(); // the engine goes while the threads are still busy
 
         simulator.waitUntilIdle (2000);
         runFor (20);
@@ -592,7 +631,7 @@ TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTh
     window->compareWithHardwareSlot();
     auto* dialog = window->getCompareSlotDialog();
     ASSERT_NE (dialog, nullptr);
-    window->compareWithHardwareSlot();   // one dialog at a time
+    window->compareWithHardwareSlot(); // one dialog at a time
     EXPECT_EQ (window->getCompareSlotDialog(), dialog);
 
     dialog->buttonClicked (&dialog->getContent().getActionButton());

@@ -37,10 +37,12 @@ struct LibrarianWindowTest : ::testing::Test
 
     bool runToEnd()
     {
-        return miditest::runUntil ([this] {
-            return window() != nullptr && window()->getContent().getLibrarian() != nullptr
-                   && ! window()->getContent().getLibrarian()->isRunning();
-        }, 20000);
+        return miditest::runUntil (
+            [this] {
+                return window() != nullptr && window()->getContent().getLibrarian() != nullptr
+                       && ! window()->getContent().getLibrarian()->isRunning();
+            },
+            20000);
     }
 
     juce::File savePreset (const juce::String& name, int seed) const
@@ -64,7 +66,8 @@ struct LibrarianWindowTest : ::testing::Test
     MidiManager manager { ports, 20 };
     OrbMiniSimulator simulator { ports, "OrbMini" };
     ScriptedFileChooser chooser;
-    juce::File folder = testDirectory ("librarian-window/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    juce::File folder = testDirectory (
+        "librarian-window/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
     juce::File lastDirectory = juce::File (ORBMINI_TEST_OUTPUT_DIR);
 };
 } // namespace
@@ -93,7 +96,7 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
 
     content.toggleRow (1);
     miditest::runFor (100);
-    EXPECT_EQ (simulator.getNumWrites(), 0);   // nothing before "Restore"
+    EXPECT_EQ (simulator.getNumWrites(), 0); // nothing before "Restore"
 
     // Each row's slot and file, in slot order, and the unticked second row.
     reference::expectComponentMatches (content, "librarian-restore-confirm");

@@ -11,7 +11,7 @@ namespace
 {
 struct LookAndFeelTest : ::testing::Test
 {
-    CustomLook look;   // outlives the widgets of each case, so none needs to drop it
+    CustomLook look; // outlives the widgets of each case, so none needs to drop it
 
     // The widget in the editor's look, enlarged four times on a dark ground like the editor's,
     // against its committed picture.

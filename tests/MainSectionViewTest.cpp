@@ -59,6 +59,6 @@ TEST_F (MainSectionViewDispatch, PressingKeepsThePictureAndHoveringChangesIt)
         ASSERT_TRUE (button->getNormalImage().isValid());
         EXPECT_EQ (button->getDownImage(), button->getNormalImage());
         EXPECT_NE (button->getOverImage(), button->getNormalImage());
-        EXPECT_TRUE (static_cast<juce::Component*> (button)->hitTest (0, 0));   // transparent corner
+        EXPECT_TRUE (static_cast<juce::Component*> (button)->hitTest (0, 0)); // transparent corner
     }
 }

@@ -38,7 +38,8 @@ juce::PopupMenu submenu (const juce::PopupMenu& menu, const juce::String& name)
 // command's key with the command modifier (0: none; -1: checked elsewhere).
 using MenuRow = std::tuple<int, juce::String, int>;
 
-void expectMenu (const juce::PopupMenu& menu, juce::ApplicationCommandManager& commands, const std::vector<MenuRow>& rows)
+void expectMenu (const juce::PopupMenu& menu, juce::ApplicationCommandManager& commands,
+                 const std::vector<MenuRow>& rows)
 {
     const auto items = itemsOf (menu);
     ASSERT_EQ (items.size(), rows.size());
@@ -58,7 +59,8 @@ void expectMenu (const juce::PopupMenu& menu, juce::ApplicationCommandManager& c
         ASSERT_NE (info, nullptr);
         EXPECT_EQ (info->categoryName, "General");
         EXPECT_EQ (info->defaultKeypresses, key == 0 ? juce::Array<juce::KeyPress>()
-                                                     : juce::Array<juce::KeyPress> (juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0)));
+                                                     : juce::Array<juce::KeyPress> (
+                                                         juce::KeyPress (key, juce::ModifierKeys::commandModifier, 0)));
     }
 }
 
@@ -76,10 +78,7 @@ protected:
 
     void TearDown() override { dismissAlerts(); }
 
-    bool invoke (juce::CommandID id)
-    {
-        return app.getCommandManager()->invokeDirectly (id, false);
-    }
+    bool invoke (juce::CommandID id) { return app.getCommandManager()->invokeDirectly (id, false); }
 
     KestrinOrbMiniEditorApplication app;
 };
@@ -94,23 +93,37 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     EXPECT_EQ (model.getMenuBarNames(), juce::StringArray ({ "File", "Edit", "Options", "Window", "Help" }));
 
     const juce::String dots (juce::CharPointer_UTF8 ("\xe2\x80\xa6"));
-    std::vector<MenuRow> file { { 0x200010, "New Window ", 'n' }, { 0x200020, "Open", 'o' }, { 0x200030, "Close Window", 'w' },
-                                { 0x200040, "Save", 's' }, { 0x200050, "Save As", 0 }, { 0, "Hardware", 0 },
+    std::vector<MenuRow> file { { 0x200010, "New Window ", 'n' },
+                                { 0x200020, "Open", 'o' },
+                                { 0x200030, "Close Window", 'w' },
+                                { 0x200040, "Save", 's' },
+                                { 0x200050, "Save As", 0 },
+                                { 0, "Hardware", 0 },
                                 { 0x200080, "Compare With File" + dots, 0 } };
     const auto fileMenu = model.getMenuForIndex (0, "File");
     expectMenu (fileMenu, commands, file);
     EXPECT_TRUE (itemsOf (fileMenu)[5].isEnabled);
     expectMenu (submenu (fileMenu, "Hardware"), commands,
-                { { 0x200070, "Get Preset", 0 }, { 0x200071, "Send Preset", 0 }, { -1, "-", 0 },
-                  { 0x200072, "Set Internal Sync", 0 }, { 0x200073, "Set External Sync", 0 }, { -1, "-", 0 },
-                  { 0x200074, "Compare With Hardware Slot" + dots, 0 }, { -1, "-", 0 },
-                  { 0x200078, "Back Up All Slots" + dots, 0 }, { 0x200079, "Restore Slots" + dots, 0 } });
+                { { 0x200070, "Get Preset", 0 },
+                  { 0x200071, "Send Preset", 0 },
+                  { -1, "-", 0 },
+                  { 0x200072, "Set Internal Sync", 0 },
+                  { 0x200073, "Set External Sync", 0 },
+                  { -1, "-", 0 },
+                  { 0x200074, "Compare With Hardware Slot" + dots, 0 },
+                  { -1, "-", 0 },
+                  { 0x200078, "Back Up All Slots" + dots, 0 },
+                  { 0x200079, "Restore Slots" + dots, 0 } });
 
     expectMenu (model.getMenuForIndex (1, "Edit"), commands, { { 0x200110, "Undo", 'z' }, { 0x200120, "Redo", -1 } });
     const auto options = model.getMenuForIndex (2, "Options");
     expectMenu (options, commands, { { 0x200310, "Device Setup", 0 }, { 0, "Zoom", 0 } });
-    expectMenu (submenu (options, "Zoom"), commands, { { 0x200320, "100 %", 0 }, { 0x200330, "125 %", 0 }, { 0x200340, "150 %", 0 },
-                                                       { 0x200350, "200 %", 0 }, { 0x200360, "Follow Desktop", 0 } });
+    expectMenu (submenu (options, "Zoom"), commands,
+                { { 0x200320, "100 %", 0 },
+                  { 0x200330, "125 %", 0 },
+                  { 0x200340, "150 %", 0 },
+                  { 0x200350, "200 %", 0 },
+                  { 0x200360, "Follow Desktop", 0 } });
     expectMenu (model.getMenuForIndex (3, "Window"), commands,
                 { { 0x200410, "Minimize", 'm' }, { 0x200420, "Bring All to Front", 0 }, { -1, "-", 0 } });
     expectMenu (model.getMenuForIndex (4, "Help"), commands, { { 0x200510, "Open User Guide", 'h' } });
@@ -120,7 +133,8 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     MainMenuModel withoutAppMenu (&commands, true);
     file.insert (file.end(), { { -1, "-", 0 }, { 0x200060, "Quit", 'q' } });
     expectMenu (withoutAppMenu.getMenuForIndex (0, "File"), commands, file);
-    expectMenu (withoutAppMenu.getMenuForIndex (4, "Help"), commands, { { 0x200510, "Open User Guide", 'h' }, { 0x200090, "About", 0 } });
+    expectMenu (withoutAppMenu.getMenuForIndex (4, "Help"), commands,
+                { { 0x200510, "Open User Guide", 'h' }, { 0x200090, "About", 0 } });
 }
 
 TEST_F (ApplicationTest, WithNoWindowOnlyTheApplicationsCommandsAreEnabled)
@@ -198,13 +212,12 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
 TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)
 {
     const auto expected = juce::String ("Unable to find User Guide: \r\n")
-                        + "/Documents/Kestrin/OrbMini Editor/OrbMini Editor - User Guide - v1.1.pdf";
+                          + "/Documents/Kestrin/OrbMini Editor/OrbMini Editor - User Guide - v1.1.pdf";
     ASSERT_FALSE (app.getUserGuideFile().exists());
 
     // The box is modal: answer it from inside its own loop.
     juce::String shown;
-    juce::Timer::callAfterDelay (100, [&shown]
-    {
+    juce::Timer::callAfterDelay (100, [&shown] {
         const auto alerts = findAlerts();
 
         if (! alerts.empty())

@@ -134,7 +134,11 @@ TEST_F (MidiManagerTest, ListenersHearEachMessageOnceFromTheMostRecentAndMayLeav
     {
         MidiManager* owner = nullptr;
         int count = 0;
-        void handleMidiMessage (const juce::MidiMessage&) override { ++count; owner->removeListener (this); }
+        void handleMidiMessage (const juce::MidiMessage&) override
+        {
+            ++count;
+            owner->removeListener (this);
+        }
     } leaver;
     leaver.owner = &manager;
     manager.removeListener (&second);

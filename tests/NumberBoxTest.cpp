@@ -28,7 +28,11 @@ struct NumberBoxTest : ::testing::Test
 
     struct RangedBox : NumberBox
     {
-        void setRange (double low, double high) { setMinimum (low); setMaximum (high); }
+        void setRange (double low, double high)
+        {
+            setMinimum (low);
+            setMaximum (high);
+        }
     };
 
     // Opens the in-place editor, replaces its text and commits as a loss of focus does.

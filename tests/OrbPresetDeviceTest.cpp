@@ -16,7 +16,8 @@ class OrbPresetDevice : public ::testing::Test
 protected:
     void SetUp() override
     {
-        dir = testDirectory (juce::String ("orbpreset-device/") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = testDirectory (juce::String ("orbpreset-device/")
+                             + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     }
 
     // Runs the tool; the simulator options come before "--", the tool's arguments after it.
@@ -82,7 +83,8 @@ TEST_F (OrbPresetDevice, BackupSavesEverySlotAndRestorePutsFilesBackOverALossyLi
 
 TEST_F (OrbPresetDevice, GetAndSendOneSlotAndSayWhenTheDeviceDidNotTakeIt)
 {
-    run ({ "--reply-loss", "0.1" }, { "get", "--device", "OrbMini Test", "3", path ("three.orp") }).expect (0, "Slot 3 saved as");
+    run ({ "--reply-loss", "0.1" }, { "get", "--device", "OrbMini Test", "3", path ("three.orp") })
+        .expect (0, "Slot 3 saved as");
     EXPECT_EQ (payloadOf (readBytes (dir.getChildFile ("three.orp"))), slot (3));
 
     const auto preset = randomPreset ("random.orp", 4);
@@ -90,7 +92,8 @@ TEST_F (OrbPresetDevice, GetAndSendOneSlotAndSayWhenTheDeviceDidNotTakeIt)
     EXPECT_EQ (slot (5), payloadOf (readBytes (preset)));
 
     // The device keeps dropping the write of one value: the slot fails, and says which.
-    run ({ "--ignore-write", "20" }, { "send", "--device", "orbmini", preset.getFullPathName(), "6" }).expect (1, "Slot 6: ");
+    run ({ "--ignore-write", "20" }, { "send", "--device", "orbmini", preset.getFullPathName(), "6" })
+        .expect (1, "Slot 6: ");
 
     // An output that leads nowhere: the get fails, it does not hang.
     run ({}, { "get", "--device", "Synth", "1", path ("none.orp") }).expect (1, "Slot 1: 305 values");
@@ -105,8 +108,10 @@ TEST_F (OrbPresetDevice, BadUseAndUnknownDevicesExitWithTwoBeforeAnythingIsSent)
     run ({}, { "get", "--device", "orbmini", "25", path ("x.orp") }).expect (2, "from 1 to 24, not \"25\"");
     run ({}, { "get", "--device", "Keystation", "1", path ("x.orp") })
         .expect (2, "no MIDI input named like \"Keystation\" is present (see orbpreset ports)");
-    run ({}, { "backup", "--device", "t", path ("b") }).expect (2, "several MIDI ports match \"t\": OrbMini Test, Synth");
-    run ({}, { "send", "--device", "orbmini", path ("missing.orp"), "1" }).expect (2, "is not a preset file the editor loads");
+    run ({}, { "backup", "--device", "t", path ("b") })
+        .expect (2, "several MIDI ports match \"t\": OrbMini Test, Synth");
+    run ({}, { "send", "--device", "orbmini", path ("missing.orp"), "1" })
+        .expect (2, "is not a preset file the editor loads");
     dir.getChildFile ("empty").createDirectory();
     run ({}, { "restore", "--device", "orbmini", path ("empty") }).expect (2, "holds no preset files");
     run ({}, { "restore", "--device", "orbmini" }).expect (2, "Usage: orbpreset restore --device NAME DIR");

@@ -15,7 +15,8 @@ protected:
     void SetUp() override
     {
         // A folder of each test's own: CTest runs the cases side by side, each in its own process.
-        dir = testDirectory (juce::String ("orbpreset/") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir = testDirectory (juce::String ("orbpreset/")
+                             + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         ASSERT_TRUE (fixture.engine->loadPresetData (embeddedDefault()));
         defaultDump = fixture.engine->buildDump (0);
     }
@@ -47,7 +48,10 @@ protected:
         return path (name);
     }
 
-    OrbEditorEngine::ByteArray readBytes (const juce::String& name) const { return ::readBytes (dir.getChildFile (name)); }
+    OrbEditorEngine::ByteArray readBytes (const juce::String& name) const
+    {
+        return ::readBytes (dir.getChildFile (name));
+    }
 
     // Dump positions of the 25-key model (header and slot byte, then the payload).
     static constexpr int knob3Channel = 10 + 55 + 2 * 5 + 4;
@@ -68,9 +72,10 @@ TEST_F (OrbPresetTool, ShowsEveryValueAsTheEditorShowsIt)
     // One line of each kind (a number with its shown offset, a list entry, a flag, a transport
     // button's name); what each parameter shows is the presentation table's, pinned by the views.
     EXPECT_EQ (result.exitCode, 0) << result.output;
-    for (const auto* line : { "Name: \"0000000000000000\"", "Keybed / Split Mode: Off", "Roll Mode / Swing: 50",
-                              "Rewind / Function: Momentary", "Knob 3 / MIDI Channel: 16", "Pad 5 / Mode: Program Change",
-                              "Pad 5 / Program: 44", "Switch 24 / CC: 71", "MIDI to DIN / Knobs Midi To DIN: ON" })
+    for (const auto* line :
+         { "Name: \"0000000000000000\"", "Keybed / Split Mode: Off", "Roll Mode / Swing: 50",
+           "Rewind / Function: Momentary", "Knob 3 / MIDI Channel: 16", "Pad 5 / Mode: Program Change",
+           "Pad 5 / Program: 44", "Switch 24 / CC: 71", "MIDI to DIN / Knobs Midi To DIN: ON" })
         EXPECT_TRUE (result.output.contains (juce::String (line) + "\n")) << line;
 
     // A program-change pad shows no "Note" or "Curve": the mode names the bytes.
@@ -163,8 +168,7 @@ TEST_F (OrbPresetTool, ErrorsNameTheProblemAndExitNonZero)
     run ({ "frobnicate" }).expect (2, "unknown command");
     run ({ "show" }).expect (2, "show takes 1 file");
 
-    const auto fromJson = [this] (const char* name, const char* json)
-    {
+    const auto fromJson = [this] (const char* name, const char* json) {
         dir.getChildFile (name).replaceWithText (json);
         return run ({ "from-json", path (name), path ("out.orp") });
     };
@@ -172,7 +176,8 @@ TEST_F (OrbPresetTool, ErrorsNameTheProblemAndExitNonZero)
     fromJson ("broken.json", "{\"parameters\": {").expect (2, "bad JSON");
     fromJson ("range.json", R"({"parameters": {"Knob 3": {"MIDI Channel": 17}}})")
         .expect (2, "Knob 3 / MIDI Channel: 17 is out of range (1 to 16)");
-    fromJson ("entry.json", R"({"parameters": {"Roll Mode": {"Time Div": "1/64"}}})").expect (2, "unknown entry \"1/64\"");
+    fromJson ("entry.json", R"({"parameters": {"Roll Mode": {"Time Div": "1/64"}}})")
+        .expect (2, "unknown entry \"1/64\"");
     fromJson ("name.json", R"({"parameters": {"Knob 3": {"Colour": 1}}})").expect (2, "unknown parameter");
     fromJson ("bytes.json", R"({"bytes": "F0 F7"})").expect (2, "is 2 bytes long");
     EXPECT_FALSE (dir.getChildFile ("out.orp").exists());

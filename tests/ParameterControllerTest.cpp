@@ -108,8 +108,10 @@ TEST_F (ParameterController, ComboSiblingsSettle)
 {
     GroupLog log;
     group (ControlType::switches, 4).addListener (&log);
-    DoubleParameterControllerComboBox a (engine, "Mode", 4, ControlType::switches, entriesOf (ControlType::switches, "Mode"), nullptr);
-    DoubleParameterControllerComboBox b (engine, "Mode", 4, ControlType::switches, entriesOf (ControlType::switches, "Mode"), nullptr);
+    DoubleParameterControllerComboBox a (engine, "Mode", 4, ControlType::switches,
+                                         entriesOf (ControlType::switches, "Mode"), nullptr);
+    DoubleParameterControllerComboBox b (engine, "Mode", 4, ControlType::switches,
+                                         entriesOf (ControlType::switches, "Mode"), nullptr);
     settle();
     log.calls.clear();
 
@@ -125,7 +127,8 @@ TEST_F (ParameterController, ComboSiblingsSettle)
 // Knob modes stop at 1; a third entry is refused and the list returns to the stored one.
 TEST_F (ParameterController, DoesNotShowAnEntryTheGroupRefused)
 {
-    DoubleParameterControllerComboBox knobMode (engine, "Mode", 3, ControlType::knobs, { "CC", "Aftertouch", "Other" }, nullptr);
+    DoubleParameterControllerComboBox knobMode (engine, "Mode", 3, ControlType::knobs, { "CC", "Aftertouch", "Other" },
+                                                nullptr);
     knobMode.getComboBox().setSelectedId (3, juce::sendNotificationAsync);
     settle();
     EXPECT_EQ (group (ControlType::knobs, 3).getParameterValue ("Mode"), 0);
@@ -135,16 +138,18 @@ TEST_F (ParameterController, DoesNotShowAnEntryTheGroupRefused)
 TEST_F (ParameterController, DestroyedControllersLeaveTheirGroups)
 {
     // Listeners of the keybed, pad 6, transport button 4 and the flags.
-    const auto listeners = [this]
-    {
-        return std::vector<int> { group (ControlType::keybed).getNumListeners(), group (ControlType::pads, 5).getNumListeners(),
-                                  group (ControlType::transport, 3).getNumListeners(), group (ControlType::controlsToMidiDin).getNumListeners() };
+    const auto listeners = [this] {
+        return std::vector<int> { group (ControlType::keybed).getNumListeners(),
+                                  group (ControlType::pads, 5).getNumListeners(),
+                                  group (ControlType::transport, 3).getNumListeners(),
+                                  group (ControlType::controlsToMidiDin).getNumListeners() };
     };
     const auto before = listeners();
 
     {
         NumberCtl octave (engine, "Keybed Octave", ControlType::keybed, 0, 7, 0);
-        SingleParameterControllerComboBox split (engine, "Split Mode", ControlType::keybed, entriesOf (ControlType::keybed, "Split Mode"), nullptr);
+        SingleParameterControllerComboBox split (engine, "Split Mode", ControlType::keybed,
+                                                 entriesOf (ControlType::keybed, "Split Mode"), nullptr);
         PadBox note (engine, "Note", 5, ControlType::pads, 0, 127, 0);
         TransportControllerNumberBox cc (engine, "CC", 3, 0, 127);
         TransportControllerComboBox function (engine, "Function", 3, entriesOf (ControlType::transport, "Function"));

@@ -100,7 +100,11 @@ TEST_F (PresetDump, ApplyNotifiesGroupsInAscendingTypeCode)
     struct Log : Control::Listener
     {
         Log (std::vector<int>& o, int t) : order (o), type (t) {}
-        void parameterChanged (juce::String, int) override { if (order.empty() || order.back() != type) order.push_back (type); }
+        void parameterChanged (juce::String, int) override
+        {
+            if (order.empty() || order.back() != type)
+                order.push_back (type);
+        }
         std::vector<int>& order;
         int type;
     };
@@ -129,7 +133,10 @@ TEST_F (PresetDump, SaveThenLoadReproducesEveryValueWithoutExaminingTheFrame)
     engine->applyDump (randomDump (random));
     ASSERT_TRUE (engine->savePresetFile (file));
     EXPECT_EQ (readBytes (file), engine->buildDump (0));
-    EXPECT_EQ (file.getParentDirectory().findChildFiles (juce::File::findFilesAndDirectories, false, "*", juce::File::FollowSymlinks::no).size(), 1);
+    EXPECT_EQ (file.getParentDirectory()
+                   .findChildFiles (juce::File::findFilesAndDirectories, false, "*", juce::File::FollowSymlinks::no)
+                   .size(),
+               1);
 
     auto odd = randomDump (random);
     for (int i : { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 315 })
@@ -146,8 +153,7 @@ TEST_F (PresetDump, BadFilesAreRefusedAndLeaveThePresetAsItWas)
     const auto dir = testDirectory ("bad-files");
     juce::Random random (5);
 
-    auto refused = [&] (const juce::File& file, const char* what)
-    {
+    auto refused = [&] (const juce::File& file, const char* what) {
         EXPECT_FALSE (engine->loadPresetFile (file)) << what;
         EXPECT_EQ (engine->buildDump (0), before) << what;
     };
@@ -157,8 +163,7 @@ TEST_F (PresetDump, BadFilesAreRefusedAndLeaveThePresetAsItWas)
     refused (juce::File(), "no file");
 
     // Wrong sizes, and payload bytes above 0x7F, from a file or from memory.
-    const auto refusedData = [&] (const ByteArray& data, const juce::String& what)
-    {
+    const auto refusedData = [&] (const ByteArray& data, const juce::String& what) {
         const auto file = dir.getChildFile ("bad.orp");
         ASSERT_TRUE (writeBytes (file, data));
         refused (file, what.toRawUTF8());
@@ -181,7 +186,7 @@ TEST_F (PresetDump, BadFilesAreRefusedAndLeaveThePresetAsItWas)
         refusedData (data, "payload byte 0x80 at " + juce::String (position));
     }
 
-    if (geteuid() != 0)   // root reads anything
+    if (geteuid() != 0) // root reads anything
     {
         const auto file = dir.getChildFile ("locked.orp");
         ASSERT_TRUE (writeBytes (file, randomDump (random)));

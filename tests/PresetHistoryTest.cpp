@@ -21,7 +21,7 @@ TEST (PresetHistoryTest, StepsUndoAndRedoInOrderUnderTheirNamesAndANewStepDropsW
 
     history.record ("Knob 3 CC", preset (1));
     history.record ("Get Preset", preset (2));
-    history.record ("Pad 1 Note", preset (2));   // changed nothing: no step
+    history.record ("Pad 1 Note", preset (2)); // changed nothing: no step
     EXPECT_EQ (history.getNumSteps(), 2);
     EXPECT_EQ (history.getUndoName(), "Get Preset");
 
@@ -30,7 +30,7 @@ TEST (PresetHistoryTest, StepsUndoAndRedoInOrderUnderTheirNamesAndANewStepDropsW
     EXPECT_EQ (history.getRedoName(), "Get Preset");
     EXPECT_EQ (history.undo(), preset (0));
     EXPECT_FALSE (history.canUndo());
-    EXPECT_EQ (history.undo(), preset (0));   // nothing more to undo
+    EXPECT_EQ (history.undo(), preset (0)); // nothing more to undo
     EXPECT_EQ (history.redo(), preset (1));
 
     // An edit after an undo: the undone "Get Preset" is gone.
@@ -46,7 +46,7 @@ TEST (PresetHistoryTest, BeyondTheLimitTheOldestStepsGo)
     PresetHistory history (preset (0));
 
     for (int i = 1; i <= PresetHistory::maximumSteps + 5; ++i)
-        history.record ("Step " + juce::String (i), preset ((std::uint8_t) (i % 100 + 1)) );
+        history.record ("Step " + juce::String (i), preset ((std::uint8_t) (i % 100 + 1)));
 
     EXPECT_EQ (history.getNumSteps(), PresetHistory::maximumSteps);
 

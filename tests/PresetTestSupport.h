@@ -18,10 +18,7 @@ struct EngineFixture
     MidiManager midi { ports };
     OrbEditorEngine::Ptr engine = makeEngine();
 
-    OrbEditorEngine::Ptr makeEngine()
-    {
-        return new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24);
-    }
+    OrbEditorEngine::Ptr makeEngine() { return new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24); }
 };
 
 inline OrbEditorEngine::ByteArray bytes (std::initializer_list<int> list)
@@ -66,7 +63,8 @@ inline bool writeBytes (const juce::File& file, const OrbEditorEngine::ByteArray
 inline OrbEditorEngine::ByteArray embeddedDefault()
 {
     auto* resource = EmbeddedResources::find ("DefaultPreset.syx");
-    return resource != nullptr ? OrbEditorEngine::ByteArray (resource->data, (int) resource->size) : OrbEditorEngine::ByteArray();
+    return resource != nullptr ? OrbEditorEngine::ByteArray (resource->data, (int) resource->size)
+                               : OrbEditorEngine::ByteArray();
 }
 
 // An empty folder of that name (or relative path) under the tests' output folder.

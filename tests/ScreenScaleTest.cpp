@@ -15,7 +15,10 @@ namespace
 // Leaves the desktop at 100 % with the plain pictures in use, whatever the test did.
 struct BackTo100Percent
 {
-    ~BackTo100Percent() { EditorZoom restore ([] { return 1.0f; }); }
+    ~BackTo100Percent()
+    {
+        EditorZoom restore ([] { return 1.0f; });
+    }
 };
 
 juce::StringArray tickedEntries (const EditorZoom& zoom)
@@ -45,9 +48,9 @@ TEST (DesktopScale, DpiGivesAQuarterStepFrom100To400Percent)
 {
     EXPECT_FLOAT_EQ (DesktopScale::fromDpi (96), 1.0f);
     EXPECT_FLOAT_EQ (DesktopScale::fromDpi (120), 1.25f);
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (110), 1.25f);   // 1.146: the nearest quarter
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (110), 1.25f); // 1.146: the nearest quarter
     EXPECT_FLOAT_EQ (DesktopScale::fromDpi (100), 1.0f);
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (72), 1.0f);     // never smaller than the editor's own size
+    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (72), 1.0f); // never smaller than the editor's own size
     EXPECT_FLOAT_EQ (DesktopScale::fromDpi (2000), 4.0f);
 }
 
@@ -70,7 +73,7 @@ TEST (EditorZoom, FollowsTheDesktopUntilTheUserPicksAScale)
 
     EXPECT_TRUE (zoom.isFollowingDesktop());
     EXPECT_FLOAT_EQ (zoom.getScale(), 2.0f);
-    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 2.0f);   // this display's framework scale is 1
+    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 2.0f); // this display's framework scale is 1
     EXPECT_EQ (ArtworkImages::getSetScale(), 2);
     EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "200 %", "Follow Desktop" }));
 
@@ -113,8 +116,7 @@ TEST (EditorZoom, OpenWindowsKeepTheirSizeAndShowThePicturesOfTheScale)
     ASSERT_TRUE (tab != nullptr && knobs != nullptr);
     auto* hiddenArrow = knobs->getNextBankButton();
 
-    const auto expectSet = [&] (int set)
-    {
+    const auto expectSet = [&] (int set) {
         EXPECT_EQ (editor->getBackground().getImage().getWidth(), 1200 * set);
         EXPECT_EQ (tab->getNormalImage().getWidth(), 138 * set);
         EXPECT_EQ (hiddenArrow->getOverImage().getHeight(), 26 * set);

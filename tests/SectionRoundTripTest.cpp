@@ -29,11 +29,13 @@ struct Editor
     explicit Editor (MidiManager& midi)
         : engine (OrbEditorEngine::createForOrbMini (midi, { 0, 0, 2000 })),
           component (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16, 24)
-    {
-    }
+    {}
 
     template <typename View>
-    View& section (int index) { return *dynamic_cast<View*> (component.getView (index)); }
+    View& section (int index)
+    {
+        return *dynamic_cast<View*> (component.getView (index));
+    }
 
     void select (int index)
     {
@@ -46,10 +48,10 @@ struct Editor
     juce::StringArray shownValues()
     {
         juce::StringArray result;
-        std::function<void (juce::Component&)> visit = [&] (juce::Component& c)
-        {
+        std::function<void (juce::Component&)> visit = [&] (juce::Component& c) {
             if (auto* generic = dynamic_cast<GenericControlView*> (&c))
-                result.add (generic->getTitleLabel().getText() + " shows " + shownGroup (*generic).joinIntoString (","));
+                result.add (generic->getTitleLabel().getText() + " shows "
+                            + shownGroup (*generic).joinIntoString (","));
             if (auto* panel = dynamic_cast<KeybedParameterView*> (&c))
                 result.add (panel->getTitle().getText() + (panel->isVisible() ? " shown" : " hidden"));
             if (auto* widget = dynamic_cast<UIParameterInterface*> (&c))
@@ -58,8 +60,7 @@ struct Editor
                 visit (*child);
         };
 
-        const auto visitBank = [&] (BankView& bank, juce::Component& section)
-        {
+        const auto visitBank = [&] (BankView& bank, juce::Component& section) {
             for (int i = 0; i < bank.getNumItems(); ++i)
                 visit (*bank.getItem (i));
             for (auto* child : section.getChildren())
@@ -89,7 +90,8 @@ struct Editor
         }
         else if (auto* pair = dynamic_cast<DoubleParameterController*> (&widget))
         {
-            binding = juce::String ((int) pair->controlType) + "." + juce::String (pair->instanceIndex) + "/" + pair->parameterName;
+            binding = juce::String ((int) pair->controlType) + "." + juce::String (pair->instanceIndex) + "/"
+                      + pair->parameterName;
             expected = pair->getControl()->getParameterValue (pair->parameterName) + pair->displayOffset;
         }
         else if (auto* transport = dynamic_cast<TransportController*> (&widget))
@@ -123,8 +125,9 @@ struct SectionRoundTrip : ::testing::Test, miditest::SimulatedDevice
         const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
         EXPECT_TRUE (source.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size)));
 
-        const auto set = [&] (ControlType type, int index, const char* name, int value)
-        { source.engine->getControl (type, index)->setParameterValue (name, (std::uint8_t) value, false); };
+        const auto set = [&] (ControlType type, int index, const char* name, int value) {
+            source.engine->getControl (type, index)->setParameterValue (name, (std::uint8_t) value, false);
+        };
         set (ControlType::knobs, 1, "Mode", 1);
         set (ControlType::pads, 9, "Mode", 3);
         set (ControlType::keybed, 0, "Split Mode", 0);

@@ -97,7 +97,10 @@ inline juce::Array<juce::Component*> shownItems (BankView& bank)
 struct SectionViewTest : ::testing::Test, EngineFixture
 {
     Control& group (ControlType type, int index = 0) { return *engine->getControl (type, index); }
-    int stored (ControlType type, int index, const juce::String& name) { return group (type, index).getParameterValue (name); }
+    int stored (ControlType type, int index, const juce::String& name)
+    {
+        return group (type, index).getParameterValue (name);
+    }
     int stored (ControlType type, const juce::String& name) { return stored (type, 0, name); }
 
     // A whole-preset change, as a get or a file load makes one.

@@ -52,7 +52,7 @@ void expectPages (BankView& pages, int numPages, const juce::String& title, Inde
         EXPECT_EQ ((int) indexOf (*last), page * 4 + 3);
         pageForward (pages);
     }
-    EXPECT_EQ (pages.getCurrentBank(), numPages - 1);   // no wrap-around
+    EXPECT_EQ (pages.getCurrentBank(), numPages - 1); // no wrap-around
 }
 } // namespace
 
@@ -76,8 +76,9 @@ TEST_F (SectionViews, EveryModeShowsItsOwnBoxes)
 {
     settle();
     const std::pair<GenericControlView*, ControlType> views[] = { { &knobs.getControlView (4), ControlType::knobs },
-                                                          { &pads.getControlView (4), ControlType::pads },
-                                                          { &switches.getControlView (4), ControlType::switches } };
+                                                                  { &pads.getControlView (4), ControlType::pads },
+                                                                  { &switches.getControlView (4),
+                                                                    ControlType::switches } };
     for (auto [view, type] : views)
     {
         const auto& modes = PresetPresentation::findSection (type)->modes;
@@ -121,7 +122,8 @@ TEST_F (SectionViews, SwitchModesShareTheirBytesAndAModeWithoutAnEntryShowsNoBox
 TEST_F (SectionViews, TwentyFourSwitchesAndSixteenPadsInBanksOfFourAndOnePadFlag)
 {
     settle();
-    expectPages<SwitchControlView> (switches.getBankView(), 6, "Switch", [] (SwitchControlView& v) { return v.getSwitchIndex(); });
+    expectPages<SwitchControlView> (switches.getBankView(), 6, "Switch",
+                                    [] (SwitchControlView& v) { return v.getSwitchIndex(); });
     expectPages<PadControlView> (pads.getBankView(), 4, "Pad", [] (PadControlView& v) { return v.getPadIndex(); });
     EXPECT_TRUE (pads.getMidiToDinButton().isVisible());
     click (pads.getMidiToDinButton());

@@ -135,5 +135,6 @@ struct WindowFixture : EngineFixture
 // The editor's views and selectors as the application builds them for the 25-key model.
 inline EditorComponent* newEditorComponent (OrbEditorEngine::Ptr engine)
 {
-    return new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16, 24);
+    return new EditorComponent (new TabSelectorButtons(), new OrbMiniProductProductImageViewSelector(), engine, 8, 16,
+                                24);
 }

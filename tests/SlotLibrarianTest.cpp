@@ -33,7 +33,8 @@ Payload payloadOfFile (const juce::File& file)
 juce::StringArray fileNames (const juce::File& folder)
 {
     juce::StringArray names;
-    for (const auto& f : folder.findChildFiles (juce::File::findFilesAndDirectories | juce::File::ignoreHiddenFiles, false, "*"))
+    for (const auto& f :
+         folder.findChildFiles (juce::File::findFilesAndDirectories | juce::File::ignoreHiddenFiles, false, "*"))
         names.add (f.getFileName());
     for (const auto& f : folder.findChildFiles (juce::File::findFiles, false, ".*"))
         names.add (f.getFileName());
@@ -47,9 +48,13 @@ struct Librarian : ::testing::Test, miditest::SimulatedDevice
     std::unique_ptr<SlotLibrarian> run (Direction direction, std::vector<SlotLibrarian::Job> jobs, bool replace = false,
                                         std::function<void (SlotLibrarian&)> action = {})
     {
-        auto librarian = std::make_unique<SlotLibrarian> (manager, direction, std::move (jobs), folder, replace, timing);
+        auto librarian =
+            std::make_unique<SlotLibrarian> (manager, direction, std::move (jobs), folder, replace, timing);
         OnChange listener;
-        listener.action = [&] (const SlotLibrarian&) { if (action) action (*librarian); };
+        listener.action = [&] (const SlotLibrarian&) {
+            if (action)
+                action (*librarian);
+        };
         librarian->addListener (&listener);
         librarian->start();
         EXPECT_TRUE (runUntil ([&] { return ! librarian->isRunning(); }, 30000));
@@ -70,7 +75,8 @@ struct Librarian : ::testing::Test, miditest::SimulatedDevice
     // No pacing, a reply timeout that makes a slot the device does not answer fail quickly.
     OrbEditorEngine::Timing timing { 0, 0, 150, 5 };
     // A folder of each case's own: CTest runs the cases side by side, each in its own process.
-    juce::File folder = testDirectory ("librarian/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    juce::File folder =
+        testDirectory ("librarian/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 } // namespace
 
@@ -90,7 +96,7 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
         EXPECT_EQ (backup->getOutcomes()[(size_t) slot - 1].job.file, file);
     }
     expected.sortNatural();
-    EXPECT_EQ (fileNames (folder), expected);   // nothing else: no temporaries left behind
+    EXPECT_EQ (fileNames (folder), expected); // nothing else: no temporaries left behind
 
     // The device forgets everything; the restore puts every file back into its slot.
     for (int slot = 0; slot < 25; ++slot)
@@ -102,8 +108,9 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     const auto restore = run (Direction::restore, jobs);
     EXPECT_EQ (restore->getNumSucceeded(), 24) << restore->describeSummary();
     for (int slot = 1; slot <= 24; ++slot)
-        EXPECT_EQ (simulator.getSlot (slot - 1), payloadOfFile (restore->getOutcomes()[(size_t) slot - 1].job.file)) << slot;
-    EXPECT_EQ (simulator.getSlot (24), Payload (305, 0x11));   // the hidden 25th slot is not touched
+        EXPECT_EQ (simulator.getSlot (slot - 1), payloadOfFile (restore->getOutcomes()[(size_t) slot - 1].job.file))
+            << slot;
+    EXPECT_EQ (simulator.getSlot (24), Payload (305, 0x11)); // the hidden 25th slot is not touched
 }
 
 TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
@@ -111,16 +118,19 @@ TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
     // Slot 2 cannot be written (a folder has its name); the device stops answering during slot 3.
     folder.getChildFile (backupNameOf (2)).createDirectory();
 
-    const auto backup = run (Direction::backup, { { 1, {} }, { 2, {} }, { 3, {} }, { 4, {} } }, false, [this] (SlotLibrarian& l) {
-        simulator.setOptions ({ .dropReplies = l.getCurrentJob().slotNumber == 3 });
-    });
+    const auto backup =
+        run (Direction::backup, { { 1, {} }, { 2, {} }, { 3, {} }, { 4, {} } }, false, [this] (SlotLibrarian& l) {
+            simulator.setOptions ({ .dropReplies = l.getCurrentJob().slotNumber == 3 });
+        });
 
     ASSERT_EQ (backup->getOutcomes().size(), 4u);
     EXPECT_EQ (backup->getNumSucceeded(), 2);
-    EXPECT_TRUE (backup->getOutcomes()[1].failure.startsWith ("Slot 2: cannot write")) << backup->getOutcomes()[1].failure;
+    EXPECT_TRUE (backup->getOutcomes()[1].failure.startsWith ("Slot 2: cannot write"))
+        << backup->getOutcomes()[1].failure;
     EXPECT_TRUE (backup->getOutcomes()[2].failure.startsWith ("Slot 3: ")) << backup->getOutcomes()[2].failure;
     EXPECT_TRUE (backup->getOutcomes()[3].succeeded);
-    EXPECT_TRUE (backup->describeSummary().startsWith ("2 slots saved, 2 failed, in " + folder.getFullPathName() + ".\nSlot 2: "))
+    EXPECT_TRUE (backup->describeSummary().startsWith ("2 slots saved, 2 failed, in " + folder.getFullPathName()
+                                                       + ".\nSlot 2: "))
         << backup->describeSummary();
 
     // A file the editor would not load fails its slot alone.
@@ -156,10 +166,11 @@ TEST_F (Librarian, CancelStopsAfterTheCurrentSlotAndLeavesNoHalfWrittenFile)
     const auto file = backup->getOutcomes()[0].job.file;
     // Writes paced a little, so that the cancel comes while slot 2 is being written.
     timing.writePacingMs = 2;
-    const auto restore = run (Direction::restore, { { 1, file }, { 2, file }, { 3, file } }, false, [] (SlotLibrarian& l) {
-        if (l.getCurrentJob().slotNumber == 2 && l.getCurrentStatus().phase == TransferStatus::Phase::sending)
-            l.cancel();
-    });
+    const auto restore =
+        run (Direction::restore, { { 1, file }, { 2, file }, { 3, file } }, false, [] (SlotLibrarian& l) {
+            if (l.getCurrentJob().slotNumber == 2 && l.getCurrentStatus().phase == TransferStatus::Phase::sending)
+                l.cancel();
+        });
     EXPECT_TRUE (restore->wasCancelled());
     EXPECT_EQ (restore->getNumSucceeded(), 2);
     EXPECT_EQ (simulator.getSlot (1), payloadOfFile (file));
@@ -210,6 +221,6 @@ TEST (LibrarianPlan, FileNamesHoldTheTrimmedPresetNameAndFilesFindTheirSlots)
     const auto full = LibrarianPlan::assignSlots (files);
     ASSERT_EQ (full.size(), 26u);
     EXPECT_EQ (full[23].slotNumber, 24);
-    EXPECT_EQ (full[24].slotNumber, 0);   // no slot left: listed, never sent
+    EXPECT_EQ (full[24].slotNumber, 0); // no slot left: listed, never sent
     EXPECT_EQ (full[25].file.getFileName(), "p25.orp");
 }

@@ -7,7 +7,7 @@
 struct ToolRun
 {
     int exitCode = -1;
-    juce::String output;   // standard output and standard error together
+    juce::String output; // standard output and standard error together
 
     static ToolRun of (const juce::StringArray& command)
     {

@@ -41,8 +41,7 @@ TEST_F (WindowManagerTest, EachWindowReachesTheDesktopOnceAtItsFinalSizeAndPlace
     WindowManager withMenus (&menu, &commands, &directory);
 
     // Native windows are numbered in steps of two as they are made.
-    const auto nextPeerId = []
-    {
+    const auto nextPeerId = [] {
         juce::Component probe;
         probe.setSize (1, 1);
         probe.addToDesktop (0);

@@ -45,18 +45,18 @@ using juce::Rectangle;
 
 namespace Palette
 {
-    const Colour accent { 0xff117fc6 };
-    const Colour accentBright { 0xff3d9fe3 };
-    const Colour accentGlow { 0xff8fcaf5 };
-    const Colour white { 0xffffffff };
-    const Colour panelTop { 0xff26303c };
-    const Colour panelBottom { 0xff1b222b };
-    const Colour bodyTop { 0xff34383e };
-    const Colour bodyBottom { 0xff212327 };
-    const Colour printing { 0xffa9b2bc };   // silk-screen lettering on the device
-    const Colour rubber { 0xff45494f };
-    const Colour rubberDark { 0xff33363b };
-}
+const Colour accent { 0xff117fc6 };
+const Colour accentBright { 0xff3d9fe3 };
+const Colour accentGlow { 0xff8fcaf5 };
+const Colour white { 0xffffffff };
+const Colour panelTop { 0xff26303c };
+const Colour panelBottom { 0xff1b222b };
+const Colour bodyTop { 0xff34383e };
+const Colour bodyBottom { 0xff212327 };
+const Colour printing { 0xffa9b2bc }; // silk-screen lettering on the device
+const Colour rubber { 0xff45494f };
+const Colour rubberDark { 0xff33363b };
+} // namespace Palette
 
 juce::Font font (float height, bool bold = false, const char* family = "DejaVu Sans")
 {
@@ -120,7 +120,19 @@ void fillRoundedVertical (Graphics& g, Rectangle<float> r, float corner, Colour 
 //==============================================================================
 // The device
 
-enum class Part { none, wheels, pads, knobs, switches, transport, octave, rollTransport, roll, keybed };
+enum class Part
+{
+    none,
+    wheels,
+    pads,
+    knobs,
+    switches,
+    transport,
+    octave,
+    rollTransport,
+    roll,
+    keybed
+};
 
 struct Region
 {
@@ -243,11 +255,12 @@ void drawWheels (Graphics& g, bool lit)
         for (int k = -7; k <= 7; ++k)
         {
             const auto t = (float) k / 8.0f;
-            const auto y = wheel.getCentreY() + std::sin (t * juce::MathConstants<float>::halfPi) * wheel.getHeight() * 0.47f;
+            const auto y =
+                wheel.getCentreY() + std::sin (t * juce::MathConstants<float>::halfPi) * wheel.getHeight() * 0.47f;
             g.fillRect (wheel.getX() + 1, y, wheel.getWidth() - 2, 1.0f);
         }
 
-        if (i == 0)   // the pitch wheel's centre mark
+        if (i == 0) // the pitch wheel's centre mark
         {
             g.setColour (lit ? Palette::white : Colour (0xffd8dde2));
             g.fillRect (wheel.getX() + 1, wheel.getCentreY() - 1.5f, wheel.getWidth() - 2, 3.0f);
@@ -278,8 +291,8 @@ void drawPads (Graphics& g, bool lit)
             {
                 g.setColour (Palette::accentBright.withAlpha (0.45f));
                 g.fillRoundedRectangle (pad.expanded (1.0f), 6.0f);
-                ColourGradient glow (Palette::accentGlow, pad.getCentreX(), pad.getCentreY(),
-                                     Palette::accent, pad.getX(), pad.getY(), true);
+                ColourGradient glow (Palette::accentGlow, pad.getCentreX(), pad.getCentreY(), Palette::accent,
+                                     pad.getX(), pad.getY(), true);
                 g.setGradientFill (glow);
                 g.fillRoundedRectangle (pad, 5.0f);
                 g.setColour (Colour (0xb0ffffff));
@@ -318,14 +331,19 @@ void drawKnobs (Graphics& g, bool lit)
             g.fillEllipse (knob.expanded (1.0f));
         }
 
-        juce::DropShadow (Colour (0xa0000000), 3, { 0, 1 }).drawForPath (g, [&] { Path p; p.addEllipse (knob); return p; }());
+        juce::DropShadow (Colour (0xa0000000), 3, { 0, 1 }).drawForPath (g, [&] {
+            Path p;
+            p.addEllipse (knob);
+            return p;
+        }());
 
         // skirt and cap
         g.setColour (lit ? Palette::accent : Colour (0xff141517));
         g.fillEllipse (knob);
         auto cap = knob.reduced (2.5f);
-        g.setGradientFill (ColourGradient (lit ? Palette::accentBright.brighter (0.3f) : Colour (0xff5d6168), cx, cap.getY(),
-                                           lit ? Palette::accent.darker (0.3f) : Colour (0xff2a2c30), cx, cap.getBottom(), false));
+        g.setGradientFill (ColourGradient (lit ? Palette::accentBright.brighter (0.3f) : Colour (0xff5d6168), cx,
+                                           cap.getY(), lit ? Palette::accent.darker (0.3f) : Colour (0xff2a2c30), cx,
+                                           cap.getBottom(), false));
         g.fillEllipse (cap);
         g.setColour (Colour (0x40ffffff));
         g.drawEllipse (cap, 0.8f);
@@ -406,7 +424,8 @@ void drawTransport (Graphics& g, bool lit)
 
     for (int i = 0; i < 6; ++i)
     {
-        auto r = Rectangle<float> (area.getX() + (float) i * (w + gap), area.getY(), w, area.getHeight()).reduced (0.5f, 1.0f);
+        auto r = Rectangle<float> (area.getX() + (float) i * (w + gap), area.getY(), w, area.getHeight())
+                     .reduced (0.5f, 1.0f);
         drawDeviceButton (g, r, lit);
         drawTransportIcon (g, i, r, lit ? Palette::white : Colour (0xffe2e6ea));
     }
@@ -454,7 +473,8 @@ void drawKeybed (Graphics& g, bool lit)
 
     for (int i = 0; i < whiteKeys; ++i)
     {
-        auto key = Rectangle<float> (area.getX() + (float) i * w + 0.5f, area.getY(), w - 1.0f, area.getHeight() - 1.0f);
+        auto key =
+            Rectangle<float> (area.getX() + (float) i * w + 0.5f, area.getY(), w - 1.0f, area.getHeight() - 1.0f);
         const auto top = lit ? Colour (0xffd9eefc) : Colour (0xfff4f5f6);
         const auto bottom = lit ? Colour (0xff9fd0f3) : Colour (0xffd9dcdf);
         ColourGradient grad (top, key.getX(), key.getY(), bottom, key.getX(), key.getBottom(), false);
@@ -487,8 +507,8 @@ void drawKeybed (Graphics& g, bool lit)
     // a light strip along the back of the keybed when the keybed is the current section
     if (lit)
     {
-        g.setGradientFill (ColourGradient (Palette::accentBright, 0, area.getY(), Palette::accentBright.withAlpha (0.0f),
-                                           0, area.getY() + 14, false));
+        g.setGradientFill (ColourGradient (Palette::accentBright, 0, area.getY(),
+                                           Palette::accentBright.withAlpha (0.0f), 0, area.getY() + 14, false));
         g.fillRect (area.withHeight (14));
     }
 }
@@ -511,8 +531,10 @@ Image drawProduct (Part lit)
     drawKeybed (g, lit == Part::keybed);
 
     // knob and switch legends
-    text (g, "KNOBS", { 360, 16, 48, 23 }, spaced (7.5f, true, 0.1f), Palette::printing, juce::Justification::centredRight);
-    text (g, "SWITCHES", { 352, 40, 52, 74 }, spaced (7.5f, true, 0.1f), Palette::printing, juce::Justification::centredRight);
+    text (g, "KNOBS", { 360, 16, 48, 23 }, spaced (7.5f, true, 0.1f), Palette::printing,
+          juce::Justification::centredRight);
+    text (g, "SWITCHES", { 352, 40, 52, 74 }, spaced (7.5f, true, 0.1f), Palette::printing,
+          juce::Justification::centredRight);
 
     return image;
 }
@@ -565,7 +587,8 @@ Image drawBackground()
     // studio backdrop behind the device
     const auto top = Rectangle<float> (0, 0, (float) editorWidth, (float) tabTop);
     fillVertical (g, top, Colour (0xffeceff2), Colour (0xffc3cad2));
-    g.setGradientFill (ColourGradient (Colour (0x50ffffff), editorWidth / 2.0f, 190, Colour (0x00ffffff), 0, 190, true));
+    g.setGradientFill (
+        ColourGradient (Colour (0x50ffffff), editorWidth / 2.0f, 190, Colour (0x00ffffff), 0, 190, true));
     g.fillRect (top);
 
     // the device's shadow on the desk
@@ -751,7 +774,8 @@ Image drawKeybedDivider()
     g.setGradientFill (line);
     g.fillRect (1, 0, 1, 191);
     g.setOpacity (0.35f);
-    ColourGradient glow (Palette::accentBright.withAlpha (0.0f), 0, 0, Palette::accentBright.withAlpha (0.0f), 0, 191, false);
+    ColourGradient glow (Palette::accentBright.withAlpha (0.0f), 0, 0, Palette::accentBright.withAlpha (0.0f), 0, 191,
+                         false);
     glow.addColour (0.5, Palette::accentBright.withAlpha (0.6f));
     g.setGradientFill (glow);
     g.fillRect (0, 0, 1, 191);
@@ -958,17 +982,24 @@ void writePictures (Writer& out, const char* suffix)
 
     for (auto& region : regions)
         for (int state = 0; state < 3; ++state)
-            out.write (juce::String (region.fileStem) + stateNames[state] + suffix + ".png", regionImage (region, state, product));
+            out.write (juce::String (region.fileStem) + stateNames[state] + suffix + ".png",
+                       regionImage (region, state, product));
 
-    struct Tab { const char* stem; const char* caption; int width; };
-    const Tab tabs[] = { { "TabMain", "Main", 138 },           { "TabKnobs", "Knobs", 132 },
-                         { "TabSwitches", "Switches", 132 },   { "TabDrumPads", "Drum Pads", 132 },
-                         { "TabRollMode", "Roll Mode", 132 },  { "TabTransport", "Transport", 132 },
-                         { "TabKeybed", "Keybed", 132 },       { "TabModPitch", "Mod/Pitch", 132 },
+    struct Tab
+    {
+        const char* stem;
+        const char* caption;
+        int width;
+    };
+    const Tab tabs[] = { { "TabMain", "Main", 138 },          { "TabKnobs", "Knobs", 132 },
+                         { "TabSwitches", "Switches", 132 },  { "TabDrumPads", "Drum Pads", 132 },
+                         { "TabRollMode", "Roll Mode", 132 }, { "TabTransport", "Transport", 132 },
+                         { "TabKeybed", "Keybed", 132 },      { "TabModPitch", "Mod/Pitch", 132 },
                          { "TabSustain", "Sustain", 138 } };
     for (auto& tab : tabs)
         for (int state = 0; state < 3; ++state)
-            out.write (juce::String (tab.stem) + stateNames[state] + suffix + ".png", drawTab (tab.caption, tab.width, state));
+            out.write (juce::String (tab.stem) + stateNames[state] + suffix + ".png",
+                       drawTab (tab.caption, tab.width, state));
 
     for (int state = 0; state < 3; ++state)
     {
@@ -976,15 +1007,21 @@ void writePictures (Writer& out, const char* suffix)
         out.write (juce::String ("ArrowLeft") + stateNames[state] + suffix + ".png", drawArrow (false, state));
     }
 
-    struct MainButton { const char* stem; const char* caption; };
+    struct MainButton
+    {
+        const char* stem;
+        const char* caption;
+    };
     const MainButton buttons[] = { { "ButtonGetPreset", "Get Preset from Hardware" },
                                    { "ButtonSendPreset", "Send Preset to Hardware" },
                                    { "ButtonSavePreset", "Save Preset to Hard Drive" },
                                    { "ButtonLoadPreset", "Load Preset from Hard Drive" } };
     for (int i = 0; i < 4; ++i)
     {
-        out.write (juce::String (buttons[i].stem) + "Normal" + suffix + ".png", drawMainButton (buttons[i].caption, i, false));
-        out.write (juce::String (buttons[i].stem) + "Over" + suffix + ".png", drawMainButton (buttons[i].caption, i, true));
+        out.write (juce::String (buttons[i].stem) + "Normal" + suffix + ".png",
+                   drawMainButton (buttons[i].caption, i, false));
+        out.write (juce::String (buttons[i].stem) + "Over" + suffix + ".png",
+                   drawMainButton (buttons[i].caption, i, true));
     }
 
     out.write (juce::String ("KeybedDivider") + suffix + ".png", drawKeybedDivider());

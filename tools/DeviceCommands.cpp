@@ -12,7 +12,10 @@ constexpr int exitOk = 0;
 constexpr int exitSlotFailed = 1;
 constexpr int exitError = 2;
 
-void progress (const juce::String& text) { std::cerr << text.toStdString() << '\n'; }
+void progress (const juce::String& text)
+{
+    std::cerr << text.toStdString() << '\n';
+}
 
 int fail (const juce::String& message)
 {
@@ -34,7 +37,8 @@ juce::String findPort (const juce::Array<juce::MidiDeviceInfo>& devices, const j
     }
 
     if (matches.size() > 1)
-        error = "several MIDI ports match \"" + text + "\": " + matches.joinIntoString (", ") + "; give more of the name";
+        error =
+            "several MIDI ports match \"" + text + "\": " + matches.joinIntoString (", ") + "; give more of the name";
 
     return matches.size() == 1 ? matches[0] : juce::String();
 }
@@ -65,11 +69,12 @@ struct LibrarianPrinter : SlotLibrarian::Listener
         if (l.getOutcomes().size() > printed)
         {
             const auto& outcome = l.getOutcomes().back();
-            progress (juce::String (l.getCurrentIndex() + 1) + " of " + juce::String (l.getNumJobs()) + ": "
-                      + (! outcome.succeeded ? outcome.failure
-                         : l.getDirection() == SlotLibrarian::Direction::backup
-                             ? "slot " + juce::String (outcome.job.slotNumber) + " saved as " + outcome.job.file.getFileName()
-                             : "slot " + juce::String (outcome.job.slotNumber) + " holds " + outcome.job.file.getFileName()));
+            progress (
+                juce::String (l.getCurrentIndex() + 1) + " of " + juce::String (l.getNumJobs()) + ": "
+                + (! outcome.succeeded ? outcome.failure
+                   : l.getDirection() == SlotLibrarian::Direction::backup
+                       ? "slot " + juce::String (outcome.job.slotNumber) + " saved as " + outcome.job.file.getFileName()
+                       : "slot " + juce::String (outcome.job.slotNumber) + " holds " + outcome.job.file.getFileName()));
             printed = l.getOutcomes().size();
         }
     }
@@ -150,9 +155,17 @@ int DeviceCommands::run (const juce::String& command, juce::StringArray argument
         return exitError;
     };
 
-    struct Shape { const char* name; int numArguments; const char* help; };
-    const Shape shapes[] = { { "ports", 0, portsHelp }, { "get", 2, getHelp }, { "send", 2, sendHelp },
-                             { "backup", 1, backupHelp }, { "restore", 1, restoreHelp } };
+    struct Shape
+    {
+        const char* name;
+        int numArguments;
+        const char* help;
+    };
+    const Shape shapes[] = { { "ports", 0, portsHelp },
+                             { "get", 2, getHelp },
+                             { "send", 2, sendHelp },
+                             { "backup", 1, backupHelp },
+                             { "restore", 1, restoreHelp } };
 
     for (const auto& shape : shapes)
     {
@@ -226,7 +239,8 @@ int DeviceCommands::parseSlot (const juce::String& text)
 
 int DeviceCommands::badSlot (const juce::String& text)
 {
-    return fail ("the slot must be a number from 1 to " + juce::String (LibrarianPlan::numSlots) + ", not \"" + text + "\"");
+    return fail ("the slot must be a number from 1 to " + juce::String (LibrarianPlan::numSlots) + ", not \"" + text
+                 + "\"");
 }
 
 int DeviceCommands::transfer (OrbEditorEngine& engine, TransferStatus::Kind kind, int slot)
@@ -246,7 +260,8 @@ int DeviceCommands::transfer (OrbEditorEngine& engine, TransferStatus::Kind kind
 
     if (status.phase != TransferStatus::Phase::succeeded)
     {
-        progress ("orbpreset: " + (status.failure.isNotEmpty() ? status.failure : juce::String ("the transfer did not end")));
+        progress ("orbpreset: "
+                  + (status.failure.isNotEmpty() ? status.failure : juce::String ("the transfer did not end")));
         return exitSlotFailed;
     }
 
@@ -323,7 +338,8 @@ int DeviceCommands::backup (const juce::String& dirPath, bool replace)
     if (! connect (midi))
         return exitError;
 
-    SlotLibrarian librarian (midi, SlotLibrarian::Direction::backup, SlotLibrarian::allSlots(), folder, replace, timing);
+    SlotLibrarian librarian (midi, SlotLibrarian::Direction::backup, SlotLibrarian::allSlots(), folder, replace,
+                             timing);
     LibrarianPrinter printer;
     librarian.addListener (&printer);
     librarian.start();

@@ -20,8 +20,9 @@
 namespace
 {
 // The section of each view index, as the guide names its pictures.
-const char* const sectionNames[EditorComponent::numViews] { "main", "knobs", "switches", "drum-pads", "roll-mode",
-                                                           "transport", "keybed", "mod-pitch", "sustain" };
+const char* const sectionNames[EditorComponent::numViews] { "main",      "knobs",     "switches",
+                                                            "drum-pads", "roll-mode", "transport",
+                                                            "keybed",    "mod-pitch", "sustain" };
 
 bool writeIfChanged (const juce::Image& image, const juce::File& file)
 {

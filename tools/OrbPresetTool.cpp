@@ -29,9 +29,9 @@
 namespace
 {
 // Exit codes.
-constexpr int exitOk = 0;          // done; files equal (diff); loads cleanly (check)
-constexpr int exitDifferent = 1;   // files differ (diff); loads, with values flagged (check)
-constexpr int exitError = 2;       // bad use, unreadable or unloadable file, bad JSON
+constexpr int exitOk = 0;        // done; files equal (diff); loads cleanly (check)
+constexpr int exitDifferent = 1; // files differ (diff); loads, with values flagged (check)
+constexpr int exitError = 2;     // bad use, unreadable or unloadable file, bad JSON
 
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 
@@ -140,8 +140,14 @@ Exit status 0 when the file loads with nothing flagged, 1 when it loads with val
 when it would not load or cannot be read.
 )";
 
-void out (const juce::String& text) { std::cout << text.toStdString() << '\n'; }
-void err (const juce::String& text) { std::cerr << "orbpreset: " << text.toStdString() << '\n'; }
+void out (const juce::String& text)
+{
+    std::cout << text.toStdString() << '\n';
+}
+void err (const juce::String& text)
+{
+    std::cerr << "orbpreset: " << text.toStdString() << '\n';
+}
 
 // The tool never talks to a device: a port layer with no devices.
 class NoMidiPorts : public MidiPortLayer
@@ -169,7 +175,8 @@ std::optional<std::vector<std::uint8_t>> parseName (const juce::String& text, ju
             bytes.push_back ((std::uint8_t) text[i + 1]);
             ++i;
         }
-        else if (c == '\\' && text[i + 1] == 'x' && text.substring (i + 2, i + 4).containsOnly ("0123456789abcdefABCDEF")
+        else if (c == '\\' && text[i + 1] == 'x'
+                 && text.substring (i + 2, i + 4).containsOnly ("0123456789abcdefABCDEF")
                  && text.substring (i + 2, i + 4).length() == 2)
         {
             bytes.push_back ((std::uint8_t) text.substring (i + 2, i + 4).getHexValue32());
@@ -435,7 +442,8 @@ public:
             return fail (error);
 
         bool different = false;
-        const auto nameA = PresetParameterRows::nameText (engine->buildDump (0)), nameB = PresetParameterRows::nameText (other->buildDump (0));
+        const auto nameA = PresetParameterRows::nameText (engine->buildDump (0)),
+                   nameB = PresetParameterRows::nameText (other->buildDump (0));
 
         if (nameA != nameB)
         {
@@ -627,7 +635,8 @@ private:
                 if (stored == baseStored)
                     continue;
 
-                if (const auto earlier = given.find (position); earlier != given.end() && earlier->second.second != stored)
+                if (const auto earlier = given.find (position);
+                    earlier != given.end() && earlier->second.second != stored)
                     return where + " and " + earlier->second.first + " are one byte but are given different values";
 
                 given[position] = { where, stored };
@@ -645,8 +654,9 @@ private:
     {
         const int minimum = group.getMinimum (shown.name), maximum = group.getMaximum (shown.name);
 
-        if (value.isVoid() || (shown.kind != PresetPresentation::Kind::number && value.isString()
-                               && value.toString() == shown.toText (baseStored)))
+        if (value.isVoid()
+            || (shown.kind != PresetPresentation::Kind::number && value.isString()
+                && value.toString() == shown.toText (baseStored)))
             return {};
 
         if (shown.kind == PresetPresentation::Kind::number)
@@ -673,7 +683,8 @@ private:
         }
 
         if (! value.isString())
-            return "expected one of " + shown.entries.joinIntoString (", ") + ", not " + juce::JSON::toString (value, true);
+            return "expected one of " + shown.entries.joinIntoString (", ") + ", not "
+                   + juce::JSON::toString (value, true);
 
         const auto index = shown.entries.indexOf (value.toString());
 
@@ -693,7 +704,7 @@ struct Command
 {
     const char* name;
     const char* help;
-    int numArguments;   // files; the device commands count their own
+    int numArguments; // files; the device commands count their own
 };
 
 constexpr int deviceCommand = -1;

@@ -10,14 +10,15 @@ AboutComponent::AboutComponent (const juce::Image& image)
     picture->setBounds (0, 0, getWidth(), getHeight());
     addAndMakeVisible (picture.get());
 
-    versionLabel = std::make_unique<juce::Label> ("Software Version Text", juce::String ("Software Version: ") + JUCE_APPLICATION_VERSION_STRING);
+    versionLabel = std::make_unique<juce::Label> ("Software Version Text", juce::String ("Software Version: ")
+                                                                               + JUCE_APPLICATION_VERSION_STRING);
     styleLabel (*versionLabel);
     versionLabel->setBounds (0, getHeight() / 2, getWidth(), 15);
     addAndMakeVisible (versionLabel.get());
 
-    noticeLabel = std::make_unique<juce::Label> (juce::String(),
-                                                 juce::String ("Copyright Kestrin. All rights reserved.") + "\r\n"
-                                                     + "OrbMini is a trademark of Kestrin.");
+    noticeLabel =
+        std::make_unique<juce::Label> (juce::String(), juce::String ("Copyright Kestrin. All rights reserved.") + "\r\n"
+                                                           + "OrbMini is a trademark of Kestrin.");
     styleLabel (*noticeLabel);
     noticeLabel->setBounds (0, getHeight() - 50, getWidth(), 50);
     addAndMakeVisible (noticeLabel.get());

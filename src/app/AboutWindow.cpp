@@ -1,8 +1,7 @@
 #include "app/AboutWindow.h"
 
 AboutWindow::AboutWindow (const juce::Image& image)
-    : juce::ResizableWindow ({}, true),
-      content (new AboutComponent (image))
+    : juce::ResizableWindow ({}, true), content (new AboutComponent (image))
 {
     setContentOwned (content, true);
     setUsingNativeTitleBar (false);

@@ -6,8 +6,7 @@ juce::String withoutSurroundingQuotes (const juce::String& text)
 {
     const auto trimmed = text.trim();
 
-    if (trimmed.length() >= 2
-        && (trimmed.startsWithChar ('"') || trimmed.startsWithChar ('\''))
+    if (trimmed.length() >= 2 && (trimmed.startsWithChar ('"') || trimmed.startsWithChar ('\''))
         && trimmed.getLastCharacter() == trimmed[0])
         return trimmed.substring (1, trimmed.length() - 1);
 

@@ -1,12 +1,12 @@
 #include "app/CompareSlotWindow.h"
 
 CompareSlotWindow::CompareSlotWindow (OrbEditorEngine::Ptr scratchEngine, Callback callback)
-    : PresetTransferWindow ("Compare With Hardware Slot",
-                            [] (juce::Button::Listener* l) -> PresetSlotComponent* { return new GetPresetComponent (l); },
-                            std::move (scratchEngine), TransferStatus::Kind::get),
+    : PresetTransferWindow (
+        "Compare With Hardware Slot",
+        [] (juce::Button::Listener* l) -> PresetSlotComponent* { return new GetPresetComponent (l); },
+        std::move (scratchEngine), TransferStatus::Kind::get),
       onGot (std::move (callback))
-{
-}
+{}
 
 CompareSlotWindow::~CompareSlotWindow()
 {

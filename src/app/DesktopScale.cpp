@@ -20,7 +20,8 @@ juce::String readXResources()
 
     juce::XWindowSystemUtilities::ScopedXLock lock;
     const auto root = juce::X11Symbols::getInstance()->xDefaultRootWindow (display);
-    juce::XWindowSystemUtilities::GetXProperty property (display, root, XA_RESOURCE_MANAGER, 0, 1 << 20, false, XA_STRING);
+    juce::XWindowSystemUtilities::GetXProperty property (display, root, XA_RESOURCE_MANAGER, 0, 1 << 20, false,
+                                                         XA_STRING);
 
     if (! property.success || property.data == nullptr || property.actualFormat != 8)
         return {};
@@ -41,8 +42,14 @@ int xsettingsWindowScalingFactor()
     return setting.isValid() ? setting.integerValue : 0;
 }
 #else
-juce::String readXResources() { return {}; }
-int xsettingsWindowScalingFactor() { return 0; }
+juce::String readXResources()
+{
+    return {};
+}
+int xsettingsWindowScalingFactor()
+{
+    return 0;
+}
 #endif
 } // namespace
 

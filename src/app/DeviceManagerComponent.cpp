@@ -91,14 +91,13 @@ void DeviceManagerComponent::paint (juce::Graphics& g)
 
     // An empty list says why it is empty, where its first row would be.
     g.setColour (juce::Colours::white);
-    const auto sayIfEmpty = [&g] (const DeviceListModel& model, const juce::ListBox& list, const juce::String& text)
-    {
+    const auto sayIfEmpty = [&g] (const DeviceListModel& model, const juce::ListBox& list, const juce::String& text) {
         if (! model.getNames().isEmpty())
             return;
 
         g.setFont ((float) list.getRowHeight() * 0.7f);
         g.drawText (text, list.getBounds().withHeight (list.getRowHeight()).withTrimmedLeft (5),
-                        juce::Justification::centredLeft, true);
+                    juce::Justification::centredLeft, true);
     };
     sayIfEmpty (inputModel, inputList, noInputText);
     sayIfEmpty (outputModel, outputList, noOutputText);

@@ -1,8 +1,7 @@
 #include "app/DeviceManagerWindow.h"
 
 DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& manager)
-    : juce::ResizableWindow (title, true),
-      midiManager (manager)
+    : juce::ResizableWindow (title, true), midiManager (manager)
 {
     setUsingNativeTitleBar (true);
     setResizable (false, false);

@@ -6,8 +6,7 @@
 // The device setup dialog: lists the MIDI devices present when it opens, preselects the ports
 // the port manager has open, and hands the chosen names to it on "OK" or "Apply". Not modal;
 // it deletes itself on "OK" and "Cancel".
-class DeviceManagerWindow : public juce::ResizableWindow,
-                            public juce::Button::Listener
+class DeviceManagerWindow : public juce::ResizableWindow, public juce::Button::Listener
 {
 public:
     DeviceManagerWindow (const juce::String& title, MidiManager& midiManager);

@@ -28,8 +28,7 @@ bool DisplayCheck::isReachable()
 juce::String DisplayCheck::describeMissingDisplay()
 {
     const auto name = juce::SystemStats::getEnvironmentVariable ("DISPLAY", {});
-    const auto tried = name.isEmpty() ? juce::String ("DISPLAY is not set")
-                                      : "no X server answers at DISPLAY=" + name;
+    const auto tried = name.isEmpty() ? juce::String ("DISPLAY is not set") : "no X server answers at DISPLAY=" + name;
 
     return "OrbMiniEditor needs a graphical display: " + tried;
 }

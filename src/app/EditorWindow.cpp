@@ -11,9 +11,10 @@ using Commands = KestrinOrbEditorApplication;
 EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorComponent, OrbEditorEngine::Ptr e,
                             juce::File* lastDir, WindowCloseListener* closeListener)
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
-                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton,
-                            false),
-      engine (std::move (e)), lastDirectory (lastDir), history (engine->buildDump (0))
+                            juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
+      engine (std::move (e)),
+      lastDirectory (lastDir),
+      history (engine->buildDump (0))
 {
     // Not on the desktop yet: the window manager puts it there once, at its final size and place,
     // so that the platform's window manager never sees a half-built window.
@@ -59,8 +60,7 @@ void EditorWindow::closeButtonPressed()
 {
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    askToSaveChanges ([self] (bool mayClose)
-    {
+    askToSaveChanges ([self] (bool mayClose) {
         if (mayClose && self != nullptr)
             self->tellCloseListeners();
     });
@@ -116,14 +116,12 @@ void EditorWindow::save (SaveCallback onDone)
 
 void EditorWindow::saveAs (SaveCallback onDone)
 {
-    FileChooserService::Request request { "Select Filename to save", startingDirectory(),
-                                          engine->getFileWildcard(), true };
+    FileChooserService::Request request { "Select Filename to save", startingDirectory(), engine->getFileWildcard(),
+                                          true };
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    FileChooserService::getCurrent().chooseFile (request, [self, onDone] (const juce::File& chosen)
-    {
-        const auto finish = [onDone] (bool saved)
-        {
+    FileChooserService::getCurrent().chooseFile (request, [self, onDone] (const juce::File& chosen) {
+        const auto finish = [onDone] (bool saved) {
             if (onDone)
                 onDone (saved);
         };
@@ -136,7 +134,8 @@ void EditorWindow::saveAs (SaveCallback onDone)
 
         // A name typed without an extension gets the preset one, or Open and Load would not list
         // the file. The chooser only asked about replacing the typed name, so ask again here.
-        const auto named = chosen.withFileExtension (self->engine->getFileWildcard().fromLastOccurrenceOf ("*", false, false));
+        const auto named =
+            chosen.withFileExtension (self->engine->getFileWildcard().fromLastOccurrenceOf ("*", false, false));
 
         if (! named.exists())
             return finish (self->saveAsFile (named));
@@ -145,8 +144,7 @@ void EditorWindow::saveAs (SaveCallback onDone)
                                             "There's already a file called: " + named.getFullPathName()
                                                 + "\n\nAre you sure you want to overwrite it?",
                                             "Overwrite", "Cancel", self.getComponent(),
-                                            juce::ModalCallbackFunction::create ([self, named, finish] (int result)
-                                            {
+                                            juce::ModalCallbackFunction::create ([self, named, finish] (int result) {
                                                 finish (self != nullptr && result != 0 && self->saveAsFile (named));
                                             }));
     });
@@ -170,12 +168,11 @@ bool EditorWindow::saveAsFile (const juce::File& file)
 
 void EditorWindow::loadFromFile()
 {
-    FileChooserService::Request request { "Select Filename to open", startingDirectory(),
-                                          engine->getFileWildcard(), false };
+    FileChooserService::Request request { "Select Filename to open", startingDirectory(), engine->getFileWildcard(),
+                                          false };
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
-    {
+    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen) {
         if (self != nullptr && chosen != juce::File())
             self->loadFile (chosen);
     });
@@ -224,16 +221,14 @@ juce::ApplicationCommandTarget* EditorWindow::getNextCommandTarget()
 void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
 {
     commands.addArray ({ Commands::saveCommand, Commands::saveAsCommand, Commands::getPresetCommand,
-                         Commands::sendPresetCommand, Commands::closeWindowCommand,
-                         Commands::setInternalSyncCommand, Commands::setExternalSyncCommand,
-                         Commands::undoCommand, Commands::redoCommand, Commands::compareWithFileCommand,
-                         Commands::compareWithHardwareSlotCommand });
+                         Commands::sendPresetCommand, Commands::closeWindowCommand, Commands::setInternalSyncCommand,
+                         Commands::setExternalSyncCommand, Commands::undoCommand, Commands::redoCommand,
+                         Commands::compareWithFileCommand, Commands::compareWithHardwareSlotCommand });
 }
 
 void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
 {
-    auto describe = [&result] (const juce::String& name, int key = 0)
-    {
+    auto describe = [&result] (const juce::String& name, int key = 0) {
         result.setInfo (name, {}, "General", 0);
         result.setActive (true);
         result.setTicked (false);
@@ -244,13 +239,27 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
 
     switch (commandID)
     {
-        case Commands::saveCommand:            describe ("Save", 's'); break;
-        case Commands::saveAsCommand:          describe ("Save As"); break;
-        case Commands::getPresetCommand:       describe ("Get Preset"); break;
-        case Commands::sendPresetCommand:      describe ("Send Preset"); break;
-        case Commands::closeWindowCommand:     describe ("Close Window", 'w'); break;
-        case Commands::setInternalSyncCommand: describe ("Set Internal Sync"); break;
-        case Commands::setExternalSyncCommand: describe ("Set External Sync"); break;
+        case Commands::saveCommand:
+            describe ("Save", 's');
+            break;
+        case Commands::saveAsCommand:
+            describe ("Save As");
+            break;
+        case Commands::getPresetCommand:
+            describe ("Get Preset");
+            break;
+        case Commands::sendPresetCommand:
+            describe ("Send Preset");
+            break;
+        case Commands::closeWindowCommand:
+            describe ("Close Window", 'w');
+            break;
+        case Commands::setInternalSyncCommand:
+            describe ("Set Internal Sync");
+            break;
+        case Commands::setExternalSyncCommand:
+            describe ("Set External Sync");
+            break;
         case Commands::undoCommand:
             describe (juce::String ("Undo " + history.getUndoName()).trimEnd(), 'z');
             result.setActive (history.canUndo());
@@ -267,7 +276,8 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
         case Commands::compareWithHardwareSlotCommand:
             describe (juce::String (juce::CharPointer_UTF8 ("Compare With Hardware Slot\xe2\x80\xa6")));
             break;
-        default: break;
+        default:
+            break;
     }
 }
 
@@ -275,18 +285,41 @@ bool EditorWindow::perform (const InvocationInfo& info)
 {
     switch (info.commandID)
     {
-        case Commands::saveCommand:            save(); break;
-        case Commands::saveAsCommand:          saveAs(); break;
-        case Commands::getPresetCommand:       showGetDialog(); break;
-        case Commands::sendPresetCommand:      showSendDialog(); break;
-        case Commands::closeWindowCommand:     userTriedToCloseWindow(); break;
-        case Commands::setInternalSyncCommand: engine->setSyncMode (false); break;
-        case Commands::setExternalSyncCommand: engine->setSyncMode (true); break;
-        case Commands::undoCommand:            undo(); break;
-        case Commands::redoCommand:            redo(); break;
-        case Commands::compareWithFileCommand: compareWithFile(); break;
-        case Commands::compareWithHardwareSlotCommand: compareWithHardwareSlot(); break;
-        default: break;
+        case Commands::saveCommand:
+            save();
+            break;
+        case Commands::saveAsCommand:
+            saveAs();
+            break;
+        case Commands::getPresetCommand:
+            showGetDialog();
+            break;
+        case Commands::sendPresetCommand:
+            showSendDialog();
+            break;
+        case Commands::closeWindowCommand:
+            userTriedToCloseWindow();
+            break;
+        case Commands::setInternalSyncCommand:
+            engine->setSyncMode (false);
+            break;
+        case Commands::setExternalSyncCommand:
+            engine->setSyncMode (true);
+            break;
+        case Commands::undoCommand:
+            undo();
+            break;
+        case Commands::redoCommand:
+            redo();
+            break;
+        case Commands::compareWithFileCommand:
+            compareWithFile();
+            break;
+        case Commands::compareWithHardwareSlotCommand:
+            compareWithHardwareSlot();
+            break;
+        default:
+            break;
     }
 
     return true;
@@ -343,8 +376,7 @@ void EditorWindow::askToSaveChanges (std::function<void (bool mayClose)> done)
 
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    saveChangesAlert = SaveChangesAlert::show (*this, getPresetName(), [self, done] (SaveChangesAlert::Answer answer)
-    {
+    saveChangesAlert = SaveChangesAlert::show (*this, getPresetName(), [self, done] (SaveChangesAlert::Answer answer) {
         if (self == nullptr || answer == SaveChangesAlert::cancel)
             return done (false);
 
@@ -414,8 +446,7 @@ void EditorWindow::compareWithFile()
                                           engine->getFileWildcard(), false };
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen)
-    {
+    FileChooserService::getCurrent().chooseFile (request, [self] (const juce::File& chosen) {
         if (self == nullptr || chosen == juce::File())
             return;
 
@@ -436,11 +467,10 @@ void EditorWindow::compareWithHardwareSlot()
     juce::Component::SafePointer<EditorWindow> self (this);
 
     compareSlotDialog = new CompareSlotWindow (OrbEditorEngine::createForOrbMini (engine->getMidiManager()),
-                                               [self] (const OrbEditorEngine& got, int slotNumber)
-    {
-        if (self != nullptr)
-            self->showComparison (got, "Slot " + juce::String (slotNumber));
-    });
+                                               [self] (const OrbEditorEngine& got, int slotNumber) {
+                                                   if (self != nullptr)
+                                                       self->showComparison (got, "Slot " + juce::String (slotNumber));
+                                               });
 }
 
 void EditorWindow::showComparison (const OrbEditorEngine& other, const juce::String& otherTitle)

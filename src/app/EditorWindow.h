@@ -101,7 +101,7 @@ private:
 
     PresetHistory history;
     juce::Component::SafePointer<juce::AlertWindow> saveChangesAlert;
-    PresetHistory::State sendingState;   // what the running send writes to the device
+    PresetHistory::State sendingState; // what the running send writes to the device
     juce::WeakReference<CompareSlotWindow> compareSlotDialog;
 
     void showComparison (const OrbEditorEngine& other, const juce::String& otherTitle);

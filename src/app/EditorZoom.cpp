@@ -42,8 +42,7 @@ void swapPicturesOfEditors (juce::Component& component)
 }
 } // namespace
 
-EditorZoom::EditorZoom (std::function<float()> scaleOfDesktop)
-    : desktopScale (std::move (scaleOfDesktop))
+EditorZoom::EditorZoom (std::function<float()> scaleOfDesktop) : desktopScale (std::move (scaleOfDesktop))
 {
     apply (desktopScale());
 }
@@ -62,8 +61,7 @@ void EditorZoom::setFixedScale (float newScale)
 
 bool EditorZoom::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result) const
 {
-    const auto describe = [&result] (const char* name, bool ticked)
-    {
+    const auto describe = [&result] (const char* name, bool ticked) {
         result.setInfo (name, {}, "General", 0);
         result.setActive (true);
         result.setTicked (ticked);
@@ -139,7 +137,8 @@ void EditorZoom::apply (float newScale)
 
         for (auto& [window, bounds] : windows)
             if (window != nullptr)
-                window->setBounds (bounds.withPosition ((bounds.getPosition().toFloat() * oldFactor / newFactor).toInt()));
+                window->setBounds (
+                    bounds.withPosition ((bounds.getPosition().toFloat() * oldFactor / newFactor).toInt()));
     }
 
     ArtworkImages::useSetForScale (newScale);

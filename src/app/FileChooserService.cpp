@@ -6,16 +6,14 @@ namespace
 {
 // The platform's file chooser, opened asynchronously. Several may be open at once (one per
 // editor window); each is released once it has answered.
-class NativeFileChooserService : public FileChooserService,
-                                 private juce::DeletedAtShutdown
+class NativeFileChooserService : public FileChooserService, private juce::DeletedAtShutdown
 {
 public:
     ~NativeFileChooserService() override { clearSingletonInstance(); }
 
     void chooseFile (const Request& request, Callback callback) override
     {
-        launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc)
-        {
+        launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc) {
             if (callback)
                 callback (fc.getResult());
         });
@@ -23,8 +21,7 @@ public:
 
     void chooseFiles (const Request& request, MultipleCallback callback) override
     {
-        launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc)
-        {
+        launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc) {
             if (callback)
                 callback (fc.getResults());
         });
@@ -35,11 +32,11 @@ public:
 private:
     void launch (const Request& request, std::function<void (const juce::FileChooser&)> answered)
     {
-        auto chooser = std::make_unique<juce::FileChooser> (request.title, request.startingDirectory,
-                                                            request.wildcard, true);
-        auto flags = request.forSaving ? juce::FileBrowserComponent::saveMode
-                                           | juce::FileBrowserComponent::warnAboutOverwriting
-                                       : juce::FileBrowserComponent::openMode;
+        auto chooser =
+            std::make_unique<juce::FileChooser> (request.title, request.startingDirectory, request.wildcard, true);
+        auto flags = request.forSaving
+                         ? juce::FileBrowserComponent::saveMode | juce::FileBrowserComponent::warnAboutOverwriting
+                         : juce::FileBrowserComponent::openMode;
         flags |= request.forFolder ? juce::FileBrowserComponent::canSelectDirectories
                                    : juce::FileBrowserComponent::canSelectFiles;
         if (request.forFolder && request.alsoFiles)
@@ -48,8 +45,7 @@ private:
         auto* raw = chooser.get();
         open.add (chooser.release());
 
-        raw->launchAsync (flags, [this, raw, answered = std::move (answered)] (const juce::FileChooser& fc)
-        {
+        raw->launchAsync (flags, [this, raw, answered = std::move (answered)] (const juce::FileChooser& fc) {
             // The chooser is still inside its own call: let it go once that has returned.
             if (auto* finished = open.removeAndReturn (open.indexOf (raw)))
                 juce::MessageManager::callAsync ([owned = std::shared_ptr<juce::FileChooser> (finished)] {});
@@ -68,8 +64,7 @@ FileChooserService* installed = nullptr;
 
 void FileChooserService::chooseFiles (const Request& request, MultipleCallback callback)
 {
-    chooseFile (request, [callback = std::move (callback)] (const juce::File& chosen)
-    {
+    chooseFile (request, [callback = std::move (callback)] (const juce::File& chosen) {
         if (callback)
             callback (chosen == juce::File() ? juce::Array<juce::File>() : juce::Array<juce::File> { chosen });
     });

@@ -22,8 +22,8 @@ public:
         juce::File startingDirectory;
         juce::String wildcard;
         bool forSaving = false;
-        bool forFolder = false;   // a folder is chosen, not a file
-        bool alsoFiles = false;   // with forFolder: one folder, or any number of files
+        bool forFolder = false; // a folder is chosen, not a file
+        bool alsoFiles = false; // with forFolder: one folder, or any number of files
     };
 
     virtual ~FileChooserService() = default;

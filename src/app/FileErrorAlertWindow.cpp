@@ -2,8 +2,8 @@
 
 FileErrorAlertWindow::FileErrorAlertWindow (const juce::String& message)
 {
-    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, "File Error", message, "OK",
-                                            nullptr, this);
+    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, "File Error", message, "OK", nullptr,
+                                            this);
 }
 
 FileErrorAlertWindow::~FileErrorAlertWindow() = default;

@@ -14,7 +14,7 @@
 #include "views/TabSelectorButtons.h"
 
 #if ORBMINI_DEMO_DEVICE
- #include "simulator/DemoMidiPorts.h"
+#include "simulator/DemoMidiPorts.h"
 #endif
 
 namespace
@@ -23,11 +23,11 @@ namespace
 // platform's own place; elsewhere the menu bar of each window must offer both, and a process
 // without windows would be out of the user's reach.
 constexpr bool hasApplicationMenu =
-   #if JUCE_MAC
+#if JUCE_MAC
     true;
-   #else
+#else
     false;
-   #endif
+#endif
 
 void describeCommand (juce::ApplicationCommandInfo& result, const juce::String& name, int key = 0)
 {
@@ -43,10 +43,14 @@ void describeCommand (juce::ApplicationCommandInfo& result, const juce::String& 
 KestrinOrbEditorApplication::KestrinOrbEditorApplication (std::uint8_t model, int knobs, int pads, int switches,
                                                           std::uint8_t keys, std::uint8_t octaveMax,
                                                           const juce::String& wildcard)
-    : modelByte (model), numKnobs (knobs), numPads (pads), numSwitches (switches), numKeys (keys),
-      octaveMaximum (octaveMax), presetWildcard (wildcard)
-{
-}
+    : modelByte (model),
+      numKnobs (knobs),
+      numPads (pads),
+      numSwitches (switches),
+      numKeys (keys),
+      octaveMaximum (octaveMax),
+      presetWildcard (wildcard)
+{}
 
 KestrinOrbEditorApplication::~KestrinOrbEditorApplication()
 {
@@ -60,11 +64,11 @@ KestrinOrbEditorApplication::~KestrinOrbEditorApplication()
 
 std::unique_ptr<MidiPortLayer> KestrinOrbEditorApplication::createPortLayer()
 {
-   #if ORBMINI_DEMO_DEVICE
+#if ORBMINI_DEMO_DEVICE
     return std::make_unique<DemoMidiPorts> (std::make_unique<JuceMidiPorts>());
-   #else
+#else
     return std::make_unique<JuceMidiPorts>();
-   #endif
+#endif
 }
 
 AboutWindow* KestrinOrbEditorApplication::getAboutWindow() const
@@ -81,16 +85,16 @@ bool KestrinOrbEditorApplication::moreThanOneInstanceAllowed()
 {
     // On Linux the framework finds the running instance but cannot hand it the command line (and
     // its lock file is shared between users), so the instance channel takes over there.
-   #if JUCE_LINUX || JUCE_BSD
+#if JUCE_LINUX || JUCE_BSD
     return true;
-   #else
+#else
     return false;
-   #endif
+#endif
 }
 
 void KestrinOrbEditorApplication::initialise (const juce::String& commandLine)
 {
-   #if JUCE_LINUX || JUCE_BSD
+#if JUCE_LINUX || JUCE_BSD
     instanceChannel = std::make_unique<SingleInstanceChannel> (instanceChannelName);
 
     if (! instanceChannel->isPrimary())
@@ -108,9 +112,10 @@ void KestrinOrbEditorApplication::initialise (const juce::String& commandLine)
     }
     else
     {
-        instanceChannel->startListening ([this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
+        instanceChannel->startListening (
+            [this] (const juce::String& handedOver) { anotherInstanceStarted (handedOver); });
     }
-   #endif
+#endif
 
     startEditor (commandLine);
 }
@@ -119,8 +124,8 @@ bool KestrinOrbEditorApplication::handOver (const SingleInstanceChannel& channel
 {
     // The running editor works in a folder of its own: relative paths are made absolute here.
     return ! channel.isPrimary()
-        && channel.sendToPrimary (CommandLineFiles::toAbsoluteCommandLine (commandLine,
-                                                                           juce::File::getCurrentWorkingDirectory()));
+           && channel.sendToPrimary (
+               CommandLineFiles::toAbsoluteCommandLine (commandLine, juce::File::getCurrentWorkingDirectory()));
 }
 
 bool KestrinOrbEditorApplication::handOverToRunningEditor (const juce::StringArray& arguments)
@@ -140,9 +145,9 @@ void KestrinOrbEditorApplication::startEditor (const juce::String& commandLine)
         windowManager->onLastWindowClosed = [this] { systemRequestedQuit(); };
 
     applicationMenuItems.addCommandItem (commandManager.get(), aboutCommand);
-   #if JUCE_MAC
+#if JUCE_MAC
     juce::MenuBarModel::setMacMainMenu (mainMenuModel.get(), &applicationMenuItems, "");
-   #endif
+#endif
 
     const auto trimmed = commandLine.trim();
 
@@ -156,9 +161,9 @@ void KestrinOrbEditorApplication::startEditor (const juce::String& commandLine)
 
 void KestrinOrbEditorApplication::shutdown()
 {
-   #if JUCE_MAC
+#if JUCE_MAC
     juce::MenuBarModel::setMacMainMenu (nullptr);
-   #endif
+#endif
     instanceChannel.reset();
     windowManager.reset();
     mainMenuModel.reset();
@@ -211,8 +216,7 @@ void KestrinOrbEditorApplication::systemRequestedQuit()
     askingBeforeQuit = true;
     juce::WeakReference<juce::ApplicationCommandTarget> self (this);
 
-    windowManager->askToSaveAllWindows ([this, self] (bool mayQuit)
-    {
+    windowManager->askToSaveAllWindows ([this, self] (bool mayQuit) {
         if (self == nullptr)
             return;
 
@@ -235,7 +239,8 @@ void KestrinOrbEditorApplication::quitWithoutAsking()
     {
         auto* component = desktop.getComponent (i);
 
-        if (dynamic_cast<PresetTransferWindow*> (component) != nullptr || dynamic_cast<PresetCompareWindow*> (component) != nullptr
+        if (dynamic_cast<PresetTransferWindow*> (component) != nullptr
+            || dynamic_cast<PresetCompareWindow*> (component) != nullptr
             || dynamic_cast<LibrarianWindow*> (component) != nullptr)
             delete component;
     }
@@ -255,18 +260,42 @@ void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juc
 {
     switch (commandID)
     {
-        case newWindowCommand:       describeCommand (result, "New Window ", 'n'); break;
-        case openCommand:            describeCommand (result, "Open", 'o'); break;
-        case closeWindowCommand:     describeCommand (result, "Close Window", 'w'); break;
-        case quitCommand:            describeCommand (result, "Quit", 'q'); break;
-        case aboutCommand:           describeCommand (result, "About"); break;
-        case deviceSetupCommand:     describeCommand (result, "Device Setup"); break;
-        case minimizeCommand:        describeCommand (result, "Minimize", 'm'); break;
-        case bringAllToFrontCommand: describeCommand (result, "Bring All to Front"); break;
-        case openUserGuideCommand:   describeCommand (result, "Open User Guide", 'h'); break;
-        case backUpAllSlotsCommand:  describeCommand (result, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6")); break;
-        case restoreSlotsCommand:    describeCommand (result, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6")); break;
-        default:                     zoom.getCommandInfo (commandID, result); break;
+        case newWindowCommand:
+            describeCommand (result, "New Window ", 'n');
+            break;
+        case openCommand:
+            describeCommand (result, "Open", 'o');
+            break;
+        case closeWindowCommand:
+            describeCommand (result, "Close Window", 'w');
+            break;
+        case quitCommand:
+            describeCommand (result, "Quit", 'q');
+            break;
+        case aboutCommand:
+            describeCommand (result, "About");
+            break;
+        case deviceSetupCommand:
+            describeCommand (result, "Device Setup");
+            break;
+        case minimizeCommand:
+            describeCommand (result, "Minimize", 'm');
+            break;
+        case bringAllToFrontCommand:
+            describeCommand (result, "Bring All to Front");
+            break;
+        case openUserGuideCommand:
+            describeCommand (result, "Open User Guide", 'h');
+            break;
+        case backUpAllSlotsCommand:
+            describeCommand (result, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6"));
+            break;
+        case restoreSlotsCommand:
+            describeCommand (result, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6"));
+            break;
+        default:
+            zoom.getCommandInfo (commandID, result);
+            break;
     }
 }
 
@@ -274,17 +303,39 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
 {
     switch (info.commandID)
     {
-        case newWindowCommand:       newWindow(); break;
-        case openCommand:            openPresetFile(); break;
-        case quitCommand:            systemRequestedQuit(); break;
-        case aboutCommand:           showAboutWindow(); break;
-        case deviceSetupCommand:     showDeviceSetup(); break;
-        case minimizeCommand:        windowManager->minimiseActiveWindow(); break;
-        case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
-        case openUserGuideCommand:   openUserGuide(); break;
-        case backUpAllSlotsCommand:  LibrarianWindow::backUpAllSlots (midiManager, lastDirectory); break;
-        case restoreSlotsCommand:    LibrarianWindow::restoreSlots (midiManager, lastDirectory); break;
-        default:                     zoom.perform (info.commandID); break;
+        case newWindowCommand:
+            newWindow();
+            break;
+        case openCommand:
+            openPresetFile();
+            break;
+        case quitCommand:
+            systemRequestedQuit();
+            break;
+        case aboutCommand:
+            showAboutWindow();
+            break;
+        case deviceSetupCommand:
+            showDeviceSetup();
+            break;
+        case minimizeCommand:
+            windowManager->minimiseActiveWindow();
+            break;
+        case bringAllToFrontCommand:
+            windowManager->bringAllWindowsToFront();
+            break;
+        case openUserGuideCommand:
+            openUserGuide();
+            break;
+        case backUpAllSlotsCommand:
+            LibrarianWindow::backUpAllSlots (midiManager, lastDirectory);
+            break;
+        case restoreSlotsCommand:
+            LibrarianWindow::restoreSlots (midiManager, lastDirectory);
+            break;
+        default:
+            zoom.perform (info.commandID);
+            break;
     }
 
     return true;
@@ -292,9 +343,9 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
 
 EditorWindow* KestrinOrbEditorApplication::newWindow()
 {
-    OrbEditorEngine::Ptr engine = new OrbEditorEngine (&modelByte, midiManager, presetWildcard,
-                                                       (std::uint8_t) (numKeys - 1), octaveMaximum,
-                                                       numKnobs, numPads, numSwitches);
+    OrbEditorEngine::Ptr engine =
+        new OrbEditorEngine (&modelByte, midiManager, presetWildcard, (std::uint8_t) (numKeys - 1), octaveMaximum,
+                             numKnobs, numPads, numSwitches);
 
     auto* tabs = new TabSelectorButtons();
     auto* picture = createProductImageViewSelector();
@@ -311,8 +362,7 @@ void KestrinOrbEditorApplication::openPresetFile()
     FileChooserService::Request request { "Select Filename to open", lastDirectory, presetWildcard, false };
     juce::WeakReference<juce::ApplicationCommandTarget> self (this);
 
-    FileChooserService::getCurrent().chooseFile (request, [this, self] (const juce::File& chosen)
-    {
+    FileChooserService::getCurrent().chooseFile (request, [this, self] (const juce::File& chosen) {
         if (self == nullptr || windowManager == nullptr || chosen == juce::File())
             return;
 

@@ -15,8 +15,8 @@ constexpr int defaultPresetSize = OrbMiniProtocol::dumpSize (OrbMiniModel::paylo
 
 KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
     : KestrinOrbEditorApplication (OrbMiniModel::modelByte, OrbMiniModel::numKnobs, OrbMiniModel::numPads,
-                                  OrbMiniModel::numSwitches, OrbMiniModel::numKeys, OrbMiniModel::octaveMaximum,
-                                  OrbMiniModel::presetWildcard)
+                                   OrbMiniModel::numSwitches, OrbMiniModel::numKeys, OrbMiniModel::octaveMaximum,
+                                   OrbMiniModel::presetWildcard)
 {
     userGuideFileName = "OrbMini Editor - User Guide - v1.1.pdf";
 
@@ -65,18 +65,18 @@ juce::String KestrinOrbMiniEditorApplication::getUserGuideMissingMessage() const
 
 juce::File KestrinOrbMiniEditorApplication::getInstalledUserGuide (const juce::File& executable)
 {
-   #ifdef ORBMINI_INSTALLED_USER_GUIDE
+#ifdef ORBMINI_INSTALLED_USER_GUIDE
     // <prefix>/bin/OrbMiniEditor finds <prefix>/share/doc/..., wherever the prefix is.
     return executable.getParentDirectory().getParentDirectory().getChildFile (ORBMINI_INSTALLED_USER_GUIDE);
-   #else
+#else
     juce::ignoreUnused (executable);
     return {};
-   #endif
+#endif
 }
 
 void KestrinOrbMiniEditorApplication::openUserGuide()
 {
-   #if JUCE_LINUX || JUCE_BSD
+#if JUCE_LINUX || JUCE_BSD
     // The HTML guide installed with the editor, in the desktop's default viewer.
     const auto installed = getInstalledUserGuide (juce::File::getSpecialLocation (juce::File::currentExecutableFile));
 
@@ -85,7 +85,7 @@ void KestrinOrbMiniEditorApplication::openUserGuide()
         installed.startAsProcess();
         return;
     }
-   #endif
+#endif
 
     const auto guide = getUserGuideFile();
 
@@ -93,14 +93,14 @@ void KestrinOrbMiniEditorApplication::openUserGuide()
         guide.startAsProcess();
     else
         juce::NativeMessageBox::showMessageBox (juce::MessageBoxIconType::NoIcon, getApplicationName(),
-                                               getUserGuideMissingMessage());
+                                                getUserGuideMissingMessage());
 }
 
 void KestrinOrbMiniEditorApplication::showAboutWindow()
 {
     if (aboutWindow == nullptr)
     {
-        logoImage = ArtworkImages::get (ArtworkImages::aboutImage);   // the set of the zoom in use
+        logoImage = ArtworkImages::get (ArtworkImages::aboutImage); // the set of the zoom in use
         aboutWindow = new AboutWindow (logoImage);
     }
 }

@@ -12,8 +12,13 @@ constexpr int width = 560, height = 460, margin = 12, buttonWidth = 100, buttonH
 LibrarianComponent::LibrarianComponent (MidiManager& midiManager, Direction d, std::vector<LibrarianPlan::Entry> p,
                                         const juce::File& f, bool replace, std::function<void()> close,
                                         OrbEditorEngine::Timing t)
-    : midi (midiManager), direction (d), plan (std::move (p)), folder (f), replaceExisting (replace),
-      onClose (std::move (close)), timing (t)
+    : midi (midiManager),
+      direction (d),
+      plan (std::move (p)),
+      folder (f),
+      replaceExisting (replace),
+      onClose (std::move (close)),
+      timing (t)
 {
     // Files that found no slot are listed, unticked, and cannot be ticked.
     for (const auto& entry : plan)
@@ -98,7 +103,8 @@ void LibrarianComponent::showButtons()
 
 void LibrarianComponent::toggleRow (int row)
 {
-    if (librarian != nullptr || ! juce::isPositiveAndBelow (row, (int) plan.size()) || plan[(size_t) row].slotNumber == 0)
+    if (librarian != nullptr || ! juce::isPositiveAndBelow (row, (int) plan.size())
+        || plan[(size_t) row].slotNumber == 0)
         return;
 
     ticks[(size_t) row] = ! ticks[(size_t) row];
@@ -123,8 +129,10 @@ juce::String LibrarianComponent::getRowText (int row) const
 
     for (const auto& outcome : librarian->getOutcomes())
         if (outcome.job.slotNumber == entry.slotNumber)
-            return text + (outcome.succeeded ? (direction == Direction::backup ? "  ->  " + outcome.job.file.getFileName() : "  done")
-                                             : "  FAILED: " + outcome.failure.fromFirstOccurrenceOf (": ", false, false));
+            return text
+                   + (outcome.succeeded
+                          ? (direction == Direction::backup ? "  ->  " + outcome.job.file.getFileName() : "  done")
+                          : "  FAILED: " + outcome.failure.fromFirstOccurrenceOf (": ", false, false));
 
     return text;
 }
@@ -177,7 +185,7 @@ void LibrarianComponent::buttonClicked (juce::Button* button)
     if (button == &restoreButton && librarian == nullptr)
         start();
     else if (button == &cancelButton && librarian != nullptr && librarian->isRunning())
-        librarian->cancel();   // the window stays to show where the run stopped
+        librarian->cancel(); // the window stays to show where the run stopped
     else if ((button == &cancelButton || button == &okButton) && onClose)
         onClose();
 }
@@ -189,8 +197,11 @@ void LibrarianComponent::librarianChanged (const SlotLibrarian& l)
     if (l.isRunning())
     {
         const auto& s = l.getCurrentStatus();
-        const auto action = direction == Direction::backup ? "Getting" : s.phase == TransferStatus::Phase::checking ? "Checking" : "Sending";
-        auto text = l.describeProgress() + ": " + action + " " + juce::String (s.done) + " of " + juce::String (s.total);
+        const auto action = direction == Direction::backup               ? "Getting"
+                            : s.phase == TransferStatus::Phase::checking ? "Checking"
+                                                                         : "Sending";
+        auto text =
+            l.describeProgress() + ": " + action + " " + juce::String (s.done) + " of " + juce::String (s.total);
 
         if (s.behindOthers)
             text = l.describeProgress() + ": waiting for another window's transfer";

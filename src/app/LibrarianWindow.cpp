@@ -9,7 +9,8 @@ LibrarianWindow::LibrarianWindow (const juce::String& title, MidiManager& midi, 
                                   std::vector<LibrarianPlan::Entry> plan, const juce::File& folder, bool replace,
                                   OrbEditorEngine::Timing timing)
     : juce::DocumentWindow (title, juce::Colours::darkgrey, juce::DocumentWindow::closeButton),
-      content (midi, direction, std::move (plan), folder, replace, [this] { delete this; }, timing)
+      content (
+          midi, direction, std::move (plan), folder, replace, [this] { delete this; }, timing)
 {
     setUsingNativeTitleBar (true);
     setContentNonOwned (&content, true);
@@ -41,8 +42,7 @@ void chooseFolder (const juce::String& title, juce::File& lastDirectory, std::fu
 {
     FileChooserService::Request request { title, lastDirectory, OrbMiniModel::presetWildcard, false, true };
 
-    FileChooserService::getCurrent().chooseFile (request, [&lastDirectory, chosen] (const juce::File& folder)
-    {
+    FileChooserService::getCurrent().chooseFile (request, [&lastDirectory, chosen] (const juce::File& folder) {
         if (folder == juce::File() || ! folder.isDirectory() || LibrarianWindow::findOpen() != nullptr)
             return;
 
@@ -65,8 +65,7 @@ void LibrarianWindow::backUpAllSlots (MidiManager& midi, juce::File& lastDirecto
     if (findOpen() != nullptr)
         return;
 
-    chooseFolder ("Select Folder to back up into", lastDirectory, [&midi, timing] (const juce::File& folder)
-    {
+    chooseFolder ("Select Folder to back up into", lastDirectory, [&midi, timing] (const juce::File& folder) {
         const auto existing = LibrarianPlan::findBackupFiles (folder);
 
         if (existing.isEmpty())
@@ -80,11 +79,10 @@ void LibrarianWindow::backUpAllSlots (MidiManager& midi, juce::File& lastDirecto
             juce::MessageBoxIconType::WarningIcon, "Replace Backup Files?",
             "The folder " + folder.getFullPathName() + " already holds " + juce::String (existing.size())
                 + " backup files (" + existing[0].getFileName() + "). Replace them with this backup?",
-            "Replace", "Cancel", nullptr,
-            juce::ModalCallbackFunction::create ([&midi, timing, folder] (int result)
-            {
+            "Replace", "Cancel", nullptr, juce::ModalCallbackFunction::create ([&midi, timing, folder] (int result) {
                 if (result != 0 && findOpen() == nullptr)
-                    new LibrarianWindow ("Back Up All Slots", midi, Direction::backup, allSlots(), folder, true, timing);
+                    new LibrarianWindow ("Back Up All Slots", midi, Direction::backup, allSlots(), folder, true,
+                                         timing);
             }));
     });
 }
@@ -95,33 +93,35 @@ void LibrarianWindow::restoreSlots (MidiManager& midi, juce::File& lastDirectory
         return;
 
     // A backup folder, or any number of preset files picked in one folder.
-    FileChooserService::Request request { "Select Backup Folder or Presets to restore", lastDirectory,
-                                          OrbMiniModel::presetWildcard, false, true, true };
+    FileChooserService::Request request {
+        "Select Backup Folder or Presets to restore", lastDirectory, OrbMiniModel::presetWildcard, false, true, true
+    };
 
-    FileChooserService::getCurrent().chooseFiles (request, [&midi, &lastDirectory, timing] (const juce::Array<juce::File>& chosen)
-    {
-        if (chosen.isEmpty() || LibrarianWindow::findOpen() != nullptr)
-            return;
+    FileChooserService::getCurrent().chooseFiles (
+        request, [&midi, &lastDirectory, timing] (const juce::Array<juce::File>& chosen) {
+            if (chosen.isEmpty() || LibrarianWindow::findOpen() != nullptr)
+                return;
 
-        const bool isFolder = chosen.size() == 1 && chosen.getFirst().isDirectory();
-        const auto where = isFolder ? chosen.getFirst() : chosen.getFirst().getParentDirectory();
-        lastDirectory = where;
+            const bool isFolder = chosen.size() == 1 && chosen.getFirst().isDirectory();
+            const auto where = isFolder ? chosen.getFirst() : chosen.getFirst().getParentDirectory();
+            lastDirectory = where;
 
-        juce::Array<juce::File> files;
-        for (const auto& file : chosen)
-            if (file.existsAsFile())
-                files.add (file);
+            juce::Array<juce::File> files;
+            for (const auto& file : chosen)
+                if (file.existsAsFile())
+                    files.add (file);
 
-        auto plan = isFolder ? LibrarianPlan::assignSlots (where) : LibrarianPlan::assignSlots (files);
+            auto plan = isFolder ? LibrarianPlan::assignSlots (where) : LibrarianPlan::assignSlots (files);
 
-        if (plan.empty())
-        {
-            juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::WarningIcon, "Restore Slots",
-                                                    isFolder ? "The folder " + where.getFullPathName() + " holds no preset files."
-                                                             : juce::String ("None of the chosen files could be found."));
-            return;
-        }
+            if (plan.empty())
+            {
+                juce::AlertWindow::showMessageBoxAsync (
+                    juce::MessageBoxIconType::WarningIcon, "Restore Slots",
+                    isFolder ? "The folder " + where.getFullPathName() + " holds no preset files."
+                             : juce::String ("None of the chosen files could be found."));
+                return;
+            }
 
-        new LibrarianWindow ("Restore Slots", midi, Direction::restore, std::move (plan), {}, false, timing);
-    });
+            new LibrarianWindow ("Restore Slots", midi, Direction::restore, std::move (plan), {}, false, timing);
+        });
 }

@@ -21,7 +21,8 @@ public:
 
     // "Back Up All Slots…": asks for a folder (starting in lastDirectory) and, when it already
     // holds backup files, once whether to replace them; then the backup runs.
-    static void backUpAllSlots (MidiManager& midiManager, juce::File& lastDirectory, OrbEditorEngine::Timing timing = {});
+    static void backUpAllSlots (MidiManager& midiManager, juce::File& lastDirectory,
+                                OrbEditorEngine::Timing timing = {});
     // "Restore Slots…": asks for a backup folder, then shows which file goes to which slot.
     static void restoreSlots (MidiManager& midiManager, juce::File& lastDirectory, OrbEditorEngine::Timing timing = {});
 

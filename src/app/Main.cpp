@@ -7,7 +7,7 @@ JUCE_CREATE_APPLICATION_DEFINE (KestrinOrbMiniEditorApplication)
 
 int main (int argc, char* argv[])
 {
-   #if JUCE_LINUX || JUCE_BSD
+#if JUCE_LINUX || JUCE_BSD
     // A second start that only hands its files over needs no display; any other start does.
     if (! DisplayCheck::isReachable())
     {
@@ -17,7 +17,7 @@ int main (int argc, char* argv[])
         std::cerr << DisplayCheck::describeMissingDisplay() << std::endl;
         return 1;
     }
-   #endif
+#endif
 
     juce::JUCEApplicationBase::createInstance = &juce_CreateApplication;
     return juce::JUCEApplicationBase::main (argc, (const char**) argv);

@@ -2,8 +2,8 @@
 
 MidiErrorAlertWindow::MidiErrorAlertWindow()
 {
-    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, "MIDI Error", getMessage(), "OK",
-                                            nullptr, this);
+    juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, "MIDI Error", getMessage(), "OK", nullptr,
+                                            this);
 }
 
 MidiErrorAlertWindow::~MidiErrorAlertWindow() = default;
@@ -12,7 +12,6 @@ void MidiErrorAlertWindow::modalStateFinished (int) {}
 
 juce::String MidiErrorAlertWindow::getMessage()
 {
-    return juce::String ("MIDI Communication Unsuccessful.") + "\r\n"
-         + "Verify MIDI Connection and Device Settings." + "\r\n"
-         + "Verify no other applications are using the MIDI Port.";
+    return juce::String ("MIDI Communication Unsuccessful.") + "\r\n" + "Verify MIDI Connection and Device Settings."
+           + "\r\n" + "Verify no other applications are using the MIDI Port.";
 }

@@ -24,8 +24,8 @@ std::vector<PresetCompareComponent::Line> PresetCompareComponent::compare (const
     if (myName != otherName)
         lines.push_back ({ "Preset", {}, "Name", "\"" + myName + "\"", "\"" + otherName + "\"" });
 
-    for (const auto& [a, b] : PresetParameterRows::differences (PresetParameterRows::list (mine),
-                                                                PresetParameterRows::list (other)))
+    for (const auto& [a, b] :
+         PresetParameterRows::differences (PresetParameterRows::list (mine), PresetParameterRows::list (other)))
     {
         // Where the other preset's mode names the byte differently, its value says under which name.
         const auto otherText = b.name != a.name ? b.name + ": " + b.text() : b.text();

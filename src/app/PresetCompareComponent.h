@@ -10,8 +10,7 @@
 // preset and another one (a file, a hardware slot), with section, instance, parameter and both
 // values as the views show them; the preset name first when it differs. "No differences" when
 // there are none.
-class PresetCompareComponent : public juce::Component,
-                               private juce::TableListBoxModel
+class PresetCompareComponent : public juce::Component, private juce::TableListBoxModel
 {
 public:
     struct Line

@@ -12,8 +12,7 @@
 // dialog window), which tells them apart by name. While a transfer runs, a progress bar takes
 // the list's place and the action button is disabled; after a failure a line above the list says
 // what failed and the action button is enabled again to retry.
-class PresetSlotComponent : public juce::Component,
-                            public juce::ComboBox::Listener
+class PresetSlotComponent : public juce::Component, public juce::ComboBox::Listener
 {
 public:
     static constexpr int numSlots = 24;
@@ -43,7 +42,7 @@ protected:
     std::unique_ptr<juce::TextButton> cancelButton;
     CustomLook look;
     std::uint8_t selectedSlot = 1;
-    double progress = 0.0;   // read by the progress bar's own timer
+    double progress = 0.0; // read by the progress bar's own timer
     juce::ProgressBar progressBar { progress };
     juce::Label failureLabel;
 

@@ -17,11 +17,11 @@ juce::AlertWindow* SaveChangesAlert::show (juce::Component& window, const juce::
     if (auto* top = window.getTopLevelComponent(); top != nullptr && top->isOnDesktop())
         top->toFront (false);
 
-    alert->enterModalState (true, juce::ModalCallbackFunction::create ([onAnswer] (int result)
-    {
-        if (onAnswer)
-            onAnswer (result == save ? save : result == dontSave ? dontSave : cancel);
-    }), true);
+    alert->enterModalState (true, juce::ModalCallbackFunction::create ([onAnswer] (int result) {
+                                if (onAnswer)
+                                    onAnswer (result == save ? save : result == dontSave ? dontSave : cancel);
+                            }),
+                            true);
 
     return alert;
 }

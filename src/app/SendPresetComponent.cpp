@@ -1,6 +1,3 @@
 #include "app/SendPresetComponent.h"
 
-SendPresetComponent::SendPresetComponent (juce::Button::Listener* listener)
-    : PresetSlotComponent ("Send", listener)
-{
-}
+SendPresetComponent::SendPresetComponent (juce::Button::Listener* listener) : PresetSlotComponent ("Send", listener) {}

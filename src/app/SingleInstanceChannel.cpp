@@ -19,7 +19,8 @@ constexpr size_t maxCommandLineBytes = 64 * 1024;
 // A folder is safe when it is ours, a real directory (not a link) and closed to everyone else.
 bool isPrivateFolder (const juce::File& folder)
 {
-    struct stat info {};
+    struct stat info
+    {};
     if (lstat (folder.getFullPathName().toRawUTF8(), &info) != 0)
         return false;
 
@@ -161,8 +162,8 @@ void SingleInstanceChannel::acceptLoop()
 
         ucred peer {};
         socklen_t peerSize = sizeof (peer);
-        const bool sameUser = getsockopt (client, SOL_SOCKET, SO_PEERCRED, &peer, &peerSize) == 0
-                              && peer.uid == getuid();
+        const bool sameUser =
+            getsockopt (client, SOL_SOCKET, SO_PEERCRED, &peer, &peerSize) == 0 && peer.uid == getuid();
 
         juce::MemoryBlock received;
 

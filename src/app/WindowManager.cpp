@@ -20,8 +20,7 @@ void askInTurn (std::shared_ptr<PendingWindows> pending, std::function<void (boo
 
     auto* window = pending->removeAndReturn (0).getComponent();
 
-    window->askToSaveChanges ([pending, done] (bool mayClose)
-    {
+    window->askToSaveChanges ([pending, done] (bool mayClose) {
         if (mayClose)
             askInTurn (pending, done);
         else
@@ -30,11 +29,9 @@ void askInTurn (std::shared_ptr<PendingWindows> pending, std::function<void (boo
 }
 } // namespace
 
-WindowManager::WindowManager (MainMenuModel* menuModel, juce::ApplicationCommandManager* commands,
-                              juce::File* lastDir)
+WindowManager::WindowManager (MainMenuModel* menuModel, juce::ApplicationCommandManager* commands, juce::File* lastDir)
     : lastDirectory (lastDir), commandManager (commands), mainMenuModel (menuModel)
-{
-}
+{}
 
 WindowManager::~WindowManager()
 {
@@ -54,7 +51,7 @@ EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditor
     auto* window = new EditorWindow (title, component, engine, lastDirectory, this);
     engine->addListener (window);
 
-   #if ! JUCE_MAC
+#if ! JUCE_MAC
     // No global menu bar here: every window shows the menus itself, above the editor.
     if (mainMenuModel != nullptr)
     {
@@ -62,7 +59,7 @@ EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditor
         window->setMenuBar (mainMenuModel);
         window->setContentComponentSize (width, height);
     }
-   #endif
+#endif
 
     const int n = windows.size();
     window->setTopLeftPosition (15 + 15 * n, 60 + 15 * n);

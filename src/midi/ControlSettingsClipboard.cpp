@@ -11,7 +11,8 @@ ControlSettingsClipboard& ControlSettingsClipboard::getInstance()
 
 bool ControlSettingsClipboard::isCopyable (ControlType type)
 {
-    return type == ControlType::knobs || type == ControlType::pads || type == ControlType::switches || type == ControlType::transport;
+    return type == ControlType::knobs || type == ControlType::pads || type == ControlType::switches
+           || type == ControlType::transport;
 }
 
 juce::String ControlSettingsClipboard::getInstanceTitle (ControlType type, int index)
@@ -24,11 +25,16 @@ juce::String ControlSettingsClipboard::getPluralName (ControlType type)
 {
     switch (type)
     {
-        case ControlType::knobs:      return "Knobs";
-        case ControlType::pads:       return "Pads";
-        case ControlType::switches:    return "Switches";
-        case ControlType::transport: return "Transport Buttons";
-        default:            return {};
+        case ControlType::knobs:
+            return "Knobs";
+        case ControlType::pads:
+            return "Pads";
+        case ControlType::switches:
+            return "Switches";
+        case ControlType::transport:
+            return "Transport Buttons";
+        default:
+            return {};
     }
 }
 

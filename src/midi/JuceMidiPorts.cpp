@@ -1,7 +1,7 @@
 #include "midi/JuceMidiPorts.h"
 
 #if JUCE_LINUX
- #include <alsa/asoundlib.h>
+#include <alsa/asoundlib.h>
 #endif
 
 #include <mutex>
@@ -22,8 +22,7 @@ void silenceSoundLibraryErrors()
 
 // Passes complete messages on with a null source, as every port of the layer does; partial
 // System Exclusive data is dropped.
-class JuceInput : public MidiPortLayer::Input,
-                  private juce::MidiInputCallback
+class JuceInput : public MidiPortLayer::Input, private juce::MidiInputCallback
 {
 public:
     JuceInput (const juce::String& identifier, juce::MidiInputCallback& target) : callback (target)

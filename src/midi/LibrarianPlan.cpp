@@ -6,7 +6,7 @@
 
 namespace
 {
-constexpr int nameOffset = OrbMiniProtocol::frameHeaderSize;   // the name opens the payload
+constexpr int nameOffset = OrbMiniProtocol::frameHeaderSize; // the name opens the payload
 constexpr int nameLength = OrbPresetName::numSlots;
 
 bool cannotBeInFileName (juce::juce_wchar c)

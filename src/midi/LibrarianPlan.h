@@ -14,7 +14,7 @@ public:
 
     struct Entry
     {
-        int slotNumber = 0;   // 1 to 24, or 0 when the file has no slot left
+        int slotNumber = 0; // 1 to 24, or 0 when the file has no slot left
         juce::File file;
     };
 

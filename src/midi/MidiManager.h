@@ -8,8 +8,7 @@
 // The process's one connection to the MIDI hardware: at most one input and one output, each
 // chosen by device name, watched once a second so that an unplugged device is closed and
 // reopened when it comes back.
-class MidiManager : public juce::MidiInputCallback,
-                    private juce::Timer
+class MidiManager : public juce::MidiInputCallback, private juce::Timer
 {
 public:
     class MidiManagerListener

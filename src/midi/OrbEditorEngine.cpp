@@ -20,11 +20,15 @@ namespace
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 
 static_assert (OrbEditorEngine::payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniModel::numPads,
-                                               OrbMiniModel::numSwitches) == OrbMiniModel::payloadSize);
+                                                OrbMiniModel::numSwitches)
+               == OrbMiniModel::payloadSize);
 
 // The order in which the groups' bytes follow one another in the dump.
-constexpr ControlType dumpOrder[] = { ControlType::presetName, ControlType::keybed, ControlType::rollMode, ControlType::transport, ControlType::wheels,
-                              ControlType::sustain, ControlType::knobs, ControlType::pads, ControlType::switches, ControlType::controlsToMidiDin };
+constexpr ControlType dumpOrder[] = { ControlType::presetName, ControlType::keybed,
+                                      ControlType::rollMode,   ControlType::transport,
+                                      ControlType::wheels,     ControlType::sustain,
+                                      ControlType::knobs,      ControlType::pads,
+                                      ControlType::switches,   ControlType::controlsToMidiDin };
 
 // A dump the preset may be loaded from: the right size, and a payload that a System Exclusive
 // message could carry (7-bit bytes only). The frame bytes are not examined.
@@ -42,10 +46,10 @@ bool isLoadableDump (const OrbEditorEngine::ByteArray& dump, int dumpSize)
 } // namespace
 
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,
-                                  std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads, int numSwitches)
+                                  std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads,
+                                  int numSwitches)
     : OrbEditorEngine (model, manager, wildcard, splitMax, octaveMax, numKnobs, numPads, numSwitches, Timing {})
-{
-}
+{}
 
 OrbEditorEngine::Ptr OrbEditorEngine::createForOrbMini (MidiManager& manager)
 {
@@ -62,9 +66,11 @@ OrbEditorEngine::Ptr OrbEditorEngine::createForOrbMini (MidiManager& manager, Ti
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,
                                   std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads,
                                   int numSwitches, Timing t)
-    : midiManager (manager), modelByte (model),
+    : midiManager (manager),
+      modelByte (model),
       dumpSize (OrbMiniProtocol::dumpSize (payloadSizeFor (numKnobs, numPads, numSwitches))),
-      fileWildcard (wildcard), timing (t)
+      fileWildcard (wildcard),
+      timing (t)
 {
     auto add = [this] (ControlType type, Control* group) { groupsByType[type].emplace_back (group); };
 
@@ -87,7 +93,8 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
     for (int i = 0; i < numSwitches; ++i)
         add (ControlType::switches, new OrbSwitch (firstKnobOffset + 5 * (numKnobs + numPads) + 5 * i));
 
-    add (ControlType::controlsToMidiDin, new OrbControlsToMidiDin (firstKnobOffset + 5 * (numKnobs + numPads + numSwitches)));
+    add (ControlType::controlsToMidiDin,
+         new OrbControlsToMidiDin (firstKnobOffset + 5 * (numKnobs + numPads + numSwitches)));
 }
 
 OrbEditorEngine::~OrbEditorEngine()

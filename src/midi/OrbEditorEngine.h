@@ -18,8 +18,7 @@
 // file, and the value-by-value exchange with the device over the shared port manager, whose
 // transfer queue runs the exchange off the message thread. Always held through a counted
 // reference (Ptr).
-class OrbEditorEngine : public juce::ReferenceCountedObject,
-                        private juce::Timer
+class OrbEditorEngine : public juce::ReferenceCountedObject, private juce::Timer
 {
 public:
     using Ptr = juce::ReferenceCountedObjectPtr<OrbEditorEngine>;
@@ -63,11 +62,11 @@ public:
     };
 
     OrbEditorEngine (const std::uint8_t* modelByte, MidiManager& midiManager, const juce::String& fileWildcard,
-                     std::uint8_t highestSplitPoint, std::uint8_t octaveMaximum,
-                     int numKnobs, int numPads, int numSwitches);
+                     std::uint8_t highestSplitPoint, std::uint8_t octaveMaximum, int numKnobs, int numPads,
+                     int numSwitches);
     OrbEditorEngine (const std::uint8_t* modelByte, MidiManager& midiManager, const juce::String& fileWildcard,
-                     std::uint8_t highestSplitPoint, std::uint8_t octaveMaximum,
-                     int numKnobs, int numPads, int numSwitches, Timing timing);
+                     std::uint8_t highestSplitPoint, std::uint8_t octaveMaximum, int numKnobs, int numPads,
+                     int numSwitches, Timing timing);
     ~OrbEditorEngine() override;
 
     // An engine for the OrbMini itself, with its model byte, control counts and file pattern.
@@ -126,8 +125,8 @@ public:
     void setControlParameter (ControlType type, const juce::String& name, const std::uint8_t& value, bool notify);
     void setControlParameter (ControlType type, const std::uint8_t& index, const juce::String& name,
                               const std::uint8_t& value, bool notify);
-    void setTransportParameter (ControlType type, const int& index, const juce::String& name,
-                                const std::uint8_t& value, bool notify);
+    void setTransportParameter (ControlType type, const int& index, const juce::String& name, const std::uint8_t& value,
+                                bool notify);
     std::uint8_t getParameterMinimum (ControlType type, const juce::String& name) const;
     std::uint8_t getParameterMaximum (ControlType type, const juce::String& name) const;
 
@@ -137,7 +136,8 @@ public:
 
 private:
     void timerCallback() override;
-    void setParameterOf (Control* group, ControlType type, int index, const juce::String& name, std::uint8_t value, bool notify);
+    void setParameterOf (Control* group, ControlType type, int index, const juce::String& name, std::uint8_t value,
+                         bool notify);
 
     MidiManager& midiManager;
     const std::uint8_t* modelByte;
@@ -152,7 +152,8 @@ private:
     // Transfer state (OrbEditorEngineTransfer.cpp), all on the message thread. A transfer ends on
     // the transfer thread; the token lets the news find out on the message thread whether its
     // engine still exists.
-    struct LifeToken {};
+    struct LifeToken
+    {};
     std::shared_ptr<PresetTransfer> startTransfer (TransferStatus::Kind kind, std::uint8_t slot);
     void transferEnded (const std::shared_ptr<PresetTransfer>& transfer);
     TransferStatus makeStatus (const PresetTransfer& transfer) const;

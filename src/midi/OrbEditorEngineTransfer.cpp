@@ -7,8 +7,8 @@
 namespace
 {
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
-constexpr int progressIntervalMs = 40;  // how often a running transfer's progress is told
-constexpr int namedFailuresShown = 2;   // parameters a failed send names before "and N more"
+constexpr int progressIntervalMs = 40; // how often a running transfer's progress is told
+constexpr int namedFailuresShown = 2;  // parameters a failed send names before "and N more"
 
 juce::String countOf (size_t n, const char* one, const char* many)
 {
@@ -76,14 +76,15 @@ std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::
     else
     {
         const auto dump = buildDump (slotIndex);
-        transfer = PresetTransfer::makeSend (settings, PresetTransfer::Payload (dump.begin() + headerSize, dump.end() - 1));
+        transfer =
+            PresetTransfer::makeSend (settings, PresetTransfer::Payload (dump.begin() + headerSize, dump.end() - 1));
     }
 
     // Without both ports nothing could be sent or heard: say so at once rather than after the
     // passes have timed out, and send nothing.
-    const auto missingPort = ! midiManager.isOutputOpen() ? PresetTransfer::Failure::noOutput
-                           : ! midiManager.isConnected()  ? PresetTransfer::Failure::noInput
-                                                          : PresetTransfer::Failure::none;
+    const auto missingPort = ! midiManager.isOutputOpen()  ? PresetTransfer::Failure::noOutput
+                             : ! midiManager.isConnected() ? PresetTransfer::Failure::noInput
+                                                           : PresetTransfer::Failure::none;
     if (missingPort != PresetTransfer::Failure::none)
     {
         transfer->finishWithout (missingPort);
@@ -96,14 +97,12 @@ std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::
     std::weak_ptr<PresetTransfer> weakTransfer = transfer;
     auto* engine = this;
 
-    midiManager.getTransfers().enqueue (transfer, [token, weakTransfer, engine]
-    {
-        juce::MessageManager::callAsync ([token, weakTransfer, engine]
-        {
+    midiManager.getTransfers().enqueue (transfer, [token, weakTransfer, engine] {
+        juce::MessageManager::callAsync ([token, weakTransfer, engine] {
             auto alive = token.lock();
             auto ended = weakTransfer.lock();
             if (alive == nullptr || ended == nullptr)
-                return;   // the engine was destroyed, or has let go of the transfer
+                return; // the engine was destroyed, or has let go of the transfer
 
             // A listener told of the end may let go of the last handle.
             Ptr keepAlive (engine);
@@ -202,9 +201,12 @@ juce::String OrbEditorEngine::describeFailure (const PresetTransfer& transfer) c
 
     switch (transfer.getFailure())
     {
-        case PresetTransfer::Failure::noOutput:     return prefix + "no MIDI output is open";
-        case PresetTransfer::Failure::noInput:      return prefix + "no MIDI input is open";
-        case PresetTransfer::Failure::disconnected: return prefix + "the MIDI device was disconnected";
+        case PresetTransfer::Failure::noOutput:
+            return prefix + "no MIDI output is open";
+        case PresetTransfer::Failure::noInput:
+            return prefix + "no MIDI input is open";
+        case PresetTransfer::Failure::disconnected:
+            return prefix + "the MIDI device was disconnected";
         case PresetTransfer::Failure::valuesMissing:
             return prefix + countOf (positions.size(), "value", "values")
                    + (isGet ? " did not arrive" : " could not be read back");
@@ -224,12 +226,14 @@ juce::String OrbEditorEngine::describeFailure (const PresetTransfer& transfer) c
             break;
 
         const auto* row = PresetParameterRows::find (rows, headerSize + position);
-        names.add (row != nullptr ? row->section + " / " + row->title()
-                                  : position < 16 ? "Preset Name" : "position " + juce::String (position));
+        names.add (row != nullptr  ? row->section + " / " + row->title()
+                   : position < 16 ? "Preset Name"
+                                   : "position " + juce::String (position));
     }
 
     names.removeDuplicates (false);
-    auto text = prefix + countOf (positions.size(), "value", "values") + " did not arrive: " + names.joinIntoString (", ");
+    auto text =
+        prefix + countOf (positions.size(), "value", "values") + " did not arrive: " + names.joinIntoString (", ");
 
     if (positions.size() > (size_t) namedFailuresShown)
         text << " and " << (int) positions.size() - namedFailuresShown << " more";

@@ -13,17 +13,16 @@
 // moves one payload byte at a time, its position carried as two 7-bit bytes.
 struct OrbMiniProtocol
 {
-    static constexpr std::uint8_t writeCommand = 0x64, requestCommand = 0x65, replyCommand = 0x66,
-                                  syncCommand = 0x67;
+    static constexpr std::uint8_t writeCommand = 0x64, requestCommand = 0x65, replyCommand = 0x66, syncCommand = 0x67;
     // A preset dump's command and its two parameter bytes.
     static constexpr std::array<std::uint8_t, 3> dumpCommand { 0x61, 0x03, 0x51 };
     static constexpr std::uint8_t endByte = 0xF7;
     // Whole message lengths, end byte included.
     static constexpr int requestSize = 13, replySize = 13, writeSize = 14, syncSize = 12;
-    static constexpr int frameHeaderSize = 10;   // the common header and the slot byte before a dump's payload
+    static constexpr int frameHeaderSize = 10; // the common header and the slot byte before a dump's payload
     // Where a message's command byte and its body (after the command's two parameter bytes) start.
     static constexpr int commandIndex = 6, bodyIndex = 9;
-    static constexpr int highestSlot = 24;   // slot indexes 0 to 24 reach the device
+    static constexpr int highestSlot = 24; // slot indexes 0 to 24 reach the device
     // Start byte, maker and the fixed byte that precede the model byte in every frame.
     static constexpr std::array<std::uint8_t, 5> header { 0xF0, 0x00, 0x3C, 0x17, 0x00 };
 

@@ -45,12 +45,13 @@ std::vector<PresetParameterRows::Row> PresetParameterRows::list (const OrbEditor
 
 const PresetParameterRows::Row* PresetParameterRows::find (const std::vector<Row>& rows, int position)
 {
-    const auto found = std::find_if (rows.begin(), rows.end(), [position] (const Row& r) { return r.position == position; });
+    const auto found =
+        std::find_if (rows.begin(), rows.end(), [position] (const Row& r) { return r.position == position; });
     return found != rows.end() ? &*found : nullptr;
 }
 
 std::vector<PresetParameterRows::Difference> PresetParameterRows::differences (const std::vector<Row>& mine,
-                                                                                const std::vector<Row>& other)
+                                                                               const std::vector<Row>& other)
 {
     std::vector<Difference> found;
 

@@ -17,7 +17,7 @@ public:
         juce::String section, instance, name;
         const PresetPresentation::Parameter* shown = nullptr;
         Control* group = nullptr;
-        int position = 0;   // in the dump
+        int position = 0; // in the dump
         int stored = 0;
 
         // The value as shown; a value the editor cannot show says what is stored.

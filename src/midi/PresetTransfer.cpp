@@ -27,8 +27,7 @@ std::shared_ptr<PresetTransfer> PresetTransfer::makeSend (const Settings& settin
     return std::shared_ptr<PresetTransfer> (new PresetTransfer (Kind::send, settings, std::move (payload)));
 }
 
-PresetTransfer::PresetTransfer (Kind k, const Settings& s, Payload p)
-    : kind (k), settings (s), payload (std::move (p))
+PresetTransfer::PresetTransfer (Kind k, const Settings& s, Payload p) : kind (k), settings (s), payload (std::move (p))
 {
     total = settings.payloadSize;
 }
@@ -115,7 +114,8 @@ PresetTransfer::Outcome PresetTransfer::write (Link& link, const std::vector<int
         if (! stillGoing (link))
             return Outcome::aborted;
 
-        const auto message = OrbMiniProtocol::makeValueWrite (settings.modelByte, settings.slot, p, payload[(size_t) p]);
+        const auto message =
+            OrbMiniProtocol::makeValueWrite (settings.modelByte, settings.slot, p, payload[(size_t) p]);
 
         if (! link.sendPaced (message, settings.writeGapMs))
         {
@@ -157,7 +157,7 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
                 const std::lock_guard<std::mutex> guard (replyLock);
                 if (answered[(size_t) p])
                     continue;
-                requested[(size_t) p] = true;   // before sending: the reply may be quick
+                requested[(size_t) p] = true; // before sending: the reply may be quick
             }
 
             if (! link.sendPaced (OrbMiniProtocol::makeValueRequest (settings.modelByte, settings.slot, p),

@@ -18,9 +18,30 @@
 class PresetTransfer
 {
 public:
-    enum class Kind { get, send };
-    enum class Phase { waiting, getting, sending, checking, succeeded, failed, cancelled };
-    enum class Failure { none, noOutput, noInput, disconnected, valuesMissing, valuesDiffer };
+    enum class Kind
+    {
+        get,
+        send
+    };
+    enum class Phase
+    {
+        waiting,
+        getting,
+        sending,
+        checking,
+        succeeded,
+        failed,
+        cancelled
+    };
+    enum class Failure
+    {
+        none,
+        noOutput,
+        noInput,
+        disconnected,
+        valuesMissing,
+        valuesDiffer
+    };
     using Payload = std::vector<std::uint8_t>;
 
     // What the transfer thread offers a running transfer.
@@ -41,10 +62,10 @@ public:
         int payloadSize = 0;
         int requestGapMs = 3;
         int writeGapMs = 8;
-        int replyTimeoutMs = 2000;   // wait for replies after each pass of requests
-        int quietMs = 250;           // silence from the device before this transfer starts
-        int maxPasses = 9;           // request passes before a read gives up
-        int maxRewrites = 3;         // write-again rounds after the read-back of a send
+        int replyTimeoutMs = 2000; // wait for replies after each pass of requests
+        int quietMs = 250;         // silence from the device before this transfer starts
+        int maxPasses = 9;         // request passes before a read gives up
+        int maxRewrites = 3;       // write-again rounds after the read-back of a send
     };
 
     struct Progress
@@ -52,7 +73,7 @@ public:
         Phase phase = Phase::waiting;
         int done = 0;
         int total = 0;
-        bool behindOthers = false;   // waiting for transfers queued before it
+        bool behindOthers = false; // waiting for transfers queued before it
     };
 
     static std::shared_ptr<PresetTransfer> makeGet (const Settings& settings);
@@ -83,7 +104,12 @@ public:
     const std::vector<int>& getFailedPositions() const { return failedPositions; }
 
 private:
-    enum class Outcome { complete, incomplete, aborted };
+    enum class Outcome
+    {
+        complete,
+        incomplete,
+        aborted
+    };
 
     PresetTransfer (Kind kind, const Settings& settings, Payload payload);
 
@@ -98,7 +124,7 @@ private:
 
     const Kind kind;
     const Settings settings;
-    const Payload payload;   // what a send writes
+    const Payload payload; // what a send writes
 
     std::atomic<bool> cancelled { false };
     std::atomic<Phase> phase { Phase::waiting };

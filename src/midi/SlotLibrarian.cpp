@@ -16,10 +16,13 @@ std::vector<SlotLibrarian::Job> SlotLibrarian::allSlots()
 
 SlotLibrarian::SlotLibrarian (MidiManager& midiManager, Direction d, std::vector<Job> list,
                               const juce::File& backupFolder, bool replace, OrbEditorEngine::Timing t)
-    : midi (midiManager), direction (d), jobs (std::move (list)), folder (backupFolder),
-      replaceExisting (replace), timing (t)
-{
-}
+    : midi (midiManager),
+      direction (d),
+      jobs (std::move (list)),
+      folder (backupFolder),
+      replaceExisting (replace),
+      timing (t)
+{}
 
 SlotLibrarian::~SlotLibrarian()
 {
@@ -121,8 +124,8 @@ void SlotLibrarian::transferChanged (const TransferStatus& status)
 juce::String SlotLibrarian::saveBackup()
 {
     auto& job = jobs[(size_t) current];
-    const auto file = folder.getChildFile (LibrarianPlan::backupFileName (job.slotNumber,
-                                                                          LibrarianPlan::presetNameOf (engine->buildDump (0))));
+    const auto file = folder.getChildFile (
+        LibrarianPlan::backupFileName (job.slotNumber, LibrarianPlan::presetNameOf (engine->buildDump (0))));
     const auto slotText = "Slot " + juce::String (job.slotNumber) + ": ";
     const auto older = LibrarianPlan::findBackupFiles (folder, job.slotNumber);
 

@@ -11,23 +11,26 @@
 // after another through the port manager's transfer queue. Each slot gets a scratch engine of
 // its own, so no window's preset is touched. A slot that fails is recorded and the others go on.
 // Lives and reports on the message thread.
-class SlotLibrarian : private OrbEditorEngine::TransferListener,
-                      private juce::AsyncUpdater
+class SlotLibrarian : private OrbEditorEngine::TransferListener, private juce::AsyncUpdater
 {
 public:
-    enum class Direction { backup, restore };
+    enum class Direction
+    {
+        backup,
+        restore
+    };
 
     struct Job
     {
-        int slotNumber = 1;   // 1 to 24
-        juce::File file;      // restore: the file to send; backup: set once the slot is saved
+        int slotNumber = 1; // 1 to 24
+        juce::File file;    // restore: the file to send; backup: set once the slot is saved
     };
 
     struct Outcome
     {
         Job job;
         bool succeeded = false;
-        juce::String failure;   // what failed, for the user
+        juce::String failure; // what failed, for the user
     };
 
     class Listener

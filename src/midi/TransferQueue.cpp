@@ -12,9 +12,7 @@ std::int64_t ticksNow()
 }
 } // namespace
 
-TransferQueue::TransferQueue (MidiManager& m) : manager (m)
-{
-}
+TransferQueue::TransferQueue (MidiManager& m) : manager (m) {}
 
 TransferQueue::~TransferQueue()
 {
@@ -156,8 +154,9 @@ void TransferQueue::run()
 
 void TransferQueue::waitForQuiet (const PresetTransfer& transfer)
 {
-    const auto quiet = std::chrono::duration_cast<Clock::duration> (
-        std::chrono::milliseconds (transfer.getSettings().quietMs)).count();
+    const auto quiet =
+        std::chrono::duration_cast<Clock::duration> (std::chrono::milliseconds (transfer.getSettings().quietMs))
+            .count();
 
     std::unique_lock<std::mutex> guard (lock);
 

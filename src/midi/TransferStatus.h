@@ -17,7 +17,7 @@ struct TransferStatus
     int done = 0;
     int total = 0;
     bool behindOthers = false;
-    juce::String failure;   // what failed, for the user; empty unless failed
+    juce::String failure; // what failed, for the user; empty unless failed
 
     bool isRunning() const { return phase != Phase::succeeded && phase != Phase::failed && phase != Phase::cancelled; }
     double getFraction() const { return total > 0 ? (double) done / total : 0.0; }

@@ -1,5 +1,5 @@
 #include "model/OrbControlsToMidiDin.h"
 
-OrbControlsToMidiDin::OrbControlsToMidiDin (int dumpOffset) : TableControl (ControlType::controlsToMidiDin, numSlots, dumpOffset)
-{
-}
+OrbControlsToMidiDin::OrbControlsToMidiDin (int dumpOffset)
+    : TableControl (ControlType::controlsToMidiDin, numSlots, dumpOffset)
+{}

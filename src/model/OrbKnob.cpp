@@ -1,5 +1,3 @@
 #include "model/OrbKnob.h"
 
-OrbKnob::OrbKnob (int dumpOffset) : TableControl (ControlType::knobs, numSlots, dumpOffset)
-{
-}
+OrbKnob::OrbKnob (int dumpOffset) : TableControl (ControlType::knobs, numSlots, dumpOffset) {}

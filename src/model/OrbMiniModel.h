@@ -14,6 +14,6 @@ struct OrbMiniModel
     static constexpr int numTransports = 6;
     static constexpr std::uint8_t numKeys = 25;
     static constexpr std::uint8_t octaveMaximum = 7;
-    static constexpr int payloadSize = 305;   // what OrbEditorEngine lays out for the counts above
+    static constexpr int payloadSize = 305; // what OrbEditorEngine lays out for the counts above
     static constexpr const char* presetWildcard = "*.orp";
 };

@@ -1,5 +1,3 @@
 #include "model/OrbPad.h"
 
-OrbPad::OrbPad (int dumpOffset) : TableControl (ControlType::pads, numSlots, dumpOffset)
-{
-}
+OrbPad::OrbPad (int dumpOffset) : TableControl (ControlType::pads, numSlots, dumpOffset) {}

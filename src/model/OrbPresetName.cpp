@@ -1,5 +1,3 @@
 #include "model/OrbPresetName.h"
 
-OrbPresetName::OrbPresetName() : TableControl (ControlType::presetName, numSlots, 0)
-{
-}
+OrbPresetName::OrbPresetName() : TableControl (ControlType::presetName, numSlots, 0) {}

@@ -1,5 +1,3 @@
 #include "model/OrbRollMode.h"
 
-OrbRollMode::OrbRollMode (int dumpOffset) : TableControl (ControlType::rollMode, numSlots, dumpOffset)
-{
-}
+OrbRollMode::OrbRollMode (int dumpOffset) : TableControl (ControlType::rollMode, numSlots, dumpOffset) {}

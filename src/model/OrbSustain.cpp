@@ -1,5 +1,3 @@
 #include "model/OrbSustain.h"
 
-OrbSustain::OrbSustain (int dumpOffset) : TableControl (ControlType::sustain, numSlots, dumpOffset)
-{
-}
+OrbSustain::OrbSustain (int dumpOffset) : TableControl (ControlType::sustain, numSlots, dumpOffset) {}

@@ -1,5 +1,3 @@
 #include "model/OrbSwitch.h"
 
-OrbSwitch::OrbSwitch (int dumpOffset) : TableControl (ControlType::switches, numSlots, dumpOffset)
-{
-}
+OrbSwitch::OrbSwitch (int dumpOffset) : TableControl (ControlType::switches, numSlots, dumpOffset) {}

@@ -1,5 +1,3 @@
 #include "model/OrbTransport.h"
 
-OrbTransport::OrbTransport (int dumpOffset) : TableControl (ControlType::transport, numSlots, dumpOffset)
-{
-}
+OrbTransport::OrbTransport (int dumpOffset) : TableControl (ControlType::transport, numSlots, dumpOffset) {}

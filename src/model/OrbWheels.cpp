@@ -1,5 +1,3 @@
 #include "model/OrbWheels.h"
 
-OrbWheels::OrbWheels (int dumpOffset) : TableControl (ControlType::wheels, numSlots, dumpOffset)
-{
-}
+OrbWheels::OrbWheels (int dumpOffset) : TableControl (ControlType::wheels, numSlots, dumpOffset) {}

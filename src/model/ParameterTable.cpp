@@ -182,9 +182,18 @@ Group knobs()
 }
 
 // Pads and switches share the CC and program modes, and the names of slots 1 to 3 in them.
-Mode ccToggle() { return { "CC Toggle", { "MIDI Channel", "CC", "Toggle On", "Toggle Off" } }; }
-Mode ccMomentary() { return { "CC Momentary", { "MIDI Channel", "CC", "Pressed", "Released" } }; }
-Mode programChange() { return { "Program Change", { "MIDI Channel", "Bank LSB", "Bank MSB", "Program" } }; }
+Mode ccToggle()
+{
+    return { "CC Toggle", { "MIDI Channel", "CC", "Toggle On", "Toggle Off" } };
+}
+Mode ccMomentary()
+{
+    return { "CC Momentary", { "MIDI Channel", "CC", "Pressed", "Released" } };
+}
+Mode programChange()
+{
+    return { "Program Change", { "MIDI Channel", "Bank LSB", "Bank MSB", "Program" } };
+}
 
 Group pads()
 {
@@ -254,7 +263,7 @@ Group controlsToMidiDin()
 juce::Array<Group> buildGroups()
 {
     return { presetName(), keybed(), rollMode(), transport(), wheels(),
-             sustain(), knobs(), pads(), switches(), controlsToMidiDin() };
+             sustain(),    knobs(),  pads(),     switches(),  controlsToMidiDin() };
 }
 } // namespace
 
@@ -262,10 +271,13 @@ std::uint8_t ParameterTable::Limits::resolve (Bound bound, std::uint8_t fixed) c
 {
     switch (bound)
     {
-        case Bound::highestSplitPoint: return splitPointMaximum;
-        case Bound::highestOctave:     return octaveMaximum;
+        case Bound::highestSplitPoint:
+            return splitPointMaximum;
+        case Bound::highestOctave:
+            return octaveMaximum;
         case Bound::fixed:
-        case Bound::byWord:            break;
+        case Bound::byWord:
+            break;
     }
 
     return fixed;
@@ -297,7 +309,7 @@ ParameterTable::Group::Maximum ParameterTable::Group::findMaximum (const juce::S
         if (name.contains (rule.word))
             return { rule.bound, rule.maximum };
 
-    jassert (parameter == nullptr);   // a row that goes by word needs a rule that matches it
+    jassert (parameter == nullptr); // a row that goes by word needs a rule that matches it
     return { Bound::fixed, unknownNameMaximum };
 }
 

@@ -45,12 +45,12 @@ public:
         juce::String name;
         int slot = 0;
         Bound bound = Bound::fixed;
-        std::uint8_t maximum = 127;   // when bound is fixed
+        std::uint8_t maximum = 127; // when bound is fixed
         Kind kind = Kind::number;
-        int offset = 0;               // numbers: shown = stored + offset
-        int shownMaximum = -1;        // numbers the editor caps apart from the stored range; else -1
-        juce::StringArray entries;    // lists and flags: entry i stands for the stored value i
-        int listed = -1;              // place in the editor's order; -1 throughout a group: name order
+        int offset = 0;            // numbers: shown = stored + offset
+        int shownMaximum = -1;     // numbers the editor caps apart from the stored range; else -1
+        juce::StringArray entries; // lists and flags: entry i stands for the stored value i
+        int listed = -1;           // place in the editor's order; -1 throughout a group: name order
     };
 
     // A maximum chosen by a word the name contains, for the group's names without a maximum of
@@ -64,20 +64,20 @@ public:
 
     struct Mode
     {
-        juce::String name;             // the entry of the "Mode" list
-        juce::StringArray parameters;  // the widgets of that mode, top to bottom
+        juce::String name;            // the entry of the "Mode" list
+        juce::StringArray parameters; // the widgets of that mode, top to bottom
     };
 
     struct Group
     {
         ControlType type = ControlType::presetName;
-        juce::String title;                   // "Knobs", "Transport" ...
-        juce::String instancePrefix;          // numbered instances: "Knob " gives "Knob 1" ...
-        juce::StringArray instanceNames;      // named instances ("Rewind" ...)
-        juce::Array<Parameter> parameters;    // the group's names, in its name order
+        juce::String title;                // "Knobs", "Transport" ...
+        juce::String instancePrefix;       // numbered instances: "Knob " gives "Knob 1" ...
+        juce::StringArray instanceNames;   // named instances ("Rewind" ...)
+        juce::Array<Parameter> parameters; // the group's names, in its name order
         juce::Array<WordRule> maximaByWord;
-        std::uint8_t unknownNameMaximum = 0;  // a name no row and no rule answers
-        juce::Array<Mode> modes;              // empty unless the group has a "Mode" list
+        std::uint8_t unknownNameMaximum = 0; // a name no row and no rule answers
+        juce::Array<Mode> modes;             // empty unless the group has a "Mode" list
 
         const Parameter* find (const juce::String& name) const;
         // The name's slot, or -1 for a name the group does not have.

@@ -1,9 +1,6 @@
 #include "model/PresetHistory.h"
 
-PresetHistory::PresetHistory (const State& initial)
-    : steps { Step { {}, initial } }, unchanged (initial)
-{
-}
+PresetHistory::PresetHistory (const State& initial) : steps { Step { {}, initial } }, unchanged (initial) {}
 
 void PresetHistory::record (const juce::String& stepName, const State& after)
 {

@@ -50,7 +50,7 @@ private:
         State after;
     };
 
-    std::vector<Step> steps;   // steps[0] is the starting preset, with no name
-    int position = 0;          // the step whose preset is shown
+    std::vector<Step> steps; // steps[0] is the starting preset, with no name
+    int position = 0;        // the step whose preset is shown
     State unchanged;
 };

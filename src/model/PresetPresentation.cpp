@@ -116,8 +116,7 @@ juce::StringArray PresetPresentation::Section::getShownNames (const Control& gro
     juce::StringArray shown;
     juce::Array<int> slotsShown;
 
-    const auto add = [&] (const juce::String& name)
-    {
+    const auto add = [&] (const juce::String& name) {
         const auto slot = group.getParameterIndex (name);
 
         if (slot >= 0 && ! slotsShown.contains (slot))

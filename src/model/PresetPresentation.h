@@ -21,13 +21,13 @@ public:
     {
         juce::String name;
         Kind kind = Kind::number;
-        int offset = 0;           // shown = stored + offset (numbers)
-        int shownMinimum = 0;     // range of the shown number (numbers)
+        int offset = 0;       // shown = stored + offset (numbers)
+        int shownMinimum = 0; // range of the shown number (numbers)
         int shownMaximum = 127;
         // The shown range is the group's own range plus the offset (it follows the model's
         // constants, such as the number of keys); shownMinimum/Maximum are then what this model has.
         bool rangeFromGroup = false;
-        juce::StringArray entries;   // lists and flags: entry i stands for the stored value i
+        juce::StringArray entries; // lists and flags: entry i stands for the stored value i
 
         int getShownMinimum (const Control* group) const;
         int getShownMaximum (const Control* group) const;
@@ -43,11 +43,11 @@ public:
     struct Section
     {
         ControlType type = ControlType::presetName;
-        juce::String title;                  // "Knobs", "Transport" ...
-        juce::String instancePrefix;         // numbered instances: "Knob " gives "Knob 1", "Knob 2" ...
-        juce::StringArray instanceNames;     // named instances ("Rewind" ...); else the title or prefix
-        juce::Array<Parameter> parameters;   // every name of the group, in the order shown
-        juce::Array<Mode> modes;             // empty unless the group has a "Mode" list
+        juce::String title;                // "Knobs", "Transport" ...
+        juce::String instancePrefix;       // numbered instances: "Knob " gives "Knob 1", "Knob 2" ...
+        juce::StringArray instanceNames;   // named instances ("Rewind" ...); else the title or prefix
+        juce::Array<Parameter> parameters; // every name of the group, in the order shown
+        juce::Array<Mode> modes;           // empty unless the group has a "Mode" list
 
         juce::String getInstanceTitle (int index) const;
         const Parameter* findParameter (const juce::String& name) const;

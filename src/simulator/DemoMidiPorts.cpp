@@ -33,8 +33,7 @@ void store (const Control& group, OrbMiniSimulator::Payload& payload)
 }
 } // namespace
 
-DemoMidiPorts::DemoMidiPorts (std::unique_ptr<MidiPortLayer> platformPorts)
-    : platform (std::move (platformPorts))
+DemoMidiPorts::DemoMidiPorts (std::unique_ptr<MidiPortLayer> platformPorts) : platform (std::move (platformPorts))
 {
     simulator = std::make_unique<OrbMiniSimulator> (simulatedPorts, deviceName);
 
@@ -65,7 +64,8 @@ OrbMiniSimulator::Payload DemoMidiPorts::makeDemoSlot (const std::uint8_t* defau
 
     OrbPresetName name;
     name.loadFromDump (values);
-    const auto text = ("Demo Slot " + juce::String (slot + 1).paddedLeft ('0', 2)).paddedRight (' ', OrbPresetName::numSlots);
+    const auto text =
+        ("Demo Slot " + juce::String (slot + 1).paddedLeft ('0', 2)).paddedRight (' ', OrbPresetName::numSlots);
 
     for (int i = 0; i < OrbPresetName::numSlots; ++i)
         name.setParameterValue ("Preset Name " + juce::String (i + 1), (std::uint8_t) text[i], false);

@@ -12,8 +12,7 @@ constexpr auto requestCommand = Protocol::requestCommand, writeCommand = Protoco
                syncCommand = Protocol::syncCommand;
 } // namespace
 
-OrbMiniSimulator::OrbMiniSimulator (VirtualMidiPorts& p, const juce::String& deviceName)
-    : ports (p), name (deviceName)
+OrbMiniSimulator::OrbMiniSimulator (VirtualMidiPorts& p, const juce::String& deviceName) : ports (p), name (deviceName)
 {
     // Every slot starts with its own recognisable 7-bit pattern.
     for (int s = 0; s < numSlots; ++s)
@@ -225,7 +224,8 @@ void OrbMiniSimulator::run()
         {
             std::unique_lock<std::mutex> state (stateMutex);
             const auto value = job.slot < numSlots && job.position < payloadSize
-                                   ? slots[(size_t) job.slot][(size_t) job.position] : std::uint8_t (0);
+                                   ? slots[(size_t) job.slot][(size_t) job.position]
+                                   : std::uint8_t (0);
             const int length = options.replyLength;
             const bool twice = options.duplicateReplies;
             state.unlock();

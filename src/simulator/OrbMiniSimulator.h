@@ -30,16 +30,16 @@ public:
     struct Options
     {
         int replyDelayMs = 0;
-        bool dropReplies = false;          // answer nothing at all
-        std::set<int> droppedPositions;    // answer nothing for these positions
-        bool duplicateReplies = false;     // answer every request twice
-        int replyLength = OrbMiniProtocol::replySize;   // one byte less or more gives malformed replies
-        int unplugAfterMessages = -1;      // unplug both ports once this many messages arrived
-        double replyLossRate = 0.0;        // share of replies lost at random
-        double writeLossRate = 0.0;        // share of writes ignored at random
-        std::set<int> ignoredWritePositions;   // writes to these positions are never stored
-        unsigned seed = 1;                 // for the random losses
-        int stallAtMessage = -1;           // the sender is held this long in that message's send
+        bool dropReplies = false;                     // answer nothing at all
+        std::set<int> droppedPositions;               // answer nothing for these positions
+        bool duplicateReplies = false;                // answer every request twice
+        int replyLength = OrbMiniProtocol::replySize; // one byte less or more gives malformed replies
+        int unplugAfterMessages = -1;                 // unplug both ports once this many messages arrived
+        double replyLossRate = 0.0;                   // share of replies lost at random
+        double writeLossRate = 0.0;                   // share of writes ignored at random
+        std::set<int> ignoredWritePositions;          // writes to these positions are never stored
+        unsigned seed = 1;                            // for the random losses
+        int stallAtMessage = -1;                      // the sender is held this long in that message's send
         int stallMs = 0;
     };
 
@@ -77,7 +77,11 @@ public:
 private:
     struct Job
     {
-        enum class Kind { reply, unplug } kind;
+        enum class Kind
+        {
+            reply,
+            unplug
+        } kind;
         int slot = 0, position = 0;
         std::chrono::steady_clock::time_point due;
     };

@@ -189,7 +189,8 @@ void VirtualMidiPorts::removeOutput (const juce::String& name)
     }
 }
 
-std::vector<std::shared_ptr<VirtualMidiPorts::InputDevice>> VirtualMidiPorts::findInputs (const juce::String& name) const
+std::vector<std::shared_ptr<VirtualMidiPorts::InputDevice>>
+VirtualMidiPorts::findInputs (const juce::String& name) const
 {
     const juce::ScopedLock sl (devicesLock);
     std::vector<std::shared_ptr<InputDevice>> found;
@@ -199,7 +200,8 @@ std::vector<std::shared_ptr<VirtualMidiPorts::InputDevice>> VirtualMidiPorts::fi
     return found;
 }
 
-std::vector<std::shared_ptr<VirtualMidiPorts::OutputDevice>> VirtualMidiPorts::findOutputs (const juce::String& name) const
+std::vector<std::shared_ptr<VirtualMidiPorts::OutputDevice>>
+VirtualMidiPorts::findOutputs (const juce::String& name) const
 {
     const juce::ScopedLock sl (devicesLock);
     std::vector<std::shared_ptr<OutputDevice>> found;

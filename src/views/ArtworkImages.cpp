@@ -53,9 +53,8 @@ bool isEditorPicture (std::string_view name)
 {
     const auto plain = plainNameOf (name);
 
-    return endsWith (name, png) && isDoubleSize (name) == (setInUse == 2)
-           && plain != ArtworkImages::aboutImage && plain != ArtworkImages::deviceSetupBackground
-           && plain != ArtworkImages::deviceListFrame;
+    return endsWith (name, png) && isDoubleSize (name) == (setInUse == 2) && plain != ArtworkImages::aboutImage
+           && plain != ArtworkImages::deviceSetupBackground && plain != ArtworkImages::deviceListFrame;
 }
 
 // The embedded file that a picture handed out by get() was decoded from, or null.
@@ -86,11 +85,7 @@ void applyButtonImages (juce::ImageButton& button, const juce::Image& normal, co
                         const juce::Image& down)
 {
     const auto none = juce::Colour (0x00000000);
-    button.setImages (false, true, true,
-                      normal, 1.0f, none,
-                      over, 1.0f, none,
-                      down, 1.0f, none,
-                      0.0f);
+    button.setImages (false, true, true, normal, 1.0f, none, over, 1.0f, none, down, 1.0f, none, 0.0f);
 }
 
 // The one helper thread and what it decoded; touched by the message thread only, and by the
@@ -130,8 +125,7 @@ void ArtworkImages::startDecodingInBackground()
     if (decoding.decoded.empty())
         return;
 
-    decoding.helper = std::thread ([&pictures = decoding.decoded]
-    {
+    decoding.helper = std::thread ([&pictures = decoding.decoded] {
         for (auto& [resource, image] : pictures)
             image = juce::ImageFileFormat::loadFrom (resource->data, resource->size);
     });
@@ -188,8 +182,7 @@ juce::Rectangle<int> ArtworkImages::getLogicalBounds (const char* fileName)
     if (resource == nullptr || ! endsWith (resource->name, png) || resource->size < 24)
         return {};
 
-    const auto readBigEndian = [data = resource->data] (int offset)
-    {
+    const auto readBigEndian = [data = resource->data] (int offset) {
         return (int) juce::ByteOrder::bigEndianInt (data + offset);
     };
 
@@ -233,16 +226,15 @@ void ArtworkImages::swapPictures (juce::Component& root)
         swapPictures (*child);
 }
 
-void ArtworkImages::setButtonImages (juce::ImageButton& button, const juce::Image& normal,
-                                     const juce::Image& over, const juce::Image& down)
+void ArtworkImages::setButtonImages (juce::ImageButton& button, const juce::Image& normal, const juce::Image& over,
+                                     const juce::Image& down)
 {
     applyButtonImages (button, normal, over, down);
     const auto size = getLogicalBounds (normal);
     button.setSize (size.getWidth(), size.getHeight());
 }
 
-void ArtworkImages::setButtonImages (juce::ImageButton& button, const char* normal, const char* over,
-                                     const char* down)
+void ArtworkImages::setButtonImages (juce::ImageButton& button, const char* normal, const char* over, const char* down)
 {
     // Sized by name: cheaper than finding the decoded picture's file, for every button of a window.
     applyButtonImages (button, get (normal), get (over), get (down));

@@ -77,12 +77,11 @@ public:
     // Gives an image button its three pictures in the editor's way: resized to the normal image's
     // logical bounds, images rescaled with the button keeping their proportions, full opacity, no
     // overlay colour, and every pixel of the rectangle clickable (alpha threshold 0).
-    static void setButtonImages (juce::ImageButton& button, const juce::Image& normal,
-                                 const juce::Image& over, const juce::Image& down);
+    static void setButtonImages (juce::ImageButton& button, const juce::Image& normal, const juce::Image& over,
+                                 const juce::Image& down);
 
     // The same from file names.
-    static void setButtonImages (juce::ImageButton& button, const char* normal, const char* over,
-                                 const char* down);
+    static void setButtonImages (juce::ImageButton& button, const char* normal, const char* over, const char* down);
 
     ArtworkImages() = delete;
 };

@@ -22,11 +22,13 @@ BankView::BankView (const juce::String& componentName, bool createArrows)
         return;
 
     nextBankButton = std::make_unique<juce::ImageButton> ("Left Bank Arrow");
-    ArtworkImages::setButtonImages (*nextBankButton, "ArrowRightNormal.png", "ArrowRightOver.png", "ArrowRightDown.png");
+    ArtworkImages::setButtonImages (*nextBankButton, "ArrowRightNormal.png", "ArrowRightOver.png",
+                                    "ArrowRightDown.png");
     setUpArrow (*nextBankButton);
 
     previousBankButton = std::make_unique<juce::ImageButton> ("Right Bank Arrow");
-    ArtworkImages::setButtonImages (*previousBankButton, "ArrowLeftNormal.png", "ArrowLeftOver.png", "ArrowLeftDown.png");
+    ArtworkImages::setButtonImages (*previousBankButton, "ArrowLeftNormal.png", "ArrowLeftOver.png",
+                                    "ArrowLeftDown.png");
     setUpArrow (*previousBankButton);
 }
 

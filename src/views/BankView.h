@@ -53,8 +53,8 @@ protected:
     int currentBank = 0;
     int numBanks = 0;
     int itemsPerBank = 0;
-    std::unique_ptr<juce::ImageButton> nextBankButton;       // named "Left Bank Arrow", points right
-    std::unique_ptr<juce::ImageButton> previousBankButton;   // named "Right Bank Arrow", points left
+    std::unique_ptr<juce::ImageButton> nextBankButton;     // named "Left Bank Arrow", points right
+    std::unique_ptr<juce::ImageButton> previousBankButton; // named "Right Bank Arrow", points left
     juce::OwnedArray<juce::Component> items;
     juce::OwnedArray<Bank> banks;
 

@@ -37,11 +37,22 @@ void ControlSettingsMenu::choose (int itemID)
 
     switch (itemID)
     {
-        case copyItem:                          clipboard.copy (*engine, type, index); break;
-        case pasteItem:                         if (clipboard.hasSettingsFor (type)) clipboard.pasteTo (*engine, index); break;
-        case pasteToAllItem:                    if (clipboard.hasSettingsFor (type)) clipboard.pasteToAll (*engine); break;
-        case pasteToAllPadsNotesAscendingItem:  clipboard.pasteToAllPadsNotesAscending (*engine); break;
-        default: break;
+        case copyItem:
+            clipboard.copy (*engine, type, index);
+            break;
+        case pasteItem:
+            if (clipboard.hasSettingsFor (type))
+                clipboard.pasteTo (*engine, index);
+            break;
+        case pasteToAllItem:
+            if (clipboard.hasSettingsFor (type))
+                clipboard.pasteToAll (*engine);
+            break;
+        case pasteToAllPadsNotesAscendingItem:
+            clipboard.pasteToAllPadsNotesAscending (*engine);
+            break;
+        default:
+            break;
     }
 }
 
@@ -53,8 +64,7 @@ void ControlSettingsMenu::mouseDown (const juce::MouseEvent& event)
     // The menu may outlive the view (a window closed while it is open): the answer then goes nowhere.
     juce::Component::SafePointer<juce::Component> watched (&title);
 
-    build().showMenuAsync (juce::PopupMenu::Options().withTargetComponent (&title), [this, watched] (int chosen)
-    {
+    build().showMenuAsync (juce::PopupMenu::Options().withTargetComponent (&title), [this, watched] (int chosen) {
         if (watched != nullptr)
             choose (chosen);
     });

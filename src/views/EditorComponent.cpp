@@ -4,8 +4,8 @@
 #include "views/SectionViewFactory.h"
 #include "views/MainSectionView.h"
 
-EditorComponent::EditorComponent (ViewSelector* tabSelector, ViewSelector* pictureSelector,
-                                  OrbEditorEngine::Ptr e, int numKnobs, int numPads, int numSwitches)
+EditorComponent::EditorComponent (ViewSelector* tabSelector, ViewSelector* pictureSelector, OrbEditorEngine::Ptr e,
+                                  int numKnobs, int numPads, int numSwitches)
     : engine (std::move (e))
 {
     setLookAndFeel (&look);

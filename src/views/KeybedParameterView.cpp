@@ -19,7 +19,8 @@ KeybedParameterView::KeybedParameterView (OrbEditorEngine::Ptr engineToUse, cons
     for (const juce::String name : { "MIDI Channel", "Transpose", "Octave", "Curve" })
     {
         const auto& shown = PresetPresentation::getParameter (ControlType::keybed, panelName + " " + name);
-        controllers.add (new SingleParameterControllerNumberBox (engine, name, ControlType::keybed, shown.getShownMinimum (group),
+        controllers.add (new SingleParameterControllerNumberBox (engine, name, ControlType::keybed,
+                                                                 shown.getShownMinimum (group),
                                                                  shown.getShownMaximum (group), shown.offset));
     }
 

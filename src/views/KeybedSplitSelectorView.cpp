@@ -15,14 +15,15 @@ KeybedSplitSelectorView::KeybedSplitSelectorView (OrbEditorEngine::Ptr engineToU
     addAndMakeVisible (title.get());
 
     splitMode = std::make_unique<SingleParameterControllerComboBox> (
-        engine, "Split Mode", ControlType::keybed, PresetPresentation::getParameter (ControlType::keybed, "Split Mode").entries, this);
+        engine, "Split Mode", ControlType::keybed,
+        PresetPresentation::getParameter (ControlType::keybed, "Split Mode").entries, this);
 
     // The split point is shown from 1 (for this model 1 to 25, stored 0 to 24).
     const auto* group = engine != nullptr ? engine->getControl (ControlType::keybed) : nullptr;
     const auto& splitPoint = PresetPresentation::getParameter (ControlType::keybed, "Split Point");
-    numberControllers.add (new SingleParameterControllerNumberBox (engine, "Split Point", ControlType::keybed,
-                                                                   splitPoint.getShownMinimum (group),
-                                                                   splitPoint.getShownMaximum (group), splitPoint.offset));
+    numberControllers.add (new SingleParameterControllerNumberBox (
+        engine, "Split Point", ControlType::keybed, splitPoint.getShownMinimum (group),
+        splitPoint.getShownMaximum (group), splitPoint.offset));
 
     VerticalStack::placeBelowTitle (*this, *title, { splitMode.get(), numberControllers.getUnchecked (0) }, 22);
 }

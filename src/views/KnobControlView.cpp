@@ -4,7 +4,6 @@
 
 KnobControlView::KnobControlView (OrbEditorEngine::Ptr engineToUse, std::uint8_t index)
     : ModeControlView (std::move (engineToUse), ControlType::knobs, (int) index)
-{
-}
+{}
 
 KnobControlView::~KnobControlView() = default;

@@ -15,11 +15,11 @@ ModWheelView::ModWheelView (OrbEditorEngine::Ptr engineToUse) : engine (std::mov
 
     channelSelector = WheelChannelSelector::create (engine, "Mod Wheel");
 
-    const auto makeBox = [this] (const char* caption)
-    {
-        const auto& shown = PresetPresentation::getParameter (ControlType::wheels, juce::String ("Mod Wheel ") + caption);
-        auto box = std::make_unique<SingleParameterControllerNumberBox> (engine, caption, ControlType::wheels, shown.shownMinimum,
-                                                                         shown.shownMaximum, shown.offset);
+    const auto makeBox = [this] (const char* caption) {
+        const auto& shown =
+            PresetPresentation::getParameter (ControlType::wheels, juce::String ("Mod Wheel ") + caption);
+        auto box = std::make_unique<SingleParameterControllerNumberBox> (
+            engine, caption, ControlType::wheels, shown.shownMinimum, shown.shownMaximum, shown.offset);
         box->rebind (shown.name);
         return box;
     };

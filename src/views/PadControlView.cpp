@@ -4,7 +4,6 @@
 
 PadControlView::PadControlView (OrbEditorEngine::Ptr engineToUse, std::uint32_t index)
     : ModeControlView (std::move (engineToUse), ControlType::pads, (int) index)
-{
-}
+{}
 
 PadControlView::~PadControlView() = default;

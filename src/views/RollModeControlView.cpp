@@ -12,10 +12,10 @@ RollModeControlView::RollModeControlView (OrbEditorEngine::Ptr engineToUse) : en
     title.reset (ViewTitle::create ("Roll Mode", 60, 20, 18.0f));
     addAndMakeVisible (title.get());
 
-    const auto entriesOf = [] (const char* name)
-    { return PresetPresentation::getParameter (ControlType::rollMode, name).entries; };
-    const auto numberBox = [this] (const char* name)
-    {
+    const auto entriesOf = [] (const char* name) {
+        return PresetPresentation::getParameter (ControlType::rollMode, name).entries;
+    };
+    const auto numberBox = [this] (const char* name) {
         const auto& shown = PresetPresentation::getParameter (ControlType::rollMode, name);
         return new SingleParameterControllerNumberBox (engine, name, ControlType::rollMode, shown.shownMinimum,
                                                        shown.shownMaximum, shown.offset);
@@ -28,10 +28,10 @@ RollModeControlView::RollModeControlView (OrbEditorEngine::Ptr engineToUse) : en
     numberControllers.add (numberBox ("Gate"));
     numberControllers.add (numberBox ("Swing"));
 
-    VerticalStack::placeBelowTitle (*this, *title,
-                                    { function.get(), timeDivision.get(), numberControllers.getUnchecked (0),
-                                      numberControllers.getUnchecked (1) },
-                                    20);
+    VerticalStack::placeBelowTitle (
+        *this, *title,
+        { function.get(), timeDivision.get(), numberControllers.getUnchecked (0), numberControllers.getUnchecked (1) },
+        20);
 }
 
 RollModeControlView::~RollModeControlView() = default;

@@ -2,8 +2,7 @@
 
 SustainBank::SustainBank (OrbEditorEngine::Ptr engine)
     : MidiToDinBank (
-          engine, 1, [&engine] (int) { return new SustainControlView (engine); }, 1, "Sustain Midi To DIN", 1065)
-{
-}
+        engine, 1, [&engine] (int) { return new SustainControlView (engine); }, 1, "Sustain Midi To DIN", 1065)
+{}
 
 SustainBank::~SustainBank() = default;

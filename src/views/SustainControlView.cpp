@@ -13,8 +13,8 @@ SustainControlView::SustainControlView (OrbEditorEngine::Ptr engineToUse) : engi
     addAndMakeVisible (title.get());
 
     for (const auto& shown : PresetPresentation::findSection (ControlType::sustain)->parameters)
-        widgets.add (new SingleParameterControllerNumberBox (engine, shown.name, ControlType::sustain, shown.shownMinimum,
-                                                             shown.shownMaximum, shown.offset));
+        widgets.add (new SingleParameterControllerNumberBox (engine, shown.name, ControlType::sustain,
+                                                             shown.shownMinimum, shown.shownMaximum, shown.offset));
 
     VerticalStack::placeBelowTitle (*this, *title, { widgets.begin(), widgets.size() }, 22);
 }

@@ -10,14 +10,10 @@ struct Tab
 
 // In view-index order.
 const Tab tabs[] = {
-    { "Main View Selector Button", "TabMain" },
-    { "Knob Selector Button", "TabKnobs" },
-    { "Switches Selector Button", "TabSwitches" },
-    { "Drum Pad Selector Button", "TabDrumPads" },
-    { "Roll Mode Selector Button", "TabRollMode" },
-    { "Transport Selector Button", "TabTransport" },
-    { "Keybed Selector Button", "TabKeybed" },
-    { "Pitch/Mod Wheel Selector Button", "TabModPitch" },
+    { "Main View Selector Button", "TabMain" },     { "Knob Selector Button", "TabKnobs" },
+    { "Switches Selector Button", "TabSwitches" },  { "Drum Pad Selector Button", "TabDrumPads" },
+    { "Roll Mode Selector Button", "TabRollMode" }, { "Transport Selector Button", "TabTransport" },
+    { "Keybed Selector Button", "TabKeybed" },      { "Pitch/Mod Wheel Selector Button", "TabModPitch" },
     { "Sustain Selector Button", "TabSustain" },
 };
 } // namespace

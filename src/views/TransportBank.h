@@ -14,7 +14,10 @@ public:
 
     static constexpr int numButtons = 6;
 
-    TransportControlView& getControlView (int index) const { return *static_cast<TransportControlView*> (getItem (index)); }
+    TransportControlView& getControlView (int index) const
+    {
+        return *static_cast<TransportControlView*> (getItem (index));
+    }
 
 private:
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (TransportBank)

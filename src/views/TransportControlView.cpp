@@ -16,8 +16,10 @@ TransportControlView::TransportControlView (OrbEditorEngine::Ptr engine, const i
 
     const auto& function = PresetPresentation::getParameter (ControlType::transport, "Function");
     const auto& cc = PresetPresentation::getParameter (ControlType::transport, "CC");
-    functionSelector = std::make_unique<TransportControllerComboBox> (engine, "Function", buttonIndex, function.entries);
-    ccBox = std::make_unique<TransportControllerNumberBox> (engine, "CC", buttonIndex, cc.shownMinimum, cc.shownMaximum);
+    functionSelector =
+        std::make_unique<TransportControllerComboBox> (engine, "Function", buttonIndex, function.entries);
+    ccBox =
+        std::make_unique<TransportControllerNumberBox> (engine, "CC", buttonIndex, cc.shownMinimum, cc.shownMaximum);
 
     VerticalStack::placeBelowTitle (*this, *title, { functionSelector.get(), ccBox.get() }, 22);
 }

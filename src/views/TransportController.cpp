@@ -4,9 +4,9 @@
 
 TransportController::TransportController (UIParameterInterface* widgetToDrive, OrbEditorEngine::Ptr engineToUse,
                                           const juce::String& name, int index)
-    : ParameterBinding (widgetToDrive, std::move (engineToUse), name, ControlType::transport, index, 0), buttonIndex (index)
-{
-}
+    : ParameterBinding (widgetToDrive, std::move (engineToUse), name, ControlType::transport, index, 0),
+      buttonIndex (index)
+{}
 
 TransportController::~TransportController() = default;
 

@@ -10,6 +10,5 @@ public:
     TransportControllerComboBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName, int buttonIndex,
                                  const juce::StringArray& entries)
         : BoundComboBox (entries, nullptr, std::move (engine), parameterName, buttonIndex)
-    {
-    }
+    {}
 };

@@ -10,6 +10,5 @@ public:
     TransportControllerNumberBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName, int buttonIndex,
                                   int minimum, int maximum)
         : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, buttonIndex)
-    {
-    }
+    {}
 };

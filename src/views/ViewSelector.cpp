@@ -29,7 +29,7 @@ void ViewSelector::addViewButton (int viewIndex, juce::Button* button)
     if (button == nullptr)
         return;
 
-    if (! buttons.contains (button))   // a button registered twice is still owned once
+    if (! buttons.contains (button)) // a button registered twice is still owned once
         buttons.add (button);
     pairs.emplace_back (viewIndex, button);
 }

@@ -11,12 +11,13 @@
 // the wheel's own channel parameter ("Pitch Wheel MIDI Channel", "Mod Wheel MIDI Channel").
 struct WheelChannelSelector
 {
-    static std::unique_ptr<SingleParameterControllerComboBox> create (OrbEditorEngine::Ptr engine, const juce::String& wheel)
+    static std::unique_ptr<SingleParameterControllerComboBox> create (OrbEditorEngine::Ptr engine,
+                                                                      const juce::String& wheel)
     {
         const auto parameter = wheel + " MIDI Channel";
         auto selector = std::make_unique<SingleParameterControllerComboBox> (
-            std::move (engine), "MIDI Channel", ControlType::wheels, PresetPresentation::getParameter (ControlType::wheels, parameter).entries,
-            nullptr);
+            std::move (engine), "MIDI Channel", ControlType::wheels,
+            PresetPresentation::getParameter (ControlType::wheels, parameter).entries, nullptr);
         selector->rebind (parameter);
         return selector;
     }

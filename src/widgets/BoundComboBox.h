@@ -14,8 +14,8 @@ public:
     // The controller is built from the engine, the parameter name and then `address` (the
     // controller's own arguments after the name).
     template <typename... Address>
-    BoundComboBox (const juce::StringArray& entries, juce::ComboBox::Listener* extraListener, OrbEditorEngine::Ptr engine,
-                   const juce::String& parameterName, Address&&... address)
+    BoundComboBox (const juce::StringArray& entries, juce::ComboBox::Listener* extraListener,
+                   OrbEditorEngine::Ptr engine, const juce::String& parameterName, Address&&... address)
         : ComboBoxWithLabel (entries, parameterName, extraListener),
           Controller (this, std::move (engine), parameterName, std::forward<Address> (address)...)
     {

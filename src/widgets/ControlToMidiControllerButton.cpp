@@ -1,6 +1,7 @@
 #include "widgets/ControlToMidiControllerButton.h"
 
-ControlToMidiControllerButton::ControlToMidiControllerButton (OrbEditorEngine::Ptr engineToUse, const juce::String& name)
+ControlToMidiControllerButton::ControlToMidiControllerButton (OrbEditorEngine::Ptr engineToUse,
+                                                              const juce::String& name)
     : ControlToMidiTextButton (name, nullptr),
       SingleParameterController (this, std::move (engineToUse), name, ControlType::controlsToMidiDin, 0)
 {

@@ -6,8 +6,7 @@
 #include <memory>
 
 // The "MIDI to DIN" caption with a small ON/OFF button, 100 by 12. A click flips the button.
-class ControlToMidiTextButton : public UIParameterInterface,
-                                public virtual juce::Button::Listener
+class ControlToMidiTextButton : public UIParameterInterface, public virtual juce::Button::Listener
 {
 public:
     ControlToMidiTextButton (const juce::String& name, juce::Button::Listener* listener);

@@ -26,8 +26,7 @@ void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, i
 
     const auto middle = (float) (height / 2);
     juce::Path arrow;
-    arrow.addTriangle ((float) width - 10.0f, middle + 4.0f,
-                       (float) width - 5.0f, middle,
+    arrow.addTriangle ((float) width - 10.0f, middle + 4.0f, (float) width - 5.0f, middle,
                        (float) (width - comboArrowWidth), middle);
 
     g.setColour (box.findColour (juce::ComboBox::arrowColourId));
@@ -37,7 +36,8 @@ void CustomLook::drawComboBox (juce::Graphics& g, int width, int height, bool, i
 void CustomLook::positionComboBoxText (juce::ComboBox& box, juce::Label& label)
 {
     const int left = 2;
-    label.setBounds (left, 1, juce::jmax (0, box.getWidth() - comboArrowWidth - comboTextGap - left), box.getHeight() - 2);
+    label.setBounds (left, 1, juce::jmax (0, box.getWidth() - comboArrowWidth - comboTextGap - left),
+                     box.getHeight() - 2);
     label.setFont (getComboBoxFont (box));
 }
 
@@ -63,13 +63,9 @@ void CustomLook::drawLabel (juce::Graphics& g, juce::Label& label)
     g.drawRect (label.getLocalBounds());
 }
 
-void CustomLook::fillTextEditorBackground (juce::Graphics&, int, int, juce::TextEditor&)
-{
-}
+void CustomLook::fillTextEditorBackground (juce::Graphics&, int, int, juce::TextEditor&) {}
 
-void CustomLook::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&)
-{
-}
+void CustomLook::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&) {}
 
 void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int width, int height)
 {
@@ -77,9 +73,9 @@ void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int width, int heig
     g.fillRect (0, 0, width, height);
 }
 
-void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool,
-                                    bool isHighlighted, bool, bool, const juce::String& text,
-                                    const juce::String&, const juce::Drawable*, const juce::Colour*)
+void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool, bool isHighlighted,
+                                    bool, bool, const juce::String& text, const juce::String&, const juce::Drawable*,
+                                    const juce::Colour*)
 {
     if (isHighlighted)
     {
@@ -95,9 +91,8 @@ void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int
     g.drawFittedText (text, 0, 0, area.getWidth(), area.getHeight(), juce::Justification::left, 1);
 }
 
-void CustomLook::drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex,
-                                  const juce::String& itemText, bool isMouseOverItem, bool isMenuOpen,
-                                  bool, juce::MenuBarComponent& menuBar)
+void CustomLook::drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex, const juce::String& itemText,
+                                  bool isMouseOverItem, bool isMenuOpen, bool, juce::MenuBarComponent& menuBar)
 {
     if (! menuBar.isEnabled())
     {

@@ -1,10 +1,10 @@
 #include "widgets/DoubleParameterController.h"
 
-DoubleParameterController::DoubleParameterController (UIParameterInterface* widgetToDrive, OrbEditorEngine::Ptr engineToUse,
-                                                      const juce::String& name, std::uint8_t index, ControlType type, int offset)
+DoubleParameterController::DoubleParameterController (UIParameterInterface* widgetToDrive,
+                                                      OrbEditorEngine::Ptr engineToUse, const juce::String& name,
+                                                      std::uint8_t index, ControlType type, int offset)
     : ParameterBinding (widgetToDrive, std::move (engineToUse), name, type, index, offset), instanceIndex (index)
-{
-}
+{}
 
 DoubleParameterController::~DoubleParameterController() = default;
 

@@ -9,8 +9,8 @@ class DoubleParameterController : public ParameterBinding
 {
 public:
     DoubleParameterController (UIParameterInterface* widget, OrbEditorEngine::Ptr engine,
-                               const juce::String& parameterName, std::uint8_t instanceIndex,
-                               ControlType controlType, int displayOffset);
+                               const juce::String& parameterName, std::uint8_t instanceIndex, ControlType controlType,
+                               int displayOffset);
     ~DoubleParameterController() override;
 
     std::uint8_t instanceIndex;

@@ -9,9 +9,8 @@ class DoubleParameterControllerComboBox : public BoundComboBox<DoubleParameterCo
 {
 public:
     DoubleParameterControllerComboBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
-                                       std::uint8_t instanceIndex, ControlType controlType, const juce::StringArray& entries,
-                                       juce::ComboBox::Listener* extraListener)
+                                       std::uint8_t instanceIndex, ControlType controlType,
+                                       const juce::StringArray& entries, juce::ComboBox::Listener* extraListener)
         : BoundComboBox (entries, extraListener, std::move (engine), parameterName, instanceIndex, controlType, 0)
-    {
-    }
+    {}
 };

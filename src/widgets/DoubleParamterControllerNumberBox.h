@@ -11,7 +11,7 @@ public:
     DoubleParamterControllerNumberBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
                                        std::uint8_t instanceIndex, ControlType controlType, int minimum, int maximum,
                                        int displayOffset)
-        : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, instanceIndex, controlType, displayOffset)
-    {
-    }
+        : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, instanceIndex, controlType,
+                          displayOffset)
+    {}
 };

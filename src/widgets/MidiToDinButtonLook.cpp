@@ -2,7 +2,8 @@
 
 #include "widgets/CustomLook.h"
 
-void MidiToDinButtonLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&, bool, bool)
+void MidiToDinButtonLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&, bool,
+                                                bool)
 {
     g.setColour (juce::Colours::white);
 

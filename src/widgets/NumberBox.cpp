@@ -6,9 +6,7 @@ void NumberBox::LookAndFeel::fillTextEditorBackground (juce::Graphics& g, int wi
     g.fillRect (0, 0, width, height);
 }
 
-void NumberBox::LookAndFeel::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&)
-{
-}
+void NumberBox::LookAndFeel::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEditor&) {}
 
 NumberBox::NumberBox() : juce::Label ({}, {})
 {

@@ -12,6 +12,5 @@ public:
                                        ControlType controlType, const juce::StringArray& entries,
                                        juce::ComboBox::Listener* extraListener)
         : BoundComboBox (entries, extraListener, std::move (engine), parameterName, controlType, 0)
-    {
-    }
+    {}
 };

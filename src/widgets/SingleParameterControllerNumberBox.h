@@ -11,6 +11,5 @@ public:
     SingleParameterControllerNumberBox (OrbEditorEngine::Ptr engine, const juce::String& parameterName,
                                         ControlType controlType, int minimum, int maximum, int displayOffset)
         : BoundNumberBox (minimum, maximum, std::move (engine), parameterName, controlType, displayOffset)
-    {
-    }
+    {}
 };

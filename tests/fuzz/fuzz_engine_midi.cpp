@@ -42,7 +42,7 @@ struct Harness
     }
 
     juce::ScopedJuceInitialiser_GUI juceInitialiser;
-    VirtualMidiPorts ports;   // a device that never answers by itself: the input is its voice
+    VirtualMidiPorts ports; // a device that never answers by itself: the input is its voice
     MidiManager manager { ports, 3600 * 1000 };
 };
 
@@ -119,7 +119,10 @@ void checkPreset (const OrbEditorEngine& engine)
 extern "C" int LLVMFuzzerInitialize (int*, char***)
 {
     harness = new Harness();
-    std::atexit ([] { delete harness; harness = nullptr; });
+    std::atexit ([] {
+        delete harness;
+        harness = nullptr;
+    });
     return 0;
 }
 
@@ -129,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
         return 0;
 
     auto& manager = harness->manager;
-    harness->ports.clearSentMessages ("Fuzz");   // what was sent is only counted, never kept
+    harness->ports.clearSentMessages ("Fuzz"); // what was sent is only counted, never kept
     OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 3600 * 1000, 0 });
     const auto flags = data[0];
 
@@ -142,7 +145,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
 
         if (status < 0x80)
         {
-            ++i;   // a data byte with no status of its own
+            ++i; // a data byte with no status of its own
             continue;
         }
 

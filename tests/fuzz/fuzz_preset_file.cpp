@@ -38,7 +38,7 @@ struct Harness
 
         engine = OrbEditorEngine::createForOrbMini (manager);
         editor = std::make_unique<EditorComponent> (nullptr, nullptr, engine, OrbMiniModel::numKnobs,
-                                                  OrbMiniModel::numPads, OrbMiniModel::numSwitches);
+                                                    OrbMiniModel::numPads, OrbMiniModel::numSwitches);
     }
 
     ~Harness()
@@ -76,7 +76,10 @@ bool hasOnlySevenBitPayload (const std::uint8_t* data, size_t size)
 extern "C" int LLVMFuzzerInitialize (int*, char***)
 {
     harness = new Harness();
-    std::atexit ([] { delete harness; harness = nullptr; });
+    std::atexit ([] {
+        delete harness;
+        harness = nullptr;
+    });
     return 0;
 }
 

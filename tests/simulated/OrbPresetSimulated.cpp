@@ -43,8 +43,8 @@ int main (int argc, char* argv[])
     ports.addInput ("Synth");
     ports.addOutput ("Synth");
 
-    const auto status = runOrbPreset (juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1),
-                                      ports, { 0, 0, 200, 5 });
+    const auto status = runOrbPreset (
+        juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1), ports, { 0, 0, 200, 5 });
 
     if (slotsOut != juce::File())
     {
