@@ -23,13 +23,6 @@ static_assert (OrbEditorEngine::payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniM
                                                 OrbMiniModel::numSwitches)
                == OrbMiniModel::payloadSize);
 
-// The order in which the groups' bytes follow one another in the dump.
-constexpr ControlType dumpOrder[] = { ControlType::presetName, ControlType::keybed,
-                                      ControlType::rollMode,   ControlType::transport,
-                                      ControlType::wheels,     ControlType::sustain,
-                                      ControlType::knobs,      ControlType::pads,
-                                      ControlType::switches,   ControlType::controlsToMidiDin };
-
 // A dump the preset may be loaded from: the right size, and a payload that a System Exclusive
 // message could carry (7-bit bytes only). The frame bytes are not examined.
 bool isLoadableDump (const OrbEditorEngine::ByteArray& dump, int dumpSize)
@@ -72,29 +65,35 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
       fileWildcard (wildcard),
       timing (t)
 {
-    auto add = [this] (ControlType type, Control* group) { groupsByType[type].emplace_back (group); };
+    // Each group starts where the one before it in the dump ends.
+    int offset = 0;
+    const auto add = [this, &offset] (ControlType type, Control* group) {
+        offset += group->getNumSlots();
+        groupsInDumpOrder.push_back (group);
+        groupsByType[type].emplace_back (group);
+    };
 
     add (ControlType::presetName, new OrbPresetName());
-    add (ControlType::keybed, new OrbKeybed (16, splitMax, octaveMax));
-    add (ControlType::rollMode, new OrbRollMode (30));
+    add (ControlType::keybed, new OrbKeybed (offset, splitMax, octaveMax));
+    add (ControlType::rollMode, new OrbRollMode (offset));
 
     for (int i = 0; i < OrbMiniModel::numTransports; ++i)
-        add (ControlType::transport, new OrbTransport (34 + 2 * i));
+        add (ControlType::transport, new OrbTransport (offset));
 
-    add (ControlType::wheels, new OrbWheels (46));
-    add (ControlType::sustain, new OrbSustain (51));
+    add (ControlType::wheels, new OrbWheels (offset));
+    add (ControlType::sustain, new OrbSustain (offset));
 
     for (int i = 0; i < numKnobs; ++i)
-        add (ControlType::knobs, new OrbKnob (firstKnobOffset + 5 * i));
+        add (ControlType::knobs, new OrbKnob (offset));
 
     for (int i = 0; i < numPads; ++i)
-        add (ControlType::pads, new OrbPad (firstKnobOffset + 5 * numKnobs + 5 * i));
+        add (ControlType::pads, new OrbPad (offset));
 
     for (int i = 0; i < numSwitches; ++i)
-        add (ControlType::switches, new OrbSwitch (firstKnobOffset + 5 * (numKnobs + numPads) + 5 * i));
+        add (ControlType::switches, new OrbSwitch (offset));
 
-    add (ControlType::controlsToMidiDin,
-         new OrbControlsToMidiDin (firstKnobOffset + 5 * (numKnobs + numPads + numSwitches)));
+    add (ControlType::controlsToMidiDin, new OrbControlsToMidiDin (offset));
+    jassert (offset == OrbMiniProtocol::payloadSize (dumpSize));
 }
 
 OrbEditorEngine::~OrbEditorEngine()
@@ -130,14 +129,8 @@ OrbEditorEngine::ByteArray OrbEditorEngine::buildDump (std::uint8_t slotIndex) c
 
     dump.add (slotIndex);
 
-    for (auto type : dumpOrder)
-    {
-        const auto found = groupsByType.find (type);
-
-        if (found != groupsByType.end())
-            for (auto& group : found->second)
-                dump.addArray (group->getValues());
-    }
+    for (auto* group : groupsInDumpOrder)
+        dump.addArray (group->getValues());
 
     dump.add (OrbMiniProtocol::endByte);
     return dump;

@@ -6,6 +6,16 @@
 #include "midi/TransferStatus.h"
 #include "model/Control.h"
 #include "model/OrbControlsToMidiDin.h"
+#include "model/OrbKeybed.h"
+#include "model/OrbKnob.h"
+#include "model/OrbMiniModel.h"
+#include "model/OrbPad.h"
+#include "model/OrbPresetName.h"
+#include "model/OrbRollMode.h"
+#include "model/OrbSustain.h"
+#include "model/OrbSwitch.h"
+#include "model/OrbTransport.h"
+#include "model/OrbWheels.h"
 
 #include <juce_events/juce_events.h>
 
@@ -109,12 +119,15 @@ public:
     int getDumpSize() const { return dumpSize; }
     int getPayloadSize() const { return OrbMiniProtocol::payloadSize (dumpSize); }
 
-    // The payload lays out the fixed groups, then five bytes for each knob, pad and switch from
-    // this offset on, then the groups after them.
-    static constexpr int firstKnobOffset = 55;
+    // The payload holds the groups one after another in dump order: the fixed groups, then five
+    // bytes for each knob, pad and switch from this offset on, then the MIDI-to-DIN flags.
+    static constexpr int firstKnobOffset = OrbPresetName::numSlots + OrbKeybed::numSlots + OrbRollMode::numSlots
+                                           + OrbMiniModel::numTransports * OrbTransport::numSlots + OrbWheels::numSlots
+                                           + OrbSustain::numSlots;
     static constexpr int payloadSizeFor (int numKnobs, int numPads, int numSwitches)
     {
-        return firstKnobOffset + 5 * (numKnobs + numPads + numSwitches) + OrbControlsToMidiDin::numSlots;
+        return firstKnobOffset + OrbKnob::numSlots * numKnobs + OrbPad::numSlots * numPads
+               + OrbSwitch::numSlots * numSwitches + OrbControlsToMidiDin::numSlots;
     }
 
     // Accessors for the views. Indexes out of range, and type codes with no group, do nothing.
@@ -143,6 +156,7 @@ private:
     const std::uint8_t* modelByte;
     int dumpSize;
     std::map<ControlType, std::vector<std::unique_ptr<Control>>> groupsByType;
+    std::vector<Control*> groupsInDumpOrder;
     juce::ListenerList<Listener> listeners;
     juce::ListenerList<TransferListener> transferListeners;
     juce::ListenerList<EditListener> editListeners;
