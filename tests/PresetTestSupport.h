@@ -8,6 +8,7 @@
 #include <juce_core/juce_core.h>
 
 #include <cstdint>
+#include <filesystem>
 #include <initializer_list>
 
 // An engine of the 25-key model over a port manager that lists no devices.
@@ -72,6 +73,9 @@ inline juce::File testDirectory (const juce::String& name)
 {
     auto dir = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile (name);
     dir.deleteRecursively();
-    dir.createDirectory();
+    // The framework's createDirectory fails when another test process creates a shared parent
+    // folder at the same moment (a first run from a clean build runs them in parallel); the
+    // standard library's takes a parent that appeared meanwhile as made.
+    std::filesystem::create_directories (dir.getFullPathName().toStdString());
     return dir;
 }
