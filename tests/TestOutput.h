@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 // Writes a picture under the tests' output folder (a path relative to it), for a person to look at.
 inline juce::File writePng (const juce::Image& image, const juce::String& relativePath)
 {
     const auto file = juce::File (ORBMINI_TEST_OUTPUT_DIR).getChildFile (relativePath);
-    file.getParentDirectory().createDirectory();
+    // Parallel test processes may make the same folder at once (see testDirectory).
+    std::filesystem::create_directories (file.getParentDirectory().getFullPathName().toStdString());
     file.deleteFile();
     juce::FileOutputStream out (file);
     EXPECT_TRUE (out.openedOk()) << relativePath;
