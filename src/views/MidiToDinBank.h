@@ -10,7 +10,7 @@
 // A section of like control views shown a bank at a time, with the section's MIDI-to-DIN flag
 // button in the strip above the bank. The knob, pad, switch, transport and sustain sections are
 // built this way; they differ in their views, the views per bank, the flag and where it stands.
-class MidiToDinBank : private BankView, public virtual juce::Component
+class MidiToDinBank : protected BankView, public virtual juce::Component
 {
 public:
     ~MidiToDinBank() override;
