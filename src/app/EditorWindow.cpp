@@ -239,27 +239,13 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
 
     switch (commandID)
     {
-        case Commands::saveCommand:
-            describe ("Save", 's');
-            break;
-        case Commands::saveAsCommand:
-            describe ("Save As");
-            break;
-        case Commands::getPresetCommand:
-            describe ("Get Preset");
-            break;
-        case Commands::sendPresetCommand:
-            describe ("Send Preset");
-            break;
-        case Commands::closeWindowCommand:
-            describe ("Close Window", 'w');
-            break;
-        case Commands::setInternalSyncCommand:
-            describe ("Set Internal Sync");
-            break;
-        case Commands::setExternalSyncCommand:
-            describe ("Set External Sync");
-            break;
+        case Commands::saveCommand: describe ("Save", 's'); break;
+        case Commands::saveAsCommand: describe ("Save As"); break;
+        case Commands::getPresetCommand: describe ("Get Preset"); break;
+        case Commands::sendPresetCommand: describe ("Send Preset"); break;
+        case Commands::closeWindowCommand: describe ("Close Window", 'w'); break;
+        case Commands::setInternalSyncCommand: describe ("Set Internal Sync"); break;
+        case Commands::setExternalSyncCommand: describe ("Set External Sync"); break;
         case Commands::undoCommand:
             describe (juce::String ("Undo " + history.getUndoName()).trimEnd(), 'z');
             result.setActive (history.canUndo());
@@ -276,8 +262,7 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
         case Commands::compareWithHardwareSlotCommand:
             describe (juce::String (juce::CharPointer_UTF8 ("Compare With Hardware Slot\xe2\x80\xa6")));
             break;
-        default:
-            break;
+        default: break;
     }
 }
 
@@ -285,41 +270,18 @@ bool EditorWindow::perform (const InvocationInfo& info)
 {
     switch (info.commandID)
     {
-        case Commands::saveCommand:
-            save();
-            break;
-        case Commands::saveAsCommand:
-            saveAs();
-            break;
-        case Commands::getPresetCommand:
-            showGetDialog();
-            break;
-        case Commands::sendPresetCommand:
-            showSendDialog();
-            break;
-        case Commands::closeWindowCommand:
-            userTriedToCloseWindow();
-            break;
-        case Commands::setInternalSyncCommand:
-            engine->setSyncMode (false);
-            break;
-        case Commands::setExternalSyncCommand:
-            engine->setSyncMode (true);
-            break;
-        case Commands::undoCommand:
-            undo();
-            break;
-        case Commands::redoCommand:
-            redo();
-            break;
-        case Commands::compareWithFileCommand:
-            compareWithFile();
-            break;
-        case Commands::compareWithHardwareSlotCommand:
-            compareWithHardwareSlot();
-            break;
-        default:
-            break;
+        case Commands::saveCommand: save(); break;
+        case Commands::saveAsCommand: saveAs(); break;
+        case Commands::getPresetCommand: showGetDialog(); break;
+        case Commands::sendPresetCommand: showSendDialog(); break;
+        case Commands::closeWindowCommand: userTriedToCloseWindow(); break;
+        case Commands::setInternalSyncCommand: engine->setSyncMode (false); break;
+        case Commands::setExternalSyncCommand: engine->setSyncMode (true); break;
+        case Commands::undoCommand: undo(); break;
+        case Commands::redoCommand: redo(); break;
+        case Commands::compareWithFileCommand: compareWithFile(); break;
+        case Commands::compareWithHardwareSlotCommand: compareWithHardwareSlot(); break;
+        default: break;
     }
 
     return true;

@@ -260,42 +260,20 @@ void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juc
 {
     switch (commandID)
     {
-        case newWindowCommand:
-            describeCommand (result, "New Window ", 'n');
-            break;
-        case openCommand:
-            describeCommand (result, "Open", 'o');
-            break;
-        case closeWindowCommand:
-            describeCommand (result, "Close Window", 'w');
-            break;
-        case quitCommand:
-            describeCommand (result, "Quit", 'q');
-            break;
-        case aboutCommand:
-            describeCommand (result, "About");
-            break;
-        case deviceSetupCommand:
-            describeCommand (result, "Device Setup");
-            break;
-        case minimizeCommand:
-            describeCommand (result, "Minimize", 'm');
-            break;
-        case bringAllToFrontCommand:
-            describeCommand (result, "Bring All to Front");
-            break;
-        case openUserGuideCommand:
-            describeCommand (result, "Open User Guide", 'h');
-            break;
+        case newWindowCommand: describeCommand (result, "New Window ", 'n'); break;
+        case openCommand: describeCommand (result, "Open", 'o'); break;
+        case closeWindowCommand: describeCommand (result, "Close Window", 'w'); break;
+        case quitCommand: describeCommand (result, "Quit", 'q'); break;
+        case aboutCommand: describeCommand (result, "About"); break;
+        case deviceSetupCommand: describeCommand (result, "Device Setup"); break;
+        case minimizeCommand: describeCommand (result, "Minimize", 'm'); break;
+        case bringAllToFrontCommand: describeCommand (result, "Bring All to Front"); break;
+        case openUserGuideCommand: describeCommand (result, "Open User Guide", 'h'); break;
         case backUpAllSlotsCommand:
             describeCommand (result, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6"));
             break;
-        case restoreSlotsCommand:
-            describeCommand (result, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6"));
-            break;
-        default:
-            zoom.getCommandInfo (commandID, result);
-            break;
+        case restoreSlotsCommand: describeCommand (result, juce::CharPointer_UTF8 ("Restore Slots\xe2\x80\xa6")); break;
+        default: zoom.getCommandInfo (commandID, result); break;
     }
 }
 
@@ -303,39 +281,17 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
 {
     switch (info.commandID)
     {
-        case newWindowCommand:
-            newWindow();
-            break;
-        case openCommand:
-            openPresetFile();
-            break;
-        case quitCommand:
-            systemRequestedQuit();
-            break;
-        case aboutCommand:
-            showAboutWindow();
-            break;
-        case deviceSetupCommand:
-            showDeviceSetup();
-            break;
-        case minimizeCommand:
-            windowManager->minimiseActiveWindow();
-            break;
-        case bringAllToFrontCommand:
-            windowManager->bringAllWindowsToFront();
-            break;
-        case openUserGuideCommand:
-            openUserGuide();
-            break;
-        case backUpAllSlotsCommand:
-            LibrarianWindow::backUpAllSlots (midiManager, lastDirectory);
-            break;
-        case restoreSlotsCommand:
-            LibrarianWindow::restoreSlots (midiManager, lastDirectory);
-            break;
-        default:
-            zoom.perform (info.commandID);
-            break;
+        case newWindowCommand: newWindow(); break;
+        case openCommand: openPresetFile(); break;
+        case quitCommand: systemRequestedQuit(); break;
+        case aboutCommand: showAboutWindow(); break;
+        case deviceSetupCommand: showDeviceSetup(); break;
+        case minimizeCommand: windowManager->minimiseActiveWindow(); break;
+        case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
+        case openUserGuideCommand: openUserGuide(); break;
+        case backUpAllSlotsCommand: LibrarianWindow::backUpAllSlots (midiManager, lastDirectory); break;
+        case restoreSlotsCommand: LibrarianWindow::restoreSlots (midiManager, lastDirectory); break;
+        default: zoom.perform (info.commandID); break;
     }
 
     return true;

@@ -25,16 +25,11 @@ juce::String ControlSettingsClipboard::getPluralName (ControlType type)
 {
     switch (type)
     {
-        case ControlType::knobs:
-            return "Knobs";
-        case ControlType::pads:
-            return "Pads";
-        case ControlType::switches:
-            return "Switches";
-        case ControlType::transport:
-            return "Transport Buttons";
-        default:
-            return {};
+        case ControlType::knobs: return "Knobs";
+        case ControlType::pads: return "Pads";
+        case ControlType::switches: return "Switches";
+        case ControlType::transport: return "Transport Buttons";
+        default: return {};
     }
 }
 

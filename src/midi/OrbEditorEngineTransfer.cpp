@@ -201,19 +201,14 @@ juce::String OrbEditorEngine::describeFailure (const PresetTransfer& transfer) c
 
     switch (transfer.getFailure())
     {
-        case PresetTransfer::Failure::noOutput:
-            return prefix + "no MIDI output is open";
-        case PresetTransfer::Failure::noInput:
-            return prefix + "no MIDI input is open";
-        case PresetTransfer::Failure::disconnected:
-            return prefix + "the MIDI device was disconnected";
+        case PresetTransfer::Failure::noOutput: return prefix + "no MIDI output is open";
+        case PresetTransfer::Failure::noInput: return prefix + "no MIDI input is open";
+        case PresetTransfer::Failure::disconnected: return prefix + "the MIDI device was disconnected";
         case PresetTransfer::Failure::valuesMissing:
             return prefix + countOf (positions.size(), "value", "values")
                    + (isGet ? " did not arrive" : " could not be read back");
-        case PresetTransfer::Failure::valuesDiffer:
-            break;
-        case PresetTransfer::Failure::none:
-            return {};
+        case PresetTransfer::Failure::valuesDiffer: break;
+        case PresetTransfer::Failure::none: return {};
     }
 
     // A send whose values the device did not keep: name them as the views show them.

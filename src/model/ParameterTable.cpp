@@ -271,13 +271,10 @@ std::uint8_t ParameterTable::Limits::resolve (Bound bound, std::uint8_t fixed) c
 {
     switch (bound)
     {
-        case Bound::highestSplitPoint:
-            return splitPointMaximum;
-        case Bound::highestOctave:
-            return octaveMaximum;
+        case Bound::highestSplitPoint: return splitPointMaximum;
+        case Bound::highestOctave: return octaveMaximum;
         case Bound::fixed:
-        case Bound::byWord:
-            break;
+        case Bound::byWord: break;
     }
 
     return fixed;

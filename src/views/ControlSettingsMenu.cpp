@@ -37,9 +37,7 @@ void ControlSettingsMenu::choose (int itemID)
 
     switch (itemID)
     {
-        case copyItem:
-            clipboard.copy (*engine, type, index);
-            break;
+        case copyItem: clipboard.copy (*engine, type, index); break;
         case pasteItem:
             if (clipboard.hasSettingsFor (type))
                 clipboard.pasteTo (*engine, index);
@@ -48,11 +46,8 @@ void ControlSettingsMenu::choose (int itemID)
             if (clipboard.hasSettingsFor (type))
                 clipboard.pasteToAll (*engine);
             break;
-        case pasteToAllPadsNotesAscendingItem:
-            clipboard.pasteToAllPadsNotesAscending (*engine);
-            break;
-        default:
-            break;
+        case pasteToAllPadsNotesAscendingItem: clipboard.pasteToAllPadsNotesAscending (*engine); break;
+        default: break;
     }
 }
 

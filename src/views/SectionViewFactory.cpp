@@ -15,25 +15,15 @@ std::unique_ptr<juce::Component> createSectionView (int viewIndex, OrbEditorEngi
 {
     switch (viewIndex)
     {
-        case 0:
-            return std::make_unique<MainSectionView> (engine);
-        case 1:
-            return std::make_unique<KnobBank> (numKnobs, engine);
-        case 2:
-            return std::make_unique<SwitchBank> (numSwitches, engine);
-        case 3:
-            return std::make_unique<PadBank> (numPads, engine);
-        case 4:
-            return std::make_unique<RollModeBank> (engine);
-        case 5:
-            return std::make_unique<TransportBank> (engine);
-        case 6:
-            return std::make_unique<KeybedControlView> (engine);
-        case 7:
-            return std::make_unique<WheelBank> (engine);
-        case 8:
-            return std::make_unique<SustainBank> (engine);
-        default:
-            return nullptr;
+        case 0: return std::make_unique<MainSectionView> (engine);
+        case 1: return std::make_unique<KnobBank> (numKnobs, engine);
+        case 2: return std::make_unique<SwitchBank> (numSwitches, engine);
+        case 3: return std::make_unique<PadBank> (numPads, engine);
+        case 4: return std::make_unique<RollModeBank> (engine);
+        case 5: return std::make_unique<TransportBank> (engine);
+        case 6: return std::make_unique<KeybedControlView> (engine);
+        case 7: return std::make_unique<WheelBank> (engine);
+        case 8: return std::make_unique<SustainBank> (engine);
+        default: return nullptr;
     }
 }
