@@ -10,7 +10,7 @@
 
 namespace
 {
-constexpr int defaultPresetSize = OrbMiniProtocol::dumpSize (OrbMiniModel::payloadSize);
+constexpr int defaultPresetSize = OrbMiniProtocol::dumpSize (OrbEditorEngine::orbMiniPayloadSize());
 } // namespace
 
 KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()

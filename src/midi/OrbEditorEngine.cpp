@@ -19,10 +19,6 @@ namespace
 {
 constexpr int headerSize = OrbMiniProtocol::frameHeaderSize;
 
-static_assert (OrbEditorEngine::payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniModel::numPads,
-                                                OrbMiniModel::numSwitches)
-               == OrbMiniModel::payloadSize);
-
 // A dump the preset may be loaded from: the right size, and a payload that a System Exclusive
 // message could carry (7-bit bytes only). The frame bytes are not examined.
 bool isLoadableDump (const OrbEditorEngine::ByteArray& dump, int dumpSize)

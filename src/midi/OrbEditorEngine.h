@@ -129,6 +129,11 @@ public:
         return firstKnobOffset + OrbKnob::numSlots * numKnobs + OrbPad::numSlots * numPads
                + OrbSwitch::numSlots * numSwitches + OrbControlsToMidiDin::numSlots;
     }
+    // An OrbMini preset's payload (305 bytes).
+    static constexpr int orbMiniPayloadSize()
+    {
+        return payloadSizeFor (OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches);
+    }
 
     // Accessors for the views. Indexes out of range, and type codes with no group, do nothing.
     void addListenerToControl (Control::Listener* listener, ControlType type);

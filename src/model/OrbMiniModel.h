@@ -3,7 +3,7 @@
 #include <cstdint>
 
 // The OrbMini's fixed make-up: the model byte its preset frames carry, how many of each control it
-// has, the size of a preset's payload and its preset files' pattern. Everything that builds an
+// has and its preset files' pattern. Everything that builds an
 // OrbMini engine takes these from here.
 struct OrbMiniModel
 {
@@ -14,6 +14,5 @@ struct OrbMiniModel
     static constexpr int numTransports = 6;
     static constexpr std::uint8_t numKeys = 25;
     static constexpr std::uint8_t octaveMaximum = 7;
-    static constexpr int payloadSize = 305; // what OrbEditorEngine lays out for the counts above
     static constexpr const char* presetWildcard = "*.orp";
 };

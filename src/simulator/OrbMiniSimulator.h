@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midi/OrbEditorEngine.h"
 #include "midi/OrbMiniProtocol.h"
 #include "model/OrbMiniModel.h"
 #include "simulator/VirtualMidiPorts.h"
@@ -24,7 +25,7 @@ class OrbMiniSimulator
 {
 public:
     static constexpr int numSlots = 25;
-    static constexpr int payloadSize = OrbMiniModel::payloadSize;
+    static constexpr int payloadSize = OrbEditorEngine::orbMiniPayloadSize();
     using Payload = std::vector<std::uint8_t>;
 
     struct Options
