@@ -12,9 +12,7 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
                             juce::File* lastDir, WindowCloseListener* closeListener)
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
-      engine (std::move (e)),
-      lastDirectory (lastDir),
-      history (engine->buildDump (0))
+      engine (std::move (e)), lastDirectory (lastDir), history (engine->buildDump (0))
 {
     // Not on the desktop yet: the window manager puts it there once, at its final size and place,
     // so that the platform's window manager never sees a half-built window.

@@ -43,13 +43,8 @@ void describeCommand (juce::ApplicationCommandInfo& result, const juce::String& 
 KestrinOrbEditorApplication::KestrinOrbEditorApplication (std::uint8_t model, int knobs, int pads, int switches,
                                                           std::uint8_t keys, std::uint8_t octaveMax,
                                                           const juce::String& wildcard)
-    : modelByte (model),
-      numKnobs (knobs),
-      numPads (pads),
-      numSwitches (switches),
-      numKeys (keys),
-      octaveMaximum (octaveMax),
-      presetWildcard (wildcard)
+    : modelByte (model), numKnobs (knobs), numPads (pads), numSwitches (switches), numKeys (keys),
+      octaveMaximum (octaveMax), presetWildcard (wildcard)
 {}
 
 KestrinOrbEditorApplication::~KestrinOrbEditorApplication()

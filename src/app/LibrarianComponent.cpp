@@ -12,13 +12,8 @@ constexpr int width = 560, height = 460, margin = 12, buttonWidth = 100, buttonH
 LibrarianComponent::LibrarianComponent (MidiManager& midiManager, Direction d, std::vector<LibrarianPlan::Entry> p,
                                         const juce::File& f, bool replace, std::function<void()> close,
                                         OrbEditorEngine::Timing t)
-    : midi (midiManager),
-      direction (d),
-      plan (std::move (p)),
-      folder (f),
-      replaceExisting (replace),
-      onClose (std::move (close)),
-      timing (t)
+    : midi (midiManager), direction (d), plan (std::move (p)), folder (f), replaceExisting (replace),
+      onClose (std::move (close)), timing (t)
 {
     // Files that found no slot are listed, unticked, and cannot be ticked.
     for (const auto& entry : plan)

@@ -55,10 +55,8 @@ OrbEditorEngine::Ptr OrbEditorEngine::createForOrbMini (MidiManager& manager, Ti
 OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manager, const juce::String& wildcard,
                                   std::uint8_t splitMax, std::uint8_t octaveMax, int numKnobs, int numPads,
                                   int numSwitches, Timing t)
-    : midiManager (manager),
-      modelByte (model),
-      dumpSize (OrbMiniProtocol::dumpSize (payloadSizeFor (numKnobs, numPads, numSwitches))),
-      fileWildcard (wildcard),
+    : midiManager (manager), modelByte (model),
+      dumpSize (OrbMiniProtocol::dumpSize (payloadSizeFor (numKnobs, numPads, numSwitches))), fileWildcard (wildcard),
       timing (t)
 {
     // Each group starts where the one before it in the dump ends.

@@ -16,11 +16,7 @@ std::vector<SlotLibrarian::Job> SlotLibrarian::allSlots()
 
 SlotLibrarian::SlotLibrarian (MidiManager& midiManager, Direction d, std::vector<Job> list,
                               const juce::File& backupFolder, bool replace, OrbEditorEngine::Timing t)
-    : midi (midiManager),
-      direction (d),
-      jobs (std::move (list)),
-      folder (backupFolder),
-      replaceExisting (replace),
+    : midi (midiManager), direction (d), jobs (std::move (list)), folder (backupFolder), replaceExisting (replace),
       timing (t)
 {}
 

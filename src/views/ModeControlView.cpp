@@ -4,9 +4,7 @@
 
 ModeControlView::ModeControlView (OrbEditorEngine::Ptr engineToUse, ControlType type, int index)
     : GenericControlView (PresetPresentation::findSection (type)->getInstanceTitle (index)),
-      engine (std::move (engineToUse)),
-      controlType (type),
-      instanceIndex (index)
+      engine (std::move (engineToUse)), controlType (type), instanceIndex (index)
 {
     buildControls();
     showControlGroup (0);

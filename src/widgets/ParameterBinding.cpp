@@ -4,12 +4,8 @@ const ParameterBinding* ParameterBinding::announcingEditor = nullptr;
 
 ParameterBinding::ParameterBinding (UIParameterInterface* widgetToDrive, OrbEditorEngine::Ptr engineToUse,
                                     const juce::String& name, ControlType type, int instance, int offset)
-    : widget (widgetToDrive),
-      engine (std::move (engineToUse)),
-      parameterName (name),
-      controlType (type),
-      displayOffset (offset),
-      group (engine != nullptr ? engine->getControl (type, instance) : nullptr)
+    : widget (widgetToDrive), engine (std::move (engineToUse)), parameterName (name), controlType (type),
+      displayOffset (offset), group (engine != nullptr ? engine->getControl (type, instance) : nullptr)
 {
     if (group != nullptr)
         group->addListener (this);
