@@ -5,8 +5,6 @@
 
 #include "TestOutput.h"
 
-#include <gtest/gtest.h>
-
 // The helper thread decodes while the message thread goes on; what it hands over is what a decode
 // on the message thread gives, and every later request shares that one decoded picture.
 TEST (ArtworkThreading, PicturesDecodedOnTheHelperAreTheDecodedFilesAndShared)
@@ -44,14 +42,12 @@ TEST (ArtworkSharing, WindowsShareTheirDecodedPictures)
     app.newWindow();
     ASSERT_EQ (app.getWindowManager()->getNumWindows(), 2);
 
-    auto* first = dynamic_cast<EditorComponent*> (app.getWindowManager()->getWindow (0)->getContentComponent());
-    auto* second = dynamic_cast<EditorComponent*> (app.getWindowManager()->getWindow (1)->getContentComponent());
-    ASSERT_TRUE (first != nullptr && second != nullptr);
-    EXPECT_EQ (first->getBackground().getImage().getPixelData(), second->getBackground().getImage().getPixelData());
-
-    auto* firstTab = dynamic_cast<juce::ImageButton*> (first->getTabSelector()->getChildComponent (0));
-    auto* secondTab = dynamic_cast<juce::ImageButton*> (second->getTabSelector()->getChildComponent (0));
-    ASSERT_TRUE (firstTab != nullptr && secondTab != nullptr);
-    EXPECT_EQ (firstTab->getNormalImage().getPixelData(), secondTab->getNormalImage().getPixelData());
-    EXPECT_EQ (firstTab->getDownImage().getPixelData(), secondTab->getDownImage().getPixelData());
+    const auto pictures = [&] (int window) {
+        auto& editor =
+            dynamic_cast<EditorComponent&> (*app.getWindowManager()->getWindow (window)->getContentComponent());
+        auto& tab = dynamic_cast<juce::ImageButton&> (*editor.getTabSelector()->getChildComponent (0));
+        return std::vector<void*> { editor.getBackground().getImage().getPixelData(),
+                                    tab.getNormalImage().getPixelData(), tab.getDownImage().getPixelData() };
+    };
+    EXPECT_EQ (pictures (0), pictures (1));
 }

@@ -5,8 +5,6 @@
 
 #include "ReferencePictures.h"
 
-#include <gtest/gtest.h>
-
 namespace
 {
 struct LookAndFeelTest : ::testing::Test
@@ -34,7 +32,7 @@ struct LookAndFeelTest : ::testing::Test
 
 // White with a blue arrow and blue text; the longest mode names keep clear of the arrow, however
 // much they must be narrowed.
-TEST_F (LookAndFeelTest, ComboBoxesShowTheirEntryInBlueClearOfTheArrow)
+TEST_F (LookAndFeelTest, ComboBoxesShowTheirEntryInBlueClearOfTheArrowAndNumberBoxesAreWhiteWithBlueText)
 {
     for (const juce::String entry : { "Momentary", "Program Change", "CC Momentary" })
     {
@@ -42,12 +40,9 @@ TEST_F (LookAndFeelTest, ComboBoxesShowTheirEntryInBlueClearOfTheArrow)
         widget.getComboBox().setSelectedId (1, juce::dontSendNotification);
         expectLooksAsBefore (widget, "combo-box-" + entry.replaceCharacter (' ', '-'));
     }
-}
 
-// White with blue text from x 5, showing the value whatever text its label was given; while
-// typing, plain white with blue text and no outline.
-TEST_F (LookAndFeelTest, NumberBoxAndItsEditorAreWhiteWithBlueText)
-{
+    // A number box is white with blue text from x 5, showing the value whatever text its label was
+    // given; while typing, plain white with blue text and no outline.
     NumberBoxWithLabel widget (1, 16, "MIDI Channel", nullptr);
     widget.setValue (10);
     widget.getNumberBox().setText ("99", juce::dontSendNotification);
@@ -61,7 +56,7 @@ TEST_F (LookAndFeelTest, NumberBoxAndItsEditorAreWhiteWithBlueText)
 }
 
 // Asked to centre, a label still writes from the left; disabled, it is drawn at half alpha.
-TEST_F (LookAndFeelTest, LabelsStayLeftAlignedAndFadeWhenDisabled)
+TEST_F (LookAndFeelTest, LabelsStayLeftAndFadeWhenDisabledButtonsIgnoreTheirColourAndMidiToDinOnIsFilled)
 {
     juce::Label label ("caption", "Caption");
     label.setSize (200, 20);
@@ -71,33 +66,26 @@ TEST_F (LookAndFeelTest, LabelsStayLeftAlignedAndFadeWhenDisabled)
     expectLooksAsBefore (label, "label");
     label.setEnabled (false);
     expectLooksAsBefore (label, "label-disabled");
-}
 
-// Light grey with a black outline whatever colour it is given, darker grey when pressed.
-TEST_F (LookAndFeelTest, TextButtonIgnoresItsColour)
-{
+    // A text button is light grey with a black outline whatever colour it is given, darker grey when pressed.
     juce::TextButton button;
     button.setSize (60, 20);
     button.setColour (juce::TextButton::buttonColourId, juce::Colours::red);
     expectLooksAsBefore (button, "text-button");
     button.setState (juce::Button::buttonDown);
     expectLooksAsBefore (button, "text-button-down");
-}
 
-// "OFF" is white text in a white frame, "ON" blue text on a white fill, both clear of the frame;
-// without text, on is a filled box and off an empty frame.
-TEST_F (LookAndFeelTest, MidiToDinButtonOnIsFilledOffIsAFrame)
-{
+    // "OFF" is white text in a white frame, "ON" blue text on a white fill, both clear of the frame;
+    // without text, on is a filled box and off an empty frame.
     ControlToMidiTextButton widget ("Keybed Midi To DIN", nullptr);
-    auto& button = widget.getButton();
     expectLooksAsBefore (widget, "midi-to-din-off");
 
     widget.setValue (1);
     expectLooksAsBefore (widget, "midi-to-din-on");
 
-    button.setButtonText ({});
+    widget.getButton().setButtonText ({});
     expectLooksAsBefore (widget, "midi-to-din-on-no-text");
     widget.setValue (0);
-    button.setButtonText ({});
+    widget.getButton().setButtonText ({});
     expectLooksAsBefore (widget, "midi-to-din-off-no-text");
 }

@@ -2,10 +2,6 @@
 
 #include "TestOutput.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
-
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 
 // Pictures of the editor compared with committed ones in tests/reference. Run the tests with

@@ -15,83 +15,57 @@
 namespace sectiontest
 {
 // Lets the combo boxes' asynchronous notifications and the buttons' clicks arrive.
-inline void settle (int ms = 30)
-{
-    juce::MessageManager::getInstance()->runDispatchLoopUntil (ms);
-}
+inline const auto settle = [] (int ms = 30) { juce::MessageManager::getInstance()->runDispatchLoopUntil (ms); };
 
 // Clicks into the box, types the text and commits it, as leaving the field does.
-inline void enter (NumberBoxWithLabel& widget, const juce::String& text)
-{
+inline const auto enter = [] (NumberBoxWithLabel& widget, const juce::String& text) {
     auto& box = widget.getNumberBox();
     box.showEditor();
-    auto* editor = box.getCurrentTextEditor();
-    ASSERT_NE (editor, nullptr) << widget.getNumberBox().getName().toStdString();
-    editor->setText (text, false);
+    ASSERT_NE (box.getCurrentTextEditor(), nullptr) << box.getName().toStdString();
+    box.getCurrentTextEditor()->setText (text, false);
     box.hideEditor (false);
-}
+};
 
-inline double shown (NumberBoxWithLabel& widget)
-{
-    return widget.getNumberBox().getValue();
-}
+inline const auto shown = [] (NumberBoxWithLabel& widget) { return widget.getNumberBox().getValue(); };
 
 // Picks the entry with that text from the list, as choosing it from the drop-down does.
-inline void choose (ComboBoxWithLabel& widget, const juce::String& entry)
-{
+inline const auto choose = [] (ComboBoxWithLabel& widget, const juce::String& entry) {
     auto& list = widget.getComboBox();
     int id = 0;
     for (int i = 0; i < list.getNumItems(); ++i)
         if (list.getItemText (i) == entry)
             id = list.getItemId (i);
-
     ASSERT_NE (id, 0) << "no entry " << entry.toStdString();
     list.setSelectedId (id);
     settle();
-}
+};
 
-inline juce::String chosen (ComboBoxWithLabel& widget)
-{
-    return widget.getComboBox().getText();
-}
-
-inline void click (ControlToMidiTextButton& widget)
-{
-    widget.getButton().triggerClick();
-    settle();
-}
-
-inline void pageForward (BankView& bank)
-{
-    bank.getNextBankButton()->triggerClick();
-    settle();
-}
+inline const auto chosen = [] (ComboBoxWithLabel& widget) { return widget.getComboBox().getText(); };
+inline const auto click = [] (ControlToMidiTextButton& widget) { widget.getButton().triggerClick(), settle(); };
+inline const auto pageForward = [] (BankView& bank) { bank.getNextBankButton()->triggerClick(), settle(); };
 
 // Captions of the widgets of the mode group that is shown (empty when none is).
-inline juce::StringArray shownGroup (GenericControlView& view)
-{
+inline const auto shownGroup = [] (GenericControlView& view) {
     juce::StringArray captions;
     for (int i = 0; i < view.getNumControlGroups(); ++i)
         if (auto* g = view.getControlGroup (i); g->isVisible())
             for (auto* w : g->getWidgets())
                 captions.add (dynamic_cast<NumberBoxWithLabel*> (w)->getLabel().getText());
     return captions;
-}
+};
 
 // The number box at that row of a mode group, shown or not.
-inline NumberBoxWithLabel& groupBox (GenericControlView& view, int group, int row)
-{
+inline const auto groupBox = [] (GenericControlView& view, int group, int row) -> NumberBoxWithLabel& {
     return *dynamic_cast<NumberBoxWithLabel*> (view.getControlGroup (group)->getWidgets()[row]);
-}
+};
 
 // The items of the bank that is shown, in order.
-inline juce::Array<juce::Component*> shownItems (BankView& bank)
-{
+inline const auto shownItems = [] (BankView& bank) -> juce::Array<juce::Component*> {
     for (int i = 0; i < bank.getNumBanks(); ++i)
         if (auto* b = bank.getBank (i); b->isVisible() && b->getParentComponent() == &bank)
             return b->getItems();
     return {};
-}
+};
 
 // An engine of the 25-key model with a few ways to read and set what it holds.
 struct SectionViewTest : ::testing::Test, EngineFixture

@@ -19,15 +19,6 @@ inline juce::File writePng (const juce::Image& image, const juce::String& relati
     return file;
 }
 
-// The component painted on its own, children included, on a transparent ground.
-inline juce::Image paintToImage (juce::Component& c)
-{
-    juce::Image image (juce::Image::ARGB, c.getWidth(), c.getHeight(), true);
-    juce::Graphics g (image);
-    c.paintEntireComponent (g, false);
-    return image;
-}
-
 inline bool samePixels (const juce::Image& a, const juce::Image& b)
 {
     if (a.getBounds() != b.getBounds())

@@ -17,10 +17,8 @@ template <typename WindowClass>
 std::vector<WindowClass*> findWindows()
 {
     std::vector<WindowClass*> found;
-    auto& desktop = juce::Desktop::getInstance();
-
-    for (int i = 0; i < desktop.getNumComponents(); ++i)
-        if (auto* window = dynamic_cast<WindowClass*> (desktop.getComponent (i)))
+    for (int i = 0; i < juce::Desktop::getInstance().getNumComponents(); ++i)
+        if (auto* window = dynamic_cast<WindowClass*> (juce::Desktop::getInstance().getComponent (i)))
             found.push_back (window);
 
     return found;
