@@ -41,20 +41,3 @@ TEST_F (CommandLineFilesTest, TheWholeLineNamesOneFileWhenSuchAFileExistsOtherwi
                Files ({ file ("b.orp"), file ("my set.orp"), file ("a.orp") }));
     EXPECT_EQ (CommandLineFiles::join ({ "a.orp", "my set.orp" }), "a.orp \"my set.orp\"");
 }
-
-// What a second start hands over reads back as the same files in any other folder.
-TEST_F (CommandLineFilesTest, HandedOverPathsAreAbsoluteAndReadBackAlike)
-{
-    const auto elsewhere = juce::File::getSpecialLocation (juce::File::tempDirectory);
-
-    for (const juce::String line : { "my set.orp", "a.orp \"my set.orp\" b.orp", "missing.orp", "b.orp" })
-    {
-        SCOPED_TRACE (line);
-        const auto handedOver = CommandLineFiles::toAbsoluteCommandLine (line, folder);
-        EXPECT_TRUE (handedOver.startsWithChar ('"'));
-        EXPECT_EQ (CommandLineFiles::parse (handedOver, elsewhere), parse (line));
-    }
-
-    EXPECT_EQ (CommandLineFiles::toAbsoluteCommandLine (" --help ", folder), "--help");
-    EXPECT_EQ (CommandLineFiles::toAbsoluteCommandLine ("", folder), "");
-}

@@ -24,15 +24,12 @@ struct ValueFollower : Control::Listener
     juce::NamedValueSet seen;
 };
 
-juce::StringArray itemTexts (const juce::PopupMenu& menu, juce::Array<bool>* enabled = nullptr)
+// A menu's entries, " (off)" after those that are disabled.
+juce::StringArray itemTexts (const juce::PopupMenu& menu)
 {
     juce::StringArray texts;
     for (juce::PopupMenu::MenuItemIterator it (menu); it.next();)
-    {
-        texts.add (it.getItem().text);
-        if (enabled != nullptr)
-            enabled->add (it.getItem().isEnabled);
-    }
+        texts.add (it.getItem().text + (it.getItem().isEnabled ? "" : " (off)"));
     return texts;
 }
 
@@ -113,25 +110,19 @@ TEST_F (ControlSettingsTest, TitleMenusNameTheirInstanceAndPasteOnlySettingsOfTh
     PadControlView pad2 (engine, 1);
     TransportControlView rewind (engine, 0, "Rewind");
 
-    juce::Array<bool> enabled;
-    EXPECT_EQ (itemTexts (knob5.getSettingsMenu()->build(), &enabled),
-               (juce::StringArray { "Copy Knob 5 Settings", "Paste to Knob 5", "Paste to All Knobs" }));
-    EXPECT_EQ (enabled, (juce::Array<bool> { true, false, false }));
-    EXPECT_EQ (itemTexts (pad2.getSettingsMenu()->build()),
-               (juce::StringArray { "Copy Pad 2 Settings", "Paste to Pad 2", "Paste to All Pads",
-                                    "Paste to All Pads, Notes Ascending" }));
+    EXPECT_EQ (itemTexts (knob5.getSettingsMenu()->build()),
+               (juce::StringArray { "Copy Knob 5 Settings", "Paste to Knob 5 (off)", "Paste to All Knobs (off)" }));
+    const juce::StringArray padMenu { "Copy Pad 2 Settings", "Paste to Pad 2 (off)", "Paste to All Pads (off)",
+                                      "Paste to All Pads, Notes Ascending (off)" };
+    EXPECT_EQ (itemTexts (pad2.getSettingsMenu()->build()), padMenu);
     EXPECT_EQ (itemTexts (rewind.getSettingsMenu().build())[0], "Copy Rewind Settings");
 
+    // A knob's settings are offered to knobs, not to pads.
     engine->setControlParameter (ControlType::knobs, (std::uint8_t) 2, "CC", 33, false);
     knob3.getSettingsMenu()->choose (ControlSettingsMenu::copyItem);
-    enabled.clear();
-    itemTexts (knob5.getSettingsMenu()->build(), &enabled);
-    EXPECT_EQ (enabled, (juce::Array<bool> { true, true, true }));
-
-    // A knob's settings are not offered to pads.
-    enabled.clear();
-    itemTexts (pad2.getSettingsMenu()->build(), &enabled);
-    EXPECT_EQ (enabled, (juce::Array<bool> { true, false, false, false }));
+    EXPECT_EQ (itemTexts (knob5.getSettingsMenu()->build()),
+               (juce::StringArray { "Copy Knob 5 Settings", "Paste to Knob 5", "Paste to All Knobs" }));
+    EXPECT_EQ (itemTexts (pad2.getSettingsMenu()->build()), padMenu);
 
     const auto before = engine->buildDump (0);
     knob5.getSettingsMenu()->choose (ControlSettingsMenu::pasteToAllItem);

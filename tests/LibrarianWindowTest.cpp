@@ -113,21 +113,6 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
     EXPECT_EQ (window(), nullptr);
 }
 
-TEST_F (LibrarianWindowTest, RestoreListsSeveralPickedPresetFilesInsteadOfAFolder)
-{
-    const auto keys = savePreset ("Slot 07 - Keys.orp", 1);
-    const auto bass = savePreset ("bass.orp", 2);
-    savePreset ("not picked.orp", 3);
-
-    chooser.answerWithFiles ({ bass, keys });
-    LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
-    ASSERT_NE (window(), nullptr);
-    auto& content = window()->getContent();
-    ASSERT_EQ (content.getNumRows(), 2);
-    EXPECT_EQ (content.getRowText (0), "Slot 01  <-  bass.orp");
-    EXPECT_EQ (content.getRowText (1), "Slot 07  <-  Slot 07 - Keys.orp");
-}
-
 TEST_F (LibrarianWindowTest, BackupAsksOnceBeforeReplacingAndCancelKeepsTheWindowToShowWhereItStopped)
 {
     const auto old = folder.getChildFile ("Slot 01 - Old.orp");
@@ -138,8 +123,7 @@ TEST_F (LibrarianWindowTest, BackupAsksOnceBeforeReplacingAndCancelKeepsTheWindo
     LibrarianWindow::backUpAllSlots (manager, lastDirectory, timing);
     ASSERT_EQ (findAlerts().size(), 1u);
     EXPECT_TRUE (describe (findAlerts()[0]).startsWith ("Replace Backup Files?")) << describe (findAlerts()[0]);
-    findAlerts()[0]->exitModalState (0);
-    pumpMessages();
+    dismissAlerts();
     EXPECT_EQ (window(), nullptr);
     EXPECT_EQ (simulator.getNumRequests(), 0);
 

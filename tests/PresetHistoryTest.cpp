@@ -26,13 +26,11 @@ TEST (PresetHistoryTest, StepsUndoAndRedoInOrderUnderTheirNamesAndANewStepDropsW
     EXPECT_EQ (history.undo(), preset (1));
     EXPECT_EQ (history.getUndoName() + "/" + history.getRedoName(), "Knob 3 CC/Get Preset");
     EXPECT_EQ (history.undo(), preset (0));
-    EXPECT_FALSE (history.canUndo());
     EXPECT_EQ (history.undo(), preset (0)); // nothing more to undo
     EXPECT_EQ (history.redo(), preset (1));
 
     // An edit after an undo: the undone "Get Preset" is gone.
     history.record ("Knob 4 CC", preset (3));
-    EXPECT_FALSE (history.canRedo());
     EXPECT_EQ (history.redo(), preset (3));
     EXPECT_EQ (history.undo(), preset (1));
     EXPECT_EQ (history.undo(), preset (0));

@@ -149,24 +149,6 @@ TEST (Artwork, EveryPictureComesAlsoAtTwiceItsSize)
 
     EXPECT_GT (pairs, 60);
     EXPECT_TRUE (ArtworkImages::getLogicalBounds ("DefaultPreset.syx").isEmpty());
-    EXPECT_FALSE (ArtworkImages::get (nullptr).isValid());
-}
-
-// At 100 % the pictures decoded ahead of the first window are the plain set alone.
-TEST (EditorZoom, OnlyTheSetInUseIsDecodedAhead)
-{
-    juce::ImageCache::releaseUnusedImages();
-    ArtworkImages::startDecodingInBackground();
-    ArtworkImages::finishDecoding();
-
-    int plain = 0, doubleSize = 0;
-
-    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
-        if (juce::ImageCache::getFromHashCode ((juce::int64) (juce::pointer_sized_int) resource->data).isValid())
-            ++(juce::String (resource->name).endsWith ("@2x.png") ? doubleSize : plain);
-
-    EXPECT_GT (plain, 60);
-    EXPECT_EQ (doubleSize, 0);
 }
 
 // The editor drawn at 200 % for each of the nine views, against committed pictures.

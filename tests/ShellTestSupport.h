@@ -26,8 +26,6 @@ public:
     ~ScriptedFileChooser() override { FileChooserService::setCurrent (nullptr); }
 
     void answerWith (const juce::File& file) { answers.push_back (file == juce::File() ? Files() : Files { file }); }
-    // The next request, for one file or several, is answered with these.
-    void answerWithFiles (const juce::Array<juce::File>& files) { answers.push_back (files); }
 
     void chooseFiles (const Request& request, MultipleCallback callback) override
     {
