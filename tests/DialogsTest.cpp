@@ -69,7 +69,6 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     EXPECT_EQ (get->getName(), "Get Preset From Hardware");
     clickAndWait (get->getContent().getActionButton());
     ASSERT_TRUE (miditest::runUntil ([&] { return window->getGetDialog() == nullptr; }, 5000));
-    EXPECT_EQ (engine->getControl (ControlType::knobs, 0)->getValues()[0], simulator.getSlot (0)[55]);
 
     // A send dialog keeps the engine of its window, closed in the meantime.
     window->showSendDialog();
@@ -157,9 +156,8 @@ TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
     clickAndWait (dialog->getContent().getActionButton());
 
     EXPECT_EQ (window->getSendDialog(), dialog);
-    const auto alerts = findAlerts();
-    ASSERT_EQ (alerts.size(), 1u);
-    EXPECT_EQ (alerts[0]->getName(), "MIDI Error");
+    ASSERT_EQ (findAlerts().size(), 1u);
+    EXPECT_EQ (findAlerts()[0]->getName(), "MIDI Error");
     EXPECT_TRUE (slotsSent (0x64).empty());
     // The failure line under the slot list, and its text, are the picture's.
     reference::expectComponentMatches (dialog->getContent(), "send-preset-dialog-failed");

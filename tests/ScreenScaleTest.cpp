@@ -163,7 +163,6 @@ TEST (EditorRendering, EveryViewAt200PercentMatchesItsReference)
     {
         editor->viewSelected (view);
         const auto actual = editor->createComponentSnapshot (editor->getLocalBounds(), true, 2.0f);
-        ASSERT_EQ (actual.getBounds(), juce::Rectangle<int> (0, 0, 2400, 1400));
         reference::expectMatches (actual, "editor-200-view-" + juce::String (view));
     }
 }

@@ -73,13 +73,13 @@ inline juce::String describe (juce::AlertWindow* alert)
     return alert != nullptr ? alert->getDescription() : juce::String();
 }
 
-// What the alert boxes now on the desktop say, each as describe() gives it.
-inline juce::StringArray alertTexts()
+// What the alert boxes now on the desktop say, each as describe() gives it, joined by " | ".
+inline juce::String shownAlerts()
 {
     juce::StringArray texts;
     for (auto* alert : findAlerts())
         texts.add (describe (alert));
-    return texts;
+    return texts.joinIntoString (" | ");
 }
 
 // Dismisses every alert box as "OK" would, and lets the modal manager delete their callbacks.
