@@ -88,7 +88,6 @@ TEST_F (LibrarianWindowTest, RestoreShowsWhichFileGoesWhereAndSendsOnlyTheTicked
 
     ASSERT_NE (window(), nullptr);
     auto& content = window()->getContent();
-    ASSERT_EQ (content.getNumRows(), 3);
 
     // A second request while the window is open opens nothing and asks for nothing.
     LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
