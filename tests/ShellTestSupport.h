@@ -25,37 +25,28 @@ public:
     ScriptedFileChooser() { FileChooserService::setCurrent (this); }
     ~ScriptedFileChooser() override { FileChooserService::setCurrent (nullptr); }
 
-    void answerWith (const juce::File& file) { answers.push_back (file); }
-    // The next request for several files is answered with these.
-    void answerWithFiles (const juce::Array<juce::File>& files) { multipleAnswers.push_back (files); }
+    void answerWith (const juce::File& file) { answers.push_back (file == juce::File() ? Files() : Files { file }); }
 
     void chooseFiles (const Request& request, MultipleCallback callback) override
     {
-        if (multipleAnswers.empty())
-            return FileChooserService::chooseFiles (request, std::move (callback));
-
         requests.push_back (request);
-        const auto answer = multipleAnswers.front();
-        multipleAnswers.pop_front();
+        const auto answer = answers.empty() ? Files() : answers.front();
+        if (! answers.empty())
+            answers.pop_front();
         callback (answer);
     }
 
     void chooseFile (const Request& request, Callback callback) override
     {
-        requests.push_back (request);
-        const auto answer = answers.empty() ? juce::File() : answers.front();
-
-        if (! answers.empty())
-            answers.pop_front();
-
-        callback (answer);
+        chooseFiles (request,
+                     [&callback] (const Files& files) { callback (files.isEmpty() ? juce::File() : files[0]); });
     }
 
     std::vector<Request> requests;
 
 private:
-    std::deque<juce::File> answers;
-    std::deque<juce::Array<juce::File>> multipleAnswers;
+    using Files = juce::Array<juce::File>;
+    std::deque<Files> answers;
 };
 
 inline void pumpMessages (int milliseconds = 50)
@@ -80,6 +71,15 @@ inline std::vector<juce::AlertWindow*> findAlerts()
 inline juce::String describe (juce::AlertWindow* alert)
 {
     return alert != nullptr ? alert->getDescription() : juce::String();
+}
+
+// What the alert boxes now on the desktop say, each as describe() gives it, joined by " | ".
+inline juce::String shownAlerts()
+{
+    juce::StringArray texts;
+    for (auto* alert : findAlerts())
+        texts.add (describe (alert));
+    return texts.joinIntoString (" | ");
 }
 
 // Dismisses every alert box as "OK" would, and lets the modal manager delete their callbacks.
