@@ -100,8 +100,6 @@ TEST_F (MidiManagerTest, UnpluggedPortsCloseAtTheNextWatchAndReopenWhenBack)
 
     ports.removeInput ("Pad In");
     EXPECT_TRUE (runUntil ([&] { return ! manager.isConnected(); }, 2500));
-    EXPECT_EQ (manager.getInputName(), "Pad In");
-    EXPECT_EQ (manager.getOutputName(), "Pad Out");
 
     ports.addInput ("Pad In");
     ports.addOutput ("Pad Out");
