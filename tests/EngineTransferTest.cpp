@@ -37,16 +37,10 @@ struct Watcher : OrbEditorEngine::Listener, OrbEditorEngine::TransferListener
     void fileErrorOccurred (const juce::String&) override {}
     void transferChanged (const TransferStatus& status) override { statuses.push_back (status); }
 
-    void watch (OrbEditorEngine& engine)
+    void watch (OrbEditorEngine& engine, bool on = true)
     {
-        engine.addListener (this);
-        engine.addTransferListener (this);
-    }
-
-    void stopWatching (OrbEditorEngine& engine)
-    {
-        engine.removeListener (this);
-        engine.removeTransferListener (this);
+        on ? engine.addListener (this) : engine.removeListener (this);
+        on ? engine.addTransferListener (this) : engine.removeTransferListener (this);
     }
 
     bool saw (const juce::String& text) const
@@ -118,7 +112,7 @@ struct EngineTransfer : ::testing::Test, miditest::SimulatedDevice
     void releaseEngine()
     {
         if (engine != nullptr)
-            watcher.stopWatching (*engine);
+            watcher.watch (*engine, false);
         engine = nullptr;
     }
 
@@ -358,7 +352,7 @@ TEST_F (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
         const auto expected = midi == &outputOnly ? "Slot 3: no MIDI input is open" : "Slot 3: no MIDI output is open";
         EXPECT_EQ (lonely->getTransferStatus (Kind::get).failure, expected);
         EXPECT_EQ (lonely->getTransferStatus (Kind::send).failure, expected);
-        lonelyWatcher.stopWatching (*lonely);
+        lonelyWatcher.watch (*lonely, false);
     }
 
     EXPECT_EQ (ports.getNumSentMessages ("Out"), 0);
