@@ -25,11 +25,14 @@ struct Recorder : MidiManager::MidiManagerListener
         ++count;
         if (order != nullptr)
             order->push_back (id);
+        if (leaveFrom != nullptr)
+            leaveFrom->removeListener (this); // during its own delivery
     }
 
     std::atomic<int> count { 0 };
     std::vector<int>* order;
     int id;
+    MidiManager* leaveFrom = nullptr;
 };
 
 const auto noteOn = juce::MidiMessage::noteOn (1, 60, (juce::uint8) 100);
@@ -127,17 +130,8 @@ TEST_F (MidiManagerTest, ListenersHearEachMessageOnceFromTheMostRecentAndMayLeav
     ports.deliverNow ("In", noteOn);
     EXPECT_EQ (order, (std::vector<int> { 2, 1 }));
 
-    struct Leaver : MidiManager::MidiManagerListener
-    {
-        MidiManager* owner = nullptr;
-        int count = 0;
-        void handleMidiMessage (const juce::MidiMessage&) override
-        {
-            ++count;
-            owner->removeListener (this);
-        }
-    } leaver;
-    leaver.owner = &manager;
+    Recorder leaver;
+    leaver.leaveFrom = &manager;
     manager.removeListener (&second);
     manager.addListener (&leaver);
 

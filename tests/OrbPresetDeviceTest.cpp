@@ -14,12 +14,6 @@ namespace
 class OrbPresetDevice : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        dir = testDirectory (juce::String ("orbpreset-device/")
-                             + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
-
     // Runs the tool; the simulator options come before "--", the tool's arguments after it.
     ToolRun run (juce::StringArray simulator, const juce::StringArray& args) const
     {
@@ -52,7 +46,9 @@ protected:
 
     juce::String path (const juce::String& name) const { return dir.getChildFile (name).getFullPathName(); }
 
-    juce::File dir;
+    // A folder of each test's own: CTest runs the cases side by side, each in its own process.
+    juce::File dir = testDirectory ("orbpreset-device/"
+                                    + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 } // namespace
 

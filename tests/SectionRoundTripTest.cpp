@@ -81,21 +81,15 @@ struct Editor
     {
         juce::String binding;
         int expected = 0;
-        if (auto* single = dynamic_cast<SingleParameterController*> (&widget))
+        if (auto* bound = dynamic_cast<ParameterBinding*> (&widget))
         {
-            binding = juce::String ((int) single->controlType) + "/" + single->parameterName;
-            expected = single->getControl()->getParameterValue (single->parameterName) + single->displayOffset;
-        }
-        else if (auto* pair = dynamic_cast<DoubleParameterController*> (&widget))
-        {
-            binding = juce::String ((int) pair->controlType) + "." + juce::String (pair->instanceIndex) + "/"
-                      + pair->parameterName;
-            expected = pair->getControl()->getParameterValue (pair->parameterName) + pair->displayOffset;
-        }
-        else if (auto* transport = dynamic_cast<TransportController*> (&widget))
-        {
-            binding = "2." + juce::String (transport->buttonIndex) + "/" + transport->parameterName;
-            expected = transport->getControl()->getParameterValue (transport->parameterName);
+            binding = juce::String ((int) bound->controlType);
+            if (auto* pair = dynamic_cast<DoubleParameterController*> (&widget))
+                binding << "." << (int) pair->instanceIndex;
+            if (auto* transport = dynamic_cast<TransportController*> (&widget))
+                binding << "." << transport->buttonIndex;
+            binding << "/" << bound->parameterName;
+            expected = bound->getControl()->getParameterValue (bound->parameterName) + bound->displayOffset;
         }
 
         int value = -1;
