@@ -48,10 +48,7 @@ protected:
         return path (name);
     }
 
-    OrbEditorEngine::ByteArray readBytes (const juce::String& name) const
-    {
-        return ::readBytes (dir.getChildFile (name));
-    }
+    OrbEditorEngine::ByteArray readBytes (const juce::String& n) const { return ::readBytes (dir.getChildFile (n)); }
 
     // Dump positions of the 25-key model (header and slot byte, then the payload).
     static constexpr int knob3Channel = 10 + 55 + 2 * 5 + 4;

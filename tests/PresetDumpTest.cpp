@@ -133,10 +133,7 @@ TEST_F (PresetDump, SaveThenLoadReproducesEveryValueWithoutExaminingTheFrame)
     engine->applyDump (randomDump (random));
     ASSERT_TRUE (engine->savePresetFile (file));
     EXPECT_EQ (readBytes (file), engine->buildDump (0));
-    EXPECT_EQ (file.getParentDirectory()
-                   .findChildFiles (juce::File::findFilesAndDirectories, false, "*", juce::File::FollowSymlinks::no)
-                   .size(),
-               1);
+    EXPECT_EQ (file.getParentDirectory().getNumberOfChildFiles (juce::File::findFilesAndDirectories, "*"), 1);
 
     auto odd = randomDump (random);
     for (int i : { 0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 315 })
@@ -173,9 +170,8 @@ TEST_F (PresetDump, BadFilesAreRefusedAndLeaveThePresetAsItWas)
 
     for (int size : { 0, 315, 317, 100000 })
     {
-        ByteArray data;
-        for (int i = 0; i < size; ++i)
-            data.add ((std::uint8_t) random.nextInt (128));
+        auto data = randomDump (random);
+        data.resize (size);
         refusedData (data, "size " + juce::String (size));
     }
 

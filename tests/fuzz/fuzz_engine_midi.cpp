@@ -22,6 +22,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -110,19 +111,15 @@ void checkPreset (const OrbEditorEngine& engine)
     if (dump.size() != engine.getDumpSize())
         fail ("the preset's dump has the wrong size");
 
-    for (int i = 10; i < dump.size() - 1; ++i)
-        if (dump.getUnchecked (i) > 0x7F)
-            fail ("the preset holds a byte above 0x7F");
+    if (std::any_of (dump.begin() + 10, dump.end() - 1, [] (std::uint8_t b) { return b > 0x7F; }))
+        fail ("the preset holds a byte above 0x7F");
 }
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize (int*, char***)
 {
     harness = new Harness();
-    std::atexit ([] {
-        delete harness;
-        harness = nullptr;
-    });
+    std::atexit ([] { delete harness; });
     return 0;
 }
 

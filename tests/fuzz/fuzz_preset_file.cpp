@@ -19,6 +19,7 @@
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -29,31 +30,17 @@ namespace
 
 struct Harness
 {
-    Harness()
-    {
-        scratch = juce::File::createTempFile ("");
-        scratch.createDirectory();
-        input = scratch.getChildFile ("input.orp");
-        saved = scratch.getChildFile ("saved.orp");
-
-        engine = OrbEditorEngine::createForOrbMini (manager);
-        editor = std::make_unique<EditorComponent> (nullptr, nullptr, engine, OrbMiniModel::numKnobs,
-                                                    OrbMiniModel::numPads, OrbMiniModel::numSwitches);
-    }
-
-    ~Harness()
-    {
-        editor.reset();
-        engine = nullptr;
-        scratch.deleteRecursively();
-    }
+    Harness() { scratch.createDirectory(); }
+    ~Harness() { scratch.deleteRecursively(); } // the editor goes before the engine it shows
 
     juce::ScopedJuceInitialiser_GUI juceInitialiser;
     VirtualMidiPorts ports;
     MidiManager manager { ports };
-    OrbEditorEngine::Ptr engine;
-    std::unique_ptr<EditorComponent> editor;
-    juce::File scratch, input, saved;
+    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager);
+    std::unique_ptr<EditorComponent> editor { std::make_unique<EditorComponent> (
+        nullptr, nullptr, engine, OrbMiniModel::numKnobs, OrbMiniModel::numPads, OrbMiniModel::numSwitches) };
+    juce::File scratch = juce::File::createTempFile (""), input = scratch.getChildFile ("input.orp"),
+               saved = scratch.getChildFile ("saved.orp");
 };
 
 Harness* harness = nullptr;
@@ -64,22 +51,12 @@ Harness* harness = nullptr;
     std::abort();
 }
 
-bool hasOnlySevenBitPayload (const std::uint8_t* data, size_t size)
-{
-    for (size_t i = 10; i + 1 < size; ++i)
-        if (data[i] > 0x7F)
-            return false;
-    return true;
-}
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize (int*, char***)
 {
     harness = new Harness();
-    std::atexit ([] {
-        delete harness;
-        harness = nullptr;
-    });
+    std::atexit ([] { delete harness; });
     return 0;
 }
 
@@ -99,7 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
         return 0;
     }
 
-    if ((int) size != engine.getDumpSize() || ! hasOnlySevenBitPayload (data, size))
+    if ((int) size != engine.getDumpSize()
+        || std::any_of (data + 10, data + size - 1, [] (auto b) { return b > 0x7F; }))
         fail ("a file the editor must refuse was loaded");
 
     const auto dump = engine.buildDump (0);
