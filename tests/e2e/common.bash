@@ -23,6 +23,13 @@ fail() {
         echo "  window $id: $(xdotool getwindowname "$id" 2>/dev/null)" >&2
     done
     echo "  focus: $(xdotool getwindowfocus getwindowname 2>/dev/null || echo none)" >&2
+    if [ -n "${EDITOR_PID:-}" ]; then
+        if kill -0 "$EDITOR_PID" 2>/dev/null; then
+            echo "  the editor is still running: $(ps -o stat=,etime=,time= -p "$EDITOR_PID")" >&2
+        else
+            echo "  the editor has ended" >&2
+        fi
+    fi
     if [ -s "$WORK_DIR/editor.out" ]; then
         echo "  the editor's last output:" >&2
         grep -v '^ALSA lib' "$WORK_DIR/editor.out" | tail -n 5 | sed 's/^/    /' >&2
