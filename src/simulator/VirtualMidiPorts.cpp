@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 
 struct VirtualMidiPorts::InputDevice
 {
@@ -24,6 +25,34 @@ struct VirtualMidiPorts::OutputDevice
     OutputObserver observer;
     std::vector<juce::MidiMessage> sent;
 };
+
+namespace
+{
+// Takes the devices of that name out of the list, in their order.
+template <typename Device>
+std::vector<std::shared_ptr<Device>> takeNamed (std::vector<std::shared_ptr<Device>>& devices, const juce::String& name)
+{
+    std::vector<std::shared_ptr<Device>> taken;
+    std::erase_if (devices, [&] (const std::shared_ptr<Device>& device) {
+        if (device->name != name)
+            return false;
+        taken.push_back (device);
+        return true;
+    });
+    return taken;
+}
+
+// The devices of that name in the list.
+template <typename Device>
+std::vector<std::shared_ptr<Device>> named (const std::vector<std::shared_ptr<Device>>& devices,
+                                            const juce::String& name)
+{
+    std::vector<std::shared_ptr<Device>> found;
+    std::copy_if (devices.begin(), devices.end(), std::back_inserter (found),
+                  [&] (const std::shared_ptr<Device>& device) { return device->name == name; });
+    return found;
+}
+} // namespace
 
 class VirtualMidiPorts::InputDevice::Port : public MidiPortLayer::Input
 {
@@ -140,18 +169,7 @@ void VirtualMidiPorts::removeInput (const juce::String& name)
     std::vector<std::shared_ptr<InputDevice>> removed;
     {
         const juce::ScopedLock sl (devicesLock);
-        for (auto it = inputs.begin(); it != inputs.end();)
-        {
-            if ((*it)->name == name)
-            {
-                removed.push_back (*it);
-                it = inputs.erase (it);
-            }
-            else
-            {
-                ++it;
-            }
-        }
+        removed = takeNamed (inputs, name);
     }
 
     for (auto& device : removed)
@@ -163,29 +181,14 @@ void VirtualMidiPorts::removeInput (const juce::String& name)
 
 void VirtualMidiPorts::removeOutput (const juce::String& name)
 {
-    std::vector<std::shared_ptr<OutputDevice>> removed;
+    const juce::ScopedLock sl (devicesLock);
+    // What the unplugged devices received stays readable under their name.
+    for (auto& device : takeNamed (outputs, name))
     {
-        const juce::ScopedLock sl (devicesLock);
-        for (auto it = outputs.begin(); it != outputs.end();)
-        {
-            if ((*it)->name == name)
-            {
-                removed.push_back (*it);
-                it = outputs.erase (it);
-            }
-            else
-            {
-                ++it;
-            }
-        }
-        // What the unplugged devices received stays readable under their name.
-        for (auto& device : removed)
-        {
-            const juce::ScopedLock dl (device->lock);
-            device->present = false;
-            if (! device->sent.empty())
-                retiredSent[name].insert (retiredSent[name].end(), device->sent.begin(), device->sent.end());
-        }
+        const juce::ScopedLock dl (device->lock);
+        device->present = false;
+        if (! device->sent.empty())
+            retiredSent[name].insert (retiredSent[name].end(), device->sent.begin(), device->sent.end());
     }
 }
 
@@ -193,22 +196,14 @@ std::vector<std::shared_ptr<VirtualMidiPorts::InputDevice>>
 VirtualMidiPorts::findInputs (const juce::String& name) const
 {
     const juce::ScopedLock sl (devicesLock);
-    std::vector<std::shared_ptr<InputDevice>> found;
-    for (const auto& device : inputs)
-        if (device->name == name)
-            found.push_back (device);
-    return found;
+    return named (inputs, name);
 }
 
 std::vector<std::shared_ptr<VirtualMidiPorts::OutputDevice>>
 VirtualMidiPorts::findOutputs (const juce::String& name) const
 {
     const juce::ScopedLock sl (devicesLock);
-    std::vector<std::shared_ptr<OutputDevice>> found;
-    for (const auto& device : outputs)
-        if (device->name == name)
-            found.push_back (device);
-    return found;
+    return named (outputs, name);
 }
 
 void VirtualMidiPorts::deliver (const juce::String& inputName, const juce::MidiMessage& message)
