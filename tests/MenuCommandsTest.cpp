@@ -58,7 +58,8 @@ protected:
 } // namespace
 
 // Every menu with its commands in order, under their names and with their keys, the window's
-// commands included. Ticks are checked by the zoom tests, the enabled state below.
+// commands included. The zoom entries and their ticks are EditorZoom.FollowsTheDesktop...'s, the
+// enabled state below.
 TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatformHasNoneOfItsOwn)
 {
     auto& commands = *app.getCommandManager();
@@ -66,7 +67,7 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     EXPECT_EQ (model.getMenuBarNames(), (juce::StringArray { "File", "Edit", "Options", "Window", "Help" }));
 
     const auto fileMenu = model.getMenuForIndex (0, "File"), options = model.getMenuForIndex (2, "Options");
-    const auto hardware = *itemsOf (fileMenu).at (5).subMenu, zoom = *itemsOf (options).at (1).subMenu;
+    const auto hardware = *itemsOf (fileMenu).at (5).subMenu;
     juce::StringArray file { "New Window  [ctrl + N]",  "Open [ctrl + O]", "Close Window [ctrl + W]",
                              "Save [ctrl + S]",         "Save As",         "Hardware >",
                              "Compare With File" + dots };
@@ -79,7 +80,6 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     EXPECT_EQ (shown (model.getMenuForIndex (1, "Edit"), commands),
                (juce::StringArray { "Undo [ctrl + Z]", "Redo [ctrl + shift + Z] [ctrl + Y]" }));
     EXPECT_EQ (shown (options, commands), (juce::StringArray { "Device Setup", "Zoom >" }));
-    EXPECT_EQ (shown (zoom, commands), (juce::StringArray { "100 %", "125 %", "150 %", "200 %", "Follow Desktop" }));
     EXPECT_EQ (shown (model.getMenuForIndex (3, "Window"), commands),
                (juce::StringArray { "Minimize [ctrl + M]", "Bring All to Front", "-" }));
     EXPECT_EQ (shown (model.getMenuForIndex (4, "Help"), commands),
@@ -96,7 +96,6 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
 TEST_F (ApplicationTest, WithNoWindowOnlyTheApplicationsCommandsAreEnabled)
 {
     app.getWindowManager()->getWindow (0)->closeButtonPressed();
-    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 0);
 
     juce::StringArray enabled;
     const auto file = app.getMainMenuModel()->getMenuForIndex (0, "File");
@@ -178,6 +177,7 @@ TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)
                       "OrbMini Editor - User Guide - v1.1.pdf");
 }
 
+// That the file opens in a window named after it is e2e/hand_over.sh's.
 TEST_F (ApplicationTest, AFileHandedOverNeverReplacesTheActiveWindowsUnsavedChanges)
 {
     auto* first = app.getWindowManager()->getWindow (0);
@@ -188,12 +188,10 @@ TEST_F (ApplicationTest, AFileHandedOverNeverReplacesTheActiveWindowsUnsavedChan
     const auto file = testDirectory ("hand-over").getChildFile ("handed.orp");
     ASSERT_TRUE (first->getEngine()->savePresetFile (file));
     first->getEngine()->setControlParameter (ControlType::knobs, (std::uint8_t) 0, "CC", 5, false);
-    ASSERT_TRUE (first->hasUnsavedChanges());
 
     app.anotherInstanceStarted (file.getFullPathName());
     ASSERT_EQ (app.getWindowManager()->getNumWindows(), 2);
     EXPECT_TRUE (first->hasUnsavedChanges());
-    EXPECT_EQ (app.getWindowManager()->getWindow (1)->getCurrentFile(), file);
 
     // Unchanged, the active window takes the file.
     auto* second = app.getWindowManager()->getWindow (1);

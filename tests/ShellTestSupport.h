@@ -10,43 +10,35 @@
 #include "views/OrbMiniProductProductImageViewSelector.h"
 #include "views/TabSelectorButtons.h"
 
-#include <juce_gui_basics/juce_gui_basics.h>
-
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <vector>
 
 // Stands in for the person at the file chooser: answers each request with the next queued file
-// (juce::File() means "cancel"), or cancels when nothing is queued. Installed while it lives.
+// (juce::File() means "cancel"), or cancels when nothing is queued; a choice of several gets that
+// one file. Installed while it lives.
 class ScriptedFileChooser : public FileChooserService
 {
 public:
     ScriptedFileChooser() { FileChooserService::setCurrent (this); }
     ~ScriptedFileChooser() override { FileChooserService::setCurrent (nullptr); }
 
-    void answerWith (const juce::File& file) { answers.push_back (file == juce::File() ? Files() : Files { file }); }
+    void answerWith (const juce::File& file) { answers.push_back (file); }
 
-    void chooseFiles (const Request& request, MultipleCallback callback) override
+    void chooseFile (const Request& request, Callback callback) override
     {
         requests.push_back (request);
-        const auto answer = answers.empty() ? Files() : answers.front();
+        const auto answer = answers.empty() ? juce::File() : answers.front();
         if (! answers.empty())
             answers.pop_front();
         callback (answer);
     }
 
-    void chooseFile (const Request& request, Callback callback) override
-    {
-        chooseFiles (request,
-                     [&callback] (const Files& files) { callback (files.isEmpty() ? juce::File() : files[0]); });
-    }
-
     std::vector<Request> requests;
 
 private:
-    using Files = juce::Array<juce::File>;
-    std::deque<Files> answers;
+    std::deque<juce::File> answers;
 };
 
 inline void pumpMessages (int milliseconds = 50)
