@@ -41,14 +41,3 @@ TEST_F (MainSectionViewDispatch, EachButtonReachesItsWindow)
     ASSERT_EQ (chooser.requests.size(), 2u);
     EXPECT_FALSE (chooser.requests[1].forSaving);
 }
-
-TEST_F (MainSectionViewDispatch, PressingKeepsThePictureAndHoveringChangesIt)
-{
-    for (int i = 0; i < 4; ++i)
-    {
-        auto* button = dynamic_cast<juce::ImageButton*> (main->getButton (i));
-        ASSERT_TRUE (button != nullptr && button->getNormalImage().isValid()) << i;
-        EXPECT_EQ (button->getDownImage(), button->getNormalImage()) << i;
-        EXPECT_NE (button->getOverImage(), button->getNormalImage()) << i;
-    }
-}

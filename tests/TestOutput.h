@@ -14,8 +14,7 @@ inline juce::File writePng (const juce::Image& image, const juce::String& relati
     std::filesystem::create_directories (file.getParentDirectory().getFullPathName().toStdString());
     file.deleteFile();
     juce::FileOutputStream out (file);
-    EXPECT_TRUE (out.openedOk()) << relativePath;
-    EXPECT_TRUE (juce::PNGImageFormat().writeImageToStream (image, out)) << relativePath;
+    EXPECT_TRUE (out.openedOk() && juce::PNGImageFormat().writeImageToStream (image, out)) << relativePath;
     return file;
 }
 
