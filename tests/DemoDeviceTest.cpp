@@ -39,7 +39,6 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesAGetToIt)
 
     manager.setInput (DemoMidiPorts::deviceName);
     manager.setOutput (DemoMidiPorts::deviceName);
-    ASSERT_TRUE (manager.isConnected());
 
     auto engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 2000, 5 });
     engine->getPreset (2);
@@ -57,12 +56,10 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesAGetToIt)
 // Only a build with the demo device option lists the simulator in the application.
 TEST (DemoDevice, ApplicationListsTheSimulatorOnlyInTheDemoBuild)
 {
-    auto ports = KestrinOrbEditorApplication::createPortLayer();
+    const auto inputs = namesOf (KestrinOrbEditorApplication::createPortLayer()->getInputDevices());
 #if ORBMINI_DEMO_DEVICE
-    const bool expected = true;
+    EXPECT_TRUE (inputs.contains (DemoMidiPorts::deviceName));
 #else
-    const bool expected = false;
+    EXPECT_FALSE (inputs.contains (DemoMidiPorts::deviceName));
 #endif
-    EXPECT_EQ (namesOf (ports->getInputDevices()).contains (DemoMidiPorts::deviceName), expected);
-    EXPECT_EQ (namesOf (ports->getOutputDevices()).contains (DemoMidiPorts::deviceName), expected);
 }

@@ -1,7 +1,6 @@
 // orbpreset over a simulated controller, for the tool's tests: the tool's own commands, with the
 // simulator's in-memory ports in place of the platform's MIDI and the tests' short timing.
-//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--ignore-write POSITION]
-//                       [--slots-out DIR] -- <orbpreset arguments>
+//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--slots-out DIR] -- <orbpreset arguments>
 // The controller is listed as "OrbMini Test" beside a "Synth" without a simulator; --slots-out
 // writes what its slots 1 to 24 hold at the end, as "slot-NN.bin" payload files.
 
@@ -29,8 +28,6 @@ int main (int argc, char* argv[])
             options.replyLossRate = args[i + 1].getDoubleValue();
         else if (args[i] == "--write-loss")
             options.writeLossRate = args[i + 1].getDoubleValue();
-        else if (args[i] == "--ignore-write")
-            options.ignoredWritePositions.insert (args[i + 1].getIntValue());
         else if (args[i] == "--slots-out")
             slotsOut = juce::File (args[i + 1]);
         else
