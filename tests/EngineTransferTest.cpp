@@ -312,6 +312,25 @@ TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferF
     }
 }
 
+// Replies for positions past the payload (a corrupt or foreign device) are dropped, never written
+// past the preset nor counted for the one position still missing.
+TEST_F (EngineTransfer, RepliesForPositionsPastThePayloadAreDroppedWhileAGetRuns)
+{
+    simulator.setOptions ({ .droppedPositions = { 17 } });
+    const auto requestsBefore = simulator.getNumRequests();
+    engine->getPreset (0);
+    ASSERT_TRUE (runUntil ([&] { return simulator.getNumRequests() - requestsBefore == payloadSize; }, 3000));
+    simulator.waitUntilIdle (2000);
+    for (int position : { payloadSize, 2 * 128 + 127, 127 * 128 + 127 })
+        ports.deliverNow (device, OrbMiniSimulator::makeReply (position, 1));
+    runFor (15);
+    EXPECT_TRUE (engine->isGetting());
+
+    ports.deliverNow (device, OrbMiniSimulator::makeReply (17, simulator.getSlot (0)[17]));
+    ASSERT_TRUE (finish (1000));
+    EXPECT_EQ (payloadOf (*engine), simulator.getSlot (0));
+}
+
 TEST_F (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
 {
     ports.addOutput ("Out");
