@@ -75,6 +75,13 @@ TEST_F (PresetDump, PayloadSplitIntoGroupsAndJoinedBackIsIdentical)
 
     engine->applyDump (dump);
     EXPECT_EQ (payloadOf (engine->buildDump (0)), payloadOf (dump));
+
+    // A dump that ends early zeroes what is missing; one shorter than its frame zeroes all.
+    engine->applyDump (bytes ({ 0xF0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x41, 0xF7 }));
+    EXPECT_EQ (payloadOf (engine->buildDump (0))[0], 0x41);
+    EXPECT_EQ (payloadOf (engine->buildDump (0))[304], 0);
+    engine->applyDump ({});
+    EXPECT_EQ (payloadOf (engine->buildDump (0))[0], 0);
 }
 
 TEST_F (PresetDump, ApplyNotifiesGroupsInAscendingTypeCode)
