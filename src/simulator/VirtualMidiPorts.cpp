@@ -52,6 +52,16 @@ std::vector<std::shared_ptr<Device>> named (const std::vector<std::shared_ptr<De
                   [&] (const std::shared_ptr<Device>& device) { return device->name == name; });
     return found;
 }
+
+// The devices as the port layer lists them.
+template <typename Device>
+juce::Array<juce::MidiDeviceInfo> infosOf (const std::vector<std::shared_ptr<Device>>& devices)
+{
+    juce::Array<juce::MidiDeviceInfo> infos;
+    for (const auto& device : devices)
+        infos.add ({ device->name, device->identifier });
+    return infos;
+}
 } // namespace
 
 class VirtualMidiPorts::InputDevice::Port : public MidiPortLayer::Input
@@ -334,19 +344,13 @@ int VirtualMidiPorts::getNumOpenOutputs (const juce::String& name) const
 juce::Array<juce::MidiDeviceInfo> VirtualMidiPorts::getInputDevices()
 {
     const juce::ScopedLock sl (devicesLock);
-    juce::Array<juce::MidiDeviceInfo> list;
-    for (const auto& device : inputs)
-        list.add ({ device->name, device->identifier });
-    return list;
+    return infosOf (inputs);
 }
 
 juce::Array<juce::MidiDeviceInfo> VirtualMidiPorts::getOutputDevices()
 {
     const juce::ScopedLock sl (devicesLock);
-    juce::Array<juce::MidiDeviceInfo> list;
-    for (const auto& device : outputs)
-        list.add ({ device->name, device->identifier });
-    return list;
+    return infosOf (outputs);
 }
 
 std::unique_ptr<MidiPortLayer::Input> VirtualMidiPorts::openInput (const juce::String& identifier,
