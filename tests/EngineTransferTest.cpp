@@ -6,6 +6,7 @@
 #include "simulator/VirtualMidiPorts.h"
 
 #include "MidiTestSupport.h"
+#include "PresetTestSupport.h"
 #include "WindowTestSupport.h"
 
 #include <gtest/gtest.h>
@@ -24,8 +25,6 @@ using Kind = TransferStatus::Kind;
 
 namespace
 {
-constexpr int payloadSize = 305;
-
 // Counts the errors and keeps every status an engine reports, as a window and a dialog see them.
 struct Watcher : OrbEditorEngine::Listener, OrbEditorEngine::TransferListener
 {
@@ -52,17 +51,6 @@ struct Watcher : OrbEditorEngine::Listener, OrbEditorEngine::TransferListener
     int errors = 0;
     std::vector<TransferStatus> statuses;
 };
-
-// A dump whose payload byte i is valueAt (i).
-OrbEditorEngine::ByteArray dumpOf (const std::function<int (int)>& valueAt)
-{
-    OrbEditorEngine::ByteArray dump;
-    dump.insertMultiple (0, 0, 10);
-    for (int i = 0; i < payloadSize; ++i)
-        dump.add ((std::uint8_t) valueAt (i));
-    dump.add (0xF7);
-    return dump;
-}
 
 // The shortest gap, in milliseconds, between consecutive messages of a command.
 double shortestGapMs (const std::vector<OrbMiniSimulator::Arrival>& arrivals, std::uint8_t command)

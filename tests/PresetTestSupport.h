@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 
 // An engine of the 25-key model over a port manager that lists no devices.
@@ -37,15 +38,25 @@ inline OrbEditorEngine::ByteArray payloadOf (const OrbEditorEngine::ByteArray& d
     return payload;
 }
 
-// A dump with the given frame byte everywhere in the frame and random 7-bit payload bytes.
-inline OrbEditorEngine::ByteArray randomDump (juce::Random& random, std::uint8_t frameByte = 0)
+// The OrbMini's payload size as the device defines it: the tests' own figure, so that a change to
+// the engine's layout shows up against it.
+constexpr int payloadSize = 305;
+
+// A dump whose payload byte i is valueAt (i), with the given frame byte everywhere in the frame.
+inline OrbEditorEngine::ByteArray dumpOf (const std::function<int (int)>& valueAt, std::uint8_t frameByte = 0)
 {
     OrbEditorEngine::ByteArray dump;
     dump.insertMultiple (0, frameByte, 10);
-    for (int i = 0; i < 305; ++i)
-        dump.add ((std::uint8_t) random.nextInt (128));
+    for (int i = 0; i < payloadSize; ++i)
+        dump.add ((std::uint8_t) valueAt (i));
     dump.add (frameByte);
     return dump;
+}
+
+// A dump with random 7-bit payload bytes.
+inline OrbEditorEngine::ByteArray randomDump (juce::Random& random, std::uint8_t frameByte = 0)
+{
+    return dumpOf ([&random] (int) { return random.nextInt (128); }, frameByte);
 }
 
 inline OrbEditorEngine::ByteArray readBytes (const juce::File& file)

@@ -64,7 +64,7 @@ struct Librarian : ::testing::Test, miditest::SimulatedDevice
     {
         OrbEditorEngine::ByteArray dump;
         dump.insertMultiple (0, 0, 10);
-        dump.addArray (simulator.getSlot (slot - 1).data(), 305);
+        dump.addArray (simulator.getSlot (slot - 1).data(), payloadSize);
         return LibrarianPlan::backupFileName (slot, LibrarianPlan::presetNameOf (dump));
     }
 
@@ -92,7 +92,7 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
 
     // The device forgets everything; the restore puts every file back into its slot.
     for (int slot = 0; slot < 25; ++slot)
-        simulator.setSlot (slot, Payload (305, 0x11));
+        simulator.setSlot (slot, Payload (payloadSize, 0x11));
 
     std::vector<SlotLibrarian::Job> jobs;
     for (const auto& entry : LibrarianPlan::assignSlots (folder))
@@ -102,7 +102,7 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     for (int slot = 1; slot <= 24; ++slot)
         EXPECT_EQ (simulator.getSlot (slot - 1), payloadOfFile (restore->getOutcomes()[(size_t) slot - 1].job.file))
             << slot;
-    EXPECT_EQ (simulator.getSlot (24), Payload (305, 0x11)); // the hidden 25th slot is not touched
+    EXPECT_EQ (simulator.getSlot (24), Payload (payloadSize, 0x11)); // the hidden 25th slot is not touched
 }
 
 TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
@@ -151,8 +151,8 @@ TEST_F (Librarian, CancelStopsAfterTheCurrentSlotAndLeavesNoHalfWrittenFile)
     EXPECT_TRUE (backup->describeSummary().endsWith ("Cancelled."));
 
     // A restore's running send ends first, so slot 2 holds the whole of its file and slot 3 is untouched.
-    simulator.setSlot (1, Payload (305, 0x22));
-    simulator.setSlot (2, Payload (305, 0x33));
+    simulator.setSlot (1, Payload (payloadSize, 0x22));
+    simulator.setSlot (2, Payload (payloadSize, 0x33));
     const auto file = backup->getOutcomes()[0].job.file;
     // Writes paced a little, so that the cancel comes while slot 2 is being written.
     timing.writePacingMs = 2;
@@ -164,7 +164,7 @@ TEST_F (Librarian, CancelStopsAfterTheCurrentSlotAndLeavesNoHalfWrittenFile)
     EXPECT_TRUE (restore->wasCancelled());
     EXPECT_EQ (restore->getNumSucceeded(), 2);
     EXPECT_EQ (simulator.getSlot (1), payloadOfFile (file));
-    EXPECT_EQ (simulator.getSlot (2), Payload (305, 0x33));
+    EXPECT_EQ (simulator.getSlot (2), Payload (payloadSize, 0x33));
 }
 
 TEST_F (Librarian, ABackupReplacesOlderFilesOfASlotOnlyWhenAsked)
