@@ -63,7 +63,7 @@ bool runTransfer (int runs)
     for (int run = 1; run <= runs; ++run)
     {
         // Each transfer starts once the device has been quiet: that wait is not the transfer's.
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (timing.quietMs + 20);
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
         engine->getPreset ((std::uint8_t) run);
         const auto get = finish (*engine, Clock::now(), TransferStatus::Kind::get);
 
@@ -71,7 +71,7 @@ bool runTransfer (int runs)
         const auto expected = simulator.getSlot (run);
         failed = failed || ! get.succeeded || ! std::equal (expected.begin(), expected.end(), dump.begin() + 10);
 
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (timing.quietMs + 20);
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
         engine->sendPreset ((std::uint8_t) (run + 10));
         const auto send = finish (*engine, Clock::now(), TransferStatus::Kind::send);
         failed = failed || ! send.succeeded;
@@ -107,7 +107,7 @@ bool runTransfer (int runs)
         lossy.replyLossRate = 0.05;
         lossy.seed = (unsigned) run + 1;
         simulator.setOptions (lossy);
-        juce::MessageManager::getInstance()->runDispatchLoopUntil (timing.quietMs + 20);
+        juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
 
         engine->getPreset ((std::uint8_t) (run % 24));
         const auto get = finish (*engine, Clock::now(), TransferStatus::Kind::get);

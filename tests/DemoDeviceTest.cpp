@@ -40,7 +40,7 @@ TEST (DemoDevice, ListsTheSimulatorAfterThePlatformAndRoutesAGetToIt)
     manager.setInput (DemoMidiPorts::deviceName);
     manager.setOutput (DemoMidiPorts::deviceName);
 
-    auto engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 2000, 5 });
+    auto engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 2000 });
     engine->getPreset (2);
     ASSERT_TRUE (runUntil ([&] { return ! engine->isGetting(); }, 5000));
     EXPECT_EQ (platform.getNumSentMessages ("Keys"), 1);

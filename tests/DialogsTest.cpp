@@ -22,8 +22,8 @@ class TransferDialogsTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        engine = new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24,
-                                      OrbEditorEngine::Timing { 0, 0, 60000, 5 });
+        engine =
+            new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24, OrbEditorEngine::Timing { 0, 0, 60000 });
         window = manager.createWindow (newCanvas(), engine, {});
     }
 

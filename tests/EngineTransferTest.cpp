@@ -67,7 +67,7 @@ struct EngineTransfer : ::testing::Test, miditest::SimulatedDevice
 {
     // No pacing, a reply timeout long enough that a loaded machine never starts a second pass by
     // accident, and a short quiet time between transfers.
-    explicit EngineTransfer (OrbEditorEngine::Timing t = { 0, 0, 1000, 5 }) : timing (t) {}
+    explicit EngineTransfer (OrbEditorEngine::Timing t = { 0, 0, 1000 }) : timing (t) {}
 
     void SetUp() override { restartEngine(); }
 
@@ -171,8 +171,8 @@ struct WindowLike : OrbEditorEngine::Listener, Control::Listener
 // thread applies presets and updates view-like listeners.
 struct EngineTransferThreading : EngineTransfer
 {
-    // Replies may come later than the reply timeout, but not later than the quiet time.
-    EngineTransferThreading() : EngineTransfer ({ 1, 0, 25, 100 }) {}
+    // Replies may come later than the reply timeout.
+    EngineTransferThreading() : EngineTransfer ({ 1, 0, 25 }) {}
 
     // A window holding the only handle to the engine.
     std::unique_ptr<WindowLike> handOverToWindow()
@@ -348,7 +348,7 @@ TEST_F (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
 
 TEST_F (EngineTransfer, PacingKeepsItsMinimumGapAcrossAStallOfTheSender)
 {
-    timing = { 2, 4, 1000, 5 };
+    timing = { 2, 4, 1000 };
     restartEngine();
 
     // The sending thread is held for 150 ms in the middle of the writes and again of the read-back.
@@ -385,7 +385,7 @@ TEST_F (EngineTransfer, TransfersOfTwoWindowsTakeTurnsAndNeverMixTheirReplies)
 TEST_F (EngineTransfer, CancellingStopsSendingAndLeavesThePresetAsItWas)
 {
     simulator.setOptions ({ .replyDelayMs = 1 });
-    timing = { 1, 1, 1000, 5 };
+    timing = { 1, 1, 1000 };
     restartEngine();
     engine->applyDump (patternDump (8));
 
@@ -449,7 +449,7 @@ TEST_F (EngineTransferThreading, AWindowLettingGoWhileRepliesAreInFlightOrFromIt
 // reported failure; never a wrong preset applied, never a success for a slot that differs.
 TEST_F (EngineTransfer, SoakEveryTransferEndsExactOrReportsItsFailure)
 {
-    timing = { 0, 0, 15, 2 };
+    timing = { 0, 0, 15 };
     std::mt19937 random (2026);
     auto chance = [&] (double p) { return std::uniform_real_distribution<double> (0.0, 1.0) (random) < p; };
     int failures = 0, successes = 0;

@@ -51,7 +51,7 @@ struct LibrarianWindowTest : ::testing::Test
         EXPECT_TRUE (fixture.engine->savePresetFile (folder.getChildFile (name)));
     }
 
-    OrbEditorEngine::Timing timing { 0, 0, 200, 5 };
+    OrbEditorEngine::Timing timing { 0, 0, 200 };
     VirtualMidiPorts ports;
     MidiManager manager { ports, 20 };
     OrbMiniSimulator simulator { ports, "OrbMini" };

@@ -69,7 +69,7 @@ struct Librarian : ::testing::Test, miditest::SimulatedDevice
     }
 
     // No pacing, a reply timeout that makes a slot the device does not answer fail quickly.
-    OrbEditorEngine::Timing timing { 0, 0, 150, 5 };
+    OrbEditorEngine::Timing timing { 0, 0, 150 };
     // A folder of each case's own: CTest runs the cases side by side, each in its own process.
     juce::File folder =
         testDirectory ("librarian/" + juce::String (::testing::UnitTest::GetInstance()->current_test_info()->name()));

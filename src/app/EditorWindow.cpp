@@ -4,7 +4,10 @@
 #include "app/KestrinOrbEditorApplication.h"
 #include "app/PresetCompareWindow.h"
 #include "app/SaveChangesAlert.h"
+#include "app/SlotWritingAlert.h"
 #include "views/EditorComponent.h"
+
+#include <utility>
 
 using Commands = KestrinOrbEditorApplication;
 
@@ -60,7 +63,32 @@ void EditorWindow::closeButtonPressed()
 
     askToSaveChanges ([self] (bool mayClose) {
         if (mayClose && self != nullptr)
-            self->tellCloseListeners();
+            self->closeUnlessWritingSlot();
+    });
+}
+
+void EditorWindow::closeUnlessWritingSlot()
+{
+    // A get, or a send still waiting its turn, stops without a word: the device is unchanged.
+    if (engine->cancelTransferUnlessWriting (TransferStatus::Kind::send))
+        return tellCloseListeners();
+
+    if (slotWritingAlert != nullptr)
+        return slotWritingAlert->toFront (true);
+
+    juce::Component::SafePointer<EditorWindow> self (this);
+    const auto slotNumber = engine->getTransferStatus (TransferStatus::Kind::send).slotNumber;
+
+    slotWritingAlert = SlotWritingAlert::show (this, slotNumber, [self] (SlotWritingAlert::Answer answer) {
+        if (self == nullptr)
+            return;
+
+        if (answer == SlotWritingAlert::stopAndClose || ! self->engine->isWritingSlot())
+            return self->tellCloseListeners();
+
+        // Closes once the device holds the preset; after a failure the window stays with its
+        // dialog saying what went wrong.
+        self->closeWhenWritten = true;
     });
 }
 
@@ -379,6 +407,16 @@ void EditorWindow::transferChanged (const TransferStatus& status)
         history.markUnchanged (sendingState);
 
     sendingState.clear();
+
+    if (std::exchange (closeWhenWritten, false) && status.phase == Phase::succeeded)
+    {
+        // Not from inside the engine's own call to its listeners.
+        juce::Component::SafePointer<EditorWindow> self (this);
+        juce::MessageManager::callAsync ([self] {
+            if (self != nullptr)
+                self->tellCloseListeners();
+        });
+    }
 }
 
 void EditorWindow::undo()

@@ -74,6 +74,8 @@ public:
     // hears whether the window may now close. Without changes `done` is called at once.
     void askToSaveChanges (std::function<void (bool mayClose)> done);
     juce::AlertWindow* getSaveChangesAlert() const { return saveChangesAlert.getComponent(); }
+    // The question asked when closing would cut short a send that is writing a slot.
+    juce::AlertWindow* getSlotWritingAlert() const { return slotWritingAlert.getComponent(); }
     // The name the user knows the preset by: its file's name, or "Untitled 2".
     juce::String getPresetName() const;
 
@@ -102,6 +104,8 @@ private:
     PresetHistory history;
     juce::Component::SafePointer<juce::AlertWindow> saveChangesAlert;
     PresetHistory::State sendingState; // what the running send writes to the device
+    juce::Component::SafePointer<juce::AlertWindow> slotWritingAlert;
+    bool closeWhenWritten = false; // "Wait": the window closes once its send has succeeded
     juce::WeakReference<CompareSlotWindow> compareSlotDialog;
 
     void showComparison (const OrbEditorEngine& other, const juce::String& otherTitle);
@@ -109,6 +113,7 @@ private:
     bool writePresetTo (const juce::File& file);
     bool saveAsFile (const juce::File& file);
     void tellCloseListeners();
+    void closeUnlessWritingSlot();
     void showHistoryState (const PresetHistory::State& state);
 
     // OrbEditorEngine::EditListener (also the whole-preset changes: a get, a file load),

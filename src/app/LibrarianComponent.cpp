@@ -175,6 +175,22 @@ void LibrarianComponent::closeRequested()
         onClose();
 }
 
+void LibrarianComponent::stopAfterCurrentSlot()
+{
+    if (librarian != nullptr)
+        librarian->cancel();
+}
+
+int LibrarianComponent::getSlotBeingWritten() const
+{
+    return librarian != nullptr && librarian->isWritingSlot() ? librarian->getCurrentJob().slotNumber : 0;
+}
+
+bool LibrarianComponent::lastSlotSucceeded() const
+{
+    return librarian == nullptr || librarian->getOutcomes().empty() || librarian->getOutcomes().back().succeeded;
+}
+
 void LibrarianComponent::buttonClicked (juce::Button* button)
 {
     if (button == &restoreButton && librarian == nullptr)

@@ -36,6 +36,12 @@ public:
     const SlotLibrarian* getLibrarian() const { return librarian.get(); }
     // The close button of the window: Cancel while running or confirming, OK at the end.
     void closeRequested();
+    // Quitting: no further slot starts; a slot being written is finished first.
+    void stopAfterCurrentSlot();
+    // The number of the slot a restore is writing now, or 0.
+    int getSlotBeingWritten() const;
+    // False when the last slot that ended failed or was left incomplete.
+    bool lastSlotSucceeded() const;
 
 private:
     void paintListBoxItem (int row, juce::Graphics& g, int width, int height, bool selected) override;

@@ -63,7 +63,7 @@ void PresetSlotComponent::paint (juce::Graphics& g)
 void PresetSlotComponent::showTransfer (const TransferStatus& status)
 {
     const bool running = status.isRunning();
-    const bool failed = status.phase == TransferStatus::Phase::failed;
+    const bool failed = status.phase == TransferStatus::Phase::failed || status.leftIncomplete;
 
     progress = status.getFraction();
     progressBar.setTextToDisplay (status.describe());
@@ -71,7 +71,7 @@ void PresetSlotComponent::showTransfer (const TransferStatus& status)
     slotSelector->setVisible (! running);
     actionButton->setEnabled (! running);
 
-    failureLabel.setText (failed ? status.failure : juce::String(), juce::dontSendNotification);
+    failureLabel.setText (failed ? status.describe() : juce::String(), juce::dontSendNotification);
     failureLabel.setTooltip (failureLabel.getText());
     failureLabel.setVisible (failed);
 }

@@ -37,8 +37,14 @@ void PresetTransferWindow::buttonClicked (juce::Button* button)
 
     if (name == "Cancel")
     {
+        if (engine->cancelTransferUnlessWriting (kind))
+        {
+            delete this;
+            return;
+        }
+
+        // A send cut off while writing: the dialog stays to say what the slot now holds.
         engine->cancelTransfer (kind);
-        delete this;
     }
     else if (name == content->getActionButton().getName() && ! isRunning())
     {
@@ -55,7 +61,8 @@ void PresetTransferWindow::transferChanged (const TransferStatus& status)
     if (status.phase == TransferStatus::Phase::succeeded)
         transferSucceeded (status);
 
-    if (status.phase == TransferStatus::Phase::succeeded || status.phase == TransferStatus::Phase::cancelled)
+    if (status.phase == TransferStatus::Phase::succeeded
+        || (status.phase == TransferStatus::Phase::cancelled && ! status.leftIncomplete))
         delete this;
     else
         content->showTransfer (status);

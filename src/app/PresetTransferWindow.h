@@ -6,7 +6,9 @@
 // What the get and send dialogs share: a small window around a slot list, not modal, that keeps
 // its engine alive while open. The action button starts the transfer for the chosen slot and the
 // dialog shows its progress; it closes once the transfer succeeded, stays open after a failure
-// (showing what failed, ready to retry) and closes on "Cancel", which also stops the transfer.
+// (showing what failed, ready to retry) and closes on "Cancel", which also stops the transfer. A
+// send stopped by "Cancel" once it has begun writing leaves the dialog open, saying that the slot
+// was left incomplete, with "Send" ready to complete it.
 class PresetTransferWindow : public juce::ResizableWindow,
                              public juce::Button::Listener,
                              private OrbEditorEngine::TransferListener

@@ -62,13 +62,12 @@ public:
         virtual void presetEdited (const juce::String& stepName) = 0;
     };
 
-    // Pacing, reply timeout and quiet time of the device protocol; tests may shorten them.
+    // Pacing and reply timeout of the device protocol; tests may shorten them.
     struct Timing
     {
         int requestPacingMs = 3;
         int writePacingMs = 8;
         int replyTimeoutMs = 2000;
-        int quietMs = 250;
     };
 
     OrbEditorEngine (const std::uint8_t* modelByte, MidiManager& midiManager, const juce::String& fileWildcard,
@@ -100,9 +99,15 @@ public:
     void getPreset (std::uint8_t slot);
     bool sendPreset (const std::uint8_t& slot);
     void setSyncMode (bool external);
-    // Nothing more is sent; a cancelled get leaves the preset as it was.
+    // Nothing more is sent; a cancelled get leaves the preset as it was, a send cancelled after
+    // its first write ends saying that the slot was left incomplete.
     void cancelTransfer (TransferStatus::Kind kind);
     void cancelTransfers();
+    // Cancels the transfer of that kind unless it is a send that has begun writing its slot,
+    // which is left to finish; true when nothing of that kind is left writing.
+    bool cancelTransferUnlessWriting (TransferStatus::Kind kind);
+    // Whether a send of this engine is writing a slot now (closing would leave it incomplete).
+    bool isWritingSlot() const;
     bool isGetting() const { return runningGet != nullptr; }
     bool isSending() const { return runningSend != nullptr; }
     // The state of the last get or send of this engine, running or ended.

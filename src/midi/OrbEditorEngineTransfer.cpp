@@ -65,7 +65,6 @@ std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::
     settings.requestGapMs = timing.requestPacingMs;
     settings.writeGapMs = timing.writePacingMs;
     settings.replyTimeoutMs = timing.replyTimeoutMs;
-    settings.quietMs = timing.quietMs;
 
     std::shared_ptr<PresetTransfer> transfer;
 
@@ -134,6 +133,18 @@ void OrbEditorEngine::cancelTransfers()
     cancelTransfer (TransferStatus::Kind::send);
 }
 
+bool OrbEditorEngine::cancelTransferUnlessWriting (TransferStatus::Kind kind)
+{
+    if (auto transfer = kind == TransferStatus::Kind::get ? runningGet : runningSend)
+        return midiManager.getTransfers().cancelUnlessWriting (transfer);
+    return true;
+}
+
+bool OrbEditorEngine::isWritingSlot() const
+{
+    return runningSend != nullptr && runningSend->isWritingSlot();
+}
+
 void OrbEditorEngine::transferEnded (const std::shared_ptr<PresetTransfer>& transfer)
 {
     auto& running = transfer->getKind() == TransferStatus::Kind::get ? runningGet : runningSend;
@@ -146,9 +157,8 @@ void OrbEditorEngine::transferEnded (const std::shared_ptr<PresetTransfer>& tran
 
     const auto phase = transfer->getProgress().phase;
 
-    // A get cancelled after its last value arrived still leaves the preset as it was.
-    if (transfer->getKind() == TransferStatus::Kind::get && phase == TransferStatus::Phase::succeeded
-        && ! transfer->isCancelled())
+    // A get cancelled after its last value arrived reports itself cancelled: the preset stays.
+    if (transfer->getKind() == TransferStatus::Kind::get && phase == TransferStatus::Phase::succeeded)
     {
         ByteArray dump;
         dump.ensureStorageAllocated (dumpSize);
@@ -186,6 +196,7 @@ TransferStatus OrbEditorEngine::makeStatus (const PresetTransfer& transfer) cons
     status.done = progress.done;
     status.total = progress.total;
     status.behindOthers = progress.behindOthers;
+    status.leftIncomplete = progress.phase == TransferStatus::Phase::cancelled && transfer.leftSlotIncomplete();
 
     if (progress.phase == TransferStatus::Phase::failed)
         status.failure = describeFailure (transfer);

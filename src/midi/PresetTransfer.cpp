@@ -1,5 +1,6 @@
 #include "midi/PresetTransfer.h"
 
+#include <algorithm>
 #include <chrono>
 #include <numeric>
 
@@ -50,8 +51,10 @@ void PresetTransfer::runGet (Link& link)
 
     if (outcome == Outcome::complete)
     {
-        const std::lock_guard<std::mutex> guard (replyLock);
-        received = values;
+        {
+            const std::lock_guard<std::mutex> guard (replyLock);
+            received = values;
+        }
         end (Phase::succeeded);
     }
 }
@@ -111,7 +114,7 @@ PresetTransfer::Outcome PresetTransfer::write (Link& link, const std::vector<int
 
     for (auto p : positions)
     {
-        if (! stillGoing (link))
+        if (! stillGoing (link) || ! commitToWrite())
             return Outcome::aborted;
 
         const auto message =
@@ -129,6 +132,21 @@ PresetTransfer::Outcome PresetTransfer::write (Link& link, const std::vector<int
     return Outcome::complete;
 }
 
+bool PresetTransfer::commitToWrite()
+{
+    {
+        const std::lock_guard<std::mutex> guard (replyLock);
+        if (! cancelled)
+        {
+            writeBegun = true;
+            return true;
+        }
+    }
+
+    end (Phase::cancelled);
+    return false;
+}
+
 PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>& positions)
 {
     {
@@ -138,6 +156,7 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
         answered.assign ((size_t) settings.payloadSize, false);
         values.assign ((size_t) settings.payloadSize, 0);
         answeredCount = 0;
+        unanswered.resize ((size_t) settings.payloadSize, 0);
 
         for (auto p : positions)
             wanted[(size_t) p] = true;
@@ -148,6 +167,11 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
     // Each pass asks only for what has not answered yet; what earlier passes collected is kept.
     for (int pass = 0; pass < settings.maxPasses; ++pass)
     {
+        {
+            const std::lock_guard<std::mutex> guard (replyLock);
+            repliesThisPass = 0;
+        }
+
         for (auto p : positions)
         {
             if (! stillGoing (link))
@@ -157,7 +181,9 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
                 const std::lock_guard<std::mutex> guard (replyLock);
                 if (answered[(size_t) p])
                     continue;
-                requested[(size_t) p] = true; // before sending: the reply may be quick
+                // Before sending: the reply may be quick.
+                requested[(size_t) p] = true;
+                ++unanswered[(size_t) p];
             }
 
             if (! link.sendPaced (OrbMiniProtocol::makeValueRequest (settings.modelByte, settings.slot, p),
@@ -168,7 +194,7 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
             }
         }
 
-        if (waitForReplies (link, expected))
+        if (waitForReplies (link, expected, pass == settings.maxPasses - 1))
             return Outcome::complete;
 
         if (! stillGoing (link))
@@ -187,9 +213,12 @@ PresetTransfer::Outcome PresetTransfer::read (Link& link, const std::vector<int>
     return Outcome::incomplete;
 }
 
-bool PresetTransfer::waitForReplies (Link& link, int expected)
+bool PresetTransfer::waitForReplies (Link& link, int expected, bool lastPass)
 {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds (settings.replyTimeoutMs);
+    using Clock = std::chrono::steady_clock;
+    const auto passSent = Clock::now();
+    const auto deadline = passSent + std::chrono::milliseconds (settings.replyTimeoutMs);
+    const auto silence = std::chrono::milliseconds (settings.askAgainAfterSilenceMs);
     std::unique_lock<std::mutex> guard (replyLock);
 
     for (;;)
@@ -197,11 +226,17 @@ bool PresetTransfer::waitForReplies (Link& link, int expected)
         if (answeredCount == expected)
             return true;
 
-        const auto now = std::chrono::steady_clock::now();
-        if (now >= deadline || cancelled)
+        // A device that answers but lost some replies is asked again as soon as its replies stop;
+        // a silent one gets the whole reply time, and so does the last pass.
+        auto until = deadline;
+        if (repliesThisPass > 0 && ! lastPass)
+            until = std::min (deadline, std::max (passSent, lastReplyTime) + silence);
+
+        const auto now = Clock::now();
+        if (now >= until || cancelled)
             return false;
 
-        replyArrived.wait_until (guard, std::min (deadline, now + linkCheckInterval));
+        replyArrived.wait_until (guard, std::min (until, now + linkCheckInterval));
 
         if (answeredCount < expected && ! cancelled)
         {
@@ -220,8 +255,14 @@ void PresetTransfer::deliverReply (const OrbMiniProtocol::Reply& reply)
         const std::lock_guard<std::mutex> guard (replyLock);
         const auto p = (size_t) reply.position;
 
+        if (p < unanswered.size() && unanswered[p] > 0)
+            --unanswered[p];
+
         if (p >= wanted.size() || ! wanted[p] || ! requested[p])
             return;
+
+        ++repliesThisPass;
+        lastReplyTime = std::chrono::steady_clock::now();
 
         // A repeated reply takes the newer value but counts once.
         values[p] = reply.value;
@@ -244,6 +285,30 @@ void PresetTransfer::cancel()
     replyArrived.notify_all();
 }
 
+bool PresetTransfer::cancelUnlessWriting()
+{
+    {
+        const std::lock_guard<std::mutex> guard (replyLock);
+        if (writeBegun && ! hasEnded())
+            return false;
+        cancelled = true;
+    }
+    replyArrived.notify_all();
+    return true;
+}
+
+bool PresetTransfer::isWritingSlot() const
+{
+    const std::lock_guard<std::mutex> guard (replyLock);
+    return writeBegun && ! hasEnded();
+}
+
+bool PresetTransfer::endedWithRequestsUnanswered() const
+{
+    const std::lock_guard<std::mutex> guard (replyLock);
+    return std::any_of (unanswered.begin(), unanswered.end(), [] (int n) { return n > 0; });
+}
+
 void PresetTransfer::finishWithout (Failure reason)
 {
     end (reason == Failure::none ? Phase::cancelled : Phase::failed, reason);
@@ -251,7 +316,12 @@ void PresetTransfer::finishWithout (Failure reason)
 
 PresetTransfer::Progress PresetTransfer::getProgress() const
 {
-    const auto current = phase.load();
+    auto current = phase.load();
+
+    // The user's cancel wins over a get that completed meanwhile: its preset is never applied.
+    if (current == Phase::succeeded && kind == Kind::get && cancelled)
+        current = Phase::cancelled;
+
     return { current, done.load(), total.load(), current == Phase::waiting && behindOthers.load() };
 }
 
@@ -272,5 +342,9 @@ void PresetTransfer::end (Phase finalPhase, Failure reason, std::vector<int> pos
 {
     failure = reason;
     failedPositions = std::move (positions);
-    phase = finalPhase;
+    {
+        const std::lock_guard<std::mutex> guard (replyLock);
+        slotLeftIncomplete = finalPhase == Phase::cancelled && writeBegun;
+        phase = finalPhase;
+    }
 }

@@ -3,6 +3,7 @@
 #include "midi/OrbMiniProtocol.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -62,10 +63,10 @@ public:
         int payloadSize = 0;
         int requestGapMs = 3;
         int writeGapMs = 8;
-        int replyTimeoutMs = 2000; // wait for replies after each pass of requests
-        int quietMs = 250;         // silence from the device before this transfer starts
-        int maxPasses = 9;         // request passes before a read gives up
-        int maxRewrites = 3;       // write-again rounds after the read-back of a send
+        int replyTimeoutMs = 2000;        // wait for replies after each pass of requests
+        int askAgainAfterSilenceMs = 150; // a pass that has replies ends once they stop this long
+        int maxPasses = 9;                // request passes before a read gives up
+        int maxRewrites = 3;              // write-again rounds after the read-back of a send
     };
 
     struct Progress
@@ -88,8 +89,16 @@ public:
     // late reply of an earlier transfer is not taken for one of this.
     void deliverReply (const OrbMiniProtocol::Reply& reply);
     // Any thread: nothing more is sent; a transfer still queued ends without sending anything.
+    // A send stopped after its first write ends cancelled with the slot left incomplete.
     void cancel();
+    // Any thread: cancels only while no write has gone out (a get always); false when the send
+    // has begun writing the slot and is left to run to its end.
+    bool cancelUnlessWriting();
+    // Whether a cancel was asked for. A get asked to cancel never counts as succeeded, even when
+    // its last value had arrived just before.
     bool isCancelled() const { return cancelled; }
+    // Whether a send has begun writing the slot and not yet ended.
+    bool isWritingSlot() const;
     // Ends a transfer that never ran: cancelled, or failed for want of a port.
     void finishWithout (Failure reason);
     void setQueuedBehindOthers (bool behind) { behindOthers = behind; }
@@ -102,6 +111,12 @@ public:
     Failure getFailure() const { return failure; }
     // The positions that failed: not answered (get, or a read-back), or holding another value.
     const std::vector<int>& getFailedPositions() const { return failedPositions; }
+    // Valid once ended: a send stopped by a cancel after its first write, so the slot holds part
+    // of the old preset and part of the new.
+    bool leftSlotIncomplete() const { return slotLeftIncomplete; }
+    // Valid once ended: requests went out that the device has not answered (yet). Their replies
+    // may still come, so the next transfer must wait for the device to fall silent.
+    bool endedWithRequestsUnanswered() const;
 
 private:
     enum class Outcome
@@ -115,7 +130,8 @@ private:
 
     Outcome write (Link& link, const std::vector<int>& positions);
     Outcome read (Link& link, const std::vector<int>& positions);
-    bool waitForReplies (Link& link, int expected);
+    bool waitForReplies (Link& link, int expected, bool lastPass);
+    bool commitToWrite();
     bool stillGoing (Link& link);
     void runGet (Link& link);
     void runSend (Link& link);
@@ -131,14 +147,19 @@ private:
     std::atomic<int> done { 0 }, total { 0 };
     std::atomic<bool> behindOthers { false };
 
-    // Replies of the read in progress, shared with the input thread.
+    // Replies of the read in progress, shared with the input thread. `unanswered` counts, per
+    // position, the requests of the whole transfer that no reply has answered yet.
     mutable std::mutex replyLock;
     std::condition_variable replyArrived;
     std::vector<bool> wanted, requested, answered;
+    std::vector<int> unanswered;
     Payload values;
-    int answeredCount = 0;
+    int answeredCount = 0, repliesThisPass = 0;
+    std::chrono::steady_clock::time_point lastReplyTime;
+    bool writeBegun = false; // under replyLock, so that a cancel and the first write never cross
 
     Payload received;
     Failure failure = Failure::none;
     std::vector<int> failedPositions;
+    bool slotLeftIncomplete = false;
 };

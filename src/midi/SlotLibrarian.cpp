@@ -49,8 +49,14 @@ void SlotLibrarian::cancel()
     cancelled = true;
 
     // A send that has begun writing runs to its end: a slot cut off halfway holds neither preset.
-    if (engine != nullptr && (direction == Direction::backup || currentStatus.phase == Phase::waiting))
-        engine->cancelTransfers();
+    // Only the transfer itself knows whether its first write has gone out.
+    if (engine != nullptr)
+    {
+        if (direction == Direction::backup)
+            engine->cancelTransfers();
+        else
+            engine->cancelTransferUnlessWriting (TransferStatus::Kind::send);
+    }
 
     notify();
 }
@@ -111,6 +117,8 @@ void SlotLibrarian::transferChanged (const TransferStatus& status)
         const auto error = direction == Direction::backup ? saveBackup() : juce::String();
         finishJob (error.isEmpty(), error);
     }
+    else if (status.phase == Phase::cancelled && status.leftIncomplete)
+        finishJob (false, status.describe());
     else if (status.phase == Phase::cancelled)
         finishJob (false, slotText + "cancelled", ! cancelled);
     else
@@ -162,6 +170,11 @@ void SlotLibrarian::handleAsyncUpdate()
     engine = nullptr;
     ++current;
     startJob();
+}
+
+bool SlotLibrarian::isWritingSlot() const
+{
+    return running && engine != nullptr && engine->isWritingSlot();
 }
 
 int SlotLibrarian::getNumSucceeded() const

@@ -63,6 +63,8 @@ public:
 
     Direction getDirection() const { return direction; }
     bool isRunning() const { return running; }
+    // Whether a restore is writing a slot now (stopping it would leave the slot incomplete).
+    bool isWritingSlot() const;
     bool wasCancelled() const { return cancelled; }
     int getNumJobs() const { return (int) jobs.size(); }
     // The index of the slot now running (or the last one), from 0.

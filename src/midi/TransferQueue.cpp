@@ -2,6 +2,8 @@
 
 #include "midi/MidiManager.h"
 
+#include <algorithm>
+
 namespace
 {
 using Clock = std::chrono::steady_clock;
@@ -9,6 +11,11 @@ using Clock = std::chrono::steady_clock;
 std::int64_t ticksNow()
 {
     return Clock::now().time_since_epoch().count();
+}
+
+std::int64_t toTicks (int ms)
+{
+    return std::chrono::duration_cast<Clock::duration> (std::chrono::milliseconds (ms)).count();
 }
 } // namespace
 
@@ -44,10 +51,24 @@ void TransferQueue::enqueue (std::shared_ptr<PresetTransfer> transfer, EndedCall
 
 void TransferQueue::cancel (const std::shared_ptr<PresetTransfer>& transfer)
 {
+    transfer->cancel();
+    removeQueued (transfer);
+}
+
+bool TransferQueue::cancelUnlessWriting (const std::shared_ptr<PresetTransfer>& transfer)
+{
+    if (! transfer->cancelUnlessWriting())
+        return false;
+
+    removeQueued (transfer);
+    return true;
+}
+
+bool TransferQueue::removeQueued (const std::shared_ptr<PresetTransfer>& transfer)
+{
     Job removed;
     {
         const std::lock_guard<std::mutex> guard (lock);
-        transfer->cancel();
 
         for (auto it = jobs.begin(); it != jobs.end(); ++it)
         {
@@ -62,12 +83,13 @@ void TransferQueue::cancel (const std::shared_ptr<PresetTransfer>& transfer)
 
     changed.notify_all();
 
-    if (removed.transfer != nullptr)
-    {
-        removed.transfer->finishWithout (PresetTransfer::Failure::none);
-        if (removed.onEnded)
-            removed.onEnded();
-    }
+    if (removed.transfer == nullptr)
+        return false;
+
+    removed.transfer->finishWithout (PresetTransfer::Failure::none);
+    if (removed.onEnded)
+        removed.onEnded();
+    return true;
 }
 
 bool TransferQueue::isBusy() const
@@ -143,6 +165,9 @@ void TransferQueue::run()
 
         guard.lock();
         running = nullptr;
+        lastEndTicks = ticksNow();
+        quietNeededTicks =
+            job.transfer->endedWithRequestsUnanswered() ? toTicks (job.transfer->getSettings().replyTimeoutMs) : 0;
         guard.unlock();
 
         if (job.onEnded)
@@ -154,18 +179,16 @@ void TransferQueue::run()
 
 void TransferQueue::waitForQuiet (const PresetTransfer& transfer)
 {
-    const auto quiet =
-        std::chrono::duration_cast<Clock::duration> (std::chrono::milliseconds (transfer.getSettings().quietMs))
-            .count();
-
     std::unique_lock<std::mutex> guard (lock);
 
+    // Silence is counted from the last reply, or from the end of the transfer whose requests are
+    // still unanswered, whichever came later: a stalled device answers nothing before it resumes.
     for (;;)
     {
-        const auto sinceReply = ticksNow() - lastReplyTicks.load();
-        if (sinceReply >= quiet || quitting || transfer.isCancelled())
+        const auto silentFor = ticksNow() - std::max (lastReplyTicks.load(), lastEndTicks);
+        if (silentFor >= quietNeededTicks || quitting || transfer.isCancelled())
             return;
 
-        changed.wait_for (guard, Clock::duration (quiet - sinceReply));
+        changed.wait_for (guard, Clock::duration (quietNeededTicks - silentFor));
     }
 }

@@ -15,8 +15,10 @@ class MidiManager;
 
 // The one line of preset transfers on the port manager's ports. Replies carry no sender, so
 // transfers run one at a time on a thread of their own (where pacing and waiting cannot freeze
-// the window), and each starts only once the device has been quiet for a while, so that late
-// replies meant for one transfer are never counted for the next.
+// the window). A transfer that ended with requests unanswered may still have replies on their
+// way: the next one then starts only once the device has been silent for a whole reply timeout,
+// so that late replies meant for one slot are never counted for the next. After a transfer whose
+// every request was answered nothing can still come, and the next starts at once.
 class TransferQueue : private PresetTransfer::Link
 {
 public:
@@ -29,6 +31,8 @@ public:
     void enqueue (std::shared_ptr<PresetTransfer> transfer, EndedCallback onEnded);
     // A queued transfer leaves the queue and ends at once; a running one stops sending.
     void cancel (const std::shared_ptr<PresetTransfer>& transfer);
+    // The same, except that a send which has begun writing its slot is left to finish: false then.
+    bool cancelUnlessWriting (const std::shared_ptr<PresetTransfer>& transfer);
     // Whether a transfer is running or queued.
     bool isBusy() const;
     // Cancels everything and stops the thread; nothing can be queued afterwards.
@@ -50,10 +54,14 @@ private:
     bool isUp() override;
     void run();
     void waitForQuiet (const PresetTransfer& transfer);
+    bool removeQueued (const std::shared_ptr<PresetTransfer>& transfer);
 
     MidiManager& manager;
     MessagePacer pacer;
     std::atomic<std::int64_t> lastReplyTicks { 0 };
+    // Set when a transfer ended with requests unanswered: from then on the device must be silent
+    // for this long before the next transfer starts (under `lock`).
+    std::int64_t quietNeededTicks = 0, lastEndTicks = 0;
 
     mutable std::mutex lock;
     std::condition_variable changed;

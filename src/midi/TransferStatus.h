@@ -17,16 +17,20 @@ struct TransferStatus
     int done = 0;
     int total = 0;
     bool behindOthers = false;
-    juce::String failure; // what failed, for the user; empty unless failed
+    bool leftIncomplete = false; // a send cancelled after its first write: the slot is half written
+    juce::String failure;        // what failed, for the user; empty unless failed
 
     bool isRunning() const { return phase != Phase::succeeded && phase != Phase::failed && phase != Phase::cancelled; }
     double getFraction() const { return total > 0 ? (double) done / total : 0.0; }
 
-    // "Getting slot 3: 152 of 305", "Waiting for another window's transfer", or the failure.
+    // "Getting slot 3: 152 of 305", "Waiting for another window's transfer", the failure, or
+    // what a cancel left behind.
     juce::String describe() const
     {
         if (phase == Phase::failed)
             return failure;
+        if (phase == Phase::cancelled && leftIncomplete)
+            return "Slot " + juce::String (slotNumber) + " was left incomplete: send again to complete it";
         if (phase == Phase::waiting && behindOthers)
             return "Waiting for another window's transfer";
 

@@ -41,7 +41,7 @@ int main (int argc, char* argv[])
     ports.addOutput ("Synth");
 
     const auto status = runOrbPreset (
-        juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1), ports, { 0, 0, 200, 5 });
+        juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1), ports, { 0, 0, 200 });
 
     if (slotsOut != juce::File())
     {
