@@ -1,7 +1,11 @@
 #include "ReferencePictures.h"
 #include "ShellTestSupport.h"
 
+#include "app/LibrarianWindow.h"
+#include "app/QuitAfterWrites.h"
+#include "app/SlotWritingAlert.h"
 #include "app/WindowManager.h"
+#include "PresetTestSupport.h"
 #include "simulator/OrbMiniSimulator.h"
 #include "simulator/VirtualMidiPorts.h"
 
@@ -34,6 +38,12 @@ protected:
         midi.setInput ("OrbMini");
         midi.setOutput ("OrbMini");
         ASSERT_TRUE (midi.isConnected());
+    }
+
+    OrbMiniSimulator::Payload payload() const
+    {
+        const auto dump = engine->buildDump (0);
+        return { dump.begin() + 10, dump.end() - 1 };
     }
 
     // The slot byte of every message sent to the device with that command byte.
@@ -110,14 +120,111 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
     EXPECT_EQ (window->getGetDialog(), nullptr);
     EXPECT_FALSE (engine->isGetting()); // the preset as it was: EngineTransfer.CancellingStops...
 
-    // Closing the window ends its transfers, and their dialogs close with them.
+    // Closing the window stops a get without a word: the device is unchanged.
+    window->showGetDialog();
+    juce::WeakReference<GetPresetWindow> running (window->getGetDialog());
+    clickAndWait (running->getContent().getActionButton());
+    ASSERT_TRUE (engine->isGetting());
+    window->closeButtonPressed();
+    EXPECT_EQ (manager.getNumWindows(), 0);
+    EXPECT_TRUE (findAlerts().empty());
+    ASSERT_TRUE (miditest::runUntil ([&] { return running.get() == nullptr; }, 5000));
+    EXPECT_FALSE (engine->isGetting());
+}
+
+// The device holds the sender in its 50th write, long enough to press a button meanwhile.
+TEST_F (TransferDialogsTest, CancellingASendWhileItWritesKeepsTheDialogSayingTheSlotWasLeftIncomplete)
+{
+    connect();
+    simulator.setOptions ({ .stallAtMessage = 50, .stallMs = 300 });
     window->showSendDialog();
     juce::WeakReference<SendPresetWindow> send (window->getSendDialog());
-    clickAndWait (send->getContent().getActionButton());
-    ASSERT_TRUE (engine->isSending());
-    window->closeButtonPressed();
+    auto& content = send->getContent();
+    content.getSlotSelector().getComboBox().setSelectedId (3, juce::sendNotificationSync);
+    clickAndWait (content.getActionButton());
+    ASSERT_TRUE (miditest::runUntil ([&] { return simulator.getNumWrites() >= 50; }, 5000));
+
+    clickAndWait (content.getCancelButton());
+    ASSERT_TRUE (miditest::runUntil ([&] { return ! engine->isSending(); }, 5000));
+    pumpMessages (20);
+    ASSERT_NE (send.get(), nullptr);
+    EXPECT_EQ (content.getFailureLabel().getText(), "Slot 3 was left incomplete: send again to complete it");
+    EXPECT_TRUE (content.getActionButton().isEnabled());
+    EXPECT_EQ (simulator.getNumWrites(), 50);
+    EXPECT_TRUE (findAlerts().empty()); // a cancel is not a MIDI error
+
+    simulator.setOptions ({});
+    clickAndWait (content.getActionButton());
     ASSERT_TRUE (miditest::runUntil ([&] { return send.get() == nullptr; }, 5000));
-    EXPECT_FALSE (engine->isSending());
+    EXPECT_EQ (simulator.getSlot (2), payload());
+}
+
+TEST_F (TransferDialogsTest, ClosingAWindowWhileItsSendWritesAsksFirstWaitClosesItOnceWrittenStopClosesAtOnce)
+{
+    connect();
+    for (auto answer : { SlotWritingAlert::wait, SlotWritingAlert::stopAndClose })
+    {
+        simulator.setOptions ({ .stallAtMessage = 50, .stallMs = 300 });
+        const auto writesBefore = simulator.getNumWrites();
+        const auto written = [&] { return simulator.getNumWrites() - writesBefore; };
+        window->showSendDialog();
+        clickAndWait (window->getSendDialog()->getContent().getActionButton());
+        ASSERT_TRUE (miditest::runUntil ([&] { return written() >= 50; }, 5000));
+
+        window->closeButtonPressed();
+        auto* alert = window->getSlotWritingAlert();
+        ASSERT_NE (alert, nullptr);
+        EXPECT_EQ (describe (alert), "Slot Being Written. Slot 1 is being written. Closing now leaves it incomplete.");
+        EXPECT_EQ (manager.getNumWindows(), 1);
+
+        alert->exitModalState (answer);
+        ASSERT_TRUE (miditest::runUntil ([&] { return manager.getNumWindows() == 0; }, 10000));
+        simulator.waitUntilIdle (2000);
+
+        if (answer == SlotWritingAlert::wait)
+        {
+            EXPECT_EQ (simulator.getSlot (0), payload());
+            simulator.setSlot (0, OrbMiniSimulator::Payload (OrbMiniSimulator::payloadSize, 0x11));
+        }
+        else
+        {
+            EXPECT_LT (written(), 305);
+            EXPECT_NE (simulator.getSlot (0), payload());
+        }
+
+        engine =
+            new OrbEditorEngine (&modelByte, midi, "*.orp", 24, 7, 8, 16, 24, OrbEditorEngine::Timing { 0, 0, 60000 });
+        window = manager.createWindow (newCanvas(), engine, {});
+    }
+}
+
+// Quitting stops a restore after the slot it is writing, and asks whether to wait for that slot.
+TEST_F (TransferDialogsTest, QuittingWhileARestoreWritesAsksAndQuitsOnceThatSlotIsWritten)
+{
+    connect();
+    const auto file = testDirectory ("dialogs-quit").getChildFile ("Slot 02 - Quit.orp");
+    ASSERT_TRUE (engine->savePresetFile (file));
+    const auto third = simulator.getSlot (2);
+    auto* librarian =
+        new LibrarianWindow ("Restore Slots", midi, SlotLibrarian::Direction::restore, { { 2, file }, { 3, file } },
+                             file.getParentDirectory(), false, OrbEditorEngine::Timing { 0, 0, 60000 });
+    simulator.setOptions ({ .stallAtMessage = 50, .stallMs = 300 });
+    clickAndWait (*librarian->getContent().findButton ("Restore"));
+    ASSERT_TRUE (miditest::runUntil ([&] { return simulator.getNumWrites() >= 50; }, 5000));
+
+    int quits = 0;
+    QuitAfterWrites guard ([&quits] { ++quits; });
+    guard.quitUnlessWritingSlots (&manager);
+    ASSERT_NE (guard.getAlert(), nullptr);
+    EXPECT_EQ (describe (guard.getAlert()),
+               "Slot Being Written. Slot 2 is being written. Closing now leaves it incomplete.");
+    EXPECT_EQ (quits, 0);
+
+    guard.getAlert()->exitModalState (SlotWritingAlert::wait);
+    ASSERT_TRUE (miditest::runUntil ([&] { return quits == 1; }, 10000));
+    EXPECT_EQ (simulator.getSlot (1), payload());
+    EXPECT_EQ (simulator.getSlot (2), third);
+    delete librarian;
 }
 
 // Without a connection. Which button opens which dialog is MainSectionViewDispatch.EachButtonReachesItsWindow's.

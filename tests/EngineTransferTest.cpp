@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <thread>
 
 // Each case names only the simulator options it changes; the others keep their defaults.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
@@ -400,6 +401,82 @@ TEST_F (EngineTransfer, CancellingStopsSendingAndLeavesThePresetAsItWas)
     EXPECT_LT (requests, payloadSize);
     EXPECT_EQ (lastStatus (Kind::get).phase, Phase::cancelled);
     EXPECT_EQ (payloadOf (*engine), payloadOf (patternDump (8)));
+}
+
+// The cancel comes after the transfer thread has seen the last value arrive, but before the window
+// heard of it.
+TEST_F (EngineTransferThreading, AGetCancelledJustAsItsLastValueArrivesIsReportedCancelledAndMarksNothingSaved)
+{
+    auto window = std::make_unique<EditorWindow> ("Untitled", newCanvas(), engine, nullptr, nullptr);
+    engine->setControlParameter (ControlType::knobs, (std::uint8_t) 0, "CC", 77, false);
+    engine->announceEdit ("Knob 1 CC");
+    const auto edited = payloadOf (*engine);
+    ASSERT_TRUE (window->hasUnsavedChanges());
+
+    // No message loop meanwhile: the window hears nothing before the cancel.
+    engine->getPreset (3);
+    for (int waited = 0; simulator.getNumRequests() < payloadSize && waited < 5000; ++waited)
+        std::this_thread::sleep_for (std::chrono::milliseconds (1));
+    ASSERT_TRUE (simulator.waitUntilIdle (5000));
+    std::this_thread::sleep_for (std::chrono::milliseconds (100));
+    ASSERT_EQ (simulator.getNumRequests(), payloadSize);
+    engine->cancelTransfer (Kind::get);
+    ASSERT_TRUE (finish());
+    runFor (20);
+
+    EXPECT_EQ (lastStatus (Kind::get).phase, Phase::cancelled);
+    EXPECT_EQ (payloadOf (*engine), edited);
+    EXPECT_TRUE (window->hasUnsavedChanges());
+    EXPECT_EQ (watcher.errors, 0);
+}
+
+// A device that stalls keeps the requests it has and answers them all later: those late replies
+// carry slot 3's values, and must not be counted for the get of slot 5 that follows the cancel.
+TEST_F (EngineTransfer, LateRepliesOfACancelledGetAreNeverCountedForTheNextSlot)
+{
+    timing = { 0, 0, 400 };
+    restartEngine();
+    simulator.setOptions ({ .backlogAtRequest = 1, .backlogMs = 250 });
+
+    engine->getPreset (3);
+    ASSERT_TRUE (runUntil ([this] { return simulator.getNumRequests() == payloadSize; }, 3000));
+    engine->cancelTransfer (Kind::get);
+    ASSERT_TRUE (finish());
+
+    engine->getPreset (5);
+    ASSERT_TRUE (finish (10000));
+    EXPECT_EQ (lastStatus (Kind::get).phase, Phase::succeeded);
+    EXPECT_EQ (payloadOf (*engine), simulator.getSlot (5));
+}
+
+// With a reply timeout far longer than the test, the lost replies are asked for again as soon as
+// the device has stopped answering, not when the timer runs out; a device that answers nothing
+// still gets the whole timer each pass.
+TEST_F (EngineTransfer, ALossyDeviceIsAskedAgainAsSoonAsItsRepliesStop)
+{
+    timing = { 0, 0, 60000 };
+    restartEngine();
+    simulator.setOptions ({ .replyLossRate = 0.05, .seed = 4 });
+
+    engine->getPreset (6);
+    ASSERT_TRUE (finish (20000));
+    EXPECT_EQ (lastStatus (Kind::get).phase, Phase::succeeded);
+    EXPECT_EQ (payloadOf (*engine), simulator.getSlot (6));
+    EXPECT_GT (simulator.getNumRequests(), payloadSize);
+}
+
+TEST_F (EngineTransfer, ASilentDeviceGetsTheWholeReplyTimeBeforeBeingAskedAgain)
+{
+    timing = { 0, 0, 60000 };
+    restartEngine();
+    simulator.setOptions ({ .dropReplies = true });
+
+    engine->getPreset (6);
+    runFor (400);
+    EXPECT_TRUE (engine->isGetting());
+    EXPECT_EQ (simulator.getNumRequests(), payloadSize);
+    engine->cancelTransfer (Kind::get);
+    ASSERT_TRUE (finish());
 }
 
 TEST_F (EngineTransferThreading, LateRepliesStillCountForTheirGetButNeverForTheNextSlot)

@@ -9,7 +9,6 @@
 #include "app/MainMenuModel.h"
 #include "app/PresetCompareWindow.h"
 #include "app/SendPresetWindow.h"
-#include "app/SlotWritingAlert.h"
 #include "midi/JuceMidiPorts.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
@@ -219,100 +218,12 @@ void KestrinOrbEditorApplication::systemRequestedQuit()
         askingBeforeQuit = false;
 
         if (mayQuit)
-            quitUnlessWritingSlots();
+            quitAfterWrites.quitUnlessWritingSlots (windowManager.get());
     });
-}
-
-void KestrinOrbEditorApplication::quitUnlessWritingSlots()
-{
-    const auto writing = stopAllButSlotsBeingWritten();
-    if (writing.isEmpty())
-        return quitWithoutAsking();
-
-    if (slotWritingAlert != nullptr)
-        return slotWritingAlert->toFront (true);
-
-    juce::WeakReference<juce::ApplicationCommandTarget> self (this);
-    auto* over = windowManager != nullptr ? windowManager->getActiveWindow() : nullptr;
-
-    slotWritingAlert =
-        SlotWritingAlert::show (over, writing.getFirst(), [this, self] (SlotWritingAlert::Answer answer) {
-            if (self == nullptr)
-                return;
-
-            if (answer == SlotWritingAlert::stopAndClose)
-                quitWithoutAsking();
-            else
-                quitWhenWritten();
-        });
-}
-
-juce::Array<int> KestrinOrbEditorApplication::stopAllButSlotsBeingWritten()
-{
-    juce::Array<int> slots;
-
-    for (int i = 0; windowManager != nullptr && i < windowManager->getNumWindows(); ++i)
-    {
-        const auto engine = windowManager->getWindow (i)->getEngine();
-        if (! engine->cancelTransferUnlessWriting (TransferStatus::Kind::send))
-        {
-            slots.add (engine->getTransferStatus (TransferStatus::Kind::send).slotNumber);
-            awaitedEngines.addIfNotAlreadyThere (engine.get());
-        }
-    }
-
-    if (auto* librarian = LibrarianWindow::findOpen())
-    {
-        librarian->getContent().stopAfterCurrentSlot();
-        if (const auto slot = librarian->getContent().getSlotBeingWritten(); slot != 0)
-        {
-            slots.add (slot);
-            awaitedRestore = true;
-        }
-    }
-
-    return slots;
-}
-
-void KestrinOrbEditorApplication::quitWhenWritten()
-{
-    if (! stopAllButSlotsBeingWritten().isEmpty())
-    {
-        juce::WeakReference<juce::ApplicationCommandTarget> self (this);
-        juce::Timer::callAfterDelay (50, [this, self] {
-            if (self != nullptr)
-                quitWhenWritten();
-        });
-        return;
-    }
-
-    // A write that failed stays on screen in its dialog or librarian window.
-    const auto succeeded = lastWritesSucceeded();
-    awaitedEngines.clear();
-    awaitedRestore = false;
-
-    if (succeeded)
-        quitWithoutAsking();
-}
-
-bool KestrinOrbEditorApplication::lastWritesSucceeded() const
-{
-    for (const auto& engine : awaitedEngines)
-    {
-        const auto status = engine->getTransferStatus (TransferStatus::Kind::send);
-        if (status.phase != TransferStatus::Phase::succeeded)
-            return false;
-    }
-
-    if (auto* librarian = LibrarianWindow::findOpen(); librarian != nullptr && awaitedRestore)
-        return librarian->getContent().lastSlotSucceeded();
-
-    return true;
 }
 
 void KestrinOrbEditorApplication::quitWithoutAsking()
 {
-    awaitedEngines.clear();
     delete aboutWindow.get();
     delete deviceSetupWindow.get();
 

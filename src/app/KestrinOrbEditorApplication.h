@@ -2,6 +2,7 @@
 
 #include "app/DesktopScale.h"
 #include "app/EditorZoom.h"
+#include "app/QuitAfterWrites.h"
 #include "app/SingleInstanceChannel.h"
 #include "app/WindowManager.h"
 #include "midi/MidiPortLayer.h"
@@ -116,19 +117,8 @@ private:
 
     std::unique_ptr<SingleInstanceChannel> instanceChannel;
     bool askingBeforeQuit = false;
-    juce::Component::SafePointer<juce::AlertWindow> slotWritingAlert;
-    // The writers a quit found busy: the quit goes on only if each of them succeeded.
-    juce::ReferenceCountedArray<OrbEditorEngine> awaitedEngines;
-    bool awaitedRestore = false;
+    QuitAfterWrites quitAfterWrites { [this] { quitWithoutAsking(); } };
 
     // Closes the application's own windows and ends the message loop.
     void quitWithoutAsking();
-    // Quits unless a send or restore is writing a slot; then asks whether to wait for it.
-    void quitUnlessWritingSlots();
-    // Stops every transfer that may stop without harm and a restore after its current slot;
-    // returns the numbers of the slots still being written.
-    juce::Array<int> stopAllButSlotsBeingWritten();
-    // "Wait": quits once nothing is written any more, unless a write it waited for failed.
-    void quitWhenWritten();
-    bool lastWritesSucceeded() const;
 };

@@ -9,7 +9,8 @@ juce::AlertWindow* SlotWritingAlert::show (juce::Component* window, int slotNumb
 {
     auto* alert = new juce::AlertWindow ("Slot Being Written", getMessage (slotNumber),
                                          juce::MessageBoxIconType::WarningIcon, window);
-    alert->addButton ("Wait", wait, juce::KeyPress (juce::KeyPress::returnKey), juce::KeyPress (juce::KeyPress::escapeKey));
+    alert->addButton ("Wait", wait, juce::KeyPress (juce::KeyPress::returnKey),
+                      juce::KeyPress (juce::KeyPress::escapeKey));
     alert->addButton ("Stop and Close", stopAndClose);
 
     if (window != nullptr)

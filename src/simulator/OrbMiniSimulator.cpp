@@ -42,7 +42,8 @@ void OrbMiniSimulator::setOptions (const Options& newOptions)
 {
     const std::lock_guard<std::mutex> lg (stateMutex);
     options = newOptions;
-    numMessages = 0;
+    numMessages = requestsSinceOptions = 0;
+    backlogUntil = {};
     arrivals.clear();
     random.seed (options.seed);
 }
@@ -158,10 +159,15 @@ void OrbMiniSimulator::messageArrived (const juce::MidiMessage& message)
     if (command == requestCommand && size == Protocol::requestSize)
     {
         ++numRequests;
+        ++requestsSinceOptions;
         job.slot = body[0];
         job.position = Protocol::positionFrom (body[1], body[2]);
-        job.due = std::chrono::steady_clock::now() + std::chrono::milliseconds (options.replyDelayMs);
+        const auto now = std::chrono::steady_clock::now();
+        if (requestsSinceOptions == options.backlogAtRequest)
+            backlogUntil = now + std::chrono::milliseconds (options.backlogMs);
+        job.due = std::max (now + std::chrono::milliseconds (options.replyDelayMs), backlogUntil);
         queueReply = ! options.dropReplies && options.droppedPositions.count (job.position) == 0
+                     && options.droppedSlots.count (job.slot) == 0
                      && ! (options.replyLossRate > 0.0 && chance (random) < options.replyLossRate);
     }
     else if (command == writeCommand && size == Protocol::writeSize)

@@ -20,7 +20,8 @@
 // simulator, and the simulator answers on the editor's input. It holds 25 preset slots, answers
 // each value request with one value reply from a thread of its own, stores each written value
 // and remembers the last sync mode. Faults can be switched on: a reply delay, dropped,
-// duplicated or malformed replies, and unplugging in the middle of a transfer.
+// duplicated or malformed replies, a stall with a backlog of requests answered later, and
+// unplugging in the middle of a transfer.
 class OrbMiniSimulator
 {
 public:
@@ -33,6 +34,7 @@ public:
         int replyDelayMs = 0;
         bool dropReplies = false;                     // answer nothing at all
         std::set<int> droppedPositions;               // answer nothing for these positions
+        std::set<int> droppedSlots;                   // answer nothing for these slots (from 0)
         bool duplicateReplies = false;                // answer every request twice
         int replyLength = OrbMiniProtocol::replySize; // one byte less or more gives malformed replies
         int unplugAfterMessages = -1;                 // unplug both ports once this many messages arrived
@@ -42,6 +44,9 @@ public:
         unsigned seed = 1;                            // for the random losses
         int stallAtMessage = -1;                      // the sender is held this long in that message's send
         int stallMs = 0;
+        int backlogAtRequest = -1; // from this request on (counted from 1 since the options were set)
+                                   // the device stalls: it keeps
+        int backlogMs = 0;         // the requests it gets for this long, then answers them all
     };
 
     struct Arrival
@@ -97,10 +102,11 @@ private:
     std::array<Payload, numSlots> slots;
     Options options;
     int lastSyncMode = -1;
-    int numRequests = 0, numWrites = 0, numMessages = 0;
+    int numRequests = 0, numWrites = 0, numMessages = 0, requestsSinceOptions = 0;
     std::vector<Arrival> arrivals;
     std::mt19937 random;
     bool plugged = false;
+    std::chrono::steady_clock::time_point backlogUntil;
 
     std::mutex queueMutex;
     std::condition_variable queueChanged;

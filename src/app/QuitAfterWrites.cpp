@@ -1,0 +1,95 @@
+#include "app/QuitAfterWrites.h"
+
+#include "app/LibrarianWindow.h"
+#include "app/SlotWritingAlert.h"
+
+QuitAfterWrites::QuitAfterWrites (std::function<void()> q) : quit (std::move (q)) {}
+
+void QuitAfterWrites::quitUnlessWritingSlots (WindowManager* windows)
+{
+    windowManager = windows;
+    const auto writing = stopAllButSlotsBeingWritten();
+
+    if (writing.isEmpty())
+        return quit();
+
+    if (alert != nullptr || waiting)
+    {
+        if (alert != nullptr)
+            alert->toFront (true);
+        return;
+    }
+
+    juce::WeakReference<QuitAfterWrites> self (this);
+    auto* over = windowManager != nullptr ? windowManager->getActiveWindow() : nullptr;
+
+    alert = SlotWritingAlert::show (over, writing.getFirst(), [self] (SlotWritingAlert::Answer answer) {
+        if (self == nullptr)
+            return;
+
+        if (answer == SlotWritingAlert::stopAndClose)
+            return self->quit();
+
+        self->waiting = true;
+        self->quitWhenWritten();
+    });
+}
+
+juce::Array<int> QuitAfterWrites::stopAllButSlotsBeingWritten()
+{
+    juce::Array<int> slots;
+
+    for (int i = 0; windowManager != nullptr && i < windowManager->getNumWindows(); ++i)
+    {
+        const auto engine = windowManager->getWindow (i)->getEngine();
+        if (! engine->cancelTransferUnlessWriting (TransferStatus::Kind::send))
+        {
+            slots.add (engine->getTransferStatus (TransferStatus::Kind::send).slotNumber);
+            awaitedEngines.addIfNotAlreadyThere (engine.get());
+        }
+    }
+
+    if (auto* librarian = LibrarianWindow::findOpen())
+    {
+        librarian->getContent().stopAfterCurrentSlot();
+        if (const auto slot = librarian->getContent().getSlotBeingWritten(); slot != 0)
+        {
+            slots.add (slot);
+            awaitedRestore = true;
+        }
+    }
+
+    return slots;
+}
+
+void QuitAfterWrites::quitWhenWritten()
+{
+    if (! stopAllButSlotsBeingWritten().isEmpty())
+    {
+        juce::WeakReference<QuitAfterWrites> self (this);
+        juce::Timer::callAfterDelay (50, [self] {
+            if (self != nullptr)
+                self->quitWhenWritten();
+        });
+        return;
+    }
+
+    const auto succeeded = awaitedWritesSucceeded();
+    awaitedEngines.clear();
+    awaitedRestore = waiting = false;
+
+    if (succeeded)
+        quit();
+}
+
+bool QuitAfterWrites::awaitedWritesSucceeded() const
+{
+    for (const auto& engine : awaitedEngines)
+        if (engine->getTransferStatus (TransferStatus::Kind::send).phase != TransferStatus::Phase::succeeded)
+            return false;
+
+    if (auto* librarian = LibrarianWindow::findOpen(); librarian != nullptr && awaitedRestore)
+        return librarian->getContent().lastSlotSucceeded();
+
+    return true;
+}
