@@ -67,6 +67,10 @@ protected:
     OrbEditorEngine::Ptr engine;
     EditorWindow* window = nullptr;
 };
+
+// The dialog's cancel, or the window's close, meets the transfer thread in the middle of a write.
+class TransferDialogsThreading : public TransferDialogsTest
+{};
 } // namespace
 
 TEST_F (TransferDialogsTest, EachDialogSendsItsChosenSlotAsIndexFromZeroAndClosesEvenAfterItsWindow)
@@ -133,7 +137,7 @@ TEST_F (TransferDialogsTest, ARunningTransferShowsItsProgressAndCancelStopsIt)
 }
 
 // The device holds the sender in its 50th write, long enough to press a button meanwhile.
-TEST_F (TransferDialogsTest, CancellingASendWhileItWritesKeepsTheDialogSayingTheSlotWasLeftIncomplete)
+TEST_F (TransferDialogsThreading, CancellingASendWhileItWritesKeepsTheDialogSayingTheSlotWasLeftIncomplete)
 {
     connect();
     simulator.setOptions ({ .stallAtMessage = 50, .stallMs = 300 });
@@ -159,7 +163,7 @@ TEST_F (TransferDialogsTest, CancellingASendWhileItWritesKeepsTheDialogSayingThe
     EXPECT_EQ (simulator.getSlot (2), payload());
 }
 
-TEST_F (TransferDialogsTest, ClosingAWindowWhileItsSendWritesAsksFirstWaitClosesItOnceWrittenStopClosesAtOnce)
+TEST_F (TransferDialogsThreading, ClosingAWindowWhileItsSendWritesAsksFirstWaitClosesItOnceWrittenStopClosesAtOnce)
 {
     connect();
     for (auto answer : { SlotWritingAlert::wait, SlotWritingAlert::stopAndClose })
@@ -199,7 +203,7 @@ TEST_F (TransferDialogsTest, ClosingAWindowWhileItsSendWritesAsksFirstWaitCloses
 }
 
 // Quitting stops a restore after the slot it is writing, and asks whether to wait for that slot.
-TEST_F (TransferDialogsTest, QuittingWhileARestoreWritesAsksAndQuitsOnceThatSlotIsWritten)
+TEST_F (TransferDialogsThreading, QuittingWhileARestoreWritesAsksAndQuitsOnceThatSlotIsWritten)
 {
     connect();
     const auto file = testDirectory ("dialogs-quit").getChildFile ("Slot 02 - Quit.orp");
