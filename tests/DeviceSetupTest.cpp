@@ -31,7 +31,7 @@ protected:
 
     void press (const juce::String& name) { clickAndWait (dialog->getContent().getButton (name)); }
 
-    miditest::CountingPorts ports;
+    VirtualMidiPorts ports;
     MidiManager midi { ports, 60000 };
     juce::WeakReference<DeviceManagerWindow> dialog;
 };
