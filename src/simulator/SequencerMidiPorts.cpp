@@ -81,7 +81,8 @@ private:
 class SequencerOutput : public MidiPortLayer::Output
 {
 public:
-    SequencerOutput (SequencerMidiPorts& o, std::unique_ptr<MidiPortLayer::Output> c) : owner (o), connection (std::move (c))
+    SequencerOutput (SequencerMidiPorts& o, std::unique_ptr<MidiPortLayer::Output> c)
+        : owner (o), connection (std::move (c))
     {
         owner.attachPort();
     }
