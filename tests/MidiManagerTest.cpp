@@ -122,7 +122,7 @@ TEST_P (MidiManagerTest, ChangingTheMidiInputWhileAnOutputIsOpenKeepsMidiInputAl
     EXPECT_EQ (ports.deliverNow ("OrbMini", noteOn), 1);
 
     // Past the input thread's poll: nothing stopped it in the meantime.
-    runFor (SequencerClient::pollTimeoutMs + 50);
+    runFor (SequencerClient::defaultPollTimeoutMs + 50);
     EXPECT_EQ (ports.deliverNow ("OrbMini", noteOn), 1);
     EXPECT_EQ (listener.count, 4);
     manager.removeListener (&listener);

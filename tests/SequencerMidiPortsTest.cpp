@@ -17,15 +17,14 @@ struct Counter : juce::MidiInputCallback
 
 const auto noteOn = juce::MidiMessage::noteOn (1, 60, (juce::uint8) 100);
 
-void waitPastThePoll()
-{
-    juce::Thread::sleep (SequencerClient::pollTimeoutMs + 50);
-}
+// A poll long enough that the test always gets its next step in before the thread looks at its
+// exit flag, however loaded the machine.
+constexpr int longPollMs = 1000;
 } // namespace
 
 TEST (SequencerMidiPortsThreading, AnInputStartedWhileTheSharedThreadWindsDownIsNeverRead)
 {
-    SequencerMidiPorts ports;
+    SequencerMidiPorts ports (longPollMs);
     const auto keys = ports.addInput ("Keys");
     const auto keysOut = ports.addOutput ("Keys");
     const auto pads = ports.addInput ("Pads");
@@ -45,8 +44,9 @@ TEST (SequencerMidiPortsThreading, AnInputStartedWhileTheSharedThreadWindsDownIs
     input->start();
     EXPECT_EQ (ports.deliverNow ("Pads", noteOn), 0);
 
-    // Once the thread has ended, closing every input and starting one again reads again.
-    waitPastThePoll();
+    // The message woke the poll and the thread ended; a moment later its handle is gone too. Then
+    // closing every input and starting one again reads again.
+    juce::Thread::sleep (100);
     input.reset();
     input = ports.openInput (pads, counter);
     input->start();

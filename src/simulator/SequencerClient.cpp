@@ -122,7 +122,7 @@ void SequencerClient::InputThread::run()
     while (! threadShouldExit())
     {
         std::unique_lock<std::mutex> lock (client.queueMutex);
-        if (! client.queueChanged.wait_for (lock, std::chrono::milliseconds (pollTimeoutMs),
+        if (! client.queueChanged.wait_for (lock, std::chrono::milliseconds (client.pollMs),
                                             [this] { return ! client.queue.empty(); }))
             continue;
 

@@ -12,7 +12,7 @@
 // The process's one client of the Linux MIDI sequencer, as the framework's Linux backend keeps it:
 // every port the process opens is a port of this client, and one input thread reads the events of
 // all its input ports. The thread starts when the count of started inputs goes from 0 to 1 and is
-// told to exit when it goes back to 0; it notices only when its 100 ms poll ends, and until it has
+// told to exit when it goes back to 0; it notices only when its 100 ms poll returns, and until it has
 // really ended a new start is refused, so inputs started meanwhile are never read. Events wait in
 // the client's queue while no thread reads them.
 class SequencerClient
@@ -43,9 +43,10 @@ public:
         int pending = 0, taken = 0;
     };
 
-    static constexpr int pollTimeoutMs = 100;
+    // The framework's poll; tests that must win every race against it may make it longer.
+    static constexpr int defaultPollTimeoutMs = 100;
 
-    SequencerClient() = default;
+    explicit SequencerClient (int pollTimeoutMs = defaultPollTimeoutMs) : pollMs (pollTimeoutMs) {}
     // Stops the input thread, waiting for it as the framework does.
     ~SequencerClient();
 
@@ -82,6 +83,7 @@ private:
     void threadStarted();
     void threadEnded();
 
+    const int pollMs;
     juce::CriticalSection callbackLock;
     std::map<int, Receiver*> ports;
     int nextPortId = 0;

@@ -159,7 +159,7 @@ SequencerClient& SequencerMidiPorts::attachPort()
 {
     const std::lock_guard<std::mutex> lg (clientMutex);
     if (client == nullptr)
-        client = std::make_unique<SequencerClient>();
+        client = std::make_unique<SequencerClient> (pollMs);
     ++numPorts;
     return *client;
 }

@@ -16,7 +16,7 @@ public:
     // The client number of the first device; the following ones count up from it.
     static constexpr int firstDeviceClient = 20;
 
-    SequencerMidiPorts() = default;
+    explicit SequencerMidiPorts (int pollTimeoutMs = SequencerClient::defaultPollTimeoutMs) : pollMs (pollTimeoutMs) {}
     ~SequencerMidiPorts() override;
 
     // Queued for the device's connected ports and read by the input thread; returns once the
@@ -34,6 +34,7 @@ protected:
     juce::String makeIdentifier (const juce::String& name, bool forInput) override;
 
 private:
+    const int pollMs;
     std::mutex clientMutex;
     std::unique_ptr<SequencerClient> client;
     int numPorts = 0;
