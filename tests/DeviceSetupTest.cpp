@@ -31,7 +31,7 @@ protected:
 
     void press (const juce::String& name) { clickAndWait (dialog->getContent().getButton (name)); }
 
-    miditest::CountingPorts ports;
+    VirtualMidiPorts ports;
     MidiManager midi { ports, 60000 };
     juce::WeakReference<DeviceManagerWindow> dialog;
 };
@@ -71,4 +71,33 @@ TEST_F (DeviceSetupTest, CancelChangesNothingOkAppliesAndClosesAndApplyKeepsTheD
     ASSERT_NE (dialog.get(), nullptr);
     press ("Cancel");
     EXPECT_EQ (midi.getInputName() + "/" + midi.getOutputName(), "OrbMini/OrbMini");
+}
+
+// Two units of one model: the second is listed with its count, and choosing it opens that unit's
+// ports, which the dialog shows selected when it opens again.
+TEST_F (DeviceSetupTest, TwinControllersAreToldApartAndTheChosenUnitOpens)
+{
+    ports.addInput ("OrbMini MIDI 1");
+    ports.addOutput ("OrbMini MIDI 1");
+    const auto secondInput = ports.addInput ("OrbMini MIDI 1");
+    const auto secondOutput = ports.addOutput ("OrbMini MIDI 1");
+
+    auto& content = open();
+    const auto shown = [] (juce::ListBox& list) {
+        return dynamic_cast<DeviceListModel*> (list.getModel())->getNames().joinIntoString ("|");
+    };
+    EXPECT_EQ (shown (content.getInputList()), "Keys In|OrbMini|Synth|OrbMini MIDI 1|OrbMini MIDI 1 (2)");
+    EXPECT_EQ (shown (content.getOutputList()), "OrbMini|Thru|OrbMini MIDI 1|OrbMini MIDI 1 (2)");
+
+    content.getInputList().selectRow (4);
+    content.getOutputList().selectRow (3);
+    press ("OK");
+    EXPECT_EQ (midi.getInputDevice().identifier, secondInput);
+    EXPECT_EQ (midi.getOutputDevice().identifier, secondOutput);
+    EXPECT_EQ (midi.getInputName(), "OrbMini MIDI 1");
+
+    auto& again = open();
+    EXPECT_EQ (again.getInputList().getSelectedRow(), 4);
+    EXPECT_EQ (again.getOutputList().getSelectedRow(), 3);
+    EXPECT_EQ (again.getSelectedInputDevice(), "OrbMini MIDI 1 (2)");
 }

@@ -3,23 +3,91 @@
 #include "PresetTestSupport.h"
 #include "ToolRunSupport.h"
 
+#include "midi/LibrarianPlan.h"
+
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
 
 #ifdef ORBPRESET_SIMULATED_PATH
 
 namespace
 {
+// How a run ended with its standard output kept apart from its standard error: in a file, or in
+// a pipe whose reading end is closed, where a write kills a program that does not expect it.
+struct SeparateRun
+{
+    bool killed = false;
+    int exitCode = -1;
+    juce::String out, err;
+
+    static SeparateRun of (const juce::StringArray& command, const juce::File& folder, bool outputToClosedPipe)
+    {
+        std::vector<std::string> words;
+        for (const auto& word : command)
+            words.push_back (word.toStdString());
+        std::vector<char*> argv;
+        for (auto& word : words)
+            argv.push_back (word.data());
+        argv.push_back (nullptr);
+
+        const auto outFile = folder.getChildFile ("stdout.txt"), errFile = folder.getChildFile ("stderr.txt");
+        const auto outPath = outFile.getFullPathName().toStdString(), errPath = errFile.getFullPathName().toStdString();
+        int closedPipe[2] = { -1, -1 };
+        if (outputToClosedPipe && pipe (closedPipe) == 0)
+            close (closedPipe[0]);
+
+        const pid_t child = fork();
+        if (child == 0)
+        {
+            signal (SIGPIPE, SIG_DFL);
+            const int out =
+                outputToClosedPipe ? closedPipe[1] : open (outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            const int err = open (errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+            if (dup2 (out, STDOUT_FILENO) < 0 || dup2 (err, STDERR_FILENO) < 0)
+                _exit (126);
+            execv (argv[0], argv.data());
+            _exit (127);
+        }
+
+        if (outputToClosedPipe)
+            close (closedPipe[1]);
+
+        SeparateRun result;
+        int status = 0;
+        if (child > 0 && waitpid (child, &status, 0) == child)
+        {
+            result.killed = WIFSIGNALED (status);
+            result.exitCode = WIFEXITED (status) ? WEXITSTATUS (status) : -1;
+        }
+        result.out = outFile.loadFileAsString();
+        result.err = errFile.loadFileAsString();
+        return result;
+    }
+};
+
 class OrbPresetDevice : public ::testing::Test
 {
 protected:
-    // Runs the tool; the simulator options come before "--", the tool's arguments after it.
+    // The tool's command line; the simulator options come before "--", the tool's arguments after it.
+    juce::StringArray command (juce::StringArray simulator, const juce::StringArray& args) const
+    {
+        juce::StringArray words { ORBPRESET_SIMULATED_PATH };
+        words.addArray (simulator);
+        words.addArray ({ "--slots-out", slotsDir().getFullPathName(), "--" });
+        words.addArray (args);
+        return words;
+    }
+
     ToolRun run (juce::StringArray simulator, const juce::StringArray& args) const
     {
-        juce::StringArray command { ORBPRESET_SIMULATED_PATH };
-        command.addArray (simulator);
-        command.addArray ({ "--slots-out", slotsDir().getFullPathName(), "--" });
-        command.addArray (args);
-        return ToolRun::of (command);
+        return ToolRun::of (command (simulator, args));
     }
 
     juce::File slotsDir() const { return dir.getChildFile ("device"); }
@@ -97,6 +165,56 @@ TEST_F (OrbPresetDevice, BadUseAndUnknownDevicesExitWithTwoBeforeAnythingIsSent)
     dir.getChildFile ("empty").createDirectory();
     run ({}, { "restore", "--device", "orbmini", path ("empty") }).expect (2, "holds no preset files");
     run ({}, { "restore", "--device", "orbmini" }).expect (2, "Usage: orbpreset restore --device NAME DIR");
+}
+
+TEST_F (OrbPresetDevice, TwoIdenticalControllersAreRefusedWithTheirPortsListed)
+{
+    const auto twins = run ({ "--twin" }, { "get", "--device", "orbmini", "1", path ("x.orp") });
+    twins.expect (2, "\"orbmini\" names more than one device; connect only the one to use:\n");
+    const auto count = [&] (const juce::String& text) {
+        int n = 0;
+        for (int i = twins.output.indexOf (text); i >= 0; i = twins.output.indexOf (i + 1, text))
+            ++n;
+        return n;
+    };
+    EXPECT_EQ (count ("  input OrbMini Test ("), 2);
+    EXPECT_EQ (count ("  output OrbMini Test ("), 2);
+    EXPECT_FALSE (dir.getChildFile ("x.orp").exists());
+}
+
+// Standard output holds only what a command is for, nothing for get and backup; their progress
+// goes to standard error, so a pipe that nobody reads on standard output cannot end them.
+TEST_F (OrbPresetDevice, GetAndBackupWriteNothingToStandardOutputAndSurviveAClosedPipeThere)
+{
+    const auto backup =
+        SeparateRun::of (command ({}, { "backup", "--device", "OrbMini", path ("backup") }), dir, false);
+    EXPECT_EQ (backup.exitCode, 0) << backup.err;
+    EXPECT_EQ (backup.out, "");
+    EXPECT_TRUE (backup.err.contains ("24 slots saved, 0 failed")) << backup.err;
+
+    const auto get = SeparateRun::of (command ({}, { "get", "--device", "OrbMini", "2", path ("two.orp") }), dir, true);
+    EXPECT_FALSE (get.killed);
+    EXPECT_EQ (get.exitCode, 0) << get.err;
+    EXPECT_TRUE (get.err.contains ("Slot 2 saved as")) << get.err;
+}
+
+TEST_F (OrbPresetDevice, RestoreExitsWithOneNamingEachFileItDidNotSend)
+{
+    // 25 files, two of them for slot 3: one file finds no slot.
+    randomPreset ("many/Slot 03 - First.orp", 1);
+    randomPreset ("many/Slot 03 - Second.orp", 2);
+    for (int i = 1; i <= 23; ++i)
+        randomPreset ("many/Preset " + juce::String (i).paddedLeft ('0', 2) + ".orp", 10 + i);
+
+    juce::StringArray leftOut;
+    for (const auto& entry : LibrarianPlan::assignSlots (dir.getChildFile ("many")))
+        if (entry.slotNumber == 0)
+            leftOut.add (entry.file.getFileName());
+    ASSERT_EQ (leftOut.size(), 1);
+
+    const auto restore = run ({}, { "restore", "--device", "orbmini", path ("many") });
+    restore.expect (1, "24 slots restored, 0 failed");
+    restore.expect (1, "Not sent: " + leftOut[0]);
 }
 
 #endif

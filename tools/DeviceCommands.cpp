@@ -1,5 +1,6 @@
 #include "DeviceCommands.h"
 
+#include "midi/GetDiagnostics.h"
 #include "midi/LibrarianPlan.h"
 #include "midi/MidiManager.h"
 #include "midi/SlotLibrarian.h"
@@ -41,6 +42,18 @@ juce::String findPort (const juce::Array<juce::MidiDeviceInfo>& devices, const j
             "several MIDI ports match \"" + text + "\": " + matches.joinIntoString (", ") + "; give more of the name";
 
     return matches.size() == 1 ? matches[0] : juce::String();
+}
+
+// A line for each port of that name, with its identifier, when several devices carry the name.
+void listSameNamed (const juce::Array<juce::MidiDeviceInfo>& devices, const juce::String& name,
+                    const juce::String& direction, juce::StringArray& lines)
+{
+    juce::StringArray found;
+    for (const auto& d : devices)
+        if (d.name == name)
+            found.add ("  " + direction + " " + d.name + " (" + d.identifier + ")");
+    if (found.size() > 1)
+        lines.addArray (found);
 }
 
 void runMessageLoopWhile (const std::function<bool()>& condition)
@@ -87,7 +100,8 @@ const char* const DeviceCommands::portsHelp =
     R"(Usage: orbpreset ports
 
 Lists the MIDI inputs and outputs present, one name a line under "Inputs:" and "Outputs:". The
-other device commands pick an input and an output by a part of these names (--device NAME).
+other device commands pick an input and an output by a part of these names (--device NAME); two
+devices of one name cannot be told apart, and the commands refuse them.
 Exit status 0.
 )";
 
@@ -126,11 +140,15 @@ const char* const DeviceCommands::restoreHelp =
 Sends the preset files of DIR into the controller, each with the read-back check of "send". A file
 named "Slot NN ..." goes into slot NN; the others fill the slots left free, in name order; files
 beyond 24 slots are listed and not sent. A slot that fails is reported and the others go on.
-Exit status 0 when every file is in its slot, 1 when a slot failed, 2 on bad use, an unknown device
-or a folder without preset files.
+Exit status 0 when every file is in its slot, 1 when a slot failed or a file was not sent, 2 on bad
+use, an unknown device or a folder without preset files.
 )";
 
-DeviceCommands::DeviceCommands (MidiPortLayer& p, OrbEditorEngine::Timing t) : ports (p), timing (t) {}
+DeviceCommands::DeviceCommands (MidiPortLayer& p, OrbEditorEngine::Timing t) : ports (p), timing (t)
+{
+    // Standard output carries only what a command is for; progress goes to standard error.
+    GetDiagnostics::setEnabled (false);
+}
 
 int DeviceCommands::run (const juce::String& command, juce::StringArray arguments)
 {
@@ -211,6 +229,17 @@ bool DeviceCommands::connect (MidiManager& midi)
     if (error.isEmpty() && (input.isEmpty() || output.isEmpty()))
         error = "no MIDI " + juce::String (input.isEmpty() ? "input" : "output") + " named like \"" + device
                 + "\" is present (see orbpreset ports)";
+
+    // Two units of one model carry the same names, and the tool cannot tell which one is meant.
+    if (error.isEmpty())
+    {
+        juce::StringArray twins;
+        listSameNamed (ports.getInputDevices(), input, "input", twins);
+        listSameNamed (ports.getOutputDevices(), output, "output", twins);
+        if (! twins.isEmpty())
+            error = "\"" + device + "\" names more than one device; connect only the one to use:\n"
+                    + twins.joinIntoString ("\n");
+    }
 
     if (error.isEmpty())
     {
@@ -358,12 +387,18 @@ int DeviceCommands::restore (const juce::String& dirPath)
         return fail ("no such folder: " + dirPath);
 
     std::vector<SlotLibrarian::Job> jobs;
+    juce::StringArray leftOut;
     for (const auto& entry : LibrarianPlan::assignSlots (folder))
     {
         if (entry.slotNumber == 0)
+        {
             progress ("Not sent, no slot left: " + entry.file.getFileName());
+            leftOut.add (entry.file.getFileName());
+        }
         else
+        {
             jobs.push_back ({ entry.slotNumber, entry.file });
+        }
     }
 
     if (jobs.empty())
@@ -381,5 +416,9 @@ int DeviceCommands::restore (const juce::String& dirPath)
     librarian.removeListener (&printer);
 
     progress (librarian.describeSummary().upToFirstOccurrenceOf ("\n", false, false));
-    return librarian.getNumFailed() > 0 ? exitSlotFailed : exitOk;
+
+    for (const auto& name : leftOut)
+        progress ("Not sent: " + name);
+
+    return librarian.getNumFailed() > 0 || ! leftOut.isEmpty() ? exitSlotFailed : exitOk;
 }

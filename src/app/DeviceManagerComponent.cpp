@@ -60,6 +60,21 @@ void DeviceManagerComponent::selectDevice (juce::ListBox& list, DeviceListModel&
             list.selectRow (row, false, true);
 }
 
+void DeviceManagerComponent::selectDevice (juce::ListBox& list, DeviceListModel& model,
+                                           const juce::MidiDeviceInfo& device)
+{
+    if (const int row = model.findIdentifier (device.identifier); row >= 0)
+        list.selectRow (row, false, true);
+    else
+        selectDevice (list, model, device.name);
+}
+
+juce::MidiDeviceInfo DeviceManagerComponent::selectedInfo (const juce::ListBox& list, const DeviceListModel& model)
+{
+    const int row = list.getSelectedRow (0);
+    return row >= 0 ? model.getDevice (row) : juce::MidiDeviceInfo();
+}
+
 juce::String DeviceManagerComponent::selectedDevice (const juce::ListBox& list, const DeviceListModel& model)
 {
     const int row = list.getSelectedRow (0);

@@ -11,18 +11,18 @@ DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager
     auto& ports = midiManager.getPorts();
 
     for (const auto& device : ports.getInputDevices())
-        content->addInputDevice (device.name);
+        content->addInputDevice (device);
 
     for (const auto& device : ports.getOutputDevices())
-        content->addOutputDevice (device.name);
+        content->addOutputDevice (device);
 
     content->updateContent();
 
     setContentOwned (content, true);
     centreWithSize (getWidth(), getHeight());
 
-    content->selectInputDevice (midiManager.getInputName());
-    content->selectOutputDevice (midiManager.getOutputName());
+    content->selectInputDevice (midiManager.getInputDevice());
+    content->selectOutputDevice (midiManager.getOutputDevice());
 
     setAlwaysOnTop (false);
     toFront (true);
@@ -37,8 +37,9 @@ DeviceManagerWindow::~DeviceManagerWindow()
 
 void DeviceManagerWindow::apply()
 {
-    midiManager.setInput (content->getSelectedInputDevice());
-    midiManager.setOutput (content->getSelectedOutputDevice());
+    // By device, not by the name shown: of two units of one name, the chosen one opens.
+    midiManager.setInput (content->getSelectedInput());
+    midiManager.setOutput (content->getSelectedOutput());
 }
 
 void DeviceManagerWindow::buttonClicked (juce::Button* button)

@@ -7,7 +7,8 @@
 
 // The process's one connection to the MIDI hardware: at most one input and one output, each
 // chosen by device name, watched once a second so that an unplugged device is closed and
-// reopened when it comes back.
+// reopened when it comes back. Input and output are kept on one device where several share a
+// name.
 class MidiManager : public juce::MidiInputCallback, private juce::Timer
 {
 public:
@@ -22,10 +23,17 @@ public:
     explicit MidiManager (MidiPortLayer& ports, int deviceWatchPeriodMs = 1000);
     ~MidiManager() override;
 
+    // Choosing the open input again reopens it; choosing the open output again does nothing.
     void setInput (const juce::String& name);
     void setOutput (const juce::String& name);
+    // One device among several of a name, by identifier; by name when it is no longer listed.
+    void setInput (const juce::MidiDeviceInfo& device);
+    void setOutput (const juce::MidiDeviceInfo& device);
     const juce::String& getInputName() const { return inputName; }
     const juce::String& getOutputName() const { return outputName; }
+    // The name and identifier of the open port; the identifier is empty while it is closed.
+    juce::MidiDeviceInfo getInputDevice() const;
+    juce::MidiDeviceInfo getOutputDevice() const;
 
     // These three may be called from any thread.
     bool isConnected() const;
@@ -44,9 +52,14 @@ public:
 
 private:
     void timerCallback() override;
+    void openInput (const juce::MidiDeviceInfo& device);
+    void openOutput (const juce::MidiDeviceInfo& device);
+    void closeInput();
+    void closeOutput();
 
     MidiPortLayer& ports;
     juce::String inputName, outputName;
+    juce::String inputIdentifier, outputIdentifier;
     juce::Array<MidiManagerListener*> listeners;
     juce::CriticalSection listenerLock;
     // Guards the two ports, which the transfer thread uses while the message thread may close them.

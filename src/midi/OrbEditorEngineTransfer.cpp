@@ -2,7 +2,7 @@
 
 #include "midi/PresetParameterRows.h"
 
-#include <cstdio>
+#include "midi/GetDiagnostics.h"
 
 namespace
 {
@@ -37,8 +37,7 @@ void OrbEditorEngine::getPreset (std::uint8_t slotIndex)
     if (runningGet != nullptr || slotIndex > OrbMiniProtocol::highestSlot)
         return;
 
-    std::printf ("number of gets : %d\r\nstarting get\r\n", 0);
-    std::fflush (stdout);
+    GetDiagnostics::print();
 
     runningGet = startTransfer (TransferStatus::Kind::get, slotIndex);
 }

@@ -143,6 +143,14 @@ VirtualMidiPorts::VirtualMidiPorts()
 
 VirtualMidiPorts::~VirtualMidiPorts()
 {
+    stopDriver();
+}
+
+void VirtualMidiPorts::stopDriver()
+{
+    if (! driver.joinable())
+        return;
+
     {
         const std::lock_guard<std::mutex> lg (queueMutex);
         quitting = true;
@@ -156,7 +164,7 @@ juce::String VirtualMidiPorts::addInput (const juce::String& name)
     auto device = std::make_shared<InputDevice>();
     const juce::ScopedLock sl (devicesLock);
     device->name = name;
-    device->identifier = "virtual-in-" + juce::String (nextIdentifier++);
+    device->identifier = makeIdentifier (name, true);
     inputs.push_back (device);
     return device->identifier;
 }
@@ -166,12 +174,17 @@ juce::String VirtualMidiPorts::addOutput (const juce::String& name)
     auto device = std::make_shared<OutputDevice>();
     const juce::ScopedLock sl (devicesLock);
     device->name = name;
-    device->identifier = "virtual-out-" + juce::String (nextIdentifier++);
+    device->identifier = makeIdentifier (name, false);
     for (const auto& [observedName, observer] : observers)
         if (observedName == name)
             device->observer = observer;
     outputs.push_back (device);
     return device->identifier;
+}
+
+juce::String VirtualMidiPorts::makeIdentifier (const juce::String&, bool forInput)
+{
+    return (forInput ? "virtual-in-" : "virtual-out-") + juce::String (nextIdentifier++);
 }
 
 void VirtualMidiPorts::removeInput (const juce::String& name)

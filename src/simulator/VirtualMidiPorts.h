@@ -35,8 +35,9 @@ public:
 
     // Queued for the driver thread; delivered in order to every started port of the named input.
     void deliver (const juce::String& inputName, const juce::MidiMessage& message);
-    // Delivered on the calling thread; returns the number of ports that received it.
-    int deliverNow (const juce::String& inputName, const juce::MidiMessage& message);
+    // Delivered before this returns; returns the number of ports that received it. These ports
+    // deliver on the calling thread.
+    virtual int deliverNow (const juce::String& inputName, const juce::MidiMessage& message);
     // Waits until the driver thread's queue is empty and its last message delivered.
     bool waitUntilDelivered (int timeoutMs);
 
@@ -59,6 +60,14 @@ public:
 
     struct InputDevice;
     struct OutputDevice;
+
+protected:
+    // The identifier of a device being plugged in, called with the device list locked. These
+    // ports number every device anew.
+    virtual juce::String makeIdentifier (const juce::String& name, bool forInput);
+    // Ends the thread that delivers queued messages: a subclass whose delivery needs its own members
+    // calls this first in its destructor.
+    void stopDriver();
 
 private:
     struct Pending

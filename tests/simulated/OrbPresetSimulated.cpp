@@ -1,8 +1,9 @@
 // orbpreset over a simulated controller, for the tool's tests: the tool's own commands, with the
 // simulator's in-memory ports in place of the platform's MIDI and the tests' short timing.
-//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--slots-out DIR] -- <orbpreset arguments>
+//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--slots-out DIR] [--twin] -- <orbpreset arguments>
 // The controller is listed as "OrbMini Test" beside a "Synth" without a simulator; --slots-out
-// writes what its slots 1 to 24 hold at the end, as "slot-NN.bin" payload files.
+// writes what its slots 1 to 24 hold at the end, as "slot-NN.bin" payload files; --twin plugs in a
+// second unit of the same name.
 
 #include "OrbPresetTool.h"
 
@@ -21,15 +22,20 @@ int main (int argc, char* argv[])
 
     OrbMiniSimulator::Options options;
     juce::File slotsOut;
+    bool twin = false;
 
-    for (int i = 0; i + 1 < separator; i += 2)
+    for (int i = 0; i < separator; ++i)
     {
-        if (args[i] == "--reply-loss")
-            options.replyLossRate = args[i + 1].getDoubleValue();
+        if (args[i] == "--twin")
+            twin = true;
+        else if (i + 1 == separator)
+            return 3;
+        else if (args[i] == "--reply-loss")
+            options.replyLossRate = args[++i].getDoubleValue();
         else if (args[i] == "--write-loss")
-            options.writeLossRate = args[i + 1].getDoubleValue();
+            options.writeLossRate = args[++i].getDoubleValue();
         else if (args[i] == "--slots-out")
-            slotsOut = juce::File (args[i + 1]);
+            slotsOut = juce::File (args[++i]);
         else
             return 3;
     }
@@ -39,6 +45,11 @@ int main (int argc, char* argv[])
     simulator.setOptions (options);
     ports.addInput ("Synth");
     ports.addOutput ("Synth");
+    if (twin)
+    {
+        ports.addInput ("OrbMini Test");
+        ports.addOutput ("OrbMini Test");
+    }
 
     const auto status = runOrbPreset (
         juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1), ports, { 0, 0, 200 });
