@@ -64,7 +64,7 @@ double shortestGapMs (const std::vector<OrbMiniSimulator::Arrival>& arrivals, st
     return shortest;
 }
 
-struct EngineTransfer : ::testing::Test, miditest::SimulatedDevice
+struct EngineTransfer : miditest::SimulatedDeviceTest
 {
     // No pacing, a reply timeout long enough that a loaded machine never starts a second pass by
     // accident, and a short quiet time between transfers.
@@ -185,7 +185,11 @@ struct EngineTransferThreading : EngineTransfer
 };
 } // namespace
 
-TEST_F (EngineTransfer, WritesAndSyncCarryTheirGoldenBytesAndBadSlotsSendNothing)
+// Every case over the in-memory ports and over the model of the framework's Linux sequencer.
+INSTANTIATE_TEST_SUITE_P (Layers, EngineTransfer, miditest::bothPortLayers, miditest::portLayerName);
+INSTANTIATE_TEST_SUITE_P (Layers, EngineTransferThreading, miditest::bothPortLayers, miditest::portLayerName);
+
+TEST_P (EngineTransfer, WritesAndSyncCarryTheirGoldenBytesAndBadSlotsSendNothing)
 {
     // Slots above 24 send nothing.
     engine->getPreset (25);
@@ -210,7 +214,7 @@ TEST_F (EngineTransfer, WritesAndSyncCarryTheirGoldenBytesAndBadSlotsSendNothing
     EXPECT_EQ (bytesOf (sent()[1]), (Bytes { 0xF0, 0x00, 0x3C, 0x17, 0x00, 0x3E, 0x67, 0x00, 0x01, 0x01, 0x00, 0xF7 }));
 }
 
-TEST_F (EngineTransfer, GetAsksForEveryPositionOnceAndAppliesTheDevicePreset)
+TEST_P (EngineTransfer, GetAsksForEveryPositionOnceAndAppliesTheDevicePreset)
 {
     // A second get while one runs sends nothing.
     testing::internal::CaptureStdout();
@@ -232,7 +236,7 @@ TEST_F (EngineTransfer, GetAsksForEveryPositionOnceAndAppliesTheDevicePreset)
     EXPECT_EQ (payloadOf (*engine), simulator.getSlot (7));
 }
 
-TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferFailsSayingWhy)
+TEST_P (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferFailsSayingWhy)
 {
     const auto ccPosition = [this] (int knob) {
         const auto* group = engine->getControl (ControlType::knobs, knob);
@@ -303,7 +307,7 @@ TEST_F (EngineTransfer, FaultyDevicesAreAskedAgainForWhatIsMissingOrTheTransferF
 
 // Replies for positions past the payload (a corrupt or foreign device) are dropped, never written
 // past the preset nor counted for the one position still missing.
-TEST_F (EngineTransfer, RepliesForPositionsPastThePayloadAreDroppedWhileAGetRuns)
+TEST_P (EngineTransfer, RepliesForPositionsPastThePayloadAreDroppedWhileAGetRuns)
 {
     simulator.setOptions ({ .droppedPositions = { 17 } });
     const auto requestsBefore = simulator.getNumRequests();
@@ -320,7 +324,7 @@ TEST_F (EngineTransfer, RepliesForPositionsPastThePayloadAreDroppedWhileAGetRuns
     EXPECT_EQ (payloadOf (*engine), simulator.getSlot (0));
 }
 
-TEST_F (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
+TEST_P (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
 {
     ports.addOutput ("Out");
     ports.addInput ("In");
@@ -347,7 +351,7 @@ TEST_F (EngineTransfer, WithoutBothPortsEveryTransferFailsAtOnceAndSendsNothing)
     EXPECT_EQ (ports.getNumSentMessages ("Out"), 0);
 }
 
-TEST_F (EngineTransfer, PacingKeepsItsMinimumGapAcrossAStallOfTheSender)
+TEST_P (EngineTransfer, PacingKeepsItsMinimumGapAcrossAStallOfTheSender)
 {
     timing = { 2, 4, 1000 };
     restartEngine();
@@ -361,7 +365,7 @@ TEST_F (EngineTransfer, PacingKeepsItsMinimumGapAcrossAStallOfTheSender)
     EXPECT_EQ (lastStatus (Kind::send).phase, Phase::succeeded);
 }
 
-TEST_F (EngineTransfer, TransfersOfTwoWindowsTakeTurnsAndNeverMixTheirReplies)
+TEST_P (EngineTransfer, TransfersOfTwoWindowsTakeTurnsAndNeverMixTheirReplies)
 {
     simulator.setOptions ({ .replyDelayMs = 2, .duplicateReplies = true });
     auto other = makeEngine (manager);
@@ -383,7 +387,7 @@ TEST_F (EngineTransfer, TransfersOfTwoWindowsTakeTurnsAndNeverMixTheirReplies)
     EXPECT_EQ (watcher.errors, 0);
 }
 
-TEST_F (EngineTransfer, CancellingStopsSendingAndLeavesThePresetAsItWas)
+TEST_P (EngineTransfer, CancellingStopsSendingAndLeavesThePresetAsItWas)
 {
     simulator.setOptions ({ .replyDelayMs = 1 });
     timing = { 1, 1, 1000 };
@@ -405,7 +409,7 @@ TEST_F (EngineTransfer, CancellingStopsSendingAndLeavesThePresetAsItWas)
 
 // The cancel comes after the transfer thread has seen the last value arrive, but before the window
 // heard of it.
-TEST_F (EngineTransferThreading, AGetCancelledJustAsItsLastValueArrivesIsReportedCancelledAndMarksNothingSaved)
+TEST_P (EngineTransferThreading, AGetCancelledJustAsItsLastValueArrivesIsReportedCancelledAndMarksNothingSaved)
 {
     auto window = std::make_unique<EditorWindow> ("Untitled", newCanvas(), engine, nullptr, nullptr);
     engine->setControlParameter (ControlType::knobs, (std::uint8_t) 0, "CC", 77, false);
@@ -432,7 +436,7 @@ TEST_F (EngineTransferThreading, AGetCancelledJustAsItsLastValueArrivesIsReporte
 
 // A device that stalls keeps the requests it has and answers them all later: those late replies
 // carry slot 3's values, and must not be counted for the get of slot 5 that follows the cancel.
-TEST_F (EngineTransfer, LateRepliesOfACancelledGetAreNeverCountedForTheNextSlot)
+TEST_P (EngineTransfer, LateRepliesOfACancelledGetAreNeverCountedForTheNextSlot)
 {
     timing = { 0, 0, 400 };
     restartEngine();
@@ -452,7 +456,7 @@ TEST_F (EngineTransfer, LateRepliesOfACancelledGetAreNeverCountedForTheNextSlot)
 // With a reply timeout far longer than the test, the lost replies are asked for again as soon as
 // the device has stopped answering, not when the timer runs out; a device that answers nothing
 // still gets the whole timer each pass.
-TEST_F (EngineTransfer, ALossyDeviceIsAskedAgainAsSoonAsItsRepliesStop)
+TEST_P (EngineTransfer, ALossyDeviceIsAskedAgainAsSoonAsItsRepliesStop)
 {
     timing = { 0, 0, 60000 };
     restartEngine();
@@ -465,7 +469,7 @@ TEST_F (EngineTransfer, ALossyDeviceIsAskedAgainAsSoonAsItsRepliesStop)
     EXPECT_GT (simulator.getNumRequests(), payloadSize);
 }
 
-TEST_F (EngineTransfer, ASilentDeviceGetsTheWholeReplyTimeBeforeBeingAskedAgain)
+TEST_P (EngineTransfer, ASilentDeviceGetsTheWholeReplyTimeBeforeBeingAskedAgain)
 {
     timing = { 0, 0, 60000 };
     restartEngine();
@@ -479,7 +483,7 @@ TEST_F (EngineTransfer, ASilentDeviceGetsTheWholeReplyTimeBeforeBeingAskedAgain)
     ASSERT_TRUE (finish());
 }
 
-TEST_F (EngineTransferThreading, LateRepliesStillCountForTheirGetButNeverForTheNextSlot)
+TEST_P (EngineTransferThreading, LateRepliesStillCountForTheirGetButNeverForTheNextSlot)
 {
     // Replies come later than the reply timeout: later passes collect what earlier ones asked for.
     simulator.setOptions ({ .replyDelayMs = 40, .duplicateReplies = true });
@@ -495,7 +499,7 @@ TEST_F (EngineTransferThreading, LateRepliesStillCountForTheirGetButNeverForTheN
     }
 }
 
-TEST_F (EngineTransferThreading, AWindowLettingGoWhileRepliesAreInFlightOrFromItsErrorCallNeverTouchesTheDeadEngine)
+TEST_P (EngineTransferThreading, AWindowLettingGoWhileRepliesAreInFlightOrFromItsErrorCallNeverTouchesTheDeadEngine)
 {
     simulator.setOptions ({ .replyDelayMs = 100, .duplicateReplies = true });
 
@@ -527,7 +531,7 @@ TEST_F (EngineTransferThreading, AWindowLettingGoWhileRepliesAreInFlightOrFromIt
 // device's preset applied, the slot holding the preset, the window unchanged) or says that it did
 // not; never a wrong preset applied, never a success or an unchanged window claimed falsely, and a
 // slot is touched by a send only if the send succeeded or said that it left the slot incomplete.
-TEST_F (EngineTransfer, SoakEveryTransferEndsExactOrSaysWhatItLeftBehind)
+TEST_P (EngineTransfer, SoakEveryTransferEndsExactOrSaysWhatItLeftBehind)
 {
     timing = { 0, 0, 15 };
     std::mt19937 random (2026);
@@ -633,7 +637,7 @@ TEST_F (EngineTransfer, SoakEveryTransferEndsExactOrSaysWhatItLeftBehind)
     EXPECT_GT (interrupted, 50);
 }
 
-TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchanged)
+TEST_P (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchanged)
 {
     // An editor window over the engine, with an empty canvas in place of the views.
     auto window = std::make_unique<EditorWindow> ("Untitled", newCanvas(), engine, nullptr, nullptr);
@@ -659,7 +663,7 @@ TEST_F (EngineTransfer, AWindowTakesAGetAsOneUndoStepAndCountsWhatItSentAsUnchan
     EXPECT_FALSE (window->hasUnsavedChanges());
 }
 
-TEST_F (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTheWindowsPreset)
+TEST_P (EngineTransfer, CompareWithHardwareSlotGetsIntoAScratchEngineNeverIntoTheWindowsPreset)
 {
     const auto window =
         std::make_unique<EditorWindow> ("Kestrin OrbMini Editor - Untitled 4", newCanvas(), engine, nullptr, nullptr);

@@ -40,7 +40,7 @@ juce::StringArray fileNames (const juce::File& folder)
     return names;
 }
 
-struct Librarian : ::testing::Test, miditest::SimulatedDevice
+struct Librarian : miditest::SimulatedDeviceTest
 {
     // Runs a librarian to its end; the action sees every report on the way.
     std::unique_ptr<SlotLibrarian> run (Direction direction, std::vector<SlotLibrarian::Job> jobs, bool replace = false,
@@ -81,7 +81,11 @@ struct LibrarianThreading : Librarian
 {};
 } // namespace
 
-TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
+// Every case over the in-memory ports and over the model of the framework's Linux sequencer.
+INSTANTIATE_TEST_SUITE_P (Layers, Librarian, miditest::bothPortLayers, miditest::portLayerName);
+INSTANTIATE_TEST_SUITE_P (Layers, LibrarianThreading, miditest::bothPortLayers, miditest::portLayerName);
+
+TEST_P (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
 {
     const auto backup = run (Direction::backup, SlotLibrarian::allSlots());
     EXPECT_EQ (backup->getNumSucceeded(), 24);
@@ -110,7 +114,7 @@ TEST_F (Librarian, BackupSavesEverySlotAsTheDeviceHoldsItAndRestorePutsEachBack)
     EXPECT_EQ (simulator.getSlot (24), Payload (payloadSize, 0x11)); // the hidden 25th slot is not touched
 }
 
-TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
+TEST_P (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
 {
     // Slot 2 cannot be written (a folder has its name); the device stops answering during slot 3.
     folder.getChildFile (backupNameOf (2)).createDirectory();
@@ -138,7 +142,7 @@ TEST_F (Librarian, AFailingSlotIsListedAndTheOthersGoOn)
     EXPECT_EQ (simulator.getSlot (1), before);
 }
 
-TEST_F (Librarian, CancelStopsAfterTheCurrentSlotAndLeavesNoHalfWrittenFile)
+TEST_P (Librarian, CancelStopsAfterTheCurrentSlotAndLeavesNoHalfWrittenFile)
 {
     // A backup's running get is dropped: slot 3 has no file, and no temporary is left.
     const auto backup = run (Direction::backup, SlotLibrarian::allSlots(), false, [] (SlotLibrarian& l) {
@@ -172,7 +176,7 @@ TEST_F (Librarian, CancelStopsAfterTheCurrentSlotAndLeavesNoHalfWrittenFile)
 
 // The cancel comes after the send's first write has gone out but before any progress report has
 // said so: only the transfer itself knows, and it finishes the slot, which the summary counts.
-TEST_F (LibrarianThreading, ARestoreCancelledBeforeItsProgressShowsSendingStillFinishesTheSlotItBeganWriting)
+TEST_P (LibrarianThreading, ARestoreCancelledBeforeItsProgressShowsSendingStillFinishesTheSlotItBeganWriting)
 {
     simulator.setSlot (1, Payload (payloadSize, 0x22));
     const auto file = folder.getChildFile ("Slot 02 - One.orp");
@@ -197,7 +201,7 @@ TEST_F (LibrarianThreading, ARestoreCancelledBeforeItsProgressShowsSendingStillF
     EXPECT_EQ (restore.getOutcomes().size(), 1u);
 }
 
-TEST_F (Librarian, ABackupReplacesOlderFilesOfASlotOnlyWhenAsked)
+TEST_P (Librarian, ABackupReplacesOlderFilesOfASlotOnlyWhenAsked)
 {
     const auto old = folder.getChildFile ("Slot 01 - Old.orp");
     writeBytes (old, embeddedDefault());

@@ -255,8 +255,13 @@ void PresetTransfer::deliverReply (const OrbMiniProtocol::Reply& reply)
         const std::lock_guard<std::mutex> guard (replyLock);
         const auto p = (size_t) reply.position;
 
-        if (p < unanswered.size() && unanswered[p] > 0)
-            --unanswered[p];
+        if (p < unanswered.size())
+        {
+            if (unanswered[p] > 0)
+                --unanswered[p];
+            else
+                repeatedReplies = true;
+        }
 
         if (p >= wanted.size() || ! wanted[p] || ! requested[p])
             return;
@@ -303,10 +308,10 @@ bool PresetTransfer::isWritingSlot() const
     return writeBegun && ! hasEnded();
 }
 
-bool PresetTransfer::endedWithRequestsUnanswered() const
+bool PresetTransfer::mayHaveRepliesOnTheWay() const
 {
     const std::lock_guard<std::mutex> guard (replyLock);
-    return std::any_of (unanswered.begin(), unanswered.end(), [] (int n) { return n > 0; });
+    return repeatedReplies || std::any_of (unanswered.begin(), unanswered.end(), [] (int n) { return n > 0; });
 }
 
 void PresetTransfer::finishWithout (Failure reason)

@@ -114,9 +114,10 @@ public:
     // Valid once ended: a send stopped by a cancel after its first write, so the slot holds part
     // of the old preset and part of the new.
     bool leftSlotIncomplete() const { return slotLeftIncomplete; }
-    // Valid once ended: requests went out that the device has not answered (yet). Their replies
-    // may still come, so the next transfer must wait for the device to fall silent.
-    bool endedWithRequestsUnanswered() const;
+    // Valid once ended: replies may still be on their way, because requests went out that the
+    // device has not answered (yet), or because it answered some request more than once. The next
+    // transfer must then wait for the device to fall silent.
+    bool mayHaveRepliesOnTheWay() const;
 
 private:
     enum class Outcome
@@ -155,6 +156,7 @@ private:
     std::vector<int> unanswered;
     Payload values;
     int answeredCount = 0, repliesThisPass = 0;
+    bool repeatedReplies = false; // a reply came for a position with no request left unanswered
     std::chrono::steady_clock::time_point lastReplyTime;
     bool writeBegun = false; // under replyLock, so that a cancel and the first write never cross
 

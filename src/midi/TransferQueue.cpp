@@ -167,7 +167,7 @@ void TransferQueue::run()
         running = nullptr;
         lastEndTicks = ticksNow();
         quietNeededTicks =
-            job.transfer->endedWithRequestsUnanswered() ? toTicks (job.transfer->getSettings().replyTimeoutMs) : 0;
+            job.transfer->mayHaveRepliesOnTheWay() ? toTicks (job.transfer->getSettings().replyTimeoutMs) : 0;
         guard.unlock();
 
         if (job.onEnded)

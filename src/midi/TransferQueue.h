@@ -15,10 +15,11 @@ class MidiManager;
 
 // The one line of preset transfers on the port manager's ports. Replies carry no sender, so
 // transfers run one at a time on a thread of their own (where pacing and waiting cannot freeze
-// the window). A transfer that ended with requests unanswered may still have replies on their
-// way: the next one then starts only once the device has been silent for a whole reply timeout,
-// so that late replies meant for one slot are never counted for the next. After a transfer whose
-// every request was answered nothing can still come, and the next starts at once.
+// the window). A transfer that ended with requests unanswered, or that heard a request answered
+// twice, may still have replies on their way: the next one then starts only once the device has
+// been silent for a whole reply timeout, so that late replies meant for one slot are never counted
+// for the next. After a transfer whose every request was answered once nothing can still come,
+// and the next starts at once.
 class TransferQueue : private PresetTransfer::Link
 {
 public:
@@ -59,7 +60,7 @@ private:
     MidiManager& manager;
     MessagePacer pacer;
     std::atomic<std::int64_t> lastReplyTicks { 0 };
-    // Set when a transfer ended with requests unanswered: from then on the device must be silent
+    // Set when a transfer ended with replies on their way: from then on the device must be silent
     // for this long before the next transfer starts (under `lock`).
     std::int64_t quietNeededTicks = 0, lastEndTicks = 0;
 
