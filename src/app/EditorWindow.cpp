@@ -83,12 +83,15 @@ void EditorWindow::closeUnlessWritingSlot()
         if (self == nullptr)
             return;
 
-        if (answer == SlotWritingAlert::stopAndClose || ! self->engine->isWritingSlot())
+        if (answer == SlotWritingAlert::stopAndClose)
             return self->tellCloseListeners();
 
         // Closes once the device holds the preset; after a failure the window stays with its
         // dialog saying what went wrong.
-        self->closeWhenWritten = true;
+        if (self->engine->isSending())
+            self->closeWhenWritten = true;
+        else if (self->engine->getTransferStatus (TransferStatus::Kind::send).phase == TransferStatus::Phase::succeeded)
+            self->tellCloseListeners();
     });
 }
 
