@@ -62,9 +62,21 @@ juce::Array<int> QuitAfterWrites::stopAllButSlotsBeingWritten()
     return slots;
 }
 
+bool QuitAfterWrites::awaitedWritesRunning() const
+{
+    for (const auto& engine : awaitedEngines)
+        if (engine->isSending())
+            return true;
+
+    auto* librarian = LibrarianWindow::findOpen();
+    return awaitedRestore && librarian != nullptr && librarian->getContent().getLibrarian() != nullptr
+           && librarian->getContent().getLibrarian()->isRunning();
+}
+
 void QuitAfterWrites::quitWhenWritten()
 {
-    if (! stopAllButSlotsBeingWritten().isEmpty())
+    // Until each awaited writer has ended and told its window how it went.
+    if (! stopAllButSlotsBeingWritten().isEmpty() || awaitedWritesRunning())
     {
         juce::WeakReference<QuitAfterWrites> self (this);
         juce::Timer::callAfterDelay (50, [self] {

@@ -26,6 +26,7 @@ public:
 private:
     juce::Array<int> stopAllButSlotsBeingWritten();
     void quitWhenWritten();
+    bool awaitedWritesRunning() const;
     bool awaitedWritesSucceeded() const;
 
     std::function<void()> quit;
