@@ -1,11 +1,8 @@
 #include "app/DeviceManagerWindow.h"
 
-DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& manager)
-    : juce::ResizableWindow (title, true), midiManager (manager)
+DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& manager, juce::Component* owner)
+    : FixedSizeDialog (title), midiManager (manager)
 {
-    setUsingNativeTitleBar (true);
-    setResizable (false, false);
-
     content = new DeviceManagerComponent (this);
 
     auto& ports = midiManager.getPorts();
@@ -19,14 +16,12 @@ DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager
     content->updateContent();
 
     setContentOwned (content, true);
-    centreWithSize (getWidth(), getHeight());
+    placeOver (owner);
 
     content->selectInputDevice (midiManager.getInputName());
     content->selectOutputDevice (midiManager.getOutputName());
 
-    setAlwaysOnTop (false);
-    toFront (true);
-    setVisible (true);
+    show();
 }
 
 DeviceManagerWindow::~DeviceManagerWindow()
@@ -39,6 +34,16 @@ void DeviceManagerWindow::apply()
 {
     midiManager.setInput (content->getSelectedInputDevice());
     midiManager.setOutput (content->getSelectedOutputDevice());
+}
+
+void DeviceManagerWindow::returnPressed()
+{
+    buttonClicked (&content->getButton ("OK"));
+}
+
+void DeviceManagerWindow::cancelPressed()
+{
+    buttonClicked (&content->getButton ("Cancel"));
 }
 
 void DeviceManagerWindow::buttonClicked (juce::Button* button)

@@ -196,13 +196,13 @@ juce::File EditorWindow::startingDirectory() const
 void EditorWindow::showGetDialog()
 {
     if (getDialog == nullptr)
-        getDialog = new GetPresetWindow (engine);
+        getDialog = new GetPresetWindow (engine, this);
 }
 
 void EditorWindow::showSendDialog()
 {
     if (sendDialog == nullptr)
-        sendDialog = new SendPresetWindow (engine);
+        sendDialog = new SendPresetWindow (engine, this);
 }
 
 void EditorWindow::showFileError (const juce::String& message)
@@ -426,15 +426,17 @@ void EditorWindow::compareWithHardwareSlot()
 
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    compareSlotDialog = new CompareSlotWindow (OrbEditorEngine::createForOrbMini (engine->getMidiManager()),
-                                               [self] (const OrbEditorEngine& got, int slotNumber) {
-                                                   if (self != nullptr)
-                                                       self->showComparison (got, "Slot " + juce::String (slotNumber));
-                                               });
+    compareSlotDialog = new CompareSlotWindow (
+        OrbEditorEngine::createForOrbMini (engine->getMidiManager()),
+        [self] (const OrbEditorEngine& got, int slotNumber) {
+            if (self != nullptr)
+                self->showComparison (got, "Slot " + juce::String (slotNumber));
+        },
+        this);
 }
 
 void EditorWindow::showComparison (const OrbEditorEngine& other, const juce::String& otherTitle)
 {
     new PresetCompareWindow ("Compare " + getPresetName() + " With " + otherTitle,
-                             PresetCompareComponent::compare (*engine, other), otherTitle);
+                             PresetCompareComponent::compare (*engine, other), otherTitle, this);
 }

@@ -175,6 +175,13 @@ void LibrarianComponent::closeRequested()
         onClose();
 }
 
+void LibrarianComponent::returnPressed()
+{
+    for (auto* button : { &restoreButton, &okButton })
+        if (button->isVisible() && button->isEnabled())
+            return buttonClicked (button);
+}
+
 void LibrarianComponent::buttonClicked (juce::Button* button)
 {
     if (button == &restoreButton && librarian == nullptr)

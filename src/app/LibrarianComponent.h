@@ -36,6 +36,8 @@ public:
     const SlotLibrarian* getLibrarian() const { return librarian.get(); }
     // The close button of the window: Cancel while running or confirming, OK at the end.
     void closeRequested();
+    // Return: "Restore" before the restore starts, "OK" at the end, nothing while it runs.
+    void returnPressed();
 
 private:
     void paintListBoxItem (int row, juce::Graphics& g, int width, int height, bool selected) override;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FixedSizeDialog.h"
 #include "app/PresetSlotComponent.h"
 #include "midi/OrbEditorEngine.h"
 
@@ -7,7 +8,8 @@
 // its engine alive while open. The action button starts the transfer for the chosen slot and the
 // dialog shows its progress; it closes once the transfer succeeded, stays open after a failure
 // (showing what failed, ready to retry) and closes on "Cancel", which also stops the transfer.
-class PresetTransferWindow : public juce::ResizableWindow,
+// Return is the action button, escape and the title bar's close are "Cancel".
+class PresetTransferWindow : public FixedSizeDialog,
                              public juce::Button::Listener,
                              private OrbEditorEngine::TransferListener
 {
@@ -20,7 +22,7 @@ protected:
     using ContentFactory = PresetSlotComponent* (*) (juce::Button::Listener* buttonListener);
 
     PresetTransferWindow (const juce::String& title, ContentFactory makeContent, OrbEditorEngine::Ptr engine,
-                          TransferStatus::Kind kind);
+                          TransferStatus::Kind kind, juce::Component* owner);
 
     // Starts the transfer for a slot index (0 to 23).
     virtual void startTransfer (std::uint8_t slotIndex) = 0;
@@ -32,6 +34,8 @@ protected:
     OrbEditorEngine::Ptr engine;
 
 private:
+    void returnPressed() override;
+    void cancelPressed() override;
     void transferChanged (const TransferStatus& status) override;
     bool isRunning() const;
 
