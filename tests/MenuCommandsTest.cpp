@@ -155,6 +155,16 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
 
     invoke (0x200090);
     EXPECT_EQ (findWindows<AboutWindow>().size(), 1u);
+
+    // Both open over the editor window, and Return or escape closes the About window as a click does.
+    const auto centreOfWindow = app.getWindowManager()->getWindow (0)->getScreenBounds().getCentre();
+    EXPECT_LE (app.getAboutWindow()->getScreenBounds().getCentre().getDistanceFrom (centreOfWindow), 1);
+    EXPECT_LE (app.getDeviceSetupWindow()->getScreenBounds().getCentre().getDistanceFrom (centreOfWindow), 1);
+    pressKeyAndWait (*app.getAboutWindow(), juce::KeyPress::escapeKey);
+    EXPECT_TRUE (findWindows<AboutWindow>().empty());
+    invoke (0x200090);
+    pressKeyAndWait (*app.getAboutWindow()->getAboutComponent(), juce::KeyPress::returnKey);
+    EXPECT_TRUE (findWindows<AboutWindow>().empty());
 }
 
 TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)
