@@ -17,6 +17,7 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
     // Not on the desktop yet: the window manager puts it there once, at its final size and place,
     // so that the platform's window manager never sees a half-built window.
     setUsingNativeTitleBar (true);
+    setLookAndFeel (&look);
     setContentOwned (editorComponent, true);
 
     // The main section's buttons are dispatched here by name.
@@ -38,6 +39,8 @@ EditorWindow::~EditorWindow()
     engine->removeEditListener (this);
     engine->removeListener (this);
     clearContentComponent();
+    setMenuBar (nullptr);
+    setLookAndFeel (nullptr);
 }
 
 juce::String EditorWindow::getApplicationName()

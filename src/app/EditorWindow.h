@@ -8,6 +8,7 @@
 #include "app/WindowCloseListener.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/PresetHistory.h"
+#include "widgets/CustomLook.h"
 
 #include <functional>
 
@@ -89,6 +90,7 @@ public:
     CompareSlotWindow* getCompareSlotDialog() const { return compareSlotDialog.get(); }
 
 private:
+    CustomLook look; // of the menu bar and its menus; the editor component has its own
     OrbEditorEngine::Ptr engine;
     juce::File* lastDirectory;
     juce::Array<WindowCloseListener*> closeListeners;
