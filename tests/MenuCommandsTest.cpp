@@ -210,3 +210,33 @@ TEST_F (ApplicationTest, AFileHandedOverNeverReplacesTheActiveWindowsUnsavedChan
     app.anotherInstanceStarted (file.getFullPathName());
     EXPECT_EQ (app.getWindowManager()->getNumWindows(), 2);
 }
+
+// The user guide names every item of every menu the editor shows, submenus and their items
+// included, so that a new command cannot ship undocumented.
+TEST_F (ApplicationTest, TheUserGuideNamesEveryMenuItem)
+{
+    const auto guide = juce::File (ORBMINI_USER_GUIDE_SOURCE).loadFileAsString().replace ("&amp;", "&");
+    ASSERT_TRUE (guide.isNotEmpty());
+
+    auto& commands = *app.getCommandManager();
+    MainMenuModel model (&commands, true);
+    juce::StringArray missing;
+
+    std::function<void (const juce::PopupMenu&)> check = [&] (const juce::PopupMenu& menu) {
+        for (const auto& item : itemsOf (menu))
+        {
+            if (! item.isSeparator && ! guide.contains (item.text.trim()))
+                missing.add (item.text);
+            if (item.subMenu != nullptr)
+                check (*item.subMenu);
+        }
+    };
+
+    for (const auto& name : model.getMenuBarNames())
+    {
+        EXPECT_TRUE (guide.contains ("<b>" + name + "</b>")) << name;
+        check (model.getMenuForIndex (0, name));
+    }
+
+    EXPECT_EQ (missing, juce::StringArray()) << "not named in the user guide";
+}
