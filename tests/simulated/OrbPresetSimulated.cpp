@@ -1,8 +1,10 @@
 // orbpreset over a simulated controller, for the tool's tests: the tool's own commands, with the
 // simulator's in-memory ports in place of the platform's MIDI and the tests' short timing.
-//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--slots-out DIR] -- <orbpreset arguments>
+//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--slots-out DIR] [--ports none]
+//                       -- <orbpreset arguments>
 // The controller is listed as "OrbMini Test" beside a "Synth" without a simulator; --slots-out
-// writes what its slots 1 to 24 hold at the end, as "slot-NN.bin" payload files.
+// writes what its slots 1 to 24 hold at the end, as "slot-NN.bin" payload files. "--ports none"
+// leaves the tool no MIDI device at all, as on a machine without a MIDI system.
 
 #include "OrbPresetTool.h"
 
@@ -21,6 +23,7 @@ int main (int argc, char* argv[])
 
     OrbMiniSimulator::Options options;
     juce::File slotsOut;
+    bool noPorts = false;
 
     for (int i = 0; i + 1 < separator; i += 2)
     {
@@ -30,6 +33,8 @@ int main (int argc, char* argv[])
             options.writeLossRate = args[i + 1].getDoubleValue();
         else if (args[i] == "--slots-out")
             slotsOut = juce::File (args[i + 1]);
+        else if (args[i] == "--ports" && args[i + 1] == "none")
+            noPorts = true;
         else
             return 3;
     }
@@ -40,8 +45,10 @@ int main (int argc, char* argv[])
     ports.addInput ("Synth");
     ports.addOutput ("Synth");
 
-    const auto status = runOrbPreset (
-        juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1), ports, { 0, 0, 200, 5 });
+    VirtualMidiPorts none;
+    const auto status =
+        runOrbPreset (juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1),
+                      noPorts ? none : ports, { 0, 0, 200, 5 });
 
     if (slotsOut != juce::File())
     {
