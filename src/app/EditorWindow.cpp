@@ -57,6 +57,29 @@ void EditorWindow::addCloseListener (WindowCloseListener* listener)
         closeListeners.addIfNotAlreadyThere (listener);
 }
 
+bool EditorWindow::keyPressed (const juce::KeyPress& key)
+{
+    auto* content = getContentComponent();
+
+    if (content == nullptr || content->isParentOf (getCurrentlyFocusedComponent()))
+        return false;
+
+    if (key.getKeyCode() == juce::KeyPress::tabKey)
+    {
+        if (auto traverser = content->createKeyboardFocusTraverser())
+        {
+            const auto all = traverser->getAllComponents (content);
+
+            if (! all.empty())
+                (key.getModifiers().isShiftDown() ? all.back() : all.front())->grabKeyboardFocus();
+        }
+
+        return true;
+    }
+
+    return content->keyPressed (key);
+}
+
 void EditorWindow::closeButtonPressed()
 {
     juce::Component::SafePointer<EditorWindow> self (this);
