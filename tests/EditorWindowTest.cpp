@@ -278,7 +278,8 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAndAFileThatFailsShowsO
 }
 
 // The keyboard in the editor: from the window itself Tab enters at the first widget and shift+Tab
-// at the last, a ring marks the focused widget, and ctrl+1 to ctrl+9 show the views.
+// at the last, a ring marks the widget the keyboard focused (not one clicked), and ctrl+1 to
+// ctrl+9 show the views.
 TEST_F (EditorWindowTest, TabEntersTheEditorWithAFocusRingAndControlDigitsShowTheViews)
 {
     auto* editor = newEditorComponent (engine);
@@ -291,6 +292,11 @@ TEST_F (EditorWindowTest, TabEntersTheEditorWithAFocusRingAndControlDigitsShowTh
     EXPECT_TRUE (ring.isVisible());
     EXPECT_EQ (ring.getBounds(),
                editor->getLocalArea (first, first->getLocalBounds()).expanded (FocusRing::thickness + 1));
+
+    // A click is the mouse's: no ring until the keyboard moves the focus again.
+    clickOn (*first, { 2, 2 });
+    pumpMessages (20);
+    EXPECT_FALSE (ring.isVisible());
 
     window->grabKeyboardFocus();
     pumpMessages (20); // the desktop tells of focus changes asynchronously

@@ -66,6 +66,8 @@ bool EditorWindow::keyPressed (const juce::KeyPress& key)
 
     if (key.getKeyCode() == juce::KeyPress::tabKey)
     {
+        content->keyPressed (key);
+
         if (auto traverser = content->createKeyboardFocusTraverser())
         {
             const auto all = traverser->getAllComponents (content);

@@ -60,6 +60,13 @@ bool EditorComponent::keyPressed (const juce::KeyPress& key)
 {
     const auto code = key.getKeyCode();
 
+    // Tab goes on to move the focus; the ring marks where it lands.
+    if (code == juce::KeyPress::tabKey)
+    {
+        focusRing.keyboardMovesFocus();
+        return false;
+    }
+
     if (key.getModifiers() == juce::ModifierKeys::commandModifier && code >= '1' && code < '1' + numViews)
     {
         viewSelected (code - '1');

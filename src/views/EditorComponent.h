@@ -27,7 +27,7 @@ public:
     // no view and marks nothing.
     void viewSelected (int viewIndex) override;
 
-    // ctrl+1 to ctrl+9 show the nine views, the main view first.
+    // ctrl+1 to ctrl+9 show the nine views, the main view first; Tab shows the focus ring.
     bool keyPressed (const juce::KeyPress& key) override;
 
     FocusRing& getFocusRing() noexcept { return focusRing; }

@@ -11,7 +11,26 @@ FocusRing::FocusRing()
 
 FocusRing::~FocusRing()
 {
+    if (watchedParent != nullptr)
+        watchedParent->removeMouseListener (this);
     juce::Desktop::getInstance().removeFocusChangeListener (this);
+}
+
+void FocusRing::parentHierarchyChanged()
+{
+    if (watchedParent != nullptr)
+        watchedParent->removeMouseListener (this);
+
+    // Clicks anywhere in the parent, its widgets included, tell the mouse from the keyboard.
+    watchedParent = getParentComponent();
+    if (watchedParent != nullptr)
+        watchedParent->addMouseListener (this, true);
+}
+
+void FocusRing::mouseDown (const juce::MouseEvent&)
+{
+    byKeyboard = false;
+    setVisible (false);
 }
 
 void FocusRing::paint (juce::Graphics& g)
@@ -27,7 +46,7 @@ void FocusRing::follow (juce::Component* focused)
 {
     auto* parent = getParentComponent();
 
-    if (parent == nullptr || focused == nullptr || focused == parent || ! parent->isParentOf (focused)
+    if (! byKeyboard || parent == nullptr || focused == nullptr || focused == parent || ! parent->isParentOf (focused)
         || ! focused->isShowing())
     {
         setVisible (false);
