@@ -101,3 +101,23 @@ TEST_F (DeviceSetupTest, TwinControllersAreToldApartAndTheChosenUnitOpens)
     EXPECT_EQ (again.getOutputList().getSelectedRow(), 3);
     EXPECT_EQ (again.getSelectedInputDevice(), "OrbMini MIDI 1 (2)");
 }
+
+// Return is "OK" even from a list, which would take it for itself; escape and the title bar's
+// close are "Cancel".
+TEST_F (DeviceSetupTest, ReturnIsOkEscapeAndTheTitleBarCloseAreCancel)
+{
+    open().getInputList().selectRow (2);
+    pressKeyAndWait (dialog->getContent().getInputList(), juce::KeyPress::escapeKey);
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (midi.getInputName(), "");
+
+    open().getInputList().selectRow (2);
+    closeByTitleBar (*dialog);
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (midi.getInputName(), "");
+
+    open().getInputList().selectRow (2);
+    pressKeyAndWait (dialog->getContent().getInputList(), juce::KeyPress::returnKey);
+    EXPECT_EQ (dialog.get(), nullptr);
+    EXPECT_EQ (midi.getInputName(), "Synth");
+}

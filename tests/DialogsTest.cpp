@@ -271,3 +271,45 @@ TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeEachNewOneAtSlotOneAndAFa
     clickAndWait (send->getContent().getActionButton());
     ASSERT_TRUE (miditest::runUntil ([&] { return window->getSendDialog() == nullptr; }, 5000));
 }
+
+// Return is the action and escape and the title bar's close are "Cancel", from wherever the focus
+// is in the dialog; a focused button keeps Return for itself. The window manager is told that the
+// dialog can be closed but neither resized nor maximised.
+TEST_F (TransferDialogsTest, ReturnStartsEscapeAndTheTitleBarCloseCancelAsTheButtonsDo)
+{
+    connect();
+    simulator.setOptions ({ .dropReplies = true });
+
+    window->showGetDialog();
+    auto* get = window->getGetDialog();
+    const auto flags = get->getDesktopWindowStyleFlags();
+    EXPECT_NE (flags & juce::ComponentPeer::windowHasCloseButton, 0);
+    EXPECT_EQ (flags & (juce::ComponentPeer::windowIsResizable | juce::ComponentPeer::windowHasMaximiseButton), 0);
+
+    pressKeyAndWait (get->getContent().getSlotSelector().getComboBox(), juce::KeyPress::returnKey);
+    ASSERT_TRUE (engine->isGetting());
+    pressKeyAndWait (get->getContent().getSlotSelector().getComboBox(), juce::KeyPress::escapeKey);
+    EXPECT_EQ (window->getGetDialog(), nullptr);
+    EXPECT_FALSE (engine->isGetting());
+
+    window->showSendDialog();
+    juce::WeakReference<SendPresetWindow> send (window->getSendDialog());
+    pressKeyAndWait (*send, juce::KeyPress::returnKey);
+    ASSERT_TRUE (engine->isSending());
+    closeByTitleBar (*send);
+    EXPECT_EQ (send.get(), nullptr);
+    EXPECT_FALSE (engine->isSending());
+
+    // Return on a focused "Cancel" is that button's.
+    window->showSendDialog();
+    send = window->getSendDialog();
+    pressKeyAndWait (send->getContent().getCancelButton(), juce::KeyPress::returnKey);
+    EXPECT_EQ (send.get(), nullptr);
+    EXPECT_FALSE (engine->isSending());
+
+    window->compareWithHardwareSlot();
+    juce::WeakReference<CompareSlotWindow> compare (window->getCompareSlotDialog());
+    ASSERT_NE (compare.get(), nullptr);
+    pressKeyAndWait (*compare, juce::KeyPress::escapeKey);
+    EXPECT_EQ (compare.get(), nullptr);
+}

@@ -4,6 +4,7 @@
 #include "app/PresetCompareWindow.h"
 #include "app/SaveChangesAlert.h"
 #include "model/ControlType.h"
+#include "views/EditorComponent.h"
 
 #include <gtest/gtest.h>
 
@@ -274,4 +275,45 @@ TEST_F (EditorWindowTest, CompareWithFileListsWhatDiffersAndAFileThatFailsShowsO
     dismissAlerts();
     EXPECT_FALSE (window->loadFile (broken));
     EXPECT_EQ (findAlerts().size(), 1u);
+}
+
+// The keyboard in the editor: from the window itself Tab enters at the first widget and shift+Tab
+// at the last, a ring marks the widget the keyboard focused (not one clicked), and ctrl+1 to
+// ctrl+9 show the views.
+TEST_F (EditorWindowTest, TabEntersTheEditorWithAFocusRingAndControlDigitsShowTheViews)
+{
+    auto* editor = newEditorComponent (engine);
+    window = manager.createWindow (editor, engine, {});
+
+    pressKeyAndWait (*window, juce::KeyPress::tabKey);
+    auto* first = juce::Component::getCurrentlyFocusedComponent();
+    ASSERT_TRUE (editor->isParentOf (first));
+    auto& ring = editor->getFocusRing();
+    EXPECT_TRUE (ring.isVisible());
+    EXPECT_EQ (ring.getBounds(),
+               editor->getLocalArea (first, first->getLocalBounds()).expanded (FocusRing::thickness + 1));
+
+    // A click is the mouse's: no ring until the keyboard moves the focus again.
+    clickOn (*first, { 2, 2 });
+    pumpMessages (20);
+    EXPECT_FALSE (ring.isVisible());
+
+    window->grabKeyboardFocus();
+    pumpMessages (20); // the desktop tells of focus changes asynchronously
+    EXPECT_FALSE (ring.isVisible());
+    if (auto* peer = window->getPeer())
+        peer->handleKeyPress (juce::KeyPress (juce::KeyPress::tabKey, juce::ModifierKeys::shiftModifier, 0));
+    EXPECT_NE (juce::Component::getCurrentlyFocusedComponent(), first);
+    EXPECT_TRUE (editor->isParentOf (juce::Component::getCurrentlyFocusedComponent()));
+
+    // From a widget the keys reach the editor on their way up, from the window through it.
+    for (int view = 8; view >= 0; --view)
+    {
+        EXPECT_TRUE (editor->keyPressed (juce::KeyPress ('1' + view, juce::ModifierKeys::commandModifier, 0)));
+        EXPECT_TRUE (editor->getView (view)->isVisible()) << view;
+    }
+    window->grabKeyboardFocus();
+    EXPECT_TRUE (window->keyPressed (juce::KeyPress ('5', juce::ModifierKeys::commandModifier, 0)));
+    EXPECT_TRUE (editor->getView (4)->isVisible());
+    EXPECT_FALSE (editor->keyPressed (juce::KeyPress ('1', juce::ModifierKeys::shiftModifier, 0)));
 }

@@ -129,3 +129,31 @@ TEST_F (LibrarianWindowTest, BackupAsksOnceBeforeReplacingAndCancelKeepsTheWindo
     EXPECT_TRUE (content.getRowText (0).startsWith ("Slot 01  ->  Slot 01 - ")) << content.getRowText (0);
     EXPECT_EQ (content.getRowText (23), "Slot 24");
 }
+
+// Return is "Restore" before the run and "OK" after it; escape and the title bar's close are
+// "Cancel" (before the run it closes the window).
+TEST_F (LibrarianWindowTest, ReturnRestoresThenClosesEscapeAndTheTitleBarCloseCancel)
+{
+    savePreset ("bass.orp", 4);
+
+    chooser.answerWith (folder);
+    LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
+    ASSERT_NE (window(), nullptr);
+    pressKeyAndWait (*window(), juce::KeyPress::escapeKey);
+    EXPECT_EQ (window(), nullptr);
+
+    chooser.answerWith (folder);
+    LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
+    ASSERT_NE (window(), nullptr);
+    closeByTitleBar (*window());
+    EXPECT_EQ (window(), nullptr);
+
+    chooser.answerWith (folder);
+    LibrarianWindow::restoreSlots (manager, lastDirectory, timing);
+    ASSERT_NE (window(), nullptr);
+    pressKeyAndWait (*window(), juce::KeyPress::returnKey);
+    ASSERT_NE (window()->getContent().getLibrarian(), nullptr);
+    ASSERT_TRUE (runToEnd());
+    pressKeyAndWait (*window(), juce::KeyPress::returnKey);
+    EXPECT_EQ (window(), nullptr);
+}

@@ -89,3 +89,55 @@ TEST_F (LookAndFeelTest, LabelsStayLeftAndFadeWhenDisabledButtonsIgnoreTheirColo
     widget.getButton().setButtonText ({});
     expectLooksAsBefore (widget, "midi-to-din-off-no-text");
 }
+
+namespace
+{
+// The contrast ratio of two opaque colours, from their relative luminance as the accessibility
+// guidelines define it: 1 for equal colours, 21 for black on white.
+double contrastRatio (juce::Colour a, juce::Colour b)
+{
+    const auto luminance = [] (juce::Colour c) {
+        const auto linear = [] (juce::uint8 channel) {
+            const auto v = channel / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow ((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear (c.getRed()) + 0.7152 * linear (c.getGreen()) + 0.0722 * linear (c.getBlue());
+    };
+    const auto la = luminance (a), lb = luminance (b);
+    return (std::max (la, lb) + 0.05) / (std::min (la, lb) + 0.05);
+}
+} // namespace
+
+// Menus and the menu bar: plain and highlighted items at least 4.5:1 against what they are drawn
+// on, and the highlight is the blue the look fills it with.
+TEST_F (LookAndFeelTest, MenuItemsPlainOrHighlightedAreReadable)
+{
+    EXPECT_NEAR (contrastRatio (juce::Colours::black, juce::Colours::white), 21.0, 0.01);
+
+    const auto colour = [this] (int id) { return look.findColour (id); };
+    EXPECT_GE (contrastRatio (colour (juce::PopupMenu::textColourId), colour (juce::PopupMenu::backgroundColourId)),
+               4.5);
+    EXPECT_GE (contrastRatio (colour (juce::PopupMenu::highlightedTextColourId),
+                              colour (juce::PopupMenu::highlightedBackgroundColourId)),
+               4.5);
+    EXPECT_GE (contrastRatio (colour (juce::PopupMenu::textColourId), juce::Colour (CustomLook::whiteSmoke)), 4.5);
+
+    // What is drawn: a highlighted item and a menu bar item under the pointer are filled with it.
+    juce::Image item (juce::Image::RGB, 200, 24, true);
+    {
+        juce::Graphics g (item);
+        look.drawPopupMenuItem (g, item.getBounds(), false, true, true, false, false, "Get Preset", {}, nullptr,
+                                nullptr);
+    }
+    EXPECT_EQ (item.getPixelAt (195, 2), colour (juce::PopupMenu::highlightedBackgroundColourId));
+
+    juce::MenuBarComponent bar;
+    bar.setLookAndFeel (&look);
+    juce::Image barItem (juce::Image::RGB, 60, 24, true);
+    {
+        juce::Graphics g (barItem);
+        look.drawMenuBarItem (g, 60, 24, 0, "File", true, false, true, bar);
+    }
+    EXPECT_EQ (barItem.getPixelAt (2, 2), colour (juce::PopupMenu::highlightedBackgroundColourId));
+    bar.setLookAndFeel (nullptr);
+}

@@ -155,6 +155,16 @@ TEST_F (ApplicationTest, AboutAndDeviceSetupOpenOnceEach)
 
     invoke (0x200090);
     EXPECT_EQ (findWindows<AboutWindow>().size(), 1u);
+
+    // Both open over the editor window, and Return or escape closes the About window as a click does.
+    const auto centreOfWindow = app.getWindowManager()->getWindow (0)->getScreenBounds().getCentre();
+    EXPECT_LE (app.getAboutWindow()->getScreenBounds().getCentre().getDistanceFrom (centreOfWindow), 1);
+    EXPECT_LE (app.getDeviceSetupWindow()->getScreenBounds().getCentre().getDistanceFrom (centreOfWindow), 1);
+    pressKeyAndWait (*app.getAboutWindow(), juce::KeyPress::escapeKey);
+    EXPECT_TRUE (findWindows<AboutWindow>().empty());
+    invoke (0x200090);
+    pressKeyAndWait (*app.getAboutWindow()->getAboutComponent(), juce::KeyPress::returnKey);
+    EXPECT_TRUE (findWindows<AboutWindow>().empty());
 }
 
 TEST_F (ApplicationTest, AMissingUserGuideIsNamedWithItsFullPath)
@@ -199,4 +209,34 @@ TEST_F (ApplicationTest, AFileHandedOverNeverReplacesTheActiveWindowsUnsavedChan
     ASSERT_TRUE (miditest::runUntil ([&] { return app.getWindowManager()->getActiveWindow() == second; }, 2000));
     app.anotherInstanceStarted (file.getFullPathName());
     EXPECT_EQ (app.getWindowManager()->getNumWindows(), 2);
+}
+
+// The user guide names every item of every menu the editor shows, submenus and their items
+// included, so that a new command cannot ship undocumented.
+TEST_F (ApplicationTest, TheUserGuideNamesEveryMenuItem)
+{
+    const auto guide = juce::File (ORBMINI_USER_GUIDE_SOURCE).loadFileAsString().replace ("&amp;", "&");
+    ASSERT_TRUE (guide.isNotEmpty());
+
+    auto& commands = *app.getCommandManager();
+    MainMenuModel model (&commands, true);
+    juce::StringArray missing;
+
+    std::function<void (const juce::PopupMenu&)> check = [&] (const juce::PopupMenu& menu) {
+        for (const auto& item : itemsOf (menu))
+        {
+            if (! item.isSeparator && ! guide.contains (item.text.trim()))
+                missing.add (item.text);
+            if (item.subMenu != nullptr)
+                check (*item.subMenu);
+        }
+    };
+
+    for (const auto& name : model.getMenuBarNames())
+    {
+        EXPECT_TRUE (guide.contains ("<b>" + name + "</b>")) << name;
+        check (model.getMenuForIndex (0, name));
+    }
+
+    EXPECT_EQ (missing, juce::StringArray()) << "not named in the user guide";
 }

@@ -73,3 +73,26 @@ TEST_F (NumberBoxTest, SetValueNotifiesOnlyWhenAskedAndOnlyInRange)
     box.setValue (3, true);
     EXPECT_EQ (notified, "3;");
 }
+
+// Up and down step by 1, page up and page down by 10, held within the limits, and nothing is
+// told until the box commits: a run of steps is one change.
+TEST_F (NumberBoxTest, ArrowAndPageKeysStepTheShownNumberAndCommitOnceWithinTheLimits)
+{
+    for (auto key : { juce::KeyPress::upKey, juce::KeyPress::upKey, juce::KeyPress::pageUpKey })
+        EXPECT_TRUE (box.keyPressed (juce::KeyPress (key)));
+
+    ASSERT_NE (box.getCurrentTextEditor(), nullptr);
+    EXPECT_EQ (box.getCurrentTextEditor()->getText(), "16"); // 5 + 1 + 1 + 10 is above 16
+    EXPECT_EQ (notified, "");
+    box.hideEditor (false);
+    EXPECT_EQ (notified, "16;");
+
+    box.stepWithKey (juce::KeyPress (juce::KeyPress::pageDownKey));
+    box.stepWithKey (juce::KeyPress (juce::KeyPress::downKey));
+    EXPECT_EQ (box.getCurrentTextEditor()->getText(), "5");
+    box.stepWithKey (juce::KeyPress (juce::KeyPress::pageDownKey));
+    EXPECT_EQ (box.getCurrentTextEditor()->getText(), "1");
+    EXPECT_FALSE (box.stepWithKey (juce::KeyPress ('a')));
+    box.hideEditor (false);
+    EXPECT_EQ (notified, "16;1;");
+}

@@ -153,6 +153,7 @@ TEST_F (OrbPresetDevice, GetAndSendOneSlotAndSayWhenTheDeviceDidNotTakeIt)
 TEST_F (OrbPresetDevice, BadUseAndUnknownDevicesExitWithTwoBeforeAnythingIsSent)
 {
     run ({}, { "ports" }).expect (0, "Inputs:\n  OrbMini Test\n  Synth\nOutputs:\n  OrbMini Test\n  Synth\n");
+    run ({ "--ports", "none" }, { "ports" }).expect (0, "No MIDI inputs\nNo MIDI outputs\n");
 
     run ({}, { "get", "3", path ("x.orp") }).expect (2, "get needs --device NAME");
     run ({}, { "get", "--device", "orbmini", "25", path ("x.orp") }).expect (2, "from 1 to 24, not \"25\"");

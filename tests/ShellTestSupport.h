@@ -53,6 +53,24 @@ inline void clickAndWait (juce::Button& button)
     pumpMessages (20);
 }
 
+// Presses a key as the user does with the keyboard focus on `focus`: the key goes to the focused
+// component first, then up to its window, as the desktop delivers it.
+inline void pressKeyAndWait (juce::Component& focus, int keyCode)
+{
+    focus.grabKeyboardFocus();
+    if (auto* peer = focus.getPeer())
+        peer->handleKeyPress (juce::KeyPress (keyCode));
+    pumpMessages (20);
+}
+
+// The close button of the window's title bar, as the window manager reports it.
+inline void closeByTitleBar (juce::Component& window)
+{
+    if (auto* peer = window.getPeer())
+        peer->handleUserClosingWindow();
+    pumpMessages (20);
+}
+
 // The framework's alert boxes now on the desktop.
 inline std::vector<juce::AlertWindow*> findAlerts()
 {

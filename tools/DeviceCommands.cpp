@@ -209,14 +209,21 @@ int DeviceCommands::run (const juce::String& command, juce::StringArray argument
 
 int DeviceCommands::listPorts()
 {
-    std::cout << "Inputs:\n";
-    for (const auto& d : ports.getInputDevices())
-        std::cout << "  " << d.name.toStdString() << '\n';
+    // No heading over an empty list: a machine without a MIDI system is told so.
+    const auto list = [] (const auto& devices, const char* heading, const char* none) {
+        if (devices.isEmpty())
+        {
+            std::cout << none << '\n';
+            return;
+        }
 
-    std::cout << "Outputs:\n";
-    for (const auto& d : ports.getOutputDevices())
-        std::cout << "  " << d.name.toStdString() << '\n';
+        std::cout << heading << '\n';
+        for (const auto& d : devices)
+            std::cout << "  " << d.name.toStdString() << '\n';
+    };
 
+    list (ports.getInputDevices(), "Inputs:", "No MIDI inputs");
+    list (ports.getOutputDevices(), "Outputs:", "No MIDI outputs");
     return exitOk;
 }
 

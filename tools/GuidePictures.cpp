@@ -1,12 +1,16 @@
 // Draws the pictures of the user guide: the editor with the built-in default preset, one picture
-// per section view, exactly as the editor window shows it (without the window's menu bar).
+// per section view, exactly as the editor window shows it (without the window's menu bar), the
+// get dialog and the list of differences of a comparison.
 //
 //   orbmini_guide_pictures <output directory>      (normally doc/guide/images)
 //
-// Files written: view-<index>-<section>.png for the view indices 0 to 8. A file whose bytes are
+// Files written: view-<index>-<section>.png for the view indices 0 to 8, dialog-get.png and
+// compare.png. A file whose bytes are
 // unchanged is not rewritten; the last line says how many were written.
 
+#include "app/GetPresetComponent.h"
 #include "app/KestrinOrbMiniEditorApplication.h"
+#include "app/PresetCompareComponent.h"
 #include "midi/MidiManager.h"
 #include "model/OrbMiniModel.h"
 #include "simulator/VirtualMidiPorts.h"
@@ -68,6 +72,26 @@ int run (const juce::File& folder)
         if (writeIfChanged (picture, folder.getChildFile (name)))
             ++written;
     }
+
+    GetPresetComponent getDialog (nullptr);
+    if (writeIfChanged (getDialog.createComponentSnapshot (getDialog.getLocalBounds(), true, 1.0f),
+                        folder.getChildFile ("dialog-get.png")))
+        ++written;
+
+    // The default preset against one with a few values changed, as from a file.
+    auto other = OrbEditorEngine::createForOrbMini (midi);
+    other->applyDump (engine->buildDump (0));
+    const auto change = [&other] (ControlType type, int index, const char* name, int by) {
+        if (auto* group = other->getControl (type, index))
+            group->setParameterValue (name, (std::uint8_t) (group->getParameterValue (name) + by), false);
+    };
+    change (ControlType::knobs, 0, "CC", 10);
+    change (ControlType::knobs, 2, "MIDI Channel", 1);
+
+    PresetCompareComponent compare (PresetCompareComponent::compare (*engine, *other), "File: bass.orp");
+    if (writeIfChanged (compare.createComponentSnapshot (compare.getLocalBounds(), true, 1.0f),
+                        folder.getChildFile ("compare.png")))
+        ++written;
 
     std::cout << written << " written" << std::endl;
     return 0;

@@ -1,14 +1,18 @@
 #include "app/AboutWindow.h"
 
-AboutWindow::AboutWindow (const juce::Image& image)
-    : juce::ResizableWindow ({}, true), content (new AboutComponent (image))
+AboutWindow::AboutWindow (const juce::Image& image, juce::Component* owner)
+    : juce::ResizableWindow ({}, false), content (new AboutComponent (image)),
+      keys ([this] { delete this; }, [this] { delete this; })
 {
     setContentOwned (content, true);
     setUsingNativeTitleBar (false);
     setResizable (false, false);
-    centreWithSize (getWidth(), getHeight());
+    centreAroundComponent (owner != nullptr ? owner->getTopLevelComponent() : nullptr, getWidth(), getHeight());
+    addToDesktop();
+    keys.attachTo (*this);
     setAlwaysOnTop (false);
     setVisible (true);
+    toFront (true);
 }
 
 AboutWindow::~AboutWindow()

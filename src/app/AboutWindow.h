@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/AboutComponent.h"
+#include "app/DialogKeys.h"
 
-// The borderless About window: shows itself at once, centred, and is deleted by a click on it.
+// The borderless About window: shows itself at once, centred over the owner (an editor window),
+// and is deleted by a click on it, Return or escape.
 class AboutWindow : public juce::ResizableWindow
 {
 public:
-    explicit AboutWindow (const juce::Image& image);
+    explicit AboutWindow (const juce::Image& image, juce::Component* owner = nullptr);
     ~AboutWindow() override;
 
     AboutComponent* getAboutComponent() const { return content; }
@@ -16,6 +18,7 @@ public:
 
 private:
     AboutComponent* content;
+    DialogKeys keys;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (AboutWindow)
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (AboutWindow)

@@ -14,7 +14,7 @@ public:
     // Told with the scratch engine holding the slot's preset, and the slot number (1 to 24).
     using Callback = std::function<void (const OrbEditorEngine& got, int slotNumber)>;
 
-    CompareSlotWindow (OrbEditorEngine::Ptr scratchEngine, Callback onGot);
+    CompareSlotWindow (OrbEditorEngine::Ptr scratchEngine, Callback onGot, juce::Component* owner = nullptr);
     ~CompareSlotWindow() override;
 
     GetPresetComponent& getContent() { return static_cast<GetPresetComponent&> (getSlotContent()); }

@@ -1,11 +1,8 @@
 #include "app/DeviceManagerWindow.h"
 
-DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& manager)
-    : juce::ResizableWindow (title, true), midiManager (manager)
+DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager& manager, juce::Component* owner)
+    : FixedSizeDialog (title), midiManager (manager)
 {
-    setUsingNativeTitleBar (true);
-    setResizable (false, false);
-
     content = new DeviceManagerComponent (this);
 
     auto& ports = midiManager.getPorts();
@@ -19,14 +16,12 @@ DeviceManagerWindow::DeviceManagerWindow (const juce::String& title, MidiManager
     content->updateContent();
 
     setContentOwned (content, true);
-    centreWithSize (getWidth(), getHeight());
+    placeOver (owner);
 
     content->selectInputDevice (midiManager.getInputDevice());
     content->selectOutputDevice (midiManager.getOutputDevice());
 
-    setAlwaysOnTop (false);
-    toFront (true);
-    setVisible (true);
+    show();
 }
 
 DeviceManagerWindow::~DeviceManagerWindow()
@@ -40,6 +35,16 @@ void DeviceManagerWindow::apply()
     // By device, not by the name shown: of two units of one name, the chosen one opens.
     midiManager.setInput (content->getSelectedInput());
     midiManager.setOutput (content->getSelectedOutput());
+}
+
+void DeviceManagerWindow::returnPressed()
+{
+    buttonClicked (&content->getButton ("OK"));
+}
+
+void DeviceManagerWindow::cancelPressed()
+{
+    buttonClicked (&content->getButton ("Cancel"));
 }
 
 void DeviceManagerWindow::buttonClicked (juce::Button* button)

@@ -1,15 +1,17 @@
 #pragma once
 
 #include "app/DeviceManagerComponent.h"
+#include "app/FixedSizeDialog.h"
 #include "midi/MidiManager.h"
 
 // The device setup dialog: lists the MIDI devices present when it opens, preselects the ports
 // the port manager has open, and hands the chosen names to it on "OK" or "Apply". Not modal;
-// it deletes itself on "OK" and "Cancel".
-class DeviceManagerWindow : public juce::ResizableWindow, public juce::Button::Listener
+// it deletes itself on "OK" and "Cancel". Return is "OK"; escape and the title bar's close are "Cancel".
+class DeviceManagerWindow : public FixedSizeDialog, public juce::Button::Listener
 {
 public:
-    DeviceManagerWindow (const juce::String& title, MidiManager& midiManager);
+    // Opens centred over the owner (an editor window), or over the active window without one.
+    DeviceManagerWindow (const juce::String& title, MidiManager& midiManager, juce::Component* owner = nullptr);
     ~DeviceManagerWindow() override;
 
     void buttonClicked (juce::Button* button) override;
@@ -17,6 +19,8 @@ public:
     DeviceManagerComponent& getContent() { return *content; }
 
 private:
+    void returnPressed() override;
+    void cancelPressed() override;
     void apply();
 
     MidiManager& midiManager;

@@ -20,6 +20,7 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
     // Not on the desktop yet: the window manager puts it there once, at its final size and place,
     // so that the platform's window manager never sees a half-built window.
     setUsingNativeTitleBar (true);
+    setLookAndFeel (&look);
     setContentOwned (editorComponent, true);
 
     // The main section's buttons are dispatched here by name.
@@ -41,6 +42,8 @@ EditorWindow::~EditorWindow()
     engine->removeEditListener (this);
     engine->removeListener (this);
     clearContentComponent();
+    setMenuBar (nullptr);
+    setLookAndFeel (nullptr);
 }
 
 juce::String EditorWindow::getApplicationName()
@@ -55,6 +58,31 @@ void EditorWindow::addCloseListener (WindowCloseListener* listener)
 {
     if (listener != nullptr)
         closeListeners.addIfNotAlreadyThere (listener);
+}
+
+bool EditorWindow::keyPressed (const juce::KeyPress& key)
+{
+    auto* content = getContentComponent();
+
+    if (content == nullptr || content->isParentOf (getCurrentlyFocusedComponent()))
+        return false;
+
+    if (key.getKeyCode() == juce::KeyPress::tabKey)
+    {
+        content->keyPressed (key);
+
+        if (auto traverser = content->createKeyboardFocusTraverser())
+        {
+            const auto all = traverser->getAllComponents (content);
+
+            if (! all.empty())
+                (key.getModifiers().isShiftDown() ? all.back() : all.front())->grabKeyboardFocus();
+        }
+
+        return true;
+    }
+
+    return content->keyPressed (key);
 }
 
 void EditorWindow::closeButtonPressed()
@@ -227,13 +255,13 @@ juce::File EditorWindow::startingDirectory() const
 void EditorWindow::showGetDialog()
 {
     if (getDialog == nullptr)
-        getDialog = new GetPresetWindow (engine);
+        getDialog = new GetPresetWindow (engine, this);
 }
 
 void EditorWindow::showSendDialog()
 {
     if (sendDialog == nullptr)
-        sendDialog = new SendPresetWindow (engine);
+        sendDialog = new SendPresetWindow (engine, this);
 }
 
 void EditorWindow::showFileError (const juce::String& message)
@@ -467,15 +495,17 @@ void EditorWindow::compareWithHardwareSlot()
 
     juce::Component::SafePointer<EditorWindow> self (this);
 
-    compareSlotDialog = new CompareSlotWindow (OrbEditorEngine::createForOrbMini (engine->getMidiManager()),
-                                               [self] (const OrbEditorEngine& got, int slotNumber) {
-                                                   if (self != nullptr)
-                                                       self->showComparison (got, "Slot " + juce::String (slotNumber));
-                                               });
+    compareSlotDialog = new CompareSlotWindow (
+        OrbEditorEngine::createForOrbMini (engine->getMidiManager()),
+        [self] (const OrbEditorEngine& got, int slotNumber) {
+            if (self != nullptr)
+                self->showComparison (got, "Slot " + juce::String (slotNumber));
+        },
+        this);
 }
 
 void EditorWindow::showComparison (const OrbEditorEngine& other, const juce::String& otherTitle)
 {
     new PresetCompareWindow ("Compare " + getPresetName() + " With " + otherTitle,
-                             PresetCompareComponent::compare (*engine, other), otherTitle);
+                             PresetCompareComponent::compare (*engine, other), otherTitle, this);
 }

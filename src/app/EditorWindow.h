@@ -8,6 +8,7 @@
 #include "app/WindowCloseListener.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/PresetHistory.h"
+#include "widgets/CustomLook.h"
 
 #include <functional>
 
@@ -27,6 +28,9 @@ public:
     ~EditorWindow() override;
 
     void addCloseListener (WindowCloseListener* listener);
+    // With the focus on the window itself: Tab and shift+Tab enter the editor at its first or last
+    // widget, and the editor's own keys (ctrl+1 to ctrl+9) work too.
+    bool keyPressed (const juce::KeyPress& key) override;
     void closeButtonPressed() override;
 
     // Loads a preset file into this window's engine; on success the window takes the file's name.
@@ -91,6 +95,7 @@ public:
     CompareSlotWindow* getCompareSlotDialog() const { return compareSlotDialog.get(); }
 
 private:
+    CustomLook look; // of the menu bar and its menus; the editor component has its own
     OrbEditorEngine::Ptr engine;
     juce::File* lastDirectory;
     juce::Array<WindowCloseListener*> closeListeners;

@@ -1,10 +1,10 @@
 #include "app/GetPresetWindow.h"
 
-GetPresetWindow::GetPresetWindow (OrbEditorEngine::Ptr e)
+GetPresetWindow::GetPresetWindow (OrbEditorEngine::Ptr e, juce::Component* owner)
     : PresetTransferWindow (
         "Get Preset From Hardware",
         [] (juce::Button::Listener* l) -> PresetSlotComponent* { return new GetPresetComponent (l); }, std::move (e),
-        TransferStatus::Kind::get)
+        TransferStatus::Kind::get, owner)
 {}
 
 GetPresetWindow::~GetPresetWindow()

@@ -8,7 +8,8 @@
 class GetPresetWindow : public PresetTransferWindow
 {
 public:
-    explicit GetPresetWindow (OrbEditorEngine::Ptr engine);
+    // Opens centred over the owner (the editor window), or over the active window without one.
+    explicit GetPresetWindow (OrbEditorEngine::Ptr engine, juce::Component* owner = nullptr);
     ~GetPresetWindow() override;
 
     GetPresetComponent& getContent() { return static_cast<GetPresetComponent&> (getSlotContent()); }

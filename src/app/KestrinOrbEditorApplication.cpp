@@ -76,6 +76,17 @@ DeviceManagerWindow* KestrinOrbEditorApplication::getDeviceSetupWindow() const
     return deviceSetupWindow.get();
 }
 
+juce::Component* KestrinOrbEditorApplication::getWindowForDialogs() const
+{
+    if (windowManager == nullptr)
+        return nullptr;
+
+    if (auto* active = windowManager->getActiveWindow())
+        return active;
+
+    return windowManager->getNumWindows() > 0 ? windowManager->getWindow (0) : nullptr;
+}
+
 bool KestrinOrbEditorApplication::moreThanOneInstanceAllowed()
 {
     // On Linux the framework finds the running instance but cannot hand it the command line (and

@@ -95,6 +95,9 @@ public:
     static std::unique_ptr<MidiPortLayer> createPortLayer();
 
 protected:
+    // The editor window that the application's dialogs open over: the active one, else the first.
+    juce::Component* getWindowForDialogs() const;
+
     juce::PopupMenu applicationMenuItems;
     std::uint8_t modelByte;
     juce::File lastDirectory;

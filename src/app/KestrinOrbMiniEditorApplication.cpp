@@ -101,12 +101,13 @@ void KestrinOrbMiniEditorApplication::showAboutWindow()
     if (aboutWindow == nullptr)
     {
         logoImage = ArtworkImages::get (ArtworkImages::aboutImage); // the set of the zoom in use
-        aboutWindow = new AboutWindow (logoImage);
+        aboutWindow = new AboutWindow (logoImage, getWindowForDialogs());
     }
 }
 
 void KestrinOrbMiniEditorApplication::showDeviceSetup()
 {
     if (deviceSetupWindow == nullptr)
-        deviceSetupWindow = new DeviceManagerWindow (modelName + " Editor Device Manager", midiManager);
+        deviceSetupWindow =
+            new DeviceManagerWindow (modelName + " Editor Device Manager", midiManager, getWindowForDialogs());
 }

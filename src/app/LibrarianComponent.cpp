@@ -191,6 +191,13 @@ bool LibrarianComponent::lastSlotSucceeded() const
     return librarian == nullptr || librarian->getOutcomes().empty() || librarian->getOutcomes().back().succeeded;
 }
 
+void LibrarianComponent::returnPressed()
+{
+    for (auto* button : { &restoreButton, &okButton })
+        if (button->isVisible() && button->isEnabled())
+            return buttonClicked (button);
+}
+
 void LibrarianComponent::buttonClicked (juce::Button* button)
 {
     if (button == &restoreButton && librarian == nullptr)

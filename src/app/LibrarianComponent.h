@@ -42,6 +42,8 @@ public:
     int getSlotBeingWritten() const;
     // False when the last slot that ended failed or was left incomplete.
     bool lastSlotSucceeded() const;
+    // Return: "Restore" before the restore starts, "OK" at the end, nothing while it runs.
+    void returnPressed();
 
 private:
     void paintListBoxItem (int row, juce::Graphics& g, int width, int height, bool selected) override;

@@ -1,6 +1,7 @@
 #include "app/LibrarianWindow.h"
 
 #include "app/FileChooserService.h"
+#include "app/WindowSizeHints.h"
 #include "model/OrbMiniModel.h"
 
 using Direction = SlotLibrarian::Direction;
@@ -10,13 +11,18 @@ LibrarianWindow::LibrarianWindow (const juce::String& title, MidiManager& midi, 
                                   OrbEditorEngine::Timing timing)
     : juce::DocumentWindow (title, juce::Colours::darkgrey, juce::DocumentWindow::closeButton),
       content (
-          midi, direction, std::move (plan), folder, replace, [this] { delete this; }, timing)
+          midi, direction, std::move (plan), folder, replace, [this] { delete this; }, timing),
+      keys ([this] { content.returnPressed(); }, [this] { content.closeRequested(); })
 {
     setUsingNativeTitleBar (true);
     setContentNonOwned (&content, true);
     setResizable (false, false);
-    centreWithSize (getWidth(), getHeight());
+    // Opened after a file chooser: over the editor window that is active again by then.
+    centreAroundComponent (nullptr, getWidth(), getHeight());
+    keys.attachTo (*this);
     setVisible (true);
+    toFront (true);
+    WindowSizeHints::fixSize (*this);
 }
 
 void LibrarianWindow::closeButtonPressed()

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "app/DialogKeys.h"
 #include "app/LibrarianComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
 // The window of a backup or restore of the controller's slots. Not modal: the editor windows stay
-// usable while it runs. One at a time; it closes itself when the user is done with it.
+// usable while it runs. One at a time; it closes itself when the user is done with it. Return
+// presses "Restore" or "OK"; escape and the title bar's close are "Cancel" (or "OK" at the end).
 class LibrarianWindow : public juce::DocumentWindow
 {
 public:
@@ -28,6 +30,7 @@ public:
 
 private:
     LibrarianComponent content;
+    DialogKeys keys;
 
     JUCE_DECLARE_NON_COPYABLE (LibrarianWindow)
 };

@@ -1,15 +1,12 @@
 #include "app/PresetTransferWindow.h"
 
 PresetTransferWindow::PresetTransferWindow (const juce::String& title, ContentFactory makeContent,
-                                            OrbEditorEngine::Ptr e, TransferStatus::Kind k)
-    : juce::ResizableWindow (title, true), engine (std::move (e)), content (makeContent (this)), kind (k)
+                                            OrbEditorEngine::Ptr e, TransferStatus::Kind k, juce::Component* owner)
+    : FixedSizeDialog (title), engine (std::move (e)), content (makeContent (this)), kind (k)
 {
-    setUsingNativeTitleBar (true);
     setContentOwned (content, true);
-    setResizable (false, false);
-    centreWithSize (getWidth(), getHeight());
-    setAlwaysOnTop (false);
-    setVisible (true);
+    placeOver (owner);
+    show();
 
     engine->addTransferListener (this);
     if (isRunning())
@@ -26,6 +23,18 @@ PresetTransferWindow::~PresetTransferWindow()
 bool PresetTransferWindow::isRunning() const
 {
     return kind == TransferStatus::Kind::get ? engine->isGetting() : engine->isSending();
+}
+
+void PresetTransferWindow::returnPressed()
+{
+    if (content->getActionButton().isEnabled())
+        buttonClicked (&content->getActionButton());
+}
+
+void PresetTransferWindow::cancelPressed()
+{
+    // Escape and the title bar's close are the "Cancel" button, whatever it does at the time.
+    buttonClicked (&content->getCancelButton());
 }
 
 void PresetTransferWindow::buttonClicked (juce::Button* button)

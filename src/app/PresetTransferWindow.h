@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/FixedSizeDialog.h"
 #include "app/PresetSlotComponent.h"
 #include "midi/OrbEditorEngine.h"
 
@@ -8,8 +9,9 @@
 // dialog shows its progress; it closes once the transfer succeeded, stays open after a failure
 // (showing what failed, ready to retry) and closes on "Cancel", which also stops the transfer. A
 // send stopped by "Cancel" once it has begun writing leaves the dialog open, saying that the slot
-// was left incomplete, with "Send" ready to complete it.
-class PresetTransferWindow : public juce::ResizableWindow,
+// was left incomplete, with "Send" ready to complete it. Return is the action button, escape and
+// the title bar's close are "Cancel".
+class PresetTransferWindow : public FixedSizeDialog,
                              public juce::Button::Listener,
                              private OrbEditorEngine::TransferListener
 {
@@ -22,7 +24,7 @@ protected:
     using ContentFactory = PresetSlotComponent* (*) (juce::Button::Listener* buttonListener);
 
     PresetTransferWindow (const juce::String& title, ContentFactory makeContent, OrbEditorEngine::Ptr engine,
-                          TransferStatus::Kind kind);
+                          TransferStatus::Kind kind, juce::Component* owner);
 
     // Starts the transfer for a slot index (0 to 23).
     virtual void startTransfer (std::uint8_t slotIndex) = 0;
@@ -34,6 +36,8 @@ protected:
     OrbEditorEngine::Ptr engine;
 
 private:
+    void returnPressed() override;
+    void cancelPressed() override;
     void transferChanged (const TransferStatus& status) override;
     bool isRunning() const;
 

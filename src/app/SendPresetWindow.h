@@ -9,7 +9,8 @@
 class SendPresetWindow : public PresetTransferWindow
 {
 public:
-    explicit SendPresetWindow (OrbEditorEngine::Ptr engine);
+    // Opens centred over the owner (the editor window), or over the active window without one.
+    explicit SendPresetWindow (OrbEditorEngine::Ptr engine, juce::Component* owner = nullptr);
     ~SendPresetWindow() override;
 
     SendPresetComponent& getContent() { return static_cast<SendPresetComponent&> (getSlotContent()); }

@@ -52,7 +52,28 @@ EditorComponent::EditorComponent (ViewSelector* tabSelector, ViewSelector* pictu
     // while every view is a child, rather than when each is first shown.
     sendLookAndFeelChange();
 
+    addChildComponent (focusRing);
     viewSelected (0);
+}
+
+bool EditorComponent::keyPressed (const juce::KeyPress& key)
+{
+    const auto code = key.getKeyCode();
+
+    // Tab goes on to move the focus; the ring marks where it lands.
+    if (code == juce::KeyPress::tabKey)
+    {
+        focusRing.keyboardMovesFocus();
+        return false;
+    }
+
+    if (key.getModifiers() == juce::ModifierKeys::commandModifier && code >= '1' && code < '1' + numViews)
+    {
+        viewSelected (code - '1');
+        return true;
+    }
+
+    return false;
 }
 
 EditorComponent::~EditorComponent()
@@ -76,6 +97,8 @@ void EditorComponent::viewSelected (int viewIndex)
         else
             addChildComponent (view);
     }
+
+    focusRing.follow (getCurrentlyFocusedComponent());
 }
 
 void EditorComponent::swapPictures()

@@ -3,6 +3,7 @@
 #include "midi/OrbEditorEngine.h"
 #include "views/ViewSelector.h"
 #include "widgets/CustomLook.h"
+#include "widgets/FocusRing.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
 
@@ -26,6 +27,11 @@ public:
     // no view and marks nothing.
     void viewSelected (int viewIndex) override;
 
+    // ctrl+1 to ctrl+9 show the nine views, the main view first; Tab shows the focus ring.
+    bool keyPressed (const juce::KeyPress& key) override;
+
+    FocusRing& getFocusRing() noexcept { return focusRing; }
+
     // Registers the listener (the editor window) with the main section's four buttons.
     void addButtonListener (juce::Button::Listener* listener);
 
@@ -41,12 +47,13 @@ public:
     OrbEditorEngine::Ptr getEngine() const { return engine; }
 
 private:
-    // Destroyed from the bottom up: the engine reference, the look, the views, the selectors, the
+    // Destroyed from the bottom up: the engine reference, the focus ring, the look, the views, the selectors, the
     // background.
     std::unique_ptr<juce::ImageComponent> background;
     juce::OwnedArray<ViewSelector> selectors;
     juce::OwnedArray<juce::Component> views;
     CustomLook look;
+    FocusRing focusRing;
     OrbEditorEngine::Ptr engine;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (EditorComponent)

@@ -3,6 +3,12 @@
 CustomLook::CustomLook()
 {
     setUsingNativeAlertWindows (true);
+
+    setColour (juce::PopupMenu::backgroundColourId, juce::Colours::white);
+    setColour (juce::PopupMenu::textColourId, juce::Colour (menuText));
+    setColour (juce::PopupMenu::headerTextColourId, juce::Colour (menuText));
+    setColour (juce::PopupMenu::highlightedBackgroundColourId, juce::Colour (menuHighlight));
+    setColour (juce::PopupMenu::highlightedTextColourId, juce::Colours::white);
 }
 
 void CustomLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&,
@@ -69,26 +75,26 @@ void CustomLook::drawTextEditorOutline (juce::Graphics&, int, int, juce::TextEdi
 
 void CustomLook::drawPopupMenuBackground (juce::Graphics& g, int width, int height)
 {
-    g.setColour (juce::Colour (accentBlue));
-    g.fillRect (0, 0, width, height);
+    g.fillAll (findColour (juce::PopupMenu::backgroundColourId));
+    g.setColour (juce::Colour (lightGrey));
+    g.drawRect (0, 0, width, height);
 }
 
-void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool, bool, bool isHighlighted,
-                                    bool, bool, const juce::String& text, const juce::String&, const juce::Drawable*,
-                                    const juce::Colour*)
+void CustomLook::drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool isSeparator,
+                                    bool isActive, bool isHighlighted, bool isTicked, bool hasSubMenu,
+                                    const juce::String& text, const juce::String& shortcutKeyText,
+                                    const juce::Drawable* icon, const juce::Colour* textColour)
 {
-    if (isHighlighted)
-    {
-        g.setColour (juce::Colours::white);
-        g.fillRect (area);
-        g.setColour (juce::Colour (accentBlue));
-    }
-    else
-    {
-        g.setColour (juce::Colours::white);
-    }
+    // The framework's item, ticks, shortcuts and submenu arrows included, in the colours above.
+    juce::LookAndFeel_V2::drawPopupMenuItem (g, area, isSeparator, isActive, isHighlighted, isTicked, hasSubMenu, text,
+                                             shortcutKeyText, icon, textColour);
+}
 
-    g.drawFittedText (text, 0, 0, area.getWidth(), area.getHeight(), juce::Justification::left, 1);
+void CustomLook::drawMenuBarBackground (juce::Graphics& g, int width, int height, bool, juce::MenuBarComponent&)
+{
+    g.fillAll (juce::Colour (whiteSmoke));
+    g.setColour (juce::Colour (lightGrey));
+    g.drawHorizontalLine (height - 1, 0.0f, (float) width);
 }
 
 void CustomLook::drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex, const juce::String& itemText,

@@ -10,6 +10,10 @@ public:
     static constexpr juce::uint32 accentBlue = 0xFF117FC6;
     static constexpr juce::uint32 whiteSmoke = 0xFFF5F5F5;
     static constexpr juce::uint32 lightGrey = 0xFFD3D3D3;
+    // Menus: dark text on white, the highlighted item in white on the accent blue, deepened so that
+    // small text on it stays readable.
+    static constexpr juce::uint32 menuText = 0xFF1D2B36;
+    static constexpr juce::uint32 menuHighlight = 0xFF0E6BA8;
     // The drop-down arrow spans the last 15 pixels but 5 of a combo box; its text ends this many
     // pixels before the arrow.
     static constexpr int comboArrowWidth = 15;
@@ -31,11 +35,15 @@ public:
     void fillTextEditorBackground (juce::Graphics& g, int width, int height, juce::TextEditor& editor) override;
     void drawTextEditorOutline (juce::Graphics& g, int width, int height, juce::TextEditor& editor) override;
 
+    // Menus and the menu bar take their colours from the PopupMenu colour ids set at construction.
     void drawPopupMenuBackground (juce::Graphics& g, int width, int height) override;
     void drawPopupMenuItem (juce::Graphics& g, const juce::Rectangle<int>& area, bool isSeparator, bool isActive,
                             bool isHighlighted, bool isTicked, bool hasSubMenu, const juce::String& text,
                             const juce::String& shortcutKeyText, const juce::Drawable* icon,
                             const juce::Colour* textColour) override;
+
+    void drawMenuBarBackground (juce::Graphics& g, int width, int height, bool isMouseOverBar,
+                                juce::MenuBarComponent& menuBar) override;
 
     void drawMenuBarItem (juce::Graphics& g, int width, int height, int itemIndex, const juce::String& itemText,
                           bool isMouseOverItem, bool isMenuOpen, bool isMouseOverBar,

@@ -71,10 +71,42 @@ void NumberBox::editorShown (juce::TextEditor* editor)
 
     editor->setLookAndFeel (lookAndFeel.get());
     editor->setText (getValueText(), false);
+    editor->addKeyListener (&stepKeys);
+}
+
+bool NumberBox::stepWithKey (const juce::KeyPress& key)
+{
+    const int step = key == juce::KeyPress::upKey         ? 1
+                     : key == juce::KeyPress::downKey     ? -1
+                     : key == juce::KeyPress::pageUpKey   ? 10
+                     : key == juce::KeyPress::pageDownKey ? -10
+                                                          : 0;
+    if (step == 0)
+        return false;
+
+    if (! isBeingEdited())
+        showEditor();
+
+    if (auto* editor = getCurrentTextEditor())
+    {
+        const auto typed = editor->getText().trim();
+        const auto from = typed.isEmpty() ? value : typed.getDoubleValue();
+        editor->setText (juce::String (juce::jlimit (minimum, maximum, from + step)), false);
+        editor->selectAll();
+    }
+
+    return true;
+}
+
+bool NumberBox::keyPressed (const juce::KeyPress& key)
+{
+    return stepWithKey (key) || juce::Label::keyPressed (key); // the framework's own keys otherwise
 }
 
 void NumberBox::editorAboutToBeHidden (juce::TextEditor* editor)
 {
+    editor->removeKeyListener (&stepKeys);
+
     // What was typed decides, whatever the label held before: an empty entry reads as 0.
     const auto typed = editor->getText().trim();
     setValue (typed.isEmpty() ? 0.0 : typed.getDoubleValue(), true);

@@ -48,6 +48,12 @@ public:
 
     void paint (juce::Graphics& g) override;
 
+    // Up and down change the shown number by 1, page up and page down by 10, within the limits;
+    // the box opens its text field for it. Like a typed number, the change takes effect (one
+    // step to undo) when Return is pressed or the box loses the focus. False for other keys.
+    bool stepWithKey (const juce::KeyPress& key);
+    bool keyPressed (const juce::KeyPress& key) override;
+
     // The characters the in-place editor accepts.
     static constexpr const char* allowedCharacters = "0123456789-+";
 
@@ -58,6 +64,16 @@ protected:
 
 private:
     juce::String getValueText() const { return juce::String (value); }
+
+    // Hands the step keys of the open text field to the box.
+    struct StepKeys : juce::KeyListener
+    {
+        explicit StepKeys (NumberBox& b) : box (b) {}
+        bool keyPressed (const juce::KeyPress& key, juce::Component*) override { return box.stepWithKey (key); }
+        NumberBox& box;
+    };
+
+    StepKeys stepKeys { *this };
 
     // Made when the in-place editor first opens: a window holds hundreds of number boxes, and
     // building a framework look for each costs time and memory that most of them never use.

@@ -1,9 +1,11 @@
 // orbpreset over a simulated controller, for the tool's tests: the tool's own commands, with the
 // simulator's in-memory ports in place of the platform's MIDI and the tests' short timing.
-//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--slots-out DIR] [--twin] -- <orbpreset arguments>
+//   orbpreset_simulated [--reply-loss R] [--write-loss R] [--slots-out DIR] [--twin] [--ports none]
+//                       -- <orbpreset arguments>
 // The controller is listed as "OrbMini Test" beside a "Synth" without a simulator; --slots-out
 // writes what its slots 1 to 24 hold at the end, as "slot-NN.bin" payload files; --twin plugs in a
-// second unit of the same name.
+// second unit of the same name; "--ports none" leaves the tool no MIDI device at all, as on a
+// machine without a MIDI system.
 
 #include "OrbPresetTool.h"
 
@@ -22,7 +24,7 @@ int main (int argc, char* argv[])
 
     OrbMiniSimulator::Options options;
     juce::File slotsOut;
-    bool twin = false;
+    bool twin = false, noPorts = false;
 
     for (int i = 0; i < separator; ++i)
     {
@@ -36,6 +38,11 @@ int main (int argc, char* argv[])
             options.writeLossRate = args[++i].getDoubleValue();
         else if (args[i] == "--slots-out")
             slotsOut = juce::File (args[++i]);
+        else if (args[i] == "--ports" && args[i + 1] == "none")
+        {
+            noPorts = true;
+            ++i;
+        }
         else
             return 3;
     }
@@ -51,8 +58,10 @@ int main (int argc, char* argv[])
         ports.addOutput ("OrbMini Test");
     }
 
-    const auto status = runOrbPreset (
-        juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1), ports, { 0, 0, 200 });
+    VirtualMidiPorts none;
+    const auto status =
+        runOrbPreset (juce::StringArray (args.strings.begin() + separator + 1, args.size() - separator - 1),
+                      noPorts ? none : ports, { 0, 0, 200 });
 
     if (slotsOut != juce::File())
     {

@@ -1,0 +1,45 @@
+#include "app/WindowSizeHints.h"
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace
+{
+void setHints (juce::Component& topLevel)
+{
+    auto* peer = topLevel.getPeer();
+
+    if (peer == nullptr || &peer->getComponent() != &topLevel)
+        return;
+
+    // A connection of our own, kept for the process's life; the framework has flushed the
+    // window's creation and placing before it returns from them.
+    static Display* const connection = XOpenDisplay (nullptr);
+
+    if (connection == nullptr)
+        return;
+
+    const auto bounds = juce::Desktop::getInstance().getDisplays().logicalToPhysical (peer->getBounds());
+    XSizeHints hints {};
+    hints.flags = USPosition | USSize | PMinSize | PMaxSize;
+    hints.x = bounds.getX();
+    hints.y = bounds.getY();
+    hints.width = hints.min_width = hints.max_width = bounds.getWidth();
+    hints.height = hints.min_height = hints.max_height = bounds.getHeight();
+
+    XSetWMNormalHints (connection, (Window) (juce::pointer_sized_uint) peer->getNativeHandle(), &hints);
+    XFlush (connection);
+}
+} // namespace
+
+void WindowSizeHints::fixSize (juce::Component& topLevel)
+{
+    // The framework sets the hints once more while it finishes showing the window: they are
+    // fixed again a moment later, which the window manager takes as it does any change of them.
+    setHints (topLevel);
+    juce::Component::SafePointer<juce::Component> window (&topLevel);
+    juce::Timer::callAfterDelay (300, [window] {
+        if (window != nullptr)
+            setHints (*window);
+    });
+}

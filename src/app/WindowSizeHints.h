@@ -1,0 +1,14 @@
+#pragma once
+
+#include <juce_gui_basics/juce_gui_basics.h>
+
+// Tells the window manager that a top-level window has a fixed size, so that it offers neither
+// resizing nor maximising. The framework does work the size out, but on X11 it then replaces the
+// window's size hints with its position and size alone whenever the window moves.
+class WindowSizeHints
+{
+public:
+    // Fixes the size hints of the component's native window at its present size (nothing for a
+    // component that is not on the desktop), now and once more shortly after.
+    static void fixSize (juce::Component& topLevel);
+};
