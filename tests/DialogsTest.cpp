@@ -255,12 +255,16 @@ TEST_F (TransferDialogsTest, OneDialogOfEachKindAtATimeEachNewOneAtSlotOneAndAFa
     reference::expectComponentMatches (window->getGetDialog()->getContent(), "get-preset-dialog");
 
     // A failed send keeps its dialog and shows one MIDI error however often it is tried.
+    window->setTopLeftPosition (10, 40);
     clickAndWait (send->getContent().getActionButton());
     clickAndWait (send->getContent().getActionButton());
 
     EXPECT_EQ (window->getSendDialog(), send);
     ASSERT_EQ (findAlerts().size(), 1u);
     EXPECT_EQ (findAlerts()[0]->getName(), "MIDI Error");
+    // Over the window whose send failed, not in the middle of the screen.
+    EXPECT_LT (findAlerts()[0]->getScreenBounds().getCentre().getDistanceFrom (window->getScreenBounds().getCentre()),
+               3);
     // The failure line under the slot list, and its text, are the picture's.
     reference::expectComponentMatches (send->getContent(), "send-preset-dialog-failed");
 

@@ -267,7 +267,7 @@ void EditorWindow::showSendDialog()
 void EditorWindow::showFileError (const juce::String& message)
 {
     if (fileErrorAlert == nullptr)
-        fileErrorAlert = new FileErrorAlertWindow (message);
+        fileErrorAlert = new FileErrorAlertWindow (message, this);
 }
 
 juce::ApplicationCommandTarget* EditorWindow::getNextCommandTarget()
@@ -347,7 +347,7 @@ bool EditorWindow::perform (const InvocationInfo& info)
 void EditorWindow::midiErrorOccurred (const juce::String&)
 {
     if (midiErrorAlert == nullptr)
-        midiErrorAlert = new MidiErrorAlertWindow();
+        midiErrorAlert = new MidiErrorAlertWindow (this);
 }
 
 void EditorWindow::fileErrorOccurred (const juce::String& fileName)

@@ -1,9 +1,12 @@
 #include "app/FileErrorAlertWindow.h"
 
-FileErrorAlertWindow::FileErrorAlertWindow (const juce::String& message)
+#include "app/AlertPlacement.h"
+
+FileErrorAlertWindow::FileErrorAlertWindow (const juce::String& message, juce::Component* owner)
 {
     juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, "File Error", message, "OK", nullptr,
                                             this);
+    AlertPlacement::centreShownAlertOver (owner);
 }
 
 FileErrorAlertWindow::~FileErrorAlertWindow() = default;

@@ -7,7 +7,8 @@
 class FileErrorAlertWindow : public juce::ModalComponentManager::Callback
 {
 public:
-    explicit FileErrorAlertWindow (const juce::String& message);
+    // Shown over the owner's window when one is given, otherwise centred on the screen.
+    explicit FileErrorAlertWindow (const juce::String& message, juce::Component* owner = nullptr);
     ~FileErrorAlertWindow() override;
 
     void modalStateFinished (int returnValue) override;

@@ -1,9 +1,12 @@
 #include "app/MidiErrorAlertWindow.h"
 
-MidiErrorAlertWindow::MidiErrorAlertWindow()
+#include "app/AlertPlacement.h"
+
+MidiErrorAlertWindow::MidiErrorAlertWindow (juce::Component* owner)
 {
     juce::AlertWindow::showMessageBoxAsync (juce::MessageBoxIconType::NoIcon, "MIDI Error", getMessage(), "OK", nullptr,
                                             this);
+    AlertPlacement::centreShownAlertOver (owner);
 }
 
 MidiErrorAlertWindow::~MidiErrorAlertWindow() = default;

@@ -7,7 +7,8 @@
 class MidiErrorAlertWindow : public juce::ModalComponentManager::Callback
 {
 public:
-    MidiErrorAlertWindow();
+    // Shown over the owner's window when one is given, otherwise centred on the screen.
+    explicit MidiErrorAlertWindow (juce::Component* owner = nullptr);
     ~MidiErrorAlertWindow() override;
 
     void modalStateFinished (int returnValue) override;
