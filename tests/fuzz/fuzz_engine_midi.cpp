@@ -12,8 +12,10 @@
 //   0xFD       the window lets go of its engine (news still queued then meet a dead engine)
 // Flag byte: bit 0 starts a get of slot (bits 1-5) first.
 //
-// Pacing is zero and the reply timeout an hour, so a get waits for the input's replies; each get
-// is let through its request pass before the input goes on. Checked beyond the sanitizers: the
+// Pacing is zero and the reply timeout short: a get asks again while the input's replies are
+// missing, and after a get with requests unanswered the next one starts once the device (the
+// input) has been silent that long. Each get is let through its request pass before the input goes
+// on. Checked beyond the sanitizers: the
 // preset stays a 316-byte dump of 7-bit values.
 
 #include "midi/MidiManager.h"
@@ -130,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput (const std::uint8_t* data, size_t size)
 
     auto& manager = harness->manager;
     harness->ports.clearSentMessages ("Fuzz"); // what was sent is only counted, never kept
-    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 3600 * 1000, 0 });
+    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager, { 0, 0, 50 });
     const auto flags = data[0];
 
     if ((flags & 0x01) != 0)
