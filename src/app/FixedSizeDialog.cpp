@@ -35,5 +35,5 @@ void FixedSizeDialog::show()
     setVisible (true);
     // In front with the keyboard focus, so that Return and escape reach it at once.
     toFront (true);
-    WindowSizeHints::fixSize (*this);
+    sizeHints.fixSize (*this);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DialogKeys.h"
+#include "app/WindowSizeHints.h"
 
 // A small dialog window of fixed size with the desktop's own title bar: the title bar offers
 // only close (the window manager is told it cannot be resized or maximised), and close, escape
@@ -28,6 +29,7 @@ protected:
 
 private:
     DialogKeys keys;
+    WindowSizeHints sizeHints;
 
     JUCE_DECLARE_NON_COPYABLE (FixedSizeDialog)
 };

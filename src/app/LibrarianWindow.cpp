@@ -22,7 +22,7 @@ LibrarianWindow::LibrarianWindow (const juce::String& title, MidiManager& midi, 
     keys.attachTo (*this);
     setVisible (true);
     toFront (true);
-    WindowSizeHints::fixSize (*this);
+    sizeHints.fixSize (*this);
 }
 
 void LibrarianWindow::closeButtonPressed()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DialogKeys.h"
+#include "app/WindowSizeHints.h"
 #include "app/LibrarianComponent.h"
 
 #include <juce_gui_basics/juce_gui_basics.h>
@@ -31,6 +32,7 @@ public:
 private:
     LibrarianComponent content;
     DialogKeys keys;
+    WindowSizeHints sizeHints;
 
     JUCE_DECLARE_NON_COPYABLE (LibrarianWindow)
 };

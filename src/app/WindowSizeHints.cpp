@@ -37,9 +37,13 @@ void WindowSizeHints::fixSize (juce::Component& topLevel)
     // The framework sets the hints once more while it finishes showing the window: they are
     // fixed again a moment later, which the window manager takes as it does any change of them.
     setHints (topLevel);
-    juce::Component::SafePointer<juce::Component> window (&topLevel);
-    juce::Timer::callAfterDelay (300, [window] {
-        if (window != nullptr)
-            setHints (*window);
-    });
+    window = &topLevel;
+    startTimer (300);
+}
+
+void WindowSizeHints::timerCallback()
+{
+    stopTimer();
+    if (window != nullptr)
+        setHints (*window);
 }
