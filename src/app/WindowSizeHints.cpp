@@ -1,5 +1,7 @@
 #include "app/WindowSizeHints.h"
 
+#include "app/NativeWindow.h"
+
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
@@ -8,27 +10,20 @@ namespace
 void setHints (juce::Component& topLevel)
 {
     auto* peer = topLevel.getPeer();
-
-    if (peer == nullptr || &peer->getComponent() != &topLevel)
-        return;
-
-    // A connection of our own, kept for the process's life; the framework has flushed the
-    // window's creation and placing before it returns from them.
-    static Display* const connection = XOpenDisplay (nullptr);
-
-    if (connection == nullptr)
+    if (peer == nullptr)
         return;
 
     const auto bounds = juce::Desktop::getInstance().getDisplays().logicalToPhysical (peer->getBounds());
-    XSizeHints hints {};
-    hints.flags = USPosition | USSize | PMinSize | PMaxSize;
-    hints.x = bounds.getX();
-    hints.y = bounds.getY();
-    hints.width = hints.min_width = hints.max_width = bounds.getWidth();
-    hints.height = hints.min_height = hints.max_height = bounds.getHeight();
 
-    XSetWMNormalHints (connection, (Window) (juce::pointer_sized_uint) peer->getNativeHandle(), &hints);
-    XFlush (connection);
+    NativeWindow::request (topLevel, [bounds] (void* display, unsigned long window) {
+        XSizeHints hints {};
+        hints.flags = USPosition | USSize | PMinSize | PMaxSize;
+        hints.x = bounds.getX();
+        hints.y = bounds.getY();
+        hints.width = hints.min_width = hints.max_width = bounds.getWidth();
+        hints.height = hints.min_height = hints.max_height = bounds.getHeight();
+        XSetWMNormalHints (static_cast<Display*> (display), (Window) window, &hints);
+    });
 }
 } // namespace
 
