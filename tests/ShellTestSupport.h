@@ -26,7 +26,10 @@ public:
 
     void answerWith (const juce::File& file) { answers.push_back (file); }
 
-    void chooseFile (const Request& request, Callback callback) override
+    std::vector<Request> requests;
+
+protected:
+    void showChooser (const Request& request, Callback callback) override
     {
         requests.push_back (request);
         const auto answer = answers.empty() ? juce::File() : answers.front();
@@ -34,8 +37,6 @@ public:
             answers.pop_front();
         callback (answer);
     }
-
-    std::vector<Request> requests;
 
 private:
     std::deque<juce::File> answers;

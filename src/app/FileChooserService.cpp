@@ -11,7 +11,8 @@ class NativeFileChooserService : public FileChooserService, private juce::Delete
 public:
     ~NativeFileChooserService() override { clearSingletonInstance(); }
 
-    void chooseFile (const Request& request, Callback callback) override
+protected:
+    void showChooser (const Request& request, Callback callback) override
     {
         launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc) {
             if (callback)
@@ -19,15 +20,13 @@ public:
         });
     }
 
-    void chooseFiles (const Request& request, MultipleCallback callback) override
+    void showMultipleChooser (const Request& request, MultipleCallback callback) override
     {
         launch (request, [callback = std::move (callback)] (const juce::FileChooser& fc) {
             if (callback)
                 callback (fc.getResults());
         });
     }
-
-    JUCE_DECLARE_SINGLETON_SINGLETHREADED_MINIMAL (NativeFileChooserService)
 
 private:
     void launch (const Request& request, std::function<void (const juce::FileChooser&)> answered)
@@ -55,19 +54,73 @@ private:
     }
 
     juce::OwnedArray<juce::FileChooser> open;
+
+public:
+    JUCE_DECLARE_SINGLETON_SINGLETHREADED_MINIMAL (NativeFileChooserService)
 };
 
 JUCE_IMPLEMENT_SINGLETON (NativeFileChooserService)
 
 FileChooserService* installed = nullptr;
+FileChooserService::FolderMemory* folderMemory = nullptr;
+
+// The remembered folder of the request's kind, where it still exists, else the caller's.
+FileChooserService::Request startingWhereLastEnded (FileChooserService::Request request)
+{
+    if (folderMemory != nullptr)
+        if (const auto folder = folderMemory->getFolder (FileChooserService::FolderMemory::kindOf (request));
+            folder.isDirectory())
+            request.startingDirectory = folder;
+    return request;
+}
+
+void rememberFolder (const FileChooserService::Request& request, const juce::File& chosen)
+{
+    if (folderMemory != nullptr && chosen != juce::File())
+        folderMemory->setFolder (FileChooserService::FolderMemory::kindOf (request),
+                                 chosen.isDirectory() ? chosen : chosen.getParentDirectory());
+}
 } // namespace
+
+FileChooserService::FolderMemory::Kind FileChooserService::FolderMemory::kindOf (const Request& request)
+{
+    if (request.forSaving)
+        return Kind::save;
+    return request.forFolder ? Kind::backup : Kind::open;
+}
+
+void FileChooserService::chooseFile (const Request& request, Callback callback)
+{
+    showChooser (startingWhereLastEnded (request),
+                 [request, callback = std::move (callback)] (const juce::File& chosen) {
+                     rememberFolder (request, chosen);
+                     if (callback)
+                         callback (chosen);
+                 });
+}
 
 void FileChooserService::chooseFiles (const Request& request, MultipleCallback callback)
 {
-    chooseFile (request, [callback = std::move (callback)] (const juce::File& chosen) {
+    showMultipleChooser (startingWhereLastEnded (request), [request, callback = std::move (callback)] (
+                                                               const juce::Array<juce::File>& chosen) {
+        if (! chosen.isEmpty())
+            rememberFolder (request, chosen.size() == 1 ? chosen.getFirst() : chosen.getFirst().getParentDirectory());
+        if (callback)
+            callback (chosen);
+    });
+}
+
+void FileChooserService::showMultipleChooser (const Request& request, MultipleCallback callback)
+{
+    showChooser (request, [callback = std::move (callback)] (const juce::File& chosen) {
         if (callback)
             callback (chosen == juce::File() ? juce::Array<juce::File>() : juce::Array<juce::File> { chosen });
     });
+}
+
+void FileChooserService::setFolderMemory (FolderMemory* memory)
+{
+    folderMemory = memory;
 }
 
 FileChooserService& FileChooserService::getCurrent()
