@@ -30,6 +30,11 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
     setResizable (false, false);
     centreWithSize (getWidth(), getHeight());
     addCloseListener (closeListener);
+    statusLine.onClick = [] {
+        if (auto* app = dynamic_cast<KestrinOrbEditorApplication*> (juce::JUCEApplication::getInstance()))
+            app->showDeviceSetup();
+    };
+    Component::addChildComponent (statusLine); // over the menu bar, not in the content
     engine->addEditListener (this);
     engine->addTransferListener (this);
 }
@@ -52,6 +57,20 @@ juce::String EditorWindow::getApplicationName()
         return app->getApplicationName();
 
     return JUCE_APPLICATION_NAME_STRING;
+}
+
+void EditorWindow::resized()
+{
+    juce::DocumentWindow::resized();
+
+    auto* menuBar = getMenuBarComponent();
+    statusLine.setVisible (menuBar != nullptr);
+    if (menuBar == nullptr)
+        return;
+
+    constexpr int statusWidth = 520; // room for two port names; the menus end well to the left
+    statusLine.setBounds (menuBar->getBounds().removeFromRight (statusWidth).withTrimmedBottom (1));
+    statusLine.toFront (false);
 }
 
 void EditorWindow::addCloseListener (WindowCloseListener* listener)
@@ -146,6 +165,7 @@ bool EditorWindow::loadFile (const juce::File& file)
     currentFile = file;
     fileTitle = file.getFileNameWithoutExtension();
     updateTitle();
+    KestrinOrbEditorApplication::noteRecentFile (file);
     return true;
 }
 
@@ -240,6 +260,7 @@ bool EditorWindow::writePresetTo (const juce::File& file)
     if (engine->savePresetFile (file))
     {
         history.markUnchanged();
+        KestrinOrbEditorApplication::noteRecentFile (file);
         return true;
     }
 

@@ -4,6 +4,7 @@
 #include "app/FileErrorAlertWindow.h"
 #include "app/GetPresetWindow.h"
 #include "app/MidiErrorAlertWindow.h"
+#include "app/MidiStatusLine.h"
 #include "app/SendPresetWindow.h"
 #include "app/WindowCloseListener.h"
 #include "midi/OrbEditorEngine.h"
@@ -32,6 +33,8 @@ public:
     // widget, and the editor's own keys (ctrl+1 to ctrl+9) work too.
     bool keyPressed (const juce::KeyPress& key) override;
     void closeButtonPressed() override;
+    // Keeps the status line at the right of the menu bar, where the window has one.
+    void resized() override;
 
     // Loads a preset file into this window's engine; on success the window takes the file's name.
     bool loadFile (const juce::File& file);
@@ -82,6 +85,7 @@ public:
     juce::AlertWindow* getSlotWritingAlert() const { return slotWritingAlert.getComponent(); }
     // The name the user knows the preset by: its file's name, or "Untitled 2".
     juce::String getPresetName() const;
+    const MidiStatusLine& getStatusLine() const { return statusLine; }
 
     // Undo and redo of edits and whole-preset changes; every widget then shows the stored values.
     void undo();
@@ -97,6 +101,7 @@ public:
 private:
     CustomLook look; // of the menu bar and its menus; the editor component has its own
     OrbEditorEngine::Ptr engine;
+    MidiStatusLine statusLine { engine->getMidiManager() };
     juce::File* lastDirectory;
     juce::Array<WindowCloseListener*> closeListeners;
     juce::String fileTitle;

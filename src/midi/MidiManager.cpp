@@ -128,6 +128,36 @@ void MidiManager::setOutput (const juce::MidiDeviceInfo& device)
         openOutput (devices.getReference (index));
 }
 
+void MidiManager::chooseInput (const juce::MidiDeviceInfo& device)
+{
+    const juce::ScopedLock sl (portLock);
+
+    if (isListed (ports.getInputDevices(), device.name))
+    {
+        setInput (device);
+        return;
+    }
+
+    closeInput();
+    inputName = device.name;
+    sendChangeMessage();
+}
+
+void MidiManager::chooseOutput (const juce::MidiDeviceInfo& device)
+{
+    const juce::ScopedLock sl (portLock);
+
+    if (isListed (ports.getOutputDevices(), device.name))
+    {
+        setOutput (device);
+        return;
+    }
+
+    closeOutput();
+    outputName = device.name;
+    sendChangeMessage();
+}
+
 juce::MidiDeviceInfo MidiManager::getInputDevice() const
 {
     const juce::ScopedLock sl (portLock);
@@ -162,6 +192,7 @@ void MidiManager::openInput (const juce::MidiDeviceInfo& device)
     std::swap (input, fresh);
     inputIdentifier = input != nullptr ? device.identifier : juce::String();
     fresh.reset();
+    sendChangeMessage();
 }
 
 void MidiManager::openOutput (const juce::MidiDeviceInfo& device)
@@ -178,18 +209,27 @@ void MidiManager::openOutput (const juce::MidiDeviceInfo& device)
     std::swap (output, fresh);
     outputIdentifier = output != nullptr ? device.identifier : juce::String();
     fresh.reset();
+    sendChangeMessage();
 }
 
 void MidiManager::closeInput()
 {
+    if (input == nullptr && inputIdentifier.isEmpty())
+        return;
+
     input.reset();
     inputIdentifier = {};
+    sendChangeMessage();
 }
 
 void MidiManager::closeOutput()
 {
+    if (output == nullptr && outputIdentifier.isEmpty())
+        return;
+
     output.reset();
     outputIdentifier = {};
+    sendChangeMessage();
 }
 
 bool MidiManager::isConnected() const

@@ -8,8 +8,8 @@
 // The process's one connection to the MIDI hardware: at most one input and one output, each
 // chosen by device name, watched once a second so that an unplugged device is closed and
 // reopened when it comes back. Input and output are kept on one device where several share a
-// name.
-class MidiManager : public juce::MidiInputCallback, private juce::Timer
+// name. Change listeners hear, on the message thread, whenever a port opens or closes.
+class MidiManager : public juce::MidiInputCallback, public juce::ChangeBroadcaster, private juce::Timer
 {
 public:
     class MidiManagerListener
@@ -29,6 +29,11 @@ public:
     // One device among several of a name, by identifier; by name when it is no longer listed.
     void setInput (const juce::MidiDeviceInfo& device);
     void setOutput (const juce::MidiDeviceInfo& device);
+    // A port that may not be plugged in: opened at once when a device of the name is listed (the
+    // one of that identifier among several), otherwise as soon as the watch sees one appear.
+    void chooseInput (const juce::MidiDeviceInfo& device);
+    void chooseOutput (const juce::MidiDeviceInfo& device);
+    // The chosen port's name, whether it is open or waiting for its device.
     const juce::String& getInputName() const { return inputName; }
     const juce::String& getOutputName() const { return outputName; }
     // The name and identifier of the open port; the identifier is empty while it is closed.
