@@ -1,6 +1,7 @@
 #include "app/KestrinOrbEditorApplication.h"
 
 #include "app/AboutWindow.h"
+#include "app/AlertPlacement.h"
 #include "app/CommandLineFiles.h"
 #include "app/DeviceManagerWindow.h"
 #include "app/FileChooserService.h"
@@ -55,10 +56,23 @@ KestrinOrbEditorApplication::~KestrinOrbEditorApplication()
     windowManager.reset();
     mainMenuModel.reset();
     commandManager.reset();
+    forgetSettings();
+}
+
+namespace
+{
+KestrinOrbEditorApplication::PortLayerFactory portLayerFactory = nullptr;
+}
+
+void KestrinOrbEditorApplication::setPortLayerFactory (PortLayerFactory factory)
+{
+    portLayerFactory = factory;
 }
 
 std::unique_ptr<MidiPortLayer> KestrinOrbEditorApplication::createPortLayer()
 {
+    if (portLayerFactory != nullptr)
+        return portLayerFactory();
 #if ORBMINI_DEMO_DEVICE
     return std::make_unique<DemoMidiPorts> (std::make_unique<JuceMidiPorts>());
 #else
@@ -150,6 +164,9 @@ void KestrinOrbEditorApplication::startEditor (const juce::String& commandLine)
     if (! hasApplicationMenu)
         windowManager->onLastWindowClosed = [this] { systemRequestedQuit(); };
 
+    restoreSettings();
+    mainMenuModel->setRecentFiles (settings.get(), [this] (const juce::File& file) { openInNewWindow (file); });
+
     applicationMenuItems.addCommandItem (commandManager.get(), aboutCommand);
 #if JUCE_MAC
     juce::MenuBarModel::setMacMainMenu (mainMenuModel.get(), &applicationMenuItems, "");
@@ -163,6 +180,46 @@ void KestrinOrbEditorApplication::startEditor (const juce::String& commandLine)
         newWindow();
 
     juce::LookAndFeel::getDefaultLookAndFeel().setUsingNativeAlertWindows (true);
+
+    if (settings->wasMovedAside())
+    {
+        juce::AlertWindow::showMessageBoxAsync (
+            juce::MessageBoxIconType::WarningIcon, "Settings Not Read",
+            "The settings file " + settings->getFile().getFullPathName() + " could not be read. It was moved aside as "
+                + settings->getFile().getFileName() + ".bad, and the editor starts with its defaults.",
+            "OK");
+        AlertPlacement::centreShownAlertOver (getWindowForDialogs());
+    }
+}
+
+void KestrinOrbEditorApplication::restoreSettings()
+{
+    settings = std::make_unique<EditorSettings>();
+    FileChooserService::setFolderMemory (settings.get());
+
+    if (const auto scale = settings->getZoom(); scale > 0.0f)
+        zoom.setFixedScale (scale);
+
+    midiLink = std::make_unique<MidiLink> (midiManager, *settings);
+    midiLink->restore();
+}
+
+void KestrinOrbEditorApplication::forgetSettings()
+{
+    midiLink.reset();
+    FileChooserService::setFolderMemory (nullptr);
+    settings.reset();
+}
+
+void KestrinOrbEditorApplication::noteRecentFile (const juce::File& file)
+{
+    auto* app = dynamic_cast<KestrinOrbEditorApplication*> (juce::JUCEApplicationBase::getInstance());
+    if (app == nullptr || app->settings == nullptr)
+        return;
+
+    app->settings->addRecentFile (file);
+    if (app->mainMenuModel != nullptr)
+        app->mainMenuModel->menuItemsChanged();
 }
 
 void KestrinOrbEditorApplication::shutdown()
@@ -173,6 +230,7 @@ void KestrinOrbEditorApplication::shutdown()
     instanceChannel.reset();
     windowManager.reset();
     mainMenuModel.reset();
+    forgetSettings();
 }
 
 void KestrinOrbEditorApplication::anotherInstanceStarted (const juce::String& commandLine)
@@ -297,7 +355,10 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
         case openUserGuideCommand: openUserGuide(); break;
         case backUpAllSlotsCommand: LibrarianWindow::backUpAllSlots (midiManager, lastDirectory); break;
         case restoreSlotsCommand: LibrarianWindow::restoreSlots (midiManager, lastDirectory); break;
-        default: zoom.perform (info.commandID); break;
+        default:
+            if (zoom.perform (info.commandID) && settings != nullptr)
+                settings->setZoom (zoom.isFollowingDesktop() ? 0.0f : zoom.getScale());
+            break;
     }
 
     return true;
@@ -328,8 +389,13 @@ void KestrinOrbEditorApplication::openPresetFile()
         if (self == nullptr || windowManager == nullptr || chosen == juce::File())
             return;
 
-        // Always a window of its own, even when the current one is untitled and unchanged.
-        if (auto* window = newWindow())
-            window->loadFile (chosen);
+        openInNewWindow (chosen);
     });
+}
+
+void KestrinOrbEditorApplication::openInNewWindow (const juce::File& file)
+{
+    // Always a window of its own, even when the current one is untitled and unchanged.
+    if (auto* window = newWindow())
+        window->loadFile (file);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/DesktopScale.h"
+#include "app/EditorSettings.h"
 #include "app/EditorZoom.h"
+#include "app/MidiLink.h"
 #include "app/QuitAfterWrites.h"
 #include "app/SingleInstanceChannel.h"
 #include "app/WindowManager.h"
@@ -72,6 +74,13 @@ public:
 
     EditorWindow* newWindow();
     void openPresetFile();
+    // A preset file in a window of its own, as "Open" does after its chooser.
+    void openInNewWindow (const juce::File& file);
+
+    // A preset file was opened or saved in some window: it heads File > Open Recent.
+    static void noteRecentFile (const juce::File& file);
+    // The settings kept between runs; null before start-up and after shutdown.
+    EditorSettings* getSettings() const { return settings.get(); }
 
     virtual ViewSelector* createProductImageViewSelector() = 0;
     virtual juce::String getUserGuideFileName() = 0;
@@ -93,6 +102,10 @@ public:
 
     // The framework's MIDI devices; in a build with the demo device, plus the simulated OrbMini.
     static std::unique_ptr<MidiPortLayer> createPortLayer();
+    // Another port layer for the applications constructed from now on (a program that links the
+    // simulated controller sets it before main runs); null returns to the one above.
+    using PortLayerFactory = std::unique_ptr<MidiPortLayer> (*)();
+    static void setPortLayerFactory (PortLayerFactory factory);
 
 protected:
     // The editor window that the application's dialogs open over: the active one, else the first.
@@ -116,6 +129,13 @@ protected:
 
 private:
     static constexpr const char* instanceChannelName = "orbmini-editor";
+    std::unique_ptr<EditorSettings> settings;
+    std::unique_ptr<MidiLink> midiLink;
+
+    // The settings of the last run: zoom, ports, folders, recent files (and word of a file that
+    // could not be read, once the first window is up).
+    void restoreSettings();
+    void forgetSettings();
     static bool handOver (const SingleInstanceChannel& channel, const juce::String& commandLine);
 
     std::unique_ptr<SingleInstanceChannel> instanceChannel;

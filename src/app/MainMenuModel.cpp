@@ -1,5 +1,6 @@
 #include "app/MainMenuModel.h"
 
+#include "app/EditorSettings.h"
 #include "app/EditorZoom.h"
 #include "app/KestrinOrbEditorApplication.h"
 
@@ -41,6 +42,8 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         hardware.addCommandItem (commandManager, Commands::restoreSlotsCommand);
         menu.addSubMenu ("Hardware", hardware, true);
         menu.addCommandItem (commandManager, Commands::compareWithFileCommand);
+        if (settings != nullptr)
+            menu.addSubMenu ("Open Recent", createRecentFilesMenu());
 
         if (withQuitAndAbout)
         {
@@ -75,4 +78,43 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
     return menu;
 }
 
-void MainMenuModel::menuItemSelected (int, int) {}
+void MainMenuModel::setRecentFiles (EditorSettings* newSettings, std::function<void (const juce::File&)> open)
+{
+    settings = newSettings;
+    openRecent = std::move (open);
+    menuItemsChanged();
+}
+
+juce::PopupMenu MainMenuModel::createRecentFilesMenu() const
+{
+    // Files that have gone are left out, and the list numbered as shown, so that an item's number
+    // finds its file when chosen.
+    juce::PopupMenu recent;
+    shownRecentFiles.clear();
+    const auto& files = settings->getRecentFiles();
+    for (int i = 0; i < files.getNumFiles(); ++i)
+        if (const auto file = files.getFile (i); file.existsAsFile())
+        {
+            recent.addItem (firstRecentFileItem + shownRecentFiles.size(), file.getFullPathName());
+            shownRecentFiles.add (file);
+        }
+
+    if (! shownRecentFiles.isEmpty())
+        recent.addSeparator();
+    recent.addItem (clearRecentFilesItem, "Clear Menu", files.getNumFiles() > 0);
+    return recent;
+}
+
+void MainMenuModel::menuItemSelected (int menuItemID, int)
+{
+    if (menuItemID == clearRecentFilesItem && settings != nullptr)
+    {
+        settings->clearRecentFiles();
+        menuItemsChanged();
+    }
+    else if (const int index = menuItemID - firstRecentFileItem;
+             juce::isPositiveAndBelow (index, shownRecentFiles.size()) && openRecent)
+    {
+        openRecent (shownRecentFiles[index]);
+    }
+}
