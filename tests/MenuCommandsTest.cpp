@@ -43,6 +43,8 @@ class ApplicationTest : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // Every test starts as a first run: no settings kept from another.
+        EditorSettings::getDefaultFile().getParentDirectory().deleteRecursively();
         app.startEditor ({});
         // Here the last window's closing must not end the test run.
         app.getWindowManager()->onLastWindowClosed = nullptr;

@@ -2,8 +2,12 @@
 # Sourced by the test scripts; not a test of its own.
 
 EDITOR_BIN="$(realpath "$1")"
+# The same editor with the simulated controller among its MIDI devices, for tests that need one.
+DEMO_EDITOR_BIN="$(realpath "${2:-$1}")"
 WORK_DIR="$(mktemp -d)"
 chmod 700 "$WORK_DIR"
+# The editor's settings stay in the test's own folder.
+export XDG_CONFIG_HOME="$WORK_DIR/config"
 # A private runtime folder keeps the test's single-instance channel apart from any real editor.
 export XDG_RUNTIME_DIR="$WORK_DIR/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -232,4 +236,33 @@ save_in_chooser() {
     xdotool key Return
     sleep 0.5
     xdotool key Return
+}
+
+# start_demo_editor [ARGS...]: the editor with the simulated controller among its MIDI devices.
+start_demo_editor() {
+    "$DEMO_EDITOR_BIN" "$@" >"$WORK_DIR/editor.out" 2>&1 &
+    EDITOR_PID=$!
+    PIDS+=("$EDITOR_PID")
+}
+
+# menu_bar_shows_colour WINDOW RRGGBB: whether a pixel of that colour is in the middle row of the
+# window's menu bar (where the MIDI status line draws its dot). Needs window_geometry first.
+menu_bar_shows_colour() {
+    local dump="$WORK_DIR/window.xwd" rgb="$2" header bytes_per_line colours
+    xwd -id "$1" -silent >"$dump" 2>/dev/null || return 1
+    header=$(od -An -tu4 --endian=big -N4 "$dump")
+    bytes_per_line=$(od -An -tu4 --endian=big -j48 -N4 "$dump")
+    colours=$(od -An -tu4 --endian=big -j76 -N4 "$dump")
+    # 32-bit pixels, least significant byte first: blue, green, red, unused.
+    od -An -tx1 -v -j $((header + colours * 12 + (MENU_H / 2) * bytes_per_line)) -N "$bytes_per_line" "$dump" \
+        | tr -d ' \n' | fold -w8 | grep -q "^${rgb:4:2}${rgb:2:2}${rgb:0:2}"
+}
+
+# status_shows WINDOW RRGGBB [SECONDS]: waits for the status line's dot to take that colour.
+status_shows() {
+    for _ in $(seq $((${3:-10} * 10))); do
+        menu_bar_shows_colour "$1" "$2" && return 0
+        sleep 0.1
+    done
+    return 1
 }
