@@ -93,6 +93,35 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     EXPECT_EQ (shown (withoutAppMenu.getMenuForIndex (0, "File"), commands), file);
     EXPECT_EQ (shown (withoutAppMenu.getMenuForIndex (4, "Help"), commands),
                (juce::StringArray { "Open User Guide [ctrl + H]", "About" }));
+
+    // The application's own menus add the recent files after what "File" holds.
+    file.insert (file.size() - 2, "Open Recent >");
+    EXPECT_EQ (shown (app.getMainMenuModel()->getMenuForIndex (0, "File"), commands), file);
+}
+
+// The files opened and saved head File > Open Recent, and each chooser starts where the last of its
+// kind ended; both are kept for the next start.
+TEST_F (ApplicationTest, OpenedFilesAndTheirFoldersAreRemembered)
+{
+    ScriptedFileChooser chooser;
+    const auto folder = EditorSettings::getDefaultFile().getSiblingFile ("presets");
+    const auto preset = folder.getChildFile ("live.orp");
+    folder.createDirectory();
+    ASSERT_TRUE (app.getWindowManager()->getWindow (0)->getEngine()->savePresetFile (preset));
+
+    chooser.answerWith (preset);
+    invoke (0x200020);
+    invoke (0x200020); // cancelled
+    ASSERT_EQ (chooser.requests.size(), 2u);
+    EXPECT_EQ (chooser.requests[1].startingDirectory, folder);
+    EXPECT_EQ (app.getSettings()->getRecentFiles().getFile (0), preset);
+    EXPECT_EQ (EditorSettings (EditorSettings::getDefaultFile()).getFolder (EditorSettings::Kind::open), folder);
+
+    auto& menus = *app.getMainMenuModel();
+    const auto recent = menus.createRecentFilesMenu();
+    menus.menuItemSelected (MainMenuModel::firstRecentFileItem, 0);
+    ASSERT_EQ (app.getWindowManager()->getNumWindows(), 3);
+    EXPECT_EQ (app.getWindowManager()->getWindow (2)->getCurrentFile(), preset);
 }
 
 TEST_F (ApplicationTest, WithNoWindowOnlyTheApplicationsCommandsAreEnabled)
@@ -220,8 +249,7 @@ TEST_F (ApplicationTest, TheUserGuideNamesEveryMenuItem)
     const auto guide = juce::File (ORBMINI_USER_GUIDE_SOURCE).loadFileAsString().replace ("&amp;", "&");
     ASSERT_TRUE (guide.isNotEmpty());
 
-    auto& commands = *app.getCommandManager();
-    MainMenuModel model (&commands, true);
+    auto& model = *app.getMainMenuModel();
     juce::StringArray missing;
 
     std::function<void (const juce::PopupMenu&)> check = [&] (const juce::PopupMenu& menu) {
