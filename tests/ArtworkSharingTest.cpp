@@ -36,6 +36,7 @@ TEST (ArtworkThreading, PicturesDecodedOnTheHelperAreTheDecodedFilesAndShared)
 TEST (ArtworkSharing, WindowsShareTheirDecodedPictures)
 {
     juce::ImageCache::releaseUnusedImages();
+    EditorSettings::getDefaultFile().getParentDirectory().deleteRecursively();
     KestrinOrbMiniEditorApplication app;
     app.startEditor ({});
     app.getWindowManager()->onLastWindowClosed = nullptr;

@@ -43,8 +43,6 @@ class ApplicationTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // Every test starts as a first run: no settings kept from another.
-        EditorSettings::getDefaultFile().getParentDirectory().deleteRecursively();
         app.startEditor ({});
         // Here the last window's closing must not end the test run.
         app.getWindowManager()->onLastWindowClosed = nullptr;
@@ -55,6 +53,8 @@ protected:
 
     bool invoke (juce::CommandID id) { return app.getCommandManager()->invokeDirectly (id, false); }
 
+    // Every test starts as a first run: no settings kept from another.
+    const bool settingsForgotten = EditorSettings::getDefaultFile().getParentDirectory().deleteRecursively();
     KestrinOrbMiniEditorApplication app;
 };
 } // namespace

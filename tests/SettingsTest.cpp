@@ -71,8 +71,7 @@ TEST (EditorSettings, TheFileLivesInTheUsersConfigFolder)
     setenv ("XDG_CONFIG_HOME", "/tmp/elsewhere", 1);
     EXPECT_EQ (EditorSettings::getDefaultFile().getFullPathName(), "/tmp/elsewhere/orbmini-editor/settings.xml");
     unsetenv ("XDG_CONFIG_HOME");
-    EXPECT_EQ (EditorSettings::getDefaultFile(),
-               juce::File ("~/.config/orbmini-editor/settings.xml"));
+    EXPECT_EQ (EditorSettings::getDefaultFile(), juce::File ("~/.config/orbmini-editor/settings.xml"));
     setenv ("XDG_CONFIG_HOME", saved.toRawUTF8(), 1);
 }
 
@@ -88,7 +87,8 @@ TEST_P (UnreadableSettings, AreMovedAsideAndTheDefaultsUsed)
     if (kind == "folder")
         file.getChildFile ("inside").create();
     else
-        file.create(), file.replaceWithText (kind == "garbage" ? "\x01\x02 not xml at all" : "<PROPERTIES><VALUE name=");
+        file.create(),
+            file.replaceWithText (kind == "garbage" ? "\x01\x02 not xml at all" : "<PROPERTIES><VALUE name=");
 
     EditorSettings settings (file);
     EXPECT_TRUE (settings.wasMovedAside());

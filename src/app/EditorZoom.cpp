@@ -42,9 +42,13 @@ void swapPicturesOfEditors (juce::Component& component)
 }
 } // namespace
 
-EditorZoom::EditorZoom (std::function<float()> scaleOfDesktop) : desktopScale (std::move (scaleOfDesktop))
+EditorZoom::EditorZoom (std::function<float()> scaleOfDesktop, float fixedScale)
+    : desktopScale (std::move (scaleOfDesktop))
 {
-    apply (desktopScale());
+    if (fixedScale > 0.0f)
+        setFixedScale (fixedScale);
+    else
+        apply (desktopScale());
 }
 
 void EditorZoom::followDesktop()

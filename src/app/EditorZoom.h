@@ -5,8 +5,7 @@
 #include <array>
 #include <functional>
 
-// The scale of every window of the editor: the desktop's own (the default at every start, since
-// nothing is stored between runs) or one the user picks in "Options > Zoom". Layouts stay in the
+// The scale of every window of the editor: the desktop's own (the default) or one the user picks in "Options > Zoom". Layouts stay in the
 // editor's own pixels; the framework draws them, text included, at the scale, and the pictures come
 // from the set made for it.
 class EditorZoom
@@ -25,8 +24,9 @@ public:
                                                                  zoom200Command, followDesktopCommand };
 
     // desktopScale tells the desktop's scale; it is asked at construction and whenever the user
-    // goes back to following the desktop. Construction applies it.
-    explicit EditorZoom (std::function<float()> desktopScale);
+    // goes back to following the desktop. Construction applies it, or the fixed scale when one is
+    // given (the one chosen in an earlier run).
+    explicit EditorZoom (std::function<float()> desktopScale, float fixedScale = 0.0f);
 
     float getScale() const noexcept { return scale; }
     bool isFollowingDesktop() const noexcept { return followingDesktop; }

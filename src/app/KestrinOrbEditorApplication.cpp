@@ -194,12 +194,7 @@ void KestrinOrbEditorApplication::startEditor (const juce::String& commandLine)
 
 void KestrinOrbEditorApplication::restoreSettings()
 {
-    settings = std::make_unique<EditorSettings>();
     FileChooserService::setFolderMemory (settings.get());
-
-    if (const auto scale = settings->getZoom(); scale > 0.0f)
-        zoom.setFixedScale (scale);
-
     midiLink = std::make_unique<MidiLink> (midiManager, *settings);
     midiLink->restore();
 }

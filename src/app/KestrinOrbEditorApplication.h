@@ -124,16 +124,16 @@ protected:
     juce::String presetWildcard;
     juce::WeakReference<AboutWindow> aboutWindow;
     juce::WeakReference<DeviceManagerWindow> deviceSetupWindow;
-    // Set before the concrete class decodes its pictures, so that only the set in use is decoded.
-    EditorZoom zoom { &DesktopScale::detect };
+    // The last run's settings, read first: the zoom is set from them before the concrete class
+    // decodes its pictures, so that only the set in use is decoded.
+    std::unique_ptr<EditorSettings> settings { std::make_unique<EditorSettings>() };
+    EditorZoom zoom { &DesktopScale::detect, settings->getZoom() };
 
 private:
     static constexpr const char* instanceChannelName = "orbmini-editor";
-    std::unique_ptr<EditorSettings> settings;
     std::unique_ptr<MidiLink> midiLink;
 
-    // The settings of the last run: zoom, ports, folders, recent files (and word of a file that
-    // could not be read, once the first window is up).
+    // The settings of the last run: ports and folders (the zoom is set at construction).
     void restoreSettings();
     void forgetSettings();
     static bool handOver (const SingleInstanceChannel& channel, const juce::String& commandLine);

@@ -2,6 +2,8 @@
 
 #include "resources/EmbeddedResources.h"
 
+#include <condition_variable>
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -88,17 +90,66 @@ void applyButtonImages (juce::ImageButton& button, const juce::Image& normal, co
     button.setImages (false, true, true, normal, 1.0f, none, over, 1.0f, none, down, 1.0f, none, 0.0f);
 }
 
-// The one helper thread and what it decoded; touched by the message thread only, and by the
-// helper only through its own vector until it is joined.
+// The one helper thread and the pictures it decodes, in order. The message thread takes a picture
+// it needs that the helper has not begun for itself, so that both decode at once and the window
+// waits only for its own pictures; one lock covers who has a picture and its result.
 struct BackgroundDecoding
 {
+    enum class State
+    {
+        pending,
+        decoding,
+        done
+    };
+
+    struct Picture
+    {
+        const EmbeddedResources::Resource* resource;
+        juce::Image image;
+        State state = State::pending;
+    };
+
     std::thread helper;
-    std::vector<std::pair<const EmbeddedResources::Resource*, juce::Image>> decoded;
+    std::vector<Picture> pictures;
+    std::mutex lock;
+    std::condition_variable decoded;
 
     ~BackgroundDecoding()
     {
         if (helper.joinable())
             helper.join();
+    }
+
+    // Decodes the picture unless the other thread has it, then waits for it to be done.
+    juce::Image take (Picture& picture)
+    {
+        std::unique_lock held (lock);
+        if (picture.state == State::pending)
+        {
+            picture.state = State::decoding;
+            held.unlock();
+            auto image = juce::ImageFileFormat::loadFrom (picture.resource->data, picture.resource->size);
+            held.lock();
+            picture.image = std::move (image);
+            picture.state = State::done;
+            decoded.notify_all();
+        }
+        decoded.wait (held, [&picture] { return picture.state == State::done; });
+        return picture.image;
+    }
+
+    void decodeAll()
+    {
+        for (auto& picture : pictures)
+            take (picture);
+    }
+
+    Picture* find (const EmbeddedResources::Resource* resource)
+    {
+        for (auto& picture : pictures)
+            if (picture.resource == resource)
+                return &picture;
+        return nullptr;
     }
 };
 
@@ -116,19 +167,16 @@ void ArtworkImages::startDecodingInBackground()
     if (decoding.helper.joinable())
         return;
 
-    decoding.decoded.clear();
+    decoding.pictures.clear();
 
     for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
         if (isEditorPicture (resource->name) && ! juce::ImageCache::getFromHashCode (cacheKeyOf (*resource)).isValid())
-            decoding.decoded.emplace_back (resource, juce::Image());
+            decoding.pictures.push_back ({ resource, {} });
 
-    if (decoding.decoded.empty())
+    if (decoding.pictures.empty())
         return;
 
-    decoding.helper = std::thread ([&pictures = decoding.decoded] {
-        for (auto& [resource, image] : pictures)
-            image = juce::ImageFileFormat::loadFrom (resource->data, resource->size);
-    });
+    decoding.helper = std::thread ([&decoding] { decoding.decodeAll(); });
 }
 
 void ArtworkImages::finishDecoding()
@@ -140,11 +188,11 @@ void ArtworkImages::finishDecoding()
 
     decoding.helper.join();
 
-    for (auto& [resource, image] : decoding.decoded)
-        if (image.isValid())
-            juce::ImageCache::addImageToCache (image, cacheKeyOf (*resource));
+    for (auto& picture : decoding.pictures)
+        if (picture.image.isValid() && ! juce::ImageCache::getFromHashCode (cacheKeyOf (*picture.resource)).isValid())
+            juce::ImageCache::addImageToCache (picture.image, cacheKeyOf (*picture.resource));
 
-    decoding.decoded.clear();
+    decoding.pictures.clear();
 }
 
 juce::Image ArtworkImages::get (const char* fileName)
@@ -152,11 +200,25 @@ juce::Image ArtworkImages::get (const char* fileName)
     if (fileName == nullptr)
         return {};
 
-    finishDecoding();
-
     const auto* resource = EmbeddedResources::find (nameInSet (fileName, setInUse));
     if (resource == nullptr)
         return {};
+
+    // A picture the helper is decoding, or has yet to begin: only that one is waited for.
+    auto& decoding = backgroundDecoding();
+    if (decoding.helper.joinable())
+    {
+        if (auto* picture = decoding.find (resource))
+        {
+            if (auto cached = juce::ImageCache::getFromHashCode (cacheKeyOf (*resource)); cached.isValid())
+                return cached;
+
+            auto image = decoding.take (*picture);
+            if (image.isValid())
+                juce::ImageCache::addImageToCache (image, cacheKeyOf (*resource));
+            return image;
+        }
+    }
 
     return juce::ImageCache::getFromMemory (resource->data, (int) resource->size);
 }

@@ -66,9 +66,9 @@ public:
 
     // Starts decoding the pictures of the editor window (all but the About and device setup
     // pictures) that the cache does not hold yet, on a helper thread, so that the start-up work
-    // of the message thread can go on meanwhile. The next get(), or finishDecoding(), waits for
-    // the helper and hands its pictures to the cache. Message thread only; a second call while a
-    // helper runs does nothing.
+    // of the message thread can go on meanwhile. get() then waits only for the picture it asks
+    // for, and decodes it itself when the helper has not begun it, so that the two threads share
+    // the work. Message thread only; a second call while a helper runs does nothing.
     static void startDecodingInBackground();
 
     // Waits for a helper started by startDecodingInBackground(), if any, and caches its pictures.

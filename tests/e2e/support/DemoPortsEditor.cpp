@@ -7,8 +7,9 @@
 namespace
 {
 [[maybe_unused]] const bool demoPortsInstalled = [] {
-    KestrinOrbEditorApplication::setPortLayerFactory (
-        []() -> std::unique_ptr<MidiPortLayer> { return std::make_unique<DemoMidiPorts> (std::make_unique<JuceMidiPorts>()); });
+    KestrinOrbEditorApplication::setPortLayerFactory ([]() -> std::unique_ptr<MidiPortLayer> {
+        return std::make_unique<DemoMidiPorts> (std::make_unique<JuceMidiPorts>());
+    });
     return true;
 }();
 } // namespace
