@@ -1,9 +1,17 @@
 #!/usr/bin/env bash
 # Runs a command under the current X display, or under a private virtual one when none is set.
-#   with-display.sh [--window-manager] COMMAND...
+#   with-display.sh [--own-display] [--window-manager] COMMAND...
+# With --own-display the command gets a private virtual display even when one is set, so that it
+# can run beside other tests without sharing their windows, focus or keyboard; ORBMINI_XVFB_ARGS
+# replaces that display's screen ("-screen 0 1920x1200x24").
 # With --window-manager, openbox manages the display's windows while the command runs, as on a
 # desktop (frames, placement, focus, configure events), unless a window manager already does.
 set -euo pipefail
+
+if [ "${1:-}" = "--own-display" ]; then
+    shift
+    unset DISPLAY
+fi
 
 with_wm=0
 if [ "${1:-}" = "--window-manager" ]; then
@@ -12,8 +20,25 @@ if [ "${1:-}" = "--window-manager" ]; then
 fi
 
 if [ -z "${DISPLAY:-}" ]; then
-    [ "$with_wm" -eq 1 ] && set -- "$0" --window-manager "$@"
-    exec xvfb-run -a -s "-screen 0 1920x1200x24 -nolisten tcp -noreset" "$@"
+    # The server picks a free display number itself and writes it once it accepts clients, so
+    # that displays started at the same moment never take the same number.
+    scratch=$(mktemp -d)
+    # shellcheck disable=SC2086
+    Xvfb -displayfd 3 ${ORBMINI_XVFB_ARGS:--screen 0 1920x1200x24} -nolisten tcp -noreset \
+        3>"$scratch/display" >"$scratch/xvfb.log" 2>&1 &
+    xvfb=$!
+    trap 'kill "$xvfb" 2>/dev/null || true; wait "$xvfb" 2>/dev/null || true; rm -rf "$scratch"' EXIT
+    for _ in $(seq 200); do
+        [ -s "$scratch/display" ] && break
+        kill -0 "$xvfb" 2>/dev/null || break
+        sleep 0.05
+    done
+    [ -s "$scratch/display" ] || { cat "$scratch/xvfb.log" >&2; echo "with-display: Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=":$(head -n 1 "$scratch/display")"
+    unset ORBMINI_XVFB_ARGS
+    status=0
+    if [ "$with_wm" -eq 1 ]; then "$0" --window-manager "$@" || status=$?; else "$@" || status=$?; fi
+    exit "$status"
 fi
 [ "$with_wm" -eq 1 ] || exec "$@"
 

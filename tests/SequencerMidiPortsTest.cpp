@@ -37,6 +37,9 @@ TEST (SequencerMidiPortsThreading, AnInputStartedWhileTheSharedThreadWindsDownIs
     auto input = ports.openInput (keys, counter);
     input->start();
     EXPECT_EQ (ports.deliverNow ("Keys", noteOn), 1);
+    // The thread hands a message over before it looks at its exit flag again: let it get back to
+    // its poll first, or on a loaded machine the close below may find it between the two and end it.
+    juce::Thread::sleep (100);
 
     // The last input closes (the thread is told to exit) and another starts at once (refused).
     input.reset();

@@ -10,7 +10,8 @@ set -euo pipefail
 # A display of its own: the scale is a property of the screen the editor starts on. -noreset keeps
 # the resources loaded when xrdb, the first client, disconnects.
 if [ -z "${ORBMINI_SCALED_SCREEN:-}" ]; then
-    ORBMINI_SCALED_SCREEN=1 exec xvfb-run -a -s "-screen 0 3840x2160x24 -dpi 192 -nolisten tcp -noreset" bash "$0" "$@"
+    ORBMINI_SCALED_SCREEN=1 ORBMINI_XVFB_ARGS="-screen 0 3840x2160x24 -dpi 192" \
+        exec bash "$(dirname "$0")/../../scripts/with-display.sh" --own-display bash "$0" "$@"
 fi
 
 source "$(dirname "$0")/common.bash"
