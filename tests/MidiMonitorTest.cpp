@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 using miditest::runUntil;
@@ -116,33 +117,43 @@ TEST (MidiMonitorRecord, KeepsTheLastTenThousandInOrderAndNothingWhileStopped)
     EXPECT_EQ (record.getNumRecorded(), 0u);
 }
 
-// The input thread and the transfer thread record at once while the monitor reads on this one.
+// The input thread and the transfer thread record at once, more than the ring holds, while the
+// monitor reads on this one: each sender's messages come out in the order sent, none twice.
 TEST (MidiMonitorThreading, TwoSendersAndAReaderKeepEachSendersOrder)
 {
     MidiMonitorRecord record;
     record.start();
-    constexpr int perThread = 4000;
+    constexpr int perThread = 3 * MidiMonitorRecord::capacity / 2;
+    std::atomic<int> finished { 0 };
 
-    const auto send = [&record] (Direction direction) {
+    const auto send = [&] (Direction direction) {
         for (int i = 0; i < perThread; ++i)
             record.add (direction, numbered (i));
+        ++finished;
     };
     std::thread input (send, Direction::in), transfer (send, Direction::out);
 
     std::vector<Entry> read;
     std::uint64_t next = 0;
-    while (read.size() < 2 * perThread)
+    while (finished < 2)
     {
         record.readFrom (next, read);
         std::this_thread::yield();
     }
+    record.readFrom (next, read);
     input.join();
     transfer.join();
 
-    int expected[2] = { 0, 0 };
+    EXPECT_EQ (next, 2u * perThread);
+    int last[2] = { -1, -1 };
     for (const auto& entry : read)
-        ASSERT_EQ (numberOf (entry), expected[(int) entry.direction]++);
-    EXPECT_EQ (expected[0] + expected[1], 2 * perThread);
+    {
+        auto& previous = last[(int) entry.direction];
+        ASSERT_GT (numberOf (entry), previous);
+        previous = numberOf (entry);
+    }
+    EXPECT_EQ (last[0], perThread - 1);
+    EXPECT_EQ (last[1], perThread - 1);
     record.stop();
 }
 
@@ -260,6 +271,23 @@ TEST_F (MonitorWindowContent, FollowsTheNewestUnlessScrolledUpOrPaused)
     clickAndWait (*monitor.findButton ("Clear"));
     EXPECT_EQ (monitor.getNumRows(), 0);
     EXPECT_EQ (monitor.getStatusText(), "0 messages");
+}
+
+// Past 10,000 rows the oldest go, and a selected row stays on its message.
+TEST_F (MonitorWindowContent, KeepsTheLastTenThousandRowsWithTheSelectionOnItsMessage)
+{
+    std::vector<Entry> entries;
+    for (int i = 0; i < MidiMonitorRecord::capacity; ++i)
+        entries.push_back (MidiMonitorRecord::makeEntry (Direction::in, numbered (i), i));
+    monitor.append (entries);
+    monitor.getList().selectRow (10, true);
+    const auto selected = monitor.getRowText (10);
+
+    monitor.append ({ entries.begin(), entries.begin() + 4 });
+    ASSERT_EQ (monitor.getNumRows(), MidiMonitorRecord::capacity);
+    EXPECT_TRUE (monitor.getRowText (0).endsWith ("B0 00 04"));
+    EXPECT_EQ (monitor.getList().getSelectedRow(), 6);
+    EXPECT_EQ (monitor.getRowText (6), selected);
 }
 
 TEST_F (MonitorWindowContent, CopiesTheSelectedRowsOrAllAndSavesTheLog)

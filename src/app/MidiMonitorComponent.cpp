@@ -57,14 +57,6 @@ MidiMonitorComponent::MidiMonitorComponent (MidiManager& midiManager, const juce
     list.setOutlineThickness (1);
     addAndMakeVisible (list);
 
-    for (auto* label : { &ports, &status })
-    {
-        label->setColour (juce::Label::textColourId, juce::Colours::white);
-        label->setFont (juce::Font (14.0f));
-        addAndMakeVisible (label);
-    }
-    status.setJustificationType (juce::Justification::centredRight);
-
     setLookAndFeel (&look);
     setWantsKeyboardFocus (true);
     setSize (width, height);
@@ -243,8 +235,12 @@ void MidiMonitorComponent::updatePorts()
     const auto text =
         portText ("Input", midi.getInputDevice()) + "      " + portText ("Output", midi.getOutputDevice());
 
-    if (text != ports.getText())
-        ports.setText (text, juce::dontSendNotification);
+    // The header, and an empty list's hint, name the ports.
+    if (text != portsText)
+    {
+        portsText = text;
+        repaint();
+    }
 }
 
 void MidiMonitorComponent::updateStatus()
@@ -259,8 +255,11 @@ void MidiMonitorComponent::updateStatus()
         text = "Paused, " + juce::String ((juce::int64) waiting) + " new not shown";
     }
 
-    if (text != status.getText())
-        status.setText (text, juce::dontSendNotification);
+    if (text != statusText)
+    {
+        statusText = text;
+        repaint (0, 0, getWidth(), headerHeight);
+    }
 }
 
 void MidiMonitorComponent::paint (juce::Graphics& g)
@@ -268,16 +267,35 @@ void MidiMonitorComponent::paint (juce::Graphics& g)
     g.fillAll (juce::Colours::white);
     g.setColour (juce::Colour (CustomLook::accentBlue));
     g.fillRect (getLocalBounds().removeFromTop (headerHeight));
+
+    auto header = getLocalBounds().removeFromTop (headerHeight).reduced (margin, 0);
+    g.setColour (juce::Colours::white);
+    g.setFont (14.0f);
+    g.drawText (statusText, header.removeFromRight (220), juce::Justification::centredRight, true);
+    g.drawText (portsText, header, juce::Justification::centredLeft, true);
+
     g.setColour (juce::Colour (CustomLook::whiteSmoke));
     g.fillRect (getLocalBounds().removeFromBottom (footerHeight));
 }
 
+void MidiMonitorComponent::paintOverChildren (juce::Graphics& g)
+{
+    if (! rows.empty())
+        return;
+
+    // An empty list says why, where its first rows would be.
+    const auto noPort = midi.getInputName().isEmpty() && midi.getOutputName().isEmpty();
+    g.setColour (juce::Colours::grey);
+    g.setFont (14.0f);
+    g.drawText (noPort ? juce::String (juce::CharPointer_UTF8 ("No MIDI port is open: choose the controller in "
+                                                               "Options \xe2\x80\xba Device Setup."))
+                       : juce::String ("No messages yet."),
+                list.getBounds().reduced (8).removeFromTop (3 * rowHeight), juce::Justification::centred, true);
+}
+
 void MidiMonitorComponent::resized()
 {
-    auto area = getLocalBounds();
-    auto header = area.removeFromTop (headerHeight).reduced (margin, 0);
-    status.setBounds (header.removeFromRight (220));
-    ports.setBounds (header);
+    auto area = getLocalBounds().withTrimmedTop (headerHeight);
 
     auto footer = area.removeFromBottom (footerHeight).reduced (margin, (footerHeight - buttonHeight) / 2);
     for (auto* button : { &pauseButton, &clearButton, &copyButton })

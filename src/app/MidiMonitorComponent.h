@@ -44,13 +44,14 @@ public:
     juce::String getCopyText() const;
     juce::String getLogText() const;
     bool isPaused() const { return pauseButton.getToggleState(); }
-    juce::String getStatusText() const { return status.getText(); }
-    juce::String getPortsText() const { return ports.getText(); }
+    juce::String getStatusText() const { return statusText; }
+    juce::String getPortsText() const { return portsText; }
     juce::ListBox& getList() { return list; }
     juce::Button* findButton (const juce::String& text);
     FileErrorAlertWindow* getFileErrorAlert() const { return fileErrorAlert.get(); }
 
     void paint (juce::Graphics& g) override;
+    void paintOverChildren (juce::Graphics& g) override;
     void resized() override;
     bool keyPressed (const juce::KeyPress& key) override;
 
@@ -79,7 +80,7 @@ private:
 
     CustomLook look;
     juce::ListBox list;
-    juce::Label ports, status;
+    juce::String portsText, statusText; // drawn in the header
     juce::TextButton pauseButton { "Pause" }, clearButton { "Clear" }, copyButton { "Copy" }, saveButton;
     juce::WeakReference<FileErrorAlertWindow> fileErrorAlert;
 
