@@ -273,6 +273,14 @@ TEST_F (MonitorWindowContent, FollowsTheNewestUnlessScrolledUpOrPaused)
     EXPECT_EQ (monitor.getStatusText(), "0 messages");
 }
 
+TEST_F (MonitorWindowContent, NamesThePortsItWatchesAndOneWhoseDeviceWasUnplugged)
+{
+    EXPECT_EQ (monitor.getPortsText(), "Input: OrbMini      Output: OrbMini");
+    ports.removeInput (device);
+    EXPECT_TRUE (runUntil ([&] { return monitor.getPortsText().startsWith ("Input: OrbMini (not connected)"); }, 2000))
+        << monitor.getPortsText();
+}
+
 // Past 10,000 rows the oldest go, and a selected row stays on its message.
 TEST_F (MonitorWindowContent, KeepsTheLastTenThousandRowsWithTheSelectionOnItsMessage)
 {

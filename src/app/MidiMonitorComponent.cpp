@@ -9,6 +9,8 @@ constexpr int width = 640, height = 440, margin = 10, headerHeight = 30, footerH
 constexpr int buttonWidth = 96, buttonHeight = 26, rowHeight = 18;
 // Columns of a row as drawn: time (right-aligned), direction, meaning.
 constexpr int timeWidth = 84, directionWidth = 44;
+// "Out" is drawn in the editor's blue, "In" in a green that reads as well on white.
+constexpr juce::uint32 incomingGreen = 0xFF2E7D32;
 
 const juce::String saveLogText (juce::CharPointer_UTF8 ("Save Log\xe2\x80\xa6"));
 
@@ -245,8 +247,7 @@ void MidiMonitorComponent::updatePorts()
 
 void MidiMonitorComponent::updateStatus()
 {
-    const auto count = juce::String ((juce::int64) rows.size()) + (rows.size() == 1 ? " message" : " messages");
-    juce::String text = count;
+    auto text = juce::String ((juce::int64) rows.size()) + (rows.size() == 1 ? " message" : " messages");
 
     if (isPaused())
     {
@@ -336,7 +337,7 @@ void MidiMonitorComponent::paintListBoxItem (int row, juce::Graphics& g, int w, 
     g.setColour (text);
     g.drawText (timeText (entry), 0, 0, timeWidth - 8, h, juce::Justification::centredRight, false);
 
-    g.setColour (selected ? text : (out ? juce::Colour (CustomLook::accentBlue) : juce::Colour (0xFF2E7D32)));
+    g.setColour (selected ? text : juce::Colour (out ? CustomLook::accentBlue : incomingGreen));
     g.drawText (directionText (entry.direction), timeWidth, 0, directionWidth, h, juce::Justification::centredLeft,
                 false);
 

@@ -27,20 +27,23 @@ juce::String MidiMessageDescription::describe (std::span<const std::uint8_t> byt
 {
     constexpr auto body = (size_t) Protocol::bodyIndex;
 
-    // A reply is whatever the engine would take for one.
+    // The device's value messages are short enough to be kept whole.
     if ((int) bytes.size() == size)
+    {
+        // A reply is whatever the engine would take for one.
         if (const auto reply = Protocol::parseValueReply (bytes.data(), size))
             return "Reply position " + juce::String (reply->position) + " = " + juce::String (reply->value);
 
-    if (isMessage (bytes, Protocol::requestCommand, Protocol::requestSize))
-        return "Request " + slotText (bytes[body]) + " " + positionText (bytes, (int) body + 1);
+        if (isMessage (bytes, Protocol::requestCommand, Protocol::requestSize))
+            return "Request " + slotText (bytes[body]) + " " + positionText (bytes, (int) body + 1);
 
-    if (isMessage (bytes, Protocol::writeCommand, Protocol::writeSize))
-        return "Write " + slotText (bytes[body]) + " " + positionText (bytes, (int) body + 1) + " = "
-               + juce::String (bytes[body + 3]);
+        if (isMessage (bytes, Protocol::writeCommand, Protocol::writeSize))
+            return "Write " + slotText (bytes[body]) + " " + positionText (bytes, (int) body + 1) + " = "
+                   + juce::String (bytes[body + 3]);
 
-    if (isMessage (bytes, Protocol::syncCommand, Protocol::syncSize) && bytes[body + 1] <= 1)
-        return bytes[body + 1] == 1 ? "Sync external" : "Sync internal";
+        if (isMessage (bytes, Protocol::syncCommand, Protocol::syncSize) && bytes[body + 1] <= 1)
+            return bytes[body + 1] == 1 ? "Sync external" : "Sync internal";
+    }
 
     if (Protocol::isDumpFrame (bytes.data(), (int) bytes.size()))
         return "Preset dump " + slotText (bytes[body]) + " (" + juce::String (size) + " bytes)";
