@@ -36,7 +36,6 @@ int numberOf (const Entry& entry)
 {
     return (entry.bytes[1] << 7) | entry.bytes[2];
 }
-
 } // namespace
 
 TEST (MidiMessageDescription, TellsTheDevicesMessagesByWhatTheyDoAndAnythingElseInHex)
