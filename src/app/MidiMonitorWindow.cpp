@@ -17,6 +17,8 @@ MidiMonitorWindow::MidiMonitorWindow (MidiManager& midiManager, const juce::File
     keys.attachTo (*this);
     setVisible (true);
     toFront (true);
+    // Ctrl+C and the arrow keys reach the list before a row is clicked.
+    content.getList().grabKeyboardFocus();
 }
 
 MidiMonitorWindow::~MidiMonitorWindow()
