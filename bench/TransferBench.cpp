@@ -2,8 +2,11 @@
 // prints each as a ratio to its pacing floor: 305 x 3 ms per get pass, 305 x 8 ms per send plus
 // 305 x 3 ms for its read-back, and the longest turn of the message loop while a transfer runs
 // (the window's longest freeze). Then gets with 1, 5 and 20 % of the replies lost, and a backup and
-// a restore of the 24 slots.
+// a restore of the 24 slots. Apart from these, gets with the MIDI monitor open against gets with
+// it closed.
 #include "BenchSupport.h"
+
+#include "app/MidiMonitorWindow.h"
 
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
@@ -172,5 +175,63 @@ bool runLibrarian (MidiManager& manager, OrbMiniSimulator& simulator)
     verdict ("backup of 24 slots / floor", backupMs / backupFloor, 1.03, "x");
     verdict ("restore of 24 slots / floor", restoreMs / restoreFloor, 1.03, "x");
     return saved == 24 && restored == 24;
+}
+
+// Gets with the MIDI monitor's window open (recording, and showing the rows as they come) and
+// with it closed, taking turns, against each other; then the cost of recording one message.
+bool runMonitor (int runs)
+{
+    std::printf ("\ngets with the MIDI monitor open and closed, with the real pacing; %d each\n", runs);
+
+    VirtualMidiPorts ports;
+    MidiManager manager (ports);
+    OrbMiniSimulator simulator (ports, "OrbMini");
+    manager.setInput ("OrbMini");
+    manager.setOutput ("OrbMini");
+    OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager);
+    const auto messagesPerGet = 2 * (std::uint64_t) engine->getPayloadSize();
+
+    std::vector<double> closedMs, openMs;
+    bool succeeded = true;
+
+    for (int run = 0; run < runs; ++run)
+    {
+        for (const bool open : { false, true })
+        {
+            std::unique_ptr<MidiMonitorWindow> monitor;
+            if (open)
+                monitor = std::make_unique<MidiMonitorWindow> (manager, nullptr);
+
+            juce::MessageManager::getInstance()->runDispatchLoopUntil (20);
+            engine->getPreset ((std::uint8_t) run);
+            const auto get = finish (*engine, Clock::now(), TransferStatus::Kind::get);
+            // Open, the monitor has every request and reply.
+            succeeded =
+                succeeded && get.succeeded && (! open || manager.getMonitorRecord().getNumRecorded() >= messagesPerGet);
+            (open ? openMs : closedMs).push_back (get.milliseconds);
+        }
+    }
+
+    MidiMonitorRecord record;
+    const auto message = OrbMiniProtocol::makeValueRequest (OrbMiniModel::modelByte, 2, 152);
+    const int messages = 1000000;
+    const auto timeAdds = [&] {
+        const auto start = Clock::now();
+        for (int i = 0; i < messages; ++i)
+            record.add (MidiMonitorRecord::Direction::out, message);
+        return millisecondsSince (start) * 1.0e6 / messages;
+    };
+    const double stoppedNs = timeAdds();
+    record.start();
+    const double recordingNs = timeAdds();
+    record.stop();
+
+    std::printf ("  gets with the monitor closed / open, taking turns: median %.1f / %.1f ms, ratio %.4f\n",
+                 median (closedMs), median (openMs), median (openMs) / median (closedMs));
+    std::printf ("  recording one message: %.0f ns; with the monitor closed %.1f ns\n", recordingNs, stoppedNs);
+    verdict ("get with the MIDI monitor open / closed (median)", median (openMs) / median (closedMs), 1.01, "x");
+    if (! succeeded)
+        std::printf ("  a get with the monitor failed\n");
+    return succeeded;
 }
 } // namespace bench

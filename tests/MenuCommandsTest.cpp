@@ -83,7 +83,7 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
                (juce::StringArray { "Undo [ctrl + Z]", "Redo [ctrl + shift + Z] [ctrl + Y]" }));
     EXPECT_EQ (shown (options, commands), (juce::StringArray { "Device Setup", "Zoom >" }));
     EXPECT_EQ (shown (model.getMenuForIndex (3, "Window"), commands),
-               (juce::StringArray { "Minimize [ctrl + M]", "Bring All to Front", "-" }));
+               (juce::StringArray { "Minimize [ctrl + M]", "Bring All to Front", "-", "MIDI Monitor", "-" }));
     EXPECT_EQ (shown (model.getMenuForIndex (4, "Help"), commands),
                (juce::StringArray { "Open User Guide [ctrl + H]" }));
 

@@ -1,18 +1,21 @@
 // Draws the pictures of the user guide: the editor with the built-in default preset, one picture
 // per section view, exactly as the editor window shows it (without the window's menu bar), the
-// get dialog and the list of differences of a comparison.
+// get dialog, the list of differences of a comparison and the MIDI monitor during a get.
 //
 //   orbmini_guide_pictures <output directory>      (normally doc/guide/images)
 //
-// Files written: view-<index>-<section>.png for the view indices 0 to 8, dialog-get.png and
-// compare.png. A file whose bytes are
+// Files written: view-<index>-<section>.png for the view indices 0 to 8, dialog-get.png,
+// compare.png and midi-monitor.png. A file whose bytes are
 // unchanged is not rewritten; the last line says how many were written.
 
 #include "app/GetPresetComponent.h"
+#include "app/MidiMonitorComponent.h"
 #include "app/KestrinOrbMiniEditorApplication.h"
 #include "app/PresetCompareComponent.h"
 #include "midi/MidiManager.h"
+#include "midi/OrbMiniProtocol.h"
 #include "model/OrbMiniModel.h"
+#include "simulator/OrbMiniSimulator.h"
 #include "simulator/VirtualMidiPorts.h"
 #include "views/EditorComponent.h"
 #include "views/TabSelectorButtons.h"
@@ -46,6 +49,30 @@ bool writeIfChanged (const juce::Image& image, const juce::File& file)
         throw std::runtime_error ("cannot write " + file.getFullPathName().toStdString());
 
     return true;
+}
+
+// The monitor's rows of two turns of a knob, then of the middle of a get of slot 3 with the given
+// payload: made-up times, 3 ms between requests and each reply 0.4 ms after its request.
+std::vector<MidiMonitorRecord::Entry> madeUpGet (const OrbEditorEngine::ByteArray& dump)
+{
+    using Direction = MidiMonitorRecord::Direction;
+    std::vector<MidiMonitorRecord::Entry> entries;
+    entries.push_back (MidiMonitorRecord::makeEntry (Direction::in, juce::MidiMessage (0xB0, 0x07, 0x64), 2417300));
+    entries.push_back (MidiMonitorRecord::makeEntry (Direction::in, juce::MidiMessage (0xB0, 0x07, 0x66), 2431900));
+
+    const std::int64_t start = 5120400;
+    for (int position = 150; position < 158; ++position)
+    {
+        const auto sent = start + (position - 150) * 3000;
+        entries.push_back (MidiMonitorRecord::makeEntry (
+            Direction::out, OrbMiniProtocol::makeValueRequest (OrbMiniModel::modelByte, 2, position), sent));
+
+        const auto value = dump[OrbMiniProtocol::frameHeaderSize + position];
+        entries.push_back (
+            MidiMonitorRecord::makeEntry (Direction::in, OrbMiniSimulator::makeReply (position, value), sent + 400));
+    }
+
+    return entries;
 }
 
 int run (const juce::File& folder)
@@ -92,6 +119,18 @@ int run (const juce::File& folder)
     if (writeIfChanged (compare.createComponentSnapshot (compare.getLocalBounds(), true, 1.0f),
                         folder.getChildFile ("compare.png")))
         ++written;
+
+    // The monitor over the simulated controller's ports, showing made-up traffic.
+    OrbMiniSimulator simulator (ports, "OrbMini");
+    midi.setInput ("OrbMini");
+    midi.setOutput ("OrbMini");
+    {
+        MidiMonitorComponent monitor (midi, nullptr);
+        monitor.append (madeUpGet (engine->buildDump (0)));
+        if (writeIfChanged (monitor.createComponentSnapshot (monitor.getLocalBounds(), true, 1.0f),
+                            folder.getChildFile ("midi-monitor.png")))
+            ++written;
+    }
 
     std::cout << written << " written" << std::endl;
     return 0;

@@ -8,6 +8,7 @@
 #include "app/GetPresetWindow.h"
 #include "app/LibrarianWindow.h"
 #include "app/MainMenuModel.h"
+#include "app/MidiMonitorWindow.h"
 #include "app/PresetCompareWindow.h"
 #include "app/SendPresetWindow.h"
 #include "midi/JuceMidiPorts.h"
@@ -53,6 +54,7 @@ KestrinOrbEditorApplication::~KestrinOrbEditorApplication()
     // The windows show the menu model and listen to the command manager's keys: they go first.
     delete aboutWindow.get();
     delete deviceSetupWindow.get();
+    delete midiMonitorWindow.get();
     windowManager.reset();
     mainMenuModel.reset();
     commandManager.reset();
@@ -88,6 +90,17 @@ AboutWindow* KestrinOrbEditorApplication::getAboutWindow() const
 DeviceManagerWindow* KestrinOrbEditorApplication::getDeviceSetupWindow() const
 {
     return deviceSetupWindow.get();
+}
+
+MidiMonitorWindow* KestrinOrbEditorApplication::getMidiMonitorWindow() const
+{
+    return midiMonitorWindow.get();
+}
+
+void KestrinOrbEditorApplication::showMidiMonitor()
+{
+    if (midiMonitorWindow == nullptr)
+        midiMonitorWindow = new MidiMonitorWindow (midiManager, &lastDirectory, getWindowForDialogs());
 }
 
 juce::Component* KestrinOrbEditorApplication::getWindowForDialogs() const
@@ -290,6 +303,7 @@ void KestrinOrbEditorApplication::quitWithoutAsking()
 {
     delete aboutWindow.get();
     delete deviceSetupWindow.get();
+    delete midiMonitorWindow.get();
 
     // Transfer dialogs and compare windows may outlive their editor window, but not the application.
     auto& desktop = juce::Desktop::getInstance();
@@ -312,6 +326,7 @@ void KestrinOrbEditorApplication::getAllCommands (juce::Array<juce::CommandID>& 
     commands.addArray ({ aboutCommand, newWindowCommand, openCommand, deviceSetupCommand, closeWindowCommand,
                          minimizeCommand, bringAllToFrontCommand, openUserGuideCommand, quitCommand });
     commands.addArray ({ backUpAllSlotsCommand, restoreSlotsCommand });
+    commands.add (midiMonitorCommand);
     commands.addArray (EditorZoom::commandIDs.data(), (int) EditorZoom::commandIDs.size());
 }
 
@@ -327,6 +342,7 @@ void KestrinOrbEditorApplication::getCommandInfo (juce::CommandID commandID, juc
         case deviceSetupCommand: describeCommand (result, "Device Setup"); break;
         case minimizeCommand: describeCommand (result, "Minimize", 'm'); break;
         case bringAllToFrontCommand: describeCommand (result, "Bring All to Front"); break;
+        case midiMonitorCommand: describeCommand (result, "MIDI Monitor"); break;
         case openUserGuideCommand: describeCommand (result, "Open User Guide", 'h'); break;
         case backUpAllSlotsCommand:
             describeCommand (result, juce::CharPointer_UTF8 ("Back Up All Slots\xe2\x80\xa6"));
@@ -347,6 +363,7 @@ bool KestrinOrbEditorApplication::perform (const InvocationInfo& info)
         case deviceSetupCommand: showDeviceSetup(); break;
         case minimizeCommand: windowManager->minimiseActiveWindow(); break;
         case bringAllToFrontCommand: windowManager->bringAllWindowsToFront(); break;
+        case midiMonitorCommand: showMidiMonitor(); break;
         case openUserGuideCommand: openUserGuide(); break;
         case backUpAllSlotsCommand: LibrarianWindow::backUpAllSlots (midiManager, lastDirectory); break;
         case restoreSlotsCommand: LibrarianWindow::restoreSlots (midiManager, lastDirectory); break;

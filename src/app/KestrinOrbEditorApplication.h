@@ -17,6 +17,7 @@
 class AboutWindow;
 class DeviceManagerWindow;
 class MainMenuModel;
+class MidiMonitorWindow;
 class ViewSelector;
 
 // Everything of the editor application that does not depend on the device model. The concrete
@@ -40,6 +41,7 @@ public:
         deviceSetupCommand = 0x200310,
         minimizeCommand = 0x200410,
         bringAllToFrontCommand = 0x200420,
+        midiMonitorCommand = 0x200430,
         openUserGuideCommand = 0x200510,
         compareWithHardwareSlotCommand = 0x200074,
         compareWithFileCommand = 0x200080,
@@ -96,6 +98,9 @@ public:
     MainMenuModel* getMainMenuModel() const { return mainMenuModel.get(); }
     AboutWindow* getAboutWindow() const;
     DeviceManagerWindow* getDeviceSetupWindow() const;
+    MidiMonitorWindow* getMidiMonitorWindow() const;
+    // Opens the MIDI monitor, which records while it is open; nothing when it is open already.
+    void showMidiMonitor();
     const juce::File& getLastDirectory() const { return lastDirectory; }
     MidiManager& getMidiManager() { return midiManager; }
     EditorZoom& getZoom() { return zoom; }
@@ -124,6 +129,7 @@ protected:
     juce::String presetWildcard;
     juce::WeakReference<AboutWindow> aboutWindow;
     juce::WeakReference<DeviceManagerWindow> deviceSetupWindow;
+    juce::WeakReference<MidiMonitorWindow> midiMonitorWindow;
     // The last run's settings, read first: the zoom is set from them before the concrete class
     // decodes its pictures, so that only the set in use is decoded.
     std::unique_ptr<EditorSettings> settings { std::make_unique<EditorSettings>() };

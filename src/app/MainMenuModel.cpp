@@ -66,6 +66,8 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         menu.addCommandItem (commandManager, Commands::minimizeCommand);
         menu.addCommandItem (commandManager, Commands::bringAllToFrontCommand);
         menu.addSeparator();
+        menu.addCommandItem (commandManager, Commands::midiMonitorCommand);
+        menu.addSeparator();
     }
     else if (menuName == "Help")
     {

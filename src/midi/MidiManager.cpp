@@ -251,6 +251,10 @@ bool MidiManager::sendMessage (const juce::MidiMessage& message)
     if (output == nullptr)
         return false;
 
+    // Before it goes out, so that the record never shows a reply ahead of its request.
+    if (monitorRecord.isRecording())
+        monitorRecord.add (MidiMonitorRecord::Direction::out, message);
+
     output->sendMessageNow (message);
     return true;
 }
@@ -270,6 +274,9 @@ void MidiManager::removeListener (MidiManagerListener* listener)
 
 void MidiManager::handleIncomingMidiMessage (juce::MidiInput*, const juce::MidiMessage& message)
 {
+    if (monitorRecord.isRecording())
+        monitorRecord.add (MidiMonitorRecord::Direction::in, message);
+
     transfers.handleIncoming (message);
 
     const juce::ScopedLock sl (listenerLock);

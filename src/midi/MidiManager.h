@@ -1,5 +1,6 @@
 #pragma once
 
+#include "midi/MidiMonitorRecord.h"
 #include "midi/MidiPortLayer.h"
 #include "midi/TransferQueue.h"
 
@@ -48,6 +49,9 @@ public:
     // Preset transfers of every window go through this one queue.
     TransferQueue& getTransfers() { return transfers; }
 
+    // Every message sent and received, while the MIDI monitor records.
+    MidiMonitorRecord& getMonitorRecord() { return monitorRecord; }
+
     void addListener (MidiManagerListener* listener);
     void removeListener (MidiManagerListener* listener);
 
@@ -71,6 +75,7 @@ private:
     mutable juce::CriticalSection portLock;
     std::unique_ptr<MidiPortLayer::Input> input;
     std::unique_ptr<MidiPortLayer::Output> output;
+    MidiMonitorRecord monitorRecord;
     TransferQueue transfers { *this };
 
     JUCE_DECLARE_NON_COPYABLE (MidiManager)

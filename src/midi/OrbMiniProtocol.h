@@ -2,6 +2,7 @@
 
 #include <juce_audio_basics/juce_audio_basics.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <initializer_list>
@@ -60,11 +61,30 @@ struct OrbMiniProtocol
     // Only the start byte, the length and the command byte tell a value reply.
     static std::optional<Reply> parseValueReply (const juce::MidiMessage& message)
     {
-        const auto* data = message.getRawData();
-        if (message.getRawDataSize() != replySize || data[0] != header[0] || data[commandIndex] != replyCommand)
+        return parseValueReply (message.getRawData(), message.getRawDataSize());
+    }
+
+    static std::optional<Reply> parseValueReply (const std::uint8_t* data, int size)
+    {
+        if (size != replySize || data[0] != header[0] || data[commandIndex] != replyCommand)
             return std::nullopt;
         return Reply { positionFrom (data[bodyIndex], data[bodyIndex + 1]), data[bodyIndex + 2] };
     }
+
+    // Whether the bytes begin with the common header (any model byte) and that command.
+    static bool hasHeaderAndCommand (const std::uint8_t* data, int size, std::uint8_t command)
+    {
+        return size > commandIndex && std::equal (header.begin(), header.end(), data) && data[commandIndex] == command;
+    }
+
+    static bool isDumpFrame (const std::uint8_t* data, int size)
+    {
+        return size > frameHeaderSize && hasHeaderAndCommand (data, size, dumpCommand[0])
+               && std::equal (dumpCommand.begin(), dumpCommand.end(), data + commandIndex);
+    }
+
+    // Slot indexes count from 0 on the wire; the user sees slots numbered from 1.
+    static constexpr int slotNumber (std::uint8_t slotIndex) { return slotIndex + 1; }
 
     // A dump's length for a payload of that many bytes: header and slot, payload, end byte.
     static constexpr int dumpSize (int payloadSize) { return frameHeaderSize + payloadSize + 1; }

@@ -14,9 +14,10 @@ CustomLook::CustomLook()
 void CustomLook::drawButtonBackground (juce::Graphics& g, juce::Button& button, const juce::Colour&,
                                        bool shouldDrawButtonAsHighlighted, bool shouldDrawButtonAsDown)
 {
-    const auto fill = shouldDrawButtonAsDown          ? juce::Colour (lightGrey)
-                      : shouldDrawButtonAsHighlighted ? juce::Colours::white
-                                                      : juce::Colour (whiteSmoke);
+    // A toggle that is on stays drawn pressed in.
+    const auto fill = shouldDrawButtonAsDown || button.getToggleState() ? juce::Colour (lightGrey)
+                      : shouldDrawButtonAsHighlighted                   ? juce::Colours::white
+                                                                        : juce::Colour (whiteSmoke);
     const auto area = juce::Rectangle<float> (0.0f, 0.0f, (float) button.getWidth(), (float) button.getHeight());
 
     g.setColour (fill);
