@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <thread>
 
@@ -151,8 +152,9 @@ TEST (MidiMonitorThreading, TwoSendersAndAReaderKeepEachSendersOrder)
         ASSERT_GT (numberOf (entry), previous);
         previous = numberOf (entry);
     }
-    EXPECT_EQ (last[0], perThread - 1);
-    EXPECT_EQ (last[1], perThread - 1);
+    // The reader may fall behind by more than the ring holds on a loaded machine, and then misses
+    // the oldest; the newest is always there: the last of the sender that finished last.
+    EXPECT_EQ (std::max (last[0], last[1]), perThread - 1);
     record.stop();
 }
 
