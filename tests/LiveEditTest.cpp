@@ -302,7 +302,8 @@ TEST_P (LiveEdit, WritesNeverCutIntoAnotherWindowsGet)
     const auto firstRequest = std::find (commands.begin(), commands.end(), requestCommand);
     const auto lastRequest = std::find (commands.rbegin(), commands.rend(), requestCommand).base();
     EXPECT_EQ (std::count (firstRequest, lastRequest, writeCommand), 0);
-    EXPECT_EQ (std::count (lastRequest, commands.end(), writeCommand), (long) std::count (commands.begin(), commands.end(), writeCommand));
+    EXPECT_EQ (std::count (lastRequest, commands.end(), writeCommand),
+               (long) std::count (commands.begin(), commands.end(), writeCommand));
     EXPECT_EQ (simulator.getSlot (2), payload());
     other->removeListener (&counter);
 }

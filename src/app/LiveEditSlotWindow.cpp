@@ -5,8 +5,8 @@
 LiveEditSlotWindow::LiveEditSlotWindow (OrbEditorEngine::Ptr e, juce::Component* owner)
     : PresetTransferWindow (
         "Live Edit Slot",
-        [] (juce::Button::Listener* l) -> PresetSlotComponent* { return new LiveEditSlotComponent (l); },
-        std::move (e), TransferStatus::Kind::send, owner)
+        [] (juce::Button::Listener* l) -> PresetSlotComponent* { return new LiveEditSlotComponent (l); }, std::move (e),
+        TransferStatus::Kind::send, owner)
 {}
 
 LiveEditSlotWindow::~LiveEditSlotWindow()
