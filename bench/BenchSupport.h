@@ -32,4 +32,5 @@ bool runStartup (int runs);
 bool runWindows (int windows);
 bool runApply (int runs);
 bool runTransfer (int runs);
+bool runLive();
 } // namespace bench
