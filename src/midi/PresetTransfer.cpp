@@ -121,8 +121,8 @@ void PresetTransfer::runWrites (Link& link)
     setProgress (Phase::sending, 0, 0);
     int written = 0;
 
-    // Nothing is taken before it can be written: a value left in the source is not lost to a
-    // cancel or a vanished port.
+    // Each value is taken only once its gap has passed, so that the write carries the newest one;
+    // a value still in the source is not lost to a cancel.
     while (stillGoing (link) && commitToWrite())
     {
         bool took = false;
