@@ -16,8 +16,8 @@
 // (with its read-back), every change of the preset (an edit, a paste, undo, a load) writes only
 // the positions that changed. The writes are jobs of the port manager's transfer queue, so they
 // take their turn with every window's transfers and keep the pacing; while a job waits or runs,
-// a newer value of a position replaces the pending one, so a drag costs no more writes than the
-// pace allows. Once the edits have been quiet for a moment the written positions are read back
+// a newer value of a position replaces the pending one, so a burst of changes costs no more writes
+// than the pace allows. Once the edits have been quiet for a moment the written positions are read back
 // and those that differ written again. A failure, a port that vanished or changed, or a get into
 // the engine ends it. Message thread only.
 class LiveEditSession : private OrbEditorEngine::TransferListener, private juce::Timer
