@@ -229,11 +229,7 @@ void LiveEditSession::writesEnded (const std::shared_ptr<PresetTransfer>& transf
 void LiveEditSession::startCheckWhenQuiet()
 {
     if (writes != nullptr || check != nullptr || sendingFirst || unconfirmed.empty())
-    {
-        if (! hasWorkLeft())
-            tellListeners();
         return;
-    }
 
     // Live, the check waits until the edits have been quiet; once off, it runs at once.
     const auto quietMs = engine.getTiming().liveQuietMs;
