@@ -1,5 +1,6 @@
 #include "app/EditorWindow.h"
 #include "app/KestrinOrbEditorApplication.h"
+#include "app/QuitAfterWrites.h"
 #include "app/SaveChangesAlert.h"
 #include "app/SlotWritingAlert.h"
 #include "app/WindowManager.h"
@@ -308,8 +309,9 @@ TEST_P (LiveEdit, WritesNeverCutIntoAnotherWindowsGet)
     other->removeListener (&counter);
 }
 
-// Closing with live writes still to be checked asks as for a send; Wait closes once checked.
-TEST_P (LiveEdit, ClosingWithLiveWritesLeftAsksAndWaitClosesOnceTheyAreChecked)
+// Closing or quitting with live writes still to be checked asks as for a send; Wait closes once
+// they are checked.
+TEST_P (LiveEdit, ClosingOrQuittingWithLiveWritesLeftAsksAndWaitEndsOnceTheyAreChecked)
 {
     juce::File lastDirectory;
     WindowManager windows (nullptr, nullptr, &lastDirectory);
@@ -331,6 +333,19 @@ TEST_P (LiveEdit, ClosingWithLiveWritesLeftAsksAndWaitClosesOnceTheyAreChecked)
     ASSERT_TRUE (runUntil ([&] { return windows.getNumWindows() == 0; }, 5000));
     EXPECT_EQ (simulator.getSlot (2), payload());
     EXPECT_FALSE (live().hasWorkLeft());
+
+    // Quitting asks the same, and quits once they are checked.
+    windows.createWindow (newCanvas(), engine, {});
+    goLive();
+    editKnobCc (5, 78);
+    int quits = 0;
+    QuitAfterWrites guard ([&quits] { ++quits; });
+    guard.quitUnlessWritingSlots (&windows);
+    ASSERT_NE (guard.getAlert(), nullptr);
+    EXPECT_EQ (quits, 0);
+    guard.getAlert()->exitModalState (SlotWritingAlert::wait);
+    ASSERT_TRUE (runUntil ([&] { return quits == 1; }, 5000));
+    EXPECT_EQ (simulator.getSlot (2), payload());
 }
 
 // 1000 changes of one position while a stream of writes runs with the real 8 ms gap: the device
