@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every dialog answers the keyboard and the window manager: Escape is its Cancel, Return its action
 # (here a get, a send or live editing without MIDI ports, which fails with "MIDI Error" and keeps
-# the dialog), and the title bar's close (openbox's alt+F4) is Cancel again. Under a window manager the fixed-size
-# dialogs carry a minimum and maximum size equal to their size, and they open over their window.
+# the dialog), and the title bar's close (openbox's alt+F4) is Cancel again. Under a window manager
+# the fixed-size dialogs carry a minimum and maximum size equal to their size, and they open over
+# their window.
 set -euo pipefail
 source "$(dirname "$0")/common.bash"
 
