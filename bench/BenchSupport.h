@@ -33,4 +33,5 @@ bool runWindows (int windows);
 bool runApply (int runs);
 bool runTransfer (int runs);
 bool runMonitor (int runs);
+bool runLive();
 } // namespace bench

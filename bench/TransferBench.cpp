@@ -3,14 +3,16 @@
 // 305 x 3 ms for its read-back, and the longest turn of the message loop while a transfer runs
 // (the window's longest freeze). Then gets with 1, 5 and 20 % of the replies lost, and a backup and
 // a restore of the 24 slots. Apart from these, gets with the MIDI monitor open against gets with
-// it closed.
+// it closed, and live editing: edits a second, writes a second against the pace, and the time from
+// the last edit of a drag to its write on the device.
 #include "BenchSupport.h"
 
 #include "app/MidiMonitorWindow.h"
-
+#include "midi/LiveEditSession.h"
 #include "midi/MidiManager.h"
 #include "midi/OrbEditorEngine.h"
 #include "midi/SlotLibrarian.h"
+#include "model/ControlType.h"
 #include "simulator/OrbMiniSimulator.h"
 #include "simulator/VirtualMidiPorts.h"
 
@@ -21,6 +23,7 @@
 namespace bench
 {
 bool runLibrarian (MidiManager& manager, OrbMiniSimulator& simulator);
+bool runLiveEdit (MidiManager& manager, OrbMiniSimulator& simulator);
 
 namespace
 {
@@ -138,6 +141,109 @@ bool runTransfer (int runs)
     engine = nullptr;
     juce::MessageManager::getInstance()->runDispatchLoopUntil (timing.replyTimeoutMs + 20);
     return runLibrarian (manager, simulator);
+}
+
+bool runLive()
+{
+    std::printf ("\nlive editing against the simulated device with the real pacing\n");
+
+    VirtualMidiPorts ports;
+    MidiManager manager (ports);
+    OrbMiniSimulator simulator (ports, "OrbMini");
+    manager.setInput ("OrbMini");
+    manager.setOutput ("OrbMini");
+    return runLiveEdit (manager, simulator);
+}
+
+// Live editing of slot 1 with the real pacing: first edits of one knob as fast as the message loop
+// takes them for a second (the editor's side, and the writes that reach the device: at most one per
+// 8 ms), then drags of 30 steps at 100 steps a second, each timed from its last step to the last
+// write arriving on the device.
+bool runLiveEdit (MidiManager& manager, OrbMiniSimulator& simulator)
+{
+    const OrbEditorEngine::Timing timing;
+    auto engine = OrbEditorEngine::createForOrbMini (manager);
+    auto& live = engine->getLiveEdit();
+    auto* loop = juce::MessageManager::getInstance();
+    const auto cc = [&] {
+        const auto* knob = engine->getControl (ControlType::knobs, 0);
+        return knob->getDumpOffset() + knob->getParameterIndex ("CC");
+    }();
+    const auto edit = [&] (int value) {
+        engine->setControlParameter (ControlType::knobs, (std::uint8_t) 0, "CC", (std::uint8_t) (value % 128), false);
+    };
+    const auto settle = [&] {
+        const auto start = Clock::now();
+        while (live.hasWorkLeft() && millisecondsSince (start) < 10000.0)
+            loop->runDispatchLoopUntil (1);
+    };
+
+    live.start (0);
+    const auto start = Clock::now();
+    while (live.getStatusText() != "Live: Slot 1" && millisecondsSince (start) < 20000.0)
+        loop->runDispatchLoopUntil (5);
+    if (! live.isOn())
+    {
+        std::printf ("  live editing did not start: %s\n", live.getStatusText().toRawUTF8());
+        return false;
+    }
+
+    // The editor's own cost of an edit while live: the payload compared and the change queued.
+    const auto tight = Clock::now();
+    for (int i = 0; i < 1000; ++i)
+        edit (i);
+    const auto microsecondsPerEdit = millisecondsSince (tight);
+    settle();
+
+    // Flat out, with a turn of the message loop after each edit.
+    simulator.setOptions ({});
+    int edits = 0;
+    const auto flatOut = Clock::now();
+    while (millisecondsSince (flatOut) < 1000.0)
+    {
+        edit (++edits);
+        loop->runDispatchLoopUntil (0);
+    }
+    const auto flatOutMs = millisecondsSince (flatOut);
+    const auto writesMeanwhile = simulator.getArrivals().size();
+    settle();
+    const bool lastArrived = simulator.getSlot (0)[(size_t) cc] == edits % 128;
+
+    // Drags.
+    std::vector<double> latencies;
+    for (int drag = 0; drag < 15; ++drag)
+    {
+        simulator.setOptions ({});
+        Clock::time_point lastStep;
+        for (int step = 0; step < 30; ++step)
+        {
+            edit (drag * 30 + step);
+            lastStep = Clock::now();
+            loop->runDispatchLoopUntil (10);
+        }
+        settle();
+
+        Clock::time_point lastWrite {};
+        for (const auto& arrival : simulator.getArrivals())
+            if (arrival.command == OrbMiniProtocol::writeCommand)
+                lastWrite = arrival.time;
+        latencies.push_back (std::chrono::duration<double, std::milli> (lastWrite - lastStep).count());
+    }
+
+    live.stop();
+    settle();
+    const bool held = live.getStatusText().isEmpty() && ! live.hasFailed();
+    engine = nullptr;
+
+    const auto perSecond = [flatOutMs] (double n) { return n * 1000.0 / flatOutMs; };
+    std::printf ("  live editing: %.1f us per edit; %.0f edits/s sustained, %.0f writes/s reached the device (pace "
+                 "%d/s); last step of a drag to its write: median %.1f ms, max %.1f ms (pacing floor %d ms)\n",
+                 microsecondsPerEdit, perSecond (edits), perSecond ((double) writesMeanwhile),
+                 1000 / timing.writePacingMs, median (latencies), maximum (latencies), timing.writePacingMs);
+    verdict ("live writes a second / pace", perSecond ((double) writesMeanwhile) * timing.writePacingMs / 1000.0, 1.01,
+             "x");
+    verdict ("live: last step of a drag to its write (max)", maximum (latencies), 50.0, "ms");
+    return lastArrived && held;
 }
 
 // A backup of the 24 slots into a scratch folder, then a restore of its files, against their

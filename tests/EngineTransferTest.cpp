@@ -447,6 +447,13 @@ TEST_P (EngineTransfer, LateRepliesOfACancelledGetAreNeverCountedForTheNextSlot)
     engine->cancelTransfer (Kind::get);
     ASSERT_TRUE (finish());
 
+    // Nor does a transfer that was cancelled before it asked anything end the wait for them.
+    auto other = makeEngine (manager);
+    other->getPreset (1);
+    runFor (30); // it waits for the silence, which its cancel ends
+    other->cancelTransfer (Kind::get);
+    ASSERT_TRUE (runUntil ([&] { return ! other->isGetting(); }, 3000));
+
     engine->getPreset (5);
     ASSERT_TRUE (finish (10000));
     EXPECT_EQ (lastStatus (Kind::get).phase, Phase::succeeded);

@@ -76,9 +76,9 @@ TEST_F (ApplicationTest, MenusHoldTheCommandsInOrderWithQuitOnlyWhereThePlatform
     EXPECT_EQ (shown (fileMenu, commands), file);
     EXPECT_TRUE (itemsOf (fileMenu)[5].isEnabled);
     EXPECT_EQ (shown (hardware, commands),
-               (juce::StringArray { "Get Preset", "Send Preset", "-", "Set Internal Sync", "Set External Sync", "-",
-                                    "Compare With Hardware Slot" + dots, "-", "Back Up All Slots" + dots,
-                                    "Restore Slots" + dots }));
+               (juce::StringArray { "Get Preset", "Send Preset", "Live Edit Slot" + dots, "-", "Set Internal Sync",
+                                    "Set External Sync", "-", "Compare With Hardware Slot" + dots, "-",
+                                    "Back Up All Slots" + dots, "Restore Slots" + dots }));
     EXPECT_EQ (shown (model.getMenuForIndex (1, "Edit"), commands),
                (juce::StringArray { "Undo [ctrl + Z]", "Redo [ctrl + shift + Z] [ctrl + Y]" }));
     EXPECT_EQ (shown (options, commands), (juce::StringArray { "Device Setup", "Zoom >" }));

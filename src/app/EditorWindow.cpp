@@ -15,7 +15,7 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
                             juce::File* lastDir, WindowCloseListener* closeListener)
     : juce::DocumentWindow (title, juce::Colour (128, 128, 128),
                             juce::DocumentWindow::minimiseButton | juce::DocumentWindow::closeButton, false),
-      engine (std::move (e)), lastDirectory (lastDir), history (engine->buildDump (0))
+      engine (std::move (e)), lastDirectory (lastDir), history (engine->buildDump (0)), untitledTitle (title)
 {
     // Not on the desktop yet: the window manager puts it there once, at its final size and place,
     // so that the platform's window manager never sees a half-built window.
@@ -37,12 +37,14 @@ EditorWindow::EditorWindow (const juce::String& title, juce::Component* editorCo
     Component::addChildComponent (statusLine); // over the menu bar, not in the content
     engine->addEditListener (this);
     engine->addTransferListener (this);
+    engine->getLiveEdit().addListener (this);
 }
 
 EditorWindow::~EditorWindow()
 {
     // The window's gets and sends end with it; their dialogs then close themselves.
     engine->cancelTransfers();
+    engine->getLiveEdit().removeListener (this);
     engine->removeTransferListener (this);
     engine->removeEditListener (this);
     engine->removeListener (this);
@@ -116,28 +118,50 @@ void EditorWindow::closeButtonPressed()
 
 void EditorWindow::closeUnlessWritingSlot()
 {
-    // A get, or a send still waiting its turn, stops without a word: the device is unchanged.
-    if (engine->cancelTransferUnlessWriting (TransferStatus::Kind::send))
+    // A get, or a send still waiting its turn, stops without a word: the device is unchanged. Live
+    // editing stops too, and only values it has still to write or check are waited for.
+    const AwaitedWrites writing { ! engine->cancelTransferUnlessWriting (TransferStatus::Kind::send),
+                                  ! engine->getLiveEdit().stopUnlessWriting() };
+    if (! writing.send && ! writing.live)
         return tellCloseListeners();
 
     if (slotWritingAlert != nullptr)
         return slotWritingAlert->toFront (true);
 
     juce::Component::SafePointer<EditorWindow> self (this);
-    const auto slotNumber = engine->getTransferStatus (TransferStatus::Kind::send).slotNumber;
+    const auto slotNumber = writing.send ? engine->getTransferStatus (TransferStatus::Kind::send).slotNumber
+                                         : engine->getLiveEdit().getSlotNumber();
 
-    slotWritingAlert = SlotWritingAlert::show (this, slotNumber, [self] (SlotWritingAlert::Answer answer) {
+    slotWritingAlert = SlotWritingAlert::show (this, slotNumber, [self, writing] (SlotWritingAlert::Answer answer) {
         if (self == nullptr)
             return;
 
         if (answer == SlotWritingAlert::stopAndClose)
             return self->tellCloseListeners();
 
-        // Closes once the device holds the preset; after a failure the window stays with its
-        // dialog saying what went wrong.
-        if (self->engine->isSending())
-            self->closeWhenWritten = true;
-        else if (self->engine->getTransferStatus (TransferStatus::Kind::send).phase == TransferStatus::Phase::succeeded)
+        self->awaitedWrites = writing;
+        self->closeWhenWritten = true;
+        self->closeOnceWritten();
+    });
+}
+
+void EditorWindow::closeOnceWritten()
+{
+    const auto& live = engine->getLiveEdit();
+    if (! closeWhenWritten || engine->isSending() || live.hasWorkLeft())
+        return;
+
+    // After a failure the window stays, its dialog or alert saying what went wrong.
+    closeWhenWritten = false;
+    if ((awaitedWrites.send
+         && engine->getTransferStatus (TransferStatus::Kind::send).phase != TransferStatus::Phase::succeeded)
+        || (awaitedWrites.live && live.hasFailed()))
+        return;
+
+    // Not from inside the engine's own call to its listeners.
+    juce::Component::SafePointer<EditorWindow> self (this);
+    juce::MessageManager::callAsync ([self] {
+        if (self != nullptr)
             self->tellCloseListeners();
     });
 }
@@ -171,7 +195,9 @@ bool EditorWindow::loadFile (const juce::File& file)
 
 void EditorWindow::updateTitle()
 {
-    setName (getApplicationName() + " - " + fileTitle);
+    const auto title = fileTitle.isNotEmpty() ? getApplicationName() + " - " + fileTitle : untitledTitle;
+    const auto& live = engine->getLiveEdit();
+    setName (live.isOn() ? title + " - Live: Slot " + juce::String (live.getSlotNumber()) : title);
 }
 
 void EditorWindow::save (SaveCallback onDone)
@@ -301,7 +327,8 @@ void EditorWindow::getAllCommands (juce::Array<juce::CommandID>& commands)
     commands.addArray ({ Commands::saveCommand, Commands::saveAsCommand, Commands::getPresetCommand,
                          Commands::sendPresetCommand, Commands::closeWindowCommand, Commands::setInternalSyncCommand,
                          Commands::setExternalSyncCommand, Commands::undoCommand, Commands::redoCommand,
-                         Commands::compareWithFileCommand, Commands::compareWithHardwareSlotCommand });
+                         Commands::compareWithFileCommand, Commands::compareWithHardwareSlotCommand,
+                         Commands::liveEditCommand });
 }
 
 void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationCommandInfo& result)
@@ -340,6 +367,17 @@ void EditorWindow::getCommandInfo (juce::CommandID commandID, juce::ApplicationC
         case Commands::compareWithHardwareSlotCommand:
             describe (juce::String (juce::CharPointer_UTF8 ("Compare With Hardware Slot\xe2\x80\xa6")));
             break;
+        case Commands::liveEditCommand:
+        {
+            // "Live Edit Slot 3" goes straight to that slot; without one it asks.
+            const auto& live = engine->getLiveEdit();
+            const auto slot = live.isOn() ? live.getSlotNumber() : live.getLinkedSlotNumber();
+            describe (slot > 0 ? "Live Edit Slot " + juce::String (slot)
+                               : juce::String (juce::CharPointer_UTF8 ("Live Edit Slot\xe2\x80\xa6")));
+            result.setTicked (live.isOn());
+            result.setActive (live.isOn() || (! engine->isGetting() && ! engine->isSending() && ! live.hasWorkLeft()));
+            break;
+        }
         default: break;
     }
 }
@@ -359,6 +397,7 @@ bool EditorWindow::perform (const InvocationInfo& info)
         case Commands::redoCommand: redo(); break;
         case Commands::compareWithFileCommand: compareWithFile(); break;
         case Commands::compareWithHardwareSlotCommand: compareWithHardwareSlot(); break;
+        case Commands::liveEditCommand: toggleLiveEdit(); break;
         default: break;
     }
 
@@ -399,7 +438,7 @@ juce::String EditorWindow::getPresetName() const
     if (fileTitle.isNotEmpty())
         return fileTitle;
 
-    return getName().fromFirstOccurrenceOf (getApplicationName() + " - ", false, false);
+    return untitledTitle.fromFirstOccurrenceOf (getApplicationName() + " - ", false, false);
 }
 
 void EditorWindow::askToSaveChanges (std::function<void (bool mayClose)> done)
@@ -459,16 +498,7 @@ void EditorWindow::transferChanged (const TransferStatus& status)
         history.markUnchanged (sendingState);
 
     sendingState.clear();
-
-    if (std::exchange (closeWhenWritten, false) && status.phase == Phase::succeeded)
-    {
-        // Not from inside the engine's own call to its listeners.
-        juce::Component::SafePointer<EditorWindow> self (this);
-        juce::MessageManager::callAsync ([self] {
-            if (self != nullptr)
-                self->tellCloseListeners();
-        });
-    }
+    closeOnceWritten();
 }
 
 void EditorWindow::undo()
@@ -523,6 +553,27 @@ void EditorWindow::compareWithHardwareSlot()
                 self->showComparison (got, "Slot " + juce::String (slotNumber));
         },
         this);
+}
+
+//==============================================================================
+void EditorWindow::toggleLiveEdit()
+{
+    auto& live = engine->getLiveEdit();
+
+    if (live.isOn())
+        return live.stop();
+
+    if (const auto slot = live.getLinkedSlotNumber(); slot > 0)
+        live.start ((std::uint8_t) (slot - 1));
+    else if (liveEditDialog == nullptr)
+        liveEditDialog = new LiveEditSlotWindow (engine, this);
+}
+
+void EditorWindow::liveEditChanged()
+{
+    updateTitle();
+    statusLine.setNote (engine->getLiveEdit().getStatusText());
+    closeOnceWritten();
 }
 
 void EditorWindow::showComparison (const OrbEditorEngine& other, const juce::String& otherTitle)

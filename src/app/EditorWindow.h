@@ -3,10 +3,12 @@
 #include "app/CompareSlotWindow.h"
 #include "app/FileErrorAlertWindow.h"
 #include "app/GetPresetWindow.h"
+#include "app/LiveEditSlotWindow.h"
 #include "app/MidiErrorAlertWindow.h"
 #include "app/MidiStatusLine.h"
 #include "app/SendPresetWindow.h"
 #include "app/WindowCloseListener.h"
+#include "midi/LiveEditSession.h"
 #include "midi/OrbEditorEngine.h"
 #include "model/PresetHistory.h"
 #include "widgets/CustomLook.h"
@@ -21,7 +23,8 @@ class EditorWindow : public juce::DocumentWindow,
                      public juce::Button::Listener,
                      public OrbEditorEngine::Listener,
                      private OrbEditorEngine::EditListener,
-                     private OrbEditorEngine::TransferListener
+                     private OrbEditorEngine::TransferListener,
+                     private LiveEditSession::Listener
 {
 public:
     EditorWindow (const juce::String& title, juce::Component* editorComponent, OrbEditorEngine::Ptr engine,
@@ -98,6 +101,11 @@ public:
     void compareWithHardwareSlot();
     CompareSlotWindow* getCompareSlotDialog() const { return compareSlotDialog.get(); }
 
+    // Live editing: turns it off, or on for the slot last got from or sent to; without one, asks
+    // for the slot in a small dialog.
+    void toggleLiveEdit();
+    LiveEditSlotWindow* getLiveEditDialog() const { return liveEditDialog.get(); }
+
 private:
     CustomLook look; // of the menu bar and its menus; the editor component has its own
     OrbEditorEngine::Ptr engine;
@@ -115,8 +123,15 @@ private:
     juce::Component::SafePointer<juce::AlertWindow> saveChangesAlert;
     PresetHistory::State sendingState; // what the running send writes to the device
     juce::Component::SafePointer<juce::AlertWindow> slotWritingAlert;
-    bool closeWhenWritten = false; // "Wait": the window closes once its send has succeeded
+    // "Wait": the window closes once what it waits for has been written, unless that failed.
+    bool closeWhenWritten = false;
+    struct AwaitedWrites
+    {
+        bool send = false, live = false;
+    } awaitedWrites;
     juce::WeakReference<CompareSlotWindow> compareSlotDialog;
+    juce::WeakReference<LiveEditSlotWindow> liveEditDialog;
+    const juce::String untitledTitle; // the title given by the window manager
 
     void showComparison (const OrbEditorEngine& other, const juce::String& otherTitle);
 
@@ -124,12 +139,16 @@ private:
     bool saveAsFile (const juce::File& file);
     void tellCloseListeners();
     void closeUnlessWritingSlot();
+    void closeOnceWritten();
     void showHistoryState (const PresetHistory::State& state);
 
     // OrbEditorEngine::EditListener (also the whole-preset changes: a get, a file load),
     // OrbEditorEngine::TransferListener
     void presetEdited (const juce::String& stepName) override;
     void transferChanged (const TransferStatus& status) override;
+    // LiveEditSession::Listener: the title ends with " - Live: Slot 3" while live, and the status
+    // line says how live editing goes, or why it ended.
+    void liveEditChanged() override;
     void showFileError (const juce::String& message);
     juce::File startingDirectory() const;
 

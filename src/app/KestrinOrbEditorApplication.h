@@ -48,7 +48,8 @@ public:
         undoCommand = 0x200110,
         redoCommand = 0x200120,
         backUpAllSlotsCommand = 0x200078,
-        restoreSlotsCommand = 0x200079
+        restoreSlotsCommand = 0x200079,
+        liveEditCommand = 0x200075
     };
 
     KestrinOrbEditorApplication (std::uint8_t modelByte, int numKnobs, int numPads, int numSwitches,

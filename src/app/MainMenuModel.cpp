@@ -32,6 +32,7 @@ juce::PopupMenu MainMenuModel::getMenuForIndex (int, const juce::String& menuNam
         juce::PopupMenu hardware;
         hardware.addCommandItem (commandManager, Commands::getPresetCommand);
         hardware.addCommandItem (commandManager, Commands::sendPresetCommand);
+        hardware.addCommandItem (commandManager, Commands::liveEditCommand);
         hardware.addSeparator();
         hardware.addCommandItem (commandManager, Commands::setInternalSyncCommand);
         hardware.addCommandItem (commandManager, Commands::setExternalSyncCommand);

@@ -2,6 +2,7 @@
 
 #include "app/LibrarianWindow.h"
 #include "app/SlotWritingAlert.h"
+#include "midi/LiveEditSession.h"
 
 QuitAfterWrites::QuitAfterWrites (std::function<void()> q) : quit (std::move (q)) {}
 
@@ -47,6 +48,13 @@ juce::Array<int> QuitAfterWrites::stopAllButSlotsBeingWritten()
             slots.add (engine->getTransferStatus (TransferStatus::Kind::send).slotNumber);
             awaitedEngines.addIfNotAlreadyThere (engine.get());
         }
+
+        // Live editing stops; values it has still to write or check are waited for.
+        if (! engine->getLiveEdit().stopUnlessWriting())
+        {
+            slots.add (engine->getLiveEdit().getSlotNumber());
+            awaitedLiveEdits.addIfNotAlreadyThere (engine.get());
+        }
     }
 
     if (auto* librarian = LibrarianWindow::findOpen())
@@ -66,6 +74,10 @@ bool QuitAfterWrites::awaitedWritesRunning() const
 {
     for (const auto& engine : awaitedEngines)
         if (engine->isSending())
+            return true;
+
+    for (const auto& engine : awaitedLiveEdits)
+        if (engine->getLiveEdit().hasWorkLeft())
             return true;
 
     auto* librarian = LibrarianWindow::findOpen();
@@ -88,6 +100,7 @@ void QuitAfterWrites::quitWhenWritten()
 
     const auto succeeded = awaitedWritesSucceeded();
     awaitedEngines.clear();
+    awaitedLiveEdits.clear();
     awaitedRestore = waiting = false;
 
     if (succeeded)
@@ -98,6 +111,10 @@ bool QuitAfterWrites::awaitedWritesSucceeded() const
 {
     for (const auto& engine : awaitedEngines)
         if (engine->getTransferStatus (TransferStatus::Kind::send).phase != TransferStatus::Phase::succeeded)
+            return false;
+
+    for (const auto& engine : awaitedLiveEdits)
+        if (engine->getLiveEdit().hasFailed())
             return false;
 
     if (auto* librarian = LibrarianWindow::findOpen(); librarian != nullptr && awaitedRestore)

@@ -32,7 +32,7 @@ private:
     std::function<void()> quit;
     WindowManager* windowManager = nullptr;
     juce::Component::SafePointer<juce::AlertWindow> alert;
-    juce::ReferenceCountedArray<OrbEditorEngine> awaitedEngines;
+    juce::ReferenceCountedArray<OrbEditorEngine> awaitedEngines, awaitedLiveEdits;
     bool awaitedRestore = false, waiting = false;
 
     JUCE_DECLARE_WEAK_REFERENCEABLE (QuitAfterWrites)

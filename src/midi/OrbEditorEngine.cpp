@@ -1,5 +1,6 @@
 #include "midi/OrbEditorEngine.h"
 
+#include "midi/LiveEditSession.h"
 #include "midi/OrbMiniProtocol.h"
 #include "model/ControlType.h"
 #include "model/OrbControlsToMidiDin.h"
@@ -88,12 +89,15 @@ OrbEditorEngine::OrbEditorEngine (const std::uint8_t* model, MidiManager& manage
 
     add (ControlType::controlsToMidiDin, new OrbControlsToMidiDin (offset));
     jassert (offset == OrbMiniProtocol::payloadSize (dumpSize));
+
+    liveEdit = std::make_unique<LiveEditSession> (*this);
 }
 
 OrbEditorEngine::~OrbEditorEngine()
 {
     stopTimer();
     cancelTransfers();
+    liveEdit.reset();
 }
 
 void OrbEditorEngine::addListener (Listener* listener)
@@ -141,6 +145,10 @@ void OrbEditorEngine::applyDump (const ByteArray& dump)
     for (auto& [type, groups] : groupsByType)
         for (auto& group : groups)
             group->loadFromDump (payload);
+
+    // A load, an undo or a redo is one more change for live editing to write.
+    if (liveEdit != nullptr)
+        liveEdit->presetChanged();
 }
 
 bool OrbEditorEngine::savePresetFile (const juce::File& file)
@@ -303,6 +311,9 @@ void OrbEditorEngine::removeEditListener (EditListener* listener)
 void OrbEditorEngine::announceEdit (const juce::String& stepName)
 {
     editListeners.call ([&stepName] (EditListener& l) { l.presetEdited (stepName); });
+
+    if (liveEdit != nullptr)
+        liveEdit->presetChanged();
 }
 
 std::uint8_t OrbEditorEngine::getParameterMinimum (ControlType type, const juce::String& name) const

@@ -24,6 +24,8 @@
 #include <memory>
 #include <vector>
 
+class LiveEditSession;
+
 // One preset and everything that moves it: the window's control groups, the preset dump and
 // file, and the value-by-value exchange with the device over the shared port manager, whose
 // transfer queue runs the exchange off the message thread. Always held through a counted
@@ -68,6 +70,7 @@ public:
         int requestPacingMs = 3;
         int writePacingMs = 8;
         int replyTimeoutMs = 2000;
+        int liveQuietMs = 300; // live editing reads its writes back once the edits are this quiet
     };
 
     OrbEditorEngine (const std::uint8_t* modelByte, MidiManager& midiManager, const juce::String& fileWildcard,
@@ -113,6 +116,18 @@ public:
     // The state of the last get or send of this engine, running or ended.
     TransferStatus getTransferStatus (TransferStatus::Kind kind) const;
 
+    // Live editing of a slot: every change of the preset is written there as it happens.
+    LiveEditSession& getLiveEdit() { return *liveEdit; }
+    const LiveEditSession& getLiveEdit() const { return *liveEdit; }
+    // What a transfer of this engine with a slot (index) needs: model byte, pacing and timeouts.
+    PresetTransfer::Settings makeTransferSettings (std::uint8_t slotIndex) const;
+    // What the user is told of a transfer that failed ("Slot 3: the MIDI device was disconnected").
+    juce::String describeFailure (const PresetTransfer& transfer) const;
+    // The same for a missing or lost port alone; empty for failures of other kinds.
+    static juce::String describeLinkFailure (int slotNumber, PresetTransfer::Failure failure);
+    // Tells the listeners of a MIDI error (their windows show the MIDI error alert).
+    void notifyMidiError();
+
     // The preset dump and file.
     ByteArray buildDump (std::uint8_t slot) const;
     void applyDump (const ByteArray& dump);
@@ -121,6 +136,7 @@ public:
     bool loadPresetData (const ByteArray& data);
     juce::String getFileWildcard() const { return fileWildcard; }
     MidiManager& getMidiManager() const { return midiManager; }
+    const Timing& getTiming() const { return timing; }
     int getDumpSize() const { return dumpSize; }
     int getPayloadSize() const { return OrbMiniProtocol::payloadSize (dumpSize); }
 
@@ -181,13 +197,12 @@ private:
     std::shared_ptr<PresetTransfer> startTransfer (TransferStatus::Kind kind, std::uint8_t slot);
     void transferEnded (const std::shared_ptr<PresetTransfer>& transfer);
     TransferStatus makeStatus (const PresetTransfer& transfer) const;
-    juce::String describeFailure (const PresetTransfer& transfer) const;
     void reportStatus (TransferStatus status, bool onlyIfChanged = false);
-    void notifyMidiError();
     std::uint8_t currentModelByte() const;
     std::shared_ptr<LifeToken> lifeToken { std::make_shared<LifeToken>() };
     std::shared_ptr<PresetTransfer> runningGet, runningSend;
     TransferStatus lastGetStatus, lastSendStatus { TransferStatus::Kind::send };
+    std::unique_ptr<LiveEditSession> liveEdit;
 
     JUCE_DECLARE_NON_COPYABLE_WITH_LEAK_DETECTOR (OrbEditorEngine)
 };

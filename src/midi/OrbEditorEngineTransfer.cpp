@@ -1,5 +1,6 @@
 #include "midi/OrbEditorEngine.h"
 
+#include "midi/LiveEditSession.h"
 #include "midi/PresetParameterRows.h"
 
 #include "midi/GetDiagnostics.h"
@@ -52,11 +53,8 @@ bool OrbEditorEngine::sendPreset (const std::uint8_t& slotIndex)
     return runningSend != nullptr;
 }
 
-std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::Kind kind, std::uint8_t slotIndex)
+PresetTransfer::Settings OrbEditorEngine::makeTransferSettings (std::uint8_t slotIndex) const
 {
-    // A listener told of the start or of a failure may let go of the last handle.
-    Ptr keepAlive (getReferenceCount() > 0 ? this : nullptr);
-
     PresetTransfer::Settings settings;
     settings.modelByte = currentModelByte();
     settings.slot = slotIndex;
@@ -64,7 +62,15 @@ std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::
     settings.requestGapMs = timing.requestPacingMs;
     settings.writeGapMs = timing.writePacingMs;
     settings.replyTimeoutMs = timing.replyTimeoutMs;
+    return settings;
+}
 
+std::shared_ptr<PresetTransfer> OrbEditorEngine::startTransfer (TransferStatus::Kind kind, std::uint8_t slotIndex)
+{
+    // A listener told of the start or of a failure may let go of the last handle.
+    Ptr keepAlive (getReferenceCount() > 0 ? this : nullptr);
+
+    const auto settings = makeTransferSettings (slotIndex);
     std::shared_ptr<PresetTransfer> transfer;
 
     if (kind == TransferStatus::Kind::get)
@@ -130,6 +136,8 @@ void OrbEditorEngine::cancelTransfers()
 {
     cancelTransfer (TransferStatus::Kind::get);
     cancelTransfer (TransferStatus::Kind::send);
+    if (liveEdit != nullptr)
+        liveEdit->cancel();
 }
 
 bool OrbEditorEngine::cancelTransferUnlessWriting (TransferStatus::Kind kind)
@@ -211,9 +219,10 @@ juce::String OrbEditorEngine::describeFailure (const PresetTransfer& transfer) c
 
     switch (transfer.getFailure())
     {
-        case PresetTransfer::Failure::noOutput: return prefix + "no MIDI output is open";
-        case PresetTransfer::Failure::noInput: return prefix + "no MIDI input is open";
-        case PresetTransfer::Failure::disconnected: return prefix + "the MIDI device was disconnected";
+        case PresetTransfer::Failure::noOutput:
+        case PresetTransfer::Failure::noInput:
+        case PresetTransfer::Failure::disconnected:
+            return describeLinkFailure (transfer.getSettings().slot + 1, transfer.getFailure());
         case PresetTransfer::Failure::valuesMissing:
             return prefix + countOf (positions.size(), "value", "values")
                    + (isGet ? " did not arrive" : " could not be read back");
@@ -244,6 +253,23 @@ juce::String OrbEditorEngine::describeFailure (const PresetTransfer& transfer) c
         text << " and " << (int) positions.size() - namedFailuresShown << " more";
 
     return text;
+}
+
+juce::String OrbEditorEngine::describeLinkFailure (int slotNumber, PresetTransfer::Failure failure)
+{
+    const auto prefix = "Slot " + juce::String (slotNumber) + ": ";
+
+    switch (failure)
+    {
+        case PresetTransfer::Failure::noOutput: return prefix + "no MIDI output is open";
+        case PresetTransfer::Failure::noInput: return prefix + "no MIDI input is open";
+        case PresetTransfer::Failure::disconnected: return prefix + "the MIDI device was disconnected";
+        case PresetTransfer::Failure::valuesMissing:
+        case PresetTransfer::Failure::valuesDiffer:
+        case PresetTransfer::Failure::none: break;
+    }
+
+    return {};
 }
 
 void OrbEditorEngine::reportStatus (TransferStatus status, bool onlyIfChanged)

@@ -19,18 +19,37 @@ constexpr auto linkCheckInterval = std::chrono::milliseconds (20);
 
 std::shared_ptr<PresetTransfer> PresetTransfer::makeGet (const Settings& settings)
 {
-    return std::shared_ptr<PresetTransfer> (new PresetTransfer (Kind::get, settings, {}));
+    return std::shared_ptr<PresetTransfer> (new PresetTransfer (Kind::get, Plan::whole, settings, {}));
 }
 
 std::shared_ptr<PresetTransfer> PresetTransfer::makeSend (const Settings& settings, Payload payload)
 {
     payload.resize ((size_t) settings.payloadSize);
-    return std::shared_ptr<PresetTransfer> (new PresetTransfer (Kind::send, settings, std::move (payload)));
+    return std::shared_ptr<PresetTransfer> (
+        new PresetTransfer (Kind::send, Plan::whole, settings, std::move (payload)));
 }
 
-PresetTransfer::PresetTransfer (Kind k, const Settings& s, Payload p) : kind (k), settings (s), payload (std::move (p))
+std::shared_ptr<PresetTransfer> PresetTransfer::makeWrites (const Settings& settings,
+                                                            std::shared_ptr<ValueSource> source)
 {
-    total = settings.payloadSize;
+    std::shared_ptr<PresetTransfer> transfer (new PresetTransfer (Kind::send, Plan::writes, settings, {}));
+    transfer->source = std::move (source);
+    return transfer;
+}
+
+std::shared_ptr<PresetTransfer> PresetTransfer::makeCheck (const Settings& settings, Payload expected,
+                                                           std::vector<int> positions)
+{
+    expected.resize ((size_t) settings.payloadSize);
+    std::erase_if (positions, [&] (int p) { return ! juce::isPositiveAndBelow (p, settings.payloadSize); });
+    return std::shared_ptr<PresetTransfer> (
+        new PresetTransfer (Kind::send, Plan::check, settings, std::move (expected), std::move (positions)));
+}
+
+PresetTransfer::PresetTransfer (Kind k, Plan pl, const Settings& s, Payload p, std::vector<int> positions)
+    : kind (k), plan (pl), settings (s), payload (std::move (p)), firstPositions (std::move (positions))
+{
+    total = plan == Plan::whole ? settings.payloadSize : (int) firstPositions.size();
 }
 
 void PresetTransfer::run (Link& link)
@@ -40,6 +59,8 @@ void PresetTransfer::run (Link& link)
 
     if (kind == Kind::get)
         runGet (link);
+    else if (plan == Plan::writes)
+        runWrites (link);
     else
         runSend (link);
 }
@@ -61,13 +82,17 @@ void PresetTransfer::runGet (Link& link)
 
 void PresetTransfer::runSend (Link& link)
 {
-    auto positions = allPositions (settings.payloadSize);
+    auto positions = plan == Plan::check ? firstPositions : allPositions (settings.payloadSize);
 
     for (int round = 0;; ++round)
     {
-        setProgress (Phase::sending, 0, (int) positions.size());
-        if (write (link, positions) != Outcome::complete)
-            return;
+        // A check's values were written before it: it begins with the read-back.
+        if (plan != Plan::check || round > 0)
+        {
+            setProgress (Phase::sending, 0, (int) positions.size());
+            if (write (link, positions) != Outcome::complete)
+                return;
+        }
 
         setProgress (Phase::checking, 0, (int) positions.size());
         if (read (link, positions) != Outcome::complete)
@@ -88,6 +113,36 @@ void PresetTransfer::runSend (Link& link)
             return end (Phase::failed, Failure::valuesDiffer, differing);
 
         positions = differing;
+    }
+}
+
+void PresetTransfer::runWrites (Link& link)
+{
+    setProgress (Phase::sending, 0, 0);
+    int written = 0;
+
+    // Each value is taken only once its gap has passed, so that the write carries the newest one;
+    // a value still in the source is not lost to a cancel.
+    while (stillGoing (link) && commitToWrite())
+    {
+        bool took = false;
+        const bool sent = link.sendNextPaced (settings.writeGapMs, [this, &took]() -> std::optional<juce::MidiMessage> {
+            const auto next = source->takeNext();
+            if (! next)
+                return std::nullopt;
+
+            took = true;
+            return OrbMiniProtocol::makeValueWrite (settings.modelByte, settings.slot, next->position, next->value);
+        });
+
+        if (! took)
+            return end (Phase::succeeded);
+        if (! sent)
+            return end (Phase::failed, Failure::disconnected);
+
+        ++written;
+        total = written;
+        done = written;
     }
 }
 
@@ -312,6 +367,12 @@ bool PresetTransfer::mayHaveRepliesOnTheWay() const
 {
     const std::lock_guard<std::mutex> guard (replyLock);
     return repeatedReplies || std::any_of (unanswered.begin(), unanswered.end(), [] (int n) { return n > 0; });
+}
+
+bool PresetTransfer::hasAskedForValues() const
+{
+    const std::lock_guard<std::mutex> guard (replyLock);
+    return std::find (requested.begin(), requested.end(), true) != requested.end();
 }
 
 void PresetTransfer::finishWithout (Failure reason)

@@ -6,14 +6,18 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 // One exchange of a whole preset with the device, run on the transfer thread of the port
 // manager's queue: a get (value requests for every position, repeated for the positions still
 // missing) or a send (a value write for every position, then the slot read back and every
-// position that differs written again until the device holds the preset).
+// position that differs written again until the device holds the preset). Live editing adds two
+// smaller kinds of send: a stream of writes that takes its values as they come, and a check that
+// reads written positions back and writes again those that differ.
 // The device is not flow-controlled and may stall, lose or repeat messages, or vanish: a
 // transfer ends either with exactly what it should have done or with a failure saying why.
 class PresetTransfer
@@ -52,6 +56,9 @@ public:
         virtual ~Link() = default;
         // Sends after the pacing gap; false when the message could not go out.
         virtual bool sendPaced (const juce::MidiMessage& message, int gapMs) = 0;
+        // The same for the message that `makeNext` makes once the gap has passed, so that it
+        // carries what is newest then; nothing is sent when it makes none.
+        virtual bool sendNextPaced (int gapMs, const std::function<std::optional<juce::MidiMessage>()>& makeNext) = 0;
         // Whether both the input and the output are open.
         virtual bool isUp() = 0;
     };
@@ -77,8 +84,29 @@ public:
         bool behindOthers = false; // waiting for transfers queued before it
     };
 
+    struct PositionValue
+    {
+        int position = 0;
+        std::uint8_t value = 0;
+    };
+
+    // Where a stream of writes takes its values from.
+    class ValueSource
+    {
+    public:
+        virtual ~ValueSource() = default;
+        // Transfer thread: the next position to write with its latest value; nothing once none is left.
+        virtual std::optional<PositionValue> takeNext() = 0;
+    };
+
     static std::shared_ptr<PresetTransfer> makeGet (const Settings& settings);
     static std::shared_ptr<PresetTransfer> makeSend (const Settings& settings, Payload payload);
+    // Writes what the source hands out until it has nothing left, and reads nothing back.
+    static std::shared_ptr<PresetTransfer> makeWrites (const Settings& settings, std::shared_ptr<ValueSource> source);
+    // Values already written: reads those positions back and writes again each that differs from
+    // `expected` (a whole payload), with a send's rounds and rules.
+    static std::shared_ptr<PresetTransfer> makeCheck (const Settings& settings, Payload expected,
+                                                      std::vector<int> positions);
 
     Kind getKind() const { return kind; }
     const Settings& getSettings() const { return settings; }
@@ -118,8 +146,19 @@ public:
     // device has not answered (yet), or because it answered some request more than once. The next
     // transfer must then wait for the device to fall silent.
     bool mayHaveRepliesOnTheWay() const;
+    // Whether it will ever ask the device for a value (a stream of writes does not).
+    bool readsFromDevice() const { return plan != Plan::writes; }
+    // Whether a request has gone out; a transfer that asked nothing leaves no replies behind.
+    bool hasAskedForValues() const;
 
 private:
+    enum class Plan
+    {
+        whole, // a get or send of every position
+        check, // a send that begins with the read-back
+        writes // a stream of writes
+    };
+
     enum class Outcome
     {
         complete,
@@ -127,7 +166,7 @@ private:
         aborted
     };
 
-    PresetTransfer (Kind kind, const Settings& settings, Payload payload);
+    PresetTransfer (Kind kind, Plan plan, const Settings& settings, Payload payload, std::vector<int> positions = {});
 
     Outcome write (Link& link, const std::vector<int>& positions);
     Outcome read (Link& link, const std::vector<int>& positions);
@@ -136,12 +175,16 @@ private:
     bool stillGoing (Link& link);
     void runGet (Link& link);
     void runSend (Link& link);
+    void runWrites (Link& link);
     void end (Phase phase, Failure reason = Failure::none, std::vector<int> positions = {});
     void setProgress (Phase phase, int done, int total);
 
     const Kind kind;
+    const Plan plan;
     const Settings settings;
-    const Payload payload; // what a send writes
+    const Payload payload;                 // what a send writes
+    const std::vector<int> firstPositions; // what a check reads back first
+    std::shared_ptr<ValueSource> source;   // what a stream of writes writes
 
     std::atomic<bool> cancelled { false };
     std::atomic<Phase> phase { Phase::waiting };

@@ -140,6 +140,14 @@ bool TransferQueue::sendPaced (const juce::MidiMessage& message, int gapMs)
     return pacer.sendPaced (gapMs, [&] { return manager.sendMessage (message); });
 }
 
+bool TransferQueue::sendNextPaced (int gapMs, const std::function<std::optional<juce::MidiMessage>()>& makeNext)
+{
+    return pacer.sendPaced (gapMs, [&] {
+        const auto message = makeNext();
+        return ! message || manager.sendMessage (*message);
+    });
+}
+
 bool TransferQueue::isUp()
 {
     return manager.isConnected() && manager.isOutputOpen();
@@ -160,14 +168,21 @@ void TransferQueue::run()
         running = job.transfer;
         guard.unlock();
 
-        waitForQuiet (*job.transfer);
+        // Late replies mean nothing to a transfer that only writes.
+        if (job.transfer->readsFromDevice())
+            waitForQuiet (*job.transfer);
         job.transfer->run (*this);
 
         guard.lock();
         running = nullptr;
-        lastEndTicks = ticksNow();
-        quietNeededTicks =
-            job.transfer->mayHaveRepliesOnTheWay() ? toTicks (job.transfer->getSettings().replyTimeoutMs) : 0;
+        // One that asked nothing (a stream of writes, or one cancelled before its first request)
+        // leaves the silence that an earlier one needs as it was.
+        if (job.transfer->hasAskedForValues())
+        {
+            lastEndTicks = ticksNow();
+            quietNeededTicks =
+                job.transfer->mayHaveRepliesOnTheWay() ? toTicks (job.transfer->getSettings().replyTimeoutMs) : 0;
+        }
         guard.unlock();
 
         if (job.onEnded)

@@ -19,7 +19,8 @@ class MidiManager;
 // twice, may still have replies on their way: the next one then starts only once the device has
 // been silent for a whole reply timeout, so that late replies meant for one slot are never counted
 // for the next. After a transfer whose every request was answered once nothing can still come,
-// and the next starts at once.
+// and the next starts at once. A stream of live writes reads nothing, so it never waits for that
+// silence, and the transfer after it waits as it would have without it.
 class TransferQueue : private PresetTransfer::Link
 {
 public:
@@ -44,6 +45,7 @@ public:
 
     // A single message outside any transfer (sync mode), paced with the transfers' messages.
     bool sendPaced (const juce::MidiMessage& message, int gapMs) override;
+    bool sendNextPaced (int gapMs, const std::function<std::optional<juce::MidiMessage>()>& makeNext) override;
 
 private:
     struct Job

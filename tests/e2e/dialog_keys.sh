@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Every dialog answers the keyboard and the window manager: Escape is its Cancel, Return its action
-# (here a get or send without MIDI ports, which fails with "MIDI Error" and keeps the dialog), and
-# the title bar's close (openbox's alt+F4) is Cancel again. Under a window manager the fixed-size
-# dialogs carry a minimum and maximum size equal to their size, and they open over their window.
+# (here a get, a send or live editing without MIDI ports, which fails with "MIDI Error" and keeps
+# the dialog), and the title bar's close (openbox's alt+F4) is Cancel again. Under a window manager
+# the fixed-size dialogs carry a minimum and maximum size equal to their size, and they open over
+# their window.
 set -euo pipefail
 source "$(dirname "$0")/common.bash"
 
@@ -110,8 +111,8 @@ for which in get send; do
     title_bar_close "$dialog"
 done
 
-# File > Hardware > Compare With Hardware Slot…: the fifth item of the submenu, after "Get Preset" and four steps down.
-compare=(Down Down Down Down Down Down Right Down Down Down Down Return)
+# File > Hardware > Compare With Hardware Slot…: the sixth item of the submenu, after "Get Preset" and five steps down.
+compare=(Down Down Down Down Down Down Right Down Down Down Down Down Return)
 dialog=$(open_from_menu 20 "Compare With Hardware Slot" "${compare[@]}")
 fixed_size "$dialog"
 focus_and Escape "$dialog"
@@ -128,6 +129,18 @@ done
 [ "$(grep -c "starting get" "$WORK_DIR/editor.out" || true)" -gt "$gets" ] || fail "Return in the compare dialog started no get"
 sleep 0.5
 xdotool getwindowname "$dialog" >/dev/null 2>&1 || fail "the failed get closed the compare dialog"
+title_bar_close "$dialog"
+
+# File > Hardware > Live Edit Slot…: the third item. Without ports its first send fails with "MIDI
+# Error" and the dialog stays.
+live=(Down Down Down Down Down Down Right Down Down Return)
+dialog=$(open_from_menu 20 "Live Edit Slot" "${live[@]}")
+fixed_size "$dialog"
+centred_over_window "$dialog"
+focus_and Escape "$dialog"
+window_closed "$dialog" || fail "Escape did not close the live edit dialog"
+dialog=$(open_from_menu 20 "Live Edit Slot" "${live[@]}")
+return_fails_with_midi_error "$dialog"
 title_bar_close "$dialog"
 
 # Options > Device Setup: Escape and the close are Cancel, Return is OK; each closes it.

@@ -1,0 +1,5 @@
+#include "app/LiveEditSlotComponent.h"
+
+LiveEditSlotComponent::LiveEditSlotComponent (juce::Button::Listener* listener)
+    : PresetSlotComponent ("Start", listener)
+{}
