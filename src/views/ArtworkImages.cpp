@@ -113,6 +113,7 @@ struct BackgroundDecoding
     std::vector<Picture> pictures;
     std::mutex lock;
     std::condition_variable decoded;
+    bool allDone = false;
 
     ~BackgroundDecoding()
     {
@@ -142,6 +143,15 @@ struct BackgroundDecoding
     {
         for (auto& picture : pictures)
             take (picture);
+
+        const std::lock_guard held (lock);
+        allDone = true;
+    }
+
+    bool isAllDone()
+    {
+        const std::lock_guard held (lock);
+        return allDone;
     }
 
     Picture* find (const EmbeddedResources::Resource* resource)
@@ -168,6 +178,7 @@ void ArtworkImages::startDecodingInBackground()
         return;
 
     decoding.pictures.clear();
+    decoding.allDone = false;
 
     for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
         if (isEditorPicture (resource->name) && ! juce::ImageCache::getFromHashCode (cacheKeyOf (*resource)).isValid())
@@ -204,8 +215,12 @@ juce::Image ArtworkImages::get (const char* fileName)
     if (resource == nullptr)
         return {};
 
-    // A picture the helper is decoding, or has yet to begin: only that one is waited for.
+    // A picture the helper is decoding, or has yet to begin: only that one is waited for. Once the
+    // helper is through, its pictures all go to the cache and get() looks only there again.
     auto& decoding = backgroundDecoding();
+    if (decoding.helper.joinable() && decoding.isAllDone())
+        finishDecoding();
+
     if (decoding.helper.joinable())
     {
         if (auto* picture = decoding.find (resource))
