@@ -50,17 +50,28 @@ Transfer finish (OrbEditorEngine& engine, Clock::time_point start, TransferStatu
     result.succeeded = engine.getTransferStatus (kind).phase == TransferStatus::Phase::succeeded;
     return result;
 }
+// The simulated controller on in-memory ports, with a port manager that has opened it.
+struct SimulatedLink
+{
+    SimulatedLink()
+    {
+        manager.setInput ("OrbMini");
+        manager.setOutput ("OrbMini");
+    }
+
+    VirtualMidiPorts ports;
+    MidiManager manager { ports };
+    OrbMiniSimulator simulator { ports, "OrbMini" };
+};
 } // namespace
 
 bool runTransfer (int runs)
 {
     std::printf ("\nget and send against the simulated device with the real pacing; %d runs\n", runs);
 
-    VirtualMidiPorts ports;
-    MidiManager manager (ports);
-    OrbMiniSimulator simulator (ports, "OrbMini");
-    manager.setInput ("OrbMini");
-    manager.setOutput ("OrbMini");
+    SimulatedLink link;
+    auto& manager = link.manager;
+    auto& simulator = link.simulator;
 
     OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager);
     const OrbEditorEngine::Timing timing;
@@ -147,12 +158,8 @@ bool runLive()
 {
     std::printf ("\nlive editing against the simulated device with the real pacing\n");
 
-    VirtualMidiPorts ports;
-    MidiManager manager (ports);
-    OrbMiniSimulator simulator (ports, "OrbMini");
-    manager.setInput ("OrbMini");
-    manager.setOutput ("OrbMini");
-    return runLiveEdit (manager, simulator);
+    SimulatedLink link;
+    return runLiveEdit (link.manager, link.simulator);
 }
 
 // Live editing of slot 1 with the real pacing: first edits of one knob as fast as the message loop
@@ -289,11 +296,8 @@ bool runMonitor (int runs)
 {
     std::printf ("\ngets with the MIDI monitor open and closed, with the real pacing; %d each\n", runs);
 
-    VirtualMidiPorts ports;
-    MidiManager manager (ports);
-    OrbMiniSimulator simulator (ports, "OrbMini");
-    manager.setInput ("OrbMini");
-    manager.setOutput ("OrbMini");
+    SimulatedLink link;
+    auto& manager = link.manager;
     OrbEditorEngine::Ptr engine = OrbEditorEngine::createForOrbMini (manager);
     const auto messagesPerGet = 2 * (std::uint64_t) engine->getPayloadSize();
 
