@@ -101,13 +101,14 @@ void FileChooserService::chooseFile (const Request& request, Callback callback)
 
 void FileChooserService::chooseFiles (const Request& request, MultipleCallback callback)
 {
-    showMultipleChooser (startingWhereLastEnded (request), [request, callback = std::move (callback)] (
-                                                               const juce::Array<juce::File>& chosen) {
-        if (! chosen.isEmpty())
-            rememberFolder (request, chosen.size() == 1 ? chosen.getFirst() : chosen.getFirst().getParentDirectory());
-        if (callback)
-            callback (chosen);
-    });
+    showMultipleChooser (startingWhereLastEnded (request),
+                         [request, callback = std::move (callback)] (const juce::Array<juce::File>& chosen) {
+                             // A folder, or files picked in one folder.
+                             if (! chosen.isEmpty())
+                                 rememberFolder (request, chosen.getFirst());
+                             if (callback)
+                                 callback (chosen);
+                         });
 }
 
 void FileChooserService::showMultipleChooser (const Request& request, MultipleCallback callback)

@@ -240,9 +240,7 @@ save_in_chooser() {
 
 # start_demo_editor [ARGS...]: the editor with the simulated controller among its MIDI devices.
 start_demo_editor() {
-    "$DEMO_EDITOR_BIN" "$@" >"$WORK_DIR/editor.out" 2>&1 &
-    EDITOR_PID=$!
-    PIDS+=("$EDITOR_PID")
+    EDITOR_BIN="$DEMO_EDITOR_BIN" start_editor "$@"
 }
 
 # menu_bar_shows_colour WINDOW RRGGBB: whether a pixel of that colour is in the middle row of the
