@@ -13,6 +13,10 @@ function(orbmini_compile_juce_modules target)
         get_target_property(libraries ${module} INTERFACE_LINK_LIBRARIES)
 
         target_sources(${target} PRIVATE ${sources})
+        # They define the framework's own switches before its headers: no precompiled header. Not
+        # ours: none of the pedantic warnings our own files have.
+        set_source_files_properties(${sources} DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}"
+                                    PROPERTIES SKIP_PRECOMPILE_HEADERS ON COMPILE_OPTIONS -Wno-pedantic)
         if(definitions)
             target_compile_definitions(${target} PUBLIC ${definitions})
         endif()

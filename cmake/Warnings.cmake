@@ -20,8 +20,12 @@ function(orbmini_warnings target)
     endif()
 endfunction()
 
-# orbmini_source_warnings(<source>...): our sources in a library that also compiles module sources.
-function(orbmini_source_warnings)
+# orbmini_source_warnings(<target> <source>...): our sources in a library that also compiles module
+# sources. -Wpedantic goes on the whole target, as it changes the predefined macros that a
+# precompiled header must share with every file that reads it; the module sources turn it off
+# again (orbmini_compile_juce_modules).
+function(orbmini_source_warnings target)
     set_source_files_properties(${ARGN} DIRECTORY "${CMAKE_CURRENT_SOURCE_DIR}"
-                                PROPERTIES COMPILE_OPTIONS "${ORBMINI_WARNING_OPTIONS};-Wpedantic")
+                                PROPERTIES COMPILE_OPTIONS "${ORBMINI_WARNING_OPTIONS}")
+    target_compile_options(${target} PRIVATE -Wpedantic)
 endfunction()
