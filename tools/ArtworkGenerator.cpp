@@ -29,9 +29,12 @@
 #include <juce_core/juce_core.h>
 #include <juce_graphics/juce_graphics.h>
 
+#include <png.h>
+
 #include <cmath>
 #include <functional>
 #include <iostream>
+#include <vector>
 
 namespace
 {
@@ -932,6 +935,68 @@ Image drawPresetIcon (int size)
 
 //==============================================================================
 
+// A PNG file of the picture: RGB when every pixel is opaque, else RGBA (unpremultiplied). Written
+// with libpng rather than the framework's writer to choose the row filters: the editor's decoder
+// undoes the Paeth and average filters a byte at a time, so only the none, sub and up filters are
+// used, which it undoes several times faster, for files a few per cent larger.
+bool encodePng (const Image& image, juce::MemoryOutputStream& out)
+{
+    png_structp png = png_create_write_struct (PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png != nullptr ? png_create_info_struct (png) : nullptr;
+    if (info == nullptr)
+    {
+        png_destroy_write_struct (&png, nullptr);
+        return false;
+    }
+
+    const Image::BitmapData pixels (image, Image::BitmapData::readOnly);
+    bool opaque = true;
+    for (int y = 0; opaque && y < image.getHeight(); ++y)
+        for (int x = 0; opaque && x < image.getWidth(); ++x)
+            opaque = pixels.getPixelColour (x, y).getAlpha() == 255;
+
+    const int channels = opaque ? 3 : 4;
+    std::vector<png_byte> row ((std::size_t) (image.getWidth() * channels));
+
+    if (setjmp (png_jmpbuf (png)) != 0)
+    {
+        png_destroy_write_struct (&png, &info);
+        return false;
+    }
+
+    png_set_write_fn (
+        png, &out,
+        [] (png_structp writer, png_bytep data, png_size_t size) {
+            static_cast<juce::MemoryOutputStream*> (png_get_io_ptr (writer))->write (data, size);
+        },
+        nullptr);
+    png_set_IHDR (png, info, (png_uint_32) image.getWidth(), (png_uint_32) image.getHeight(), 8,
+                  opaque ? PNG_COLOR_TYPE_RGB : PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
+                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_set_filter (png, PNG_FILTER_TYPE_BASE, PNG_FILTER_NONE | PNG_FILTER_SUB | PNG_FILTER_UP);
+    png_set_compression_level (png, 9);
+    png_write_info (png, info);
+
+    for (int y = 0; y < image.getHeight(); ++y)
+    {
+        auto* out = row.data();
+        for (int x = 0; x < image.getWidth(); ++x)
+        {
+            const auto colour = pixels.getPixelColour (x, y); // unpremultiplied
+            *out++ = colour.getRed();
+            *out++ = colour.getGreen();
+            *out++ = colour.getBlue();
+            if (! opaque)
+                *out++ = colour.getAlpha();
+        }
+        png_write_row (png, row.data());
+    }
+
+    png_write_end (png, info);
+    png_destroy_write_struct (&png, &info);
+    return true;
+}
+
 class Writer
 {
 public:
@@ -940,8 +1005,7 @@ public:
     void write (const juce::String& name, const Image& image)
     {
         juce::MemoryOutputStream data;
-        juce::PNGImageFormat png;
-        if (! png.writeImageToStream (image, data))
+        if (! encodePng (image, data))
         {
             std::cerr << "cannot encode " << name << "\n";
             ok = false;
