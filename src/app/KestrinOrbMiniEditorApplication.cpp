@@ -20,11 +20,11 @@ KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
 {
     userGuideFileName = "OrbMini Editor - User Guide - v1.1.pdf";
 
-    logoImage = ArtworkImages::get (ArtworkImages::aboutImage);
-
     // The first window needs both its pictures and the system's fonts, and finding the fonts means
-    // opening every font file: the pictures decode on a helper thread meanwhile.
+    // opening every font file: the pictures, the logo among them, decode on a helper thread
+    // meanwhile.
     ArtworkImages::startDecodingInBackground();
+    logoImage = ArtworkImages::get (ArtworkImages::aboutImage);
     juce::Font().getTypefacePtr();
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/MainMenuModel.h"
 #include "app/WindowStacking.h"
+#include "views/ArtworkImages.h"
 
 #include <memory>
 
@@ -66,7 +67,8 @@ EditorWindow* WindowManager::createWindow (juce::Component* component, OrbEditor
 
     // One native window, created at its final size and place and then shown: a window that is
     // recreated or resized after the platform's window manager has seen it may come up at a size
-    // or place it no longer has.
+    // or place it no longer has. Its first paint finds the pictures it shows decoded.
+    ArtworkImages::decodePicturesShownIn (*window);
     window->addToDesktop();
     window->setVisible (true);
     keepAlertsInFront();

@@ -2,8 +2,11 @@
 
 #include "resources/EmbeddedResources.h"
 
+#include <algorithm>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <thread>
@@ -51,11 +54,13 @@ std::string nameInSet (std::string_view name, int scale)
     return std::string (name.substr (0, name.size() - png.size())) + std::string (doubleSizePng);
 }
 
-bool isEditorPicture (std::string_view name)
+// The pictures of the set in use that are handed out before they are decoded: all but the device
+// setup window's, which is seldom opened.
+bool isHandedOutPending (std::string_view name)
 {
     const auto plain = plainNameOf (name);
 
-    return endsWith (name, png) && isDoubleSize (name) == (setInUse == 2) && plain != ArtworkImages::aboutImage
+    return endsWith (name, png) && isDoubleSize (name) == (setInUse == 2)
            && plain != ArtworkImages::deviceSetupBackground && plain != ArtworkImages::deviceListFrame;
 }
 
@@ -90,11 +95,48 @@ void applyButtonImages (juce::ImageButton& button, const juce::Image& normal, co
     button.setImages (false, true, true, normal, 1.0f, none, over, 1.0f, none, down, 1.0f, none, 0.0f);
 }
 
-// The one helper thread and the pictures it decodes, in order. The message thread takes a picture
-// it needs that the helper has not begun for itself, so that both decode at once and the window
-// waits only for its own pictures; one lock covers who has a picture and its result.
-struct BackgroundDecoding
+// What a PNG file's header says: its pixel size, and whether the framework's loader gives it an
+// alpha channel (an alpha colour type, or a transparency chunk before the image data).
+struct PngHeader
 {
+    int width = 0, height = 0;
+    bool hasAlpha = false;
+};
+
+std::optional<PngHeader> readPngHeader (const EmbeddedResources::Resource& resource)
+{
+    // The 8-byte signature, then chunks of a big-endian length, a type, the data and a checksum;
+    // the first is IHDR: width, height, bit depth, colour type.
+    const auto* data = resource.data;
+    const auto size = resource.size;
+    const auto readBigEndian = [data] (std::size_t offset) { return juce::ByteOrder::bigEndianInt (data + offset); };
+
+    if (! endsWith (resource.name, png) || size < 33 || std::string_view ((const char*) data + 12, 4) != "IHDR")
+        return std::nullopt;
+
+    PngHeader header { (int) readBigEndian (16), (int) readBigEndian (20), (data[25] & 4) != 0 };
+
+    for (std::size_t chunk = 33; ! header.hasAlpha && chunk + 8 <= size;)
+    {
+        const auto type = std::string_view ((const char*) data + chunk + 4, 4);
+        if (type == "IDAT")
+            break;
+        header.hasAlpha = type == "tRNS";
+        chunk += 12 + (std::size_t) readBigEndian (chunk);
+    }
+
+    return header;
+}
+
+// The helper thread and the pictures it decodes. Each picture goes into the image cache at once
+// as a PendingPicture, so that windows can be built with it; its pixels are decoded the first
+// time anything draws or reads them, by whichever thread gets to it first. The helper goes
+// through its list largest first, but takes before anything else the pictures that a window
+// about to appear shows (decodeNow), while the message thread decodes the same ones from the
+// other end of the list. One lock covers who decodes what, and the results.
+class BackgroundDecoding
+{
+public:
     enum class State
     {
         pending,
@@ -105,61 +147,120 @@ struct BackgroundDecoding
     struct Picture
     {
         const EmbeddedResources::Resource* resource;
-        juce::Image image;
         State state = State::pending;
+        bool wanted = false;
+        juce::Image image;
     };
 
-    std::thread helper;
-    std::vector<Picture> pictures;
-    std::mutex lock;
-    std::condition_variable decoded;
-    bool allDone = false;
+    ~BackgroundDecoding() { join(); }
 
-    ~BackgroundDecoding()
+    bool isRunning() const { return helper.joinable(); }
+
+    // Starts the helper on those pictures, largest first.
+    void start (std::vector<std::shared_ptr<Picture>> toDecode)
+    {
+        if (toDecode.empty())
+            return;
+
+        pictures = std::move (toDecode);
+        std::stable_sort (pictures.begin(), pictures.end(),
+                          [] (const auto& a, const auto& b) { return pixelCount (*a) > pixelCount (*b); });
+        helper = std::thread ([this] {
+            while (auto* next = claim (false))
+                decode (*next);
+        });
+    }
+
+    void join()
     {
         if (helper.joinable())
             helper.join();
+        pictures.clear();
     }
 
-    // Decodes the picture unless the other thread has it, then waits for it to be done.
-    juce::Image take (Picture& picture)
+    // The decoded picture: decoded here unless the other thread has it, else waited for.
+    juce::Image pixelsOf (Picture& picture)
     {
         std::unique_lock held (lock);
         if (picture.state == State::pending)
         {
             picture.state = State::decoding;
             held.unlock();
-            auto image = juce::ImageFileFormat::loadFrom (picture.resource->data, picture.resource->size);
+            decode (picture);
             held.lock();
-            picture.image = std::move (image);
-            picture.state = State::done;
-            decoded.notify_all();
         }
         decoded.wait (held, [&picture] { return picture.state == State::done; });
         return picture.image;
     }
 
-    void decodeAll()
-    {
-        for (auto& picture : pictures)
-            take (picture);
-
-        const std::lock_guard held (lock);
-        allDone = true;
-    }
-
-    bool isAllDone()
+    bool isDone (Picture& picture)
     {
         const std::lock_guard held (lock);
-        return allDone;
+        return picture.state == State::done;
     }
 
-    Picture* find (const EmbeddedResources::Resource* resource)
+    // Decodes those pictures now, sharing them with the helper, and returns when all are done.
+    void decodeNow (const std::vector<std::shared_ptr<Picture>>& needed)
     {
-        for (auto& picture : pictures)
-            if (picture.resource == resource)
-                return &picture;
-        return nullptr;
+        {
+            const std::lock_guard held (lock);
+            for (auto& picture : needed)
+                picture->wanted = true;
+        }
+
+        while (auto* next = claim (true))
+            decode (*next);
+
+        for (auto& picture : needed)
+            pixelsOf (*picture);
+    }
+
+private:
+    std::thread helper;
+    std::vector<std::shared_ptr<Picture>> pictures; // as the helper takes them
+    std::mutex lock;
+    std::condition_variable decoded;
+
+    static int pixelCount (const Picture& picture)
+    {
+        const auto header = readPngHeader (*picture.resource);
+        return header ? header->width * header->height : 0;
+    }
+
+    // The next picture for the helper (from the front: a wanted one, else any) or for the message
+    // thread (fromBack: wanted ones only), marked as being decoded; null when none is left.
+    Picture* claim (bool fromBack)
+    {
+        const std::lock_guard held (lock);
+        Picture* chosen = nullptr;
+
+        if (fromBack)
+        {
+            for (auto picture = pictures.rbegin(); chosen == nullptr && picture != pictures.rend(); ++picture)
+                if ((*picture)->state == State::pending && (*picture)->wanted)
+                    chosen = picture->get();
+        }
+        else
+        {
+            for (auto& picture : pictures)
+                if (picture->state == State::pending && (chosen == nullptr || (picture->wanted && ! chosen->wanted)))
+                    chosen = picture.get();
+        }
+
+        if (chosen != nullptr)
+            chosen->state = State::decoding;
+        return chosen;
+    }
+
+    void decode (Picture& picture)
+    {
+        auto image = juce::ImageFileFormat::loadFrom (picture.resource->data, picture.resource->size);
+        {
+            const std::lock_guard held (lock);
+            picture.image = std::move (image);
+            picture.state = State::done;
+        }
+        decoded.notify_all();
     }
 };
 
@@ -168,42 +269,152 @@ BackgroundDecoding& backgroundDecoding()
     static BackgroundDecoding decoding;
     return decoding;
 }
+
+// A picture handed out before its pixels are decoded: its size and format come from the file's
+// header, and the pixels are decoded (or waited for) the first time they are drawn or read. From
+// then on it passes everything to the decoded image.
+class PendingPicture final : public juce::ImagePixelData
+{
+public:
+    PendingPicture (std::shared_ptr<BackgroundDecoding::Picture> toDecode, const PngHeader& header)
+        : juce::ImagePixelData (header.hasAlpha ? juce::Image::ARGB : juce::Image::RGB, header.width, header.height),
+          picture (std::move (toDecode))
+    {}
+
+    // The picture behind it until its pixels have been taken over (it may be decoded already),
+    // null after.
+    std::shared_ptr<BackgroundDecoding::Picture> getUndecoded() const
+    {
+        return decodedPixels == nullptr ? picture : nullptr;
+    }
+
+    std::unique_ptr<juce::LowLevelGraphicsContext> createLowLevelContext() override
+    {
+        sendDataChangeMessage();
+        return pixels().createLowLevelContext();
+    }
+
+    void initialiseBitmapData (juce::Image::BitmapData& bitmap, int x, int y,
+                               juce::Image::BitmapData::ReadWriteMode mode) override
+    {
+        pixels().initialiseBitmapData (bitmap, x, y, mode);
+
+        if (mode != juce::Image::BitmapData::readOnly)
+            sendDataChangeMessage();
+    }
+
+    Ptr clone() override { return pixels().clone(); }
+
+    std::unique_ptr<juce::ImageType> createType() const override { return std::make_unique<juce::SoftwareImageType>(); }
+
+private:
+    std::shared_ptr<BackgroundDecoding::Picture> picture;
+    juce::ImagePixelData::Ptr decodedPixels;
+
+    juce::ImagePixelData& pixels()
+    {
+        if (decodedPixels == nullptr)
+        {
+            auto image = backgroundDecoding().pixelsOf (*picture);
+
+            // The header promised this size and format; a file that breaks the promise shows as
+            // an empty picture rather than as pixels read out of bounds.
+            if (image.getBounds() != juce::Rectangle<int> (width, height))
+                image = juce::Image (pixelFormat, width, height, true, juce::SoftwareImageType());
+            else if (image.getFormat() != pixelFormat)
+                image = image.convertedToFormat (pixelFormat);
+
+            decodedPixels = image.getPixelData();
+            picture.reset();
+        }
+
+        return *decodedPixels;
+    }
+};
+
+void collectUndecoded (const juce::Image& image, std::vector<std::shared_ptr<BackgroundDecoding::Picture>>& found)
+{
+    if (auto* pending = dynamic_cast<PendingPicture*> (image.getPixelData()))
+        if (auto picture = pending->getUndecoded())
+            found.push_back (std::move (picture));
+}
+
+// The pictures that painting component now would draw and that are not decoded yet: those of the
+// image components and image buttons (in their present state) that are shown in it.
+void collectShownUndecoded (juce::Component& component,
+                            std::vector<std::shared_ptr<BackgroundDecoding::Picture>>& found)
+{
+    if (auto* picture = dynamic_cast<juce::ImageComponent*> (&component))
+        collectUndecoded (picture->getImage(), found);
+    else if (auto* button = dynamic_cast<juce::ImageButton*> (&component))
+        collectUndecoded (button->isDown() || button->getToggleState() ? button->getDownImage()
+                          : button->isOver()                           ? button->getOverImage()
+                                                                       : button->getNormalImage(),
+                          found);
+
+    for (auto* child : component.getChildren())
+        if (child->isVisible())
+            collectShownUndecoded (*child, found);
+}
+
+// Puts every picture of the set in use that the cache does not hold into it, pending; returns them.
+std::vector<std::shared_ptr<BackgroundDecoding::Picture>> handOutPending()
+{
+    std::vector<std::shared_ptr<BackgroundDecoding::Picture>> handedOut;
+
+    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
+    {
+        if (! isHandedOutPending (resource->name)
+            || juce::ImageCache::getFromHashCode (cacheKeyOf (*resource)).isValid())
+            continue;
+
+        if (const auto header = readPngHeader (*resource))
+        {
+            auto picture = std::make_shared<BackgroundDecoding::Picture> (BackgroundDecoding::Picture { resource });
+            juce::ImageCache::addImageToCache (juce::Image (*new PendingPicture (picture, *header)),
+                                               cacheKeyOf (*resource));
+            handedOut.push_back (std::move (picture));
+        }
+    }
+
+    return handedOut;
+}
 } // namespace
+
+void ArtworkImages::deferDecoding()
+{
+    handOutPending();
+}
 
 void ArtworkImages::startDecodingInBackground()
 {
     auto& decoding = backgroundDecoding();
 
-    if (decoding.helper.joinable())
-        return;
+    if (! decoding.isRunning())
+        decoding.start (handOutPending());
+}
 
-    decoding.pictures.clear();
-    decoding.allDone = false;
+void ArtworkImages::decodePicturesShownIn (juce::Component& root)
+{
+    std::vector<std::shared_ptr<BackgroundDecoding::Picture>> shown;
+    collectShownUndecoded (root, shown);
 
-    for (auto* resource = EmbeddedResources::all(); resource->name != nullptr; ++resource)
-        if (isEditorPicture (resource->name) && ! juce::ImageCache::getFromHashCode (cacheKeyOf (*resource)).isValid())
-            decoding.pictures.push_back ({ resource, {} });
+    if (! shown.empty())
+        backgroundDecoding().decodeNow (shown);
+}
 
-    if (decoding.pictures.empty())
-        return;
+bool ArtworkImages::isDecoded (const juce::Image& picture)
+{
+    if (auto* pending = dynamic_cast<PendingPicture*> (picture.getPixelData()))
+        if (auto undecoded = pending->getUndecoded())
+            return backgroundDecoding().isDone (*undecoded);
 
-    decoding.helper = std::thread ([&decoding] { decoding.decodeAll(); });
+    return picture.isValid();
 }
 
 void ArtworkImages::finishDecoding()
 {
-    auto& decoding = backgroundDecoding();
-
-    if (! decoding.helper.joinable())
-        return;
-
-    decoding.helper.join();
-
-    for (auto& picture : decoding.pictures)
-        if (picture.image.isValid() && ! juce::ImageCache::getFromHashCode (cacheKeyOf (*picture.resource)).isValid())
-            juce::ImageCache::addImageToCache (picture.image, cacheKeyOf (*picture.resource));
-
-    decoding.pictures.clear();
+    backgroundDecoding().join();
 }
 
 juce::Image ArtworkImages::get (const char* fileName)
@@ -211,29 +422,10 @@ juce::Image ArtworkImages::get (const char* fileName)
     if (fileName == nullptr)
         return {};
 
+    // A picture of the window still decoding in the background is in the cache already, pending.
     const auto* resource = EmbeddedResources::find (nameInSet (fileName, setInUse));
     if (resource == nullptr)
         return {};
-
-    // A picture the helper is decoding, or has yet to begin: only that one is waited for. Once the
-    // helper is through, its pictures all go to the cache and get() looks only there again.
-    auto& decoding = backgroundDecoding();
-    if (decoding.helper.joinable() && decoding.isAllDone())
-        finishDecoding();
-
-    if (decoding.helper.joinable())
-    {
-        if (auto* picture = decoding.find (resource))
-        {
-            if (auto cached = juce::ImageCache::getFromHashCode (cacheKeyOf (*resource)); cached.isValid())
-                return cached;
-
-            auto image = decoding.take (*picture);
-            if (image.isValid())
-                juce::ImageCache::addImageToCache (image, cacheKeyOf (*resource));
-            return image;
-        }
-    }
 
     return juce::ImageCache::getFromMemory (resource->data, (int) resource->size);
 }
@@ -253,17 +445,10 @@ juce::Rectangle<int> ArtworkImages::getLogicalBounds (const char* fileName)
     if (fileName == nullptr)
         return {};
 
-    // A PNG file starts with its 8-byte signature and the IHDR chunk: length, type, then the
-    // width and height as big-endian 32-bit numbers.
     const auto* resource = EmbeddedResources::find (plainNameOf (fileName));
-    if (resource == nullptr || ! endsWith (resource->name, png) || resource->size < 24)
-        return {};
+    const auto header = resource != nullptr ? readPngHeader (*resource) : std::nullopt;
 
-    const auto readBigEndian = [data = resource->data] (int offset) {
-        return (int) juce::ByteOrder::bigEndianInt (data + offset);
-    };
-
-    return { readBigEndian (16), readBigEndian (20) };
+    return header ? juce::Rectangle<int> (header->width, header->height) : juce::Rectangle<int>();
 }
 
 juce::Rectangle<int> ArtworkImages::getLogicalBounds (const juce::Image& picture)

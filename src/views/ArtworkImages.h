@@ -64,14 +64,28 @@ public:
     // root and its children by the same picture of the set in use, keeping their bounds.
     static void swapPictures (juce::Component& root);
 
-    // Starts decoding the pictures of the editor window (all but the About and device setup
-    // pictures) that the cache does not hold yet, on a helper thread, so that the start-up work
-    // of the message thread can go on meanwhile. get() then waits only for the picture it asks
-    // for, and decodes it itself when the helper has not begun it, so that the two threads share
-    // the work. Message thread only; a second call while a helper runs does nothing.
+    // Starts decoding the pictures of the set in use (all but the device setup window's) that the
+    // cache does not hold yet, on a helper thread, so that the start-up work
+    // of the message thread can go on meanwhile. Until then get() hands them out pending: their
+    // size is known, and their pixels are decoded (or waited for) when first drawn or read.
+    // Message thread only; a second call while a helper runs does nothing.
     static void startDecodingInBackground();
 
-    // Waits for a helper started by startDecodingInBackground(), if any, and caches its pictures.
+    // Hands out the pictures that startDecodingInBackground() would decode pending as well, but
+    // leaves them to be decoded where they are first needed, with no helper.
+    static void deferDecoding();
+
+    // Decodes now, on this thread and the helper both, the pending pictures that root would draw
+    // if it were painted now (those of its shown image components, and of its shown image buttons
+    // in their present state), so that a window shows no picture late when it first appears. The
+    // helper goes on with the rest.
+    static void decodePicturesShownIn (juce::Component& root);
+
+    // Whether a picture handed out by get() has been given its pixels (drawn, read, or decoded by
+    // decodePicturesShownIn); a helper may have decoded it without that. Any other valid image is.
+    static bool isDecoded (const juce::Image& picture);
+
+    // Waits for a helper started by startDecodingInBackground(), if any, to decode everything.
     static void finishDecoding();
 
     // Gives an image button its three pictures in the editor's way: resized to the normal image's
