@@ -1,6 +1,7 @@
 #include "views/ArtworkImages.h"
 
 #include "resources/EmbeddedResources.h"
+#include "views/PngPictureDecoder.h"
 
 #include <algorithm>
 #include <condition_variable>
@@ -254,7 +255,7 @@ private:
 
     void decode (Picture& picture)
     {
-        auto image = juce::ImageFileFormat::loadFrom (picture.resource->data, picture.resource->size);
+        auto image = PngPictureDecoder::decode (picture.resource->data, picture.resource->size);
         {
             const std::lock_guard held (lock);
             picture.image = std::move (image);

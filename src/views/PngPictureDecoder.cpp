@@ -1,0 +1,125 @@
+#include "views/PngPictureDecoder.h"
+
+#include <png.h>
+
+#include <csetjmp>
+#include <cstring>
+#include <vector>
+
+namespace
+{
+struct MemoryReader
+{
+    const png_byte* data;
+    std::size_t size;
+    std::size_t position = 0;
+};
+
+void readFromMemory (png_structp png, png_bytep destination, png_size_t count)
+{
+    auto& reader = *static_cast<MemoryReader*> (png_get_io_ptr (png));
+
+    if (count > reader.size - reader.position)
+        png_error (png, "truncated");
+
+    std::memcpy (destination, reader.data + reader.position, count);
+    reader.position += count;
+}
+
+void throwOnError (png_structp png, png_const_charp)
+{
+    png_longjmp (png, 1);
+}
+
+void ignoreWarning (png_structp, png_const_charp) {}
+
+// Only plain value types live between the setjmp and a longjmp from libpng: the image and the row
+// pointers are made before it and outlive it.
+bool readHeader (png_structp png, png_infop info, png_uint_32& width, png_uint_32& height, int& colourType)
+{
+    if (setjmp (png_jmpbuf (png)) != 0)
+        return false;
+
+    png_read_info (png, info);
+    int bitDepth = 0, interlace = 0;
+    png_get_IHDR (png, info, &width, &height, &bitDepth, &colourType, &interlace, nullptr, nullptr);
+
+    return bitDepth == 8 && interlace == PNG_INTERLACE_NONE && ! png_get_valid (png, info, PNG_INFO_tRNS)
+           && (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA) && width > 0
+           && height > 0 && width <= 16384 && height <= 16384;
+}
+
+bool readRows (png_structp png, png_infop info, png_bytep* rows, png_uint_32 height, bool premultiply,
+               png_uint_32 width)
+{
+    if (setjmp (png_jmpbuf (png)) != 0)
+        return false;
+
+    // The framework's pixels lie in memory as blue, green, red (and alpha, last).
+    png_set_bgr (png);
+#ifdef PNG_IGNORE_ADLER32
+    png_set_option (png, PNG_IGNORE_ADLER32, PNG_OPTION_ON);
+#endif
+
+    for (png_uint_32 y = 0; y < height; ++y)
+    {
+        png_read_row (png, rows[y], nullptr);
+
+        if (premultiply)
+        {
+            auto* pixel = reinterpret_cast<juce::PixelARGB*> (rows[y]);
+            for (png_uint_32 x = 0; x < width; ++x)
+                pixel[x].premultiply();
+        }
+    }
+
+    png_read_end (png, info);
+    return true;
+}
+} // namespace
+
+juce::Image PngPictureDecoder::decode (const void* data, std::size_t size)
+{
+    const auto viaFramework = [&] { return juce::ImageFileFormat::loadFrom (data, size); };
+
+#if JUCE_BIG_ENDIAN
+    return viaFramework();
+#else
+    png_structp png = png_create_read_struct (PNG_LIBPNG_VER_STRING, nullptr, throwOnError, ignoreWarning);
+    png_infop info = png != nullptr ? png_create_info_struct (png) : nullptr;
+    if (info == nullptr)
+    {
+        png_destroy_read_struct (&png, nullptr, nullptr);
+        return viaFramework();
+    }
+
+    MemoryReader reader { static_cast<const png_byte*> (data), size };
+    png_set_read_fn (png, &reader, readFromMemory);
+
+    png_uint_32 width = 0, height = 0;
+    int colourType = 0;
+    juce::Image image;
+
+    if (readHeader (png, info, width, height, colourType))
+    {
+        const bool hasAlpha = colourType == PNG_COLOR_TYPE_RGB_ALPHA;
+        image = juce::Image (hasAlpha ? juce::Image::ARGB : juce::Image::RGB, (int) width, (int) height, false,
+                             juce::SoftwareImageType());
+        bool complete = false;
+        {
+            juce::Image::BitmapData pixels (image, juce::Image::BitmapData::writeOnly);
+            std::vector<png_bytep> rows (height);
+            for (png_uint_32 y = 0; y < height; ++y)
+                rows[y] = pixels.getLinePointer ((int) y);
+
+            complete = readRows (png, info, rows.data(), height, hasAlpha, width);
+        }
+
+        if (! complete)
+            image = {};
+    }
+
+    png_destroy_read_struct (&png, &info, nullptr);
+    return image.isValid() ? image : viaFramework();
+#endif
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <juce_graphics/juce_graphics.h>
+
+#include <cstddef>
+
+// Decodes the interface's PNG pictures straight into the image that keeps them, a row at a time:
+// no second picture-sized buffer to fill and copy as the framework's loader has, no alpha channel
+// made up for an opaque picture, and no checksum over pictures that are compiled into the
+// program. What the artwork generator writes (8-bit RGB or RGBA, not interlaced, no transparency
+// chunk) decodes so; any other file goes to the framework's loader. The result is what that
+// loader gives: an RGB image for an opaque file, else a premultiplied ARGB one.
+class PngPictureDecoder
+{
+public:
+    static juce::Image decode (const void* data, std::size_t size);
+
+    PngPictureDecoder() = delete;
+};
