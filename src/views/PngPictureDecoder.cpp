@@ -33,20 +33,31 @@ void throwOnError (png_structp png, png_const_charp)
 
 void ignoreWarning (png_structp, png_const_charp) {}
 
+enum class Header
+{
+    broken,
+    otherKind,
+    generatorKind
+};
+
 // Only plain value types live between the setjmp and a longjmp from libpng: the image and the row
 // pointers are made before it and outlive it.
-bool readHeader (png_structp png, png_infop info, png_uint_32& width, png_uint_32& height, int& colourType)
+Header readHeader (png_structp png, png_infop info, png_uint_32& width, png_uint_32& height, int& colourType)
 {
     if (setjmp (png_jmpbuf (png)) != 0)
-        return false;
+        return Header::broken;
 
     png_read_info (png, info);
     int bitDepth = 0, interlace = 0;
     png_get_IHDR (png, info, &width, &height, &bitDepth, &colourType, &interlace, nullptr, nullptr);
 
+    if (width > 16384 || height > 16384)
+        return Header::broken;
+
     return bitDepth == 8 && interlace == PNG_INTERLACE_NONE && ! png_get_valid (png, info, PNG_INFO_tRNS)
-           && (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA) && width > 0
-           && height > 0 && width <= 16384 && height <= 16384;
+                   && (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA)
+               ? Header::generatorKind
+               : Header::otherKind;
 }
 
 bool readRows (png_structp png, png_infop info, png_bytep* rows, png_uint_32 height, bool premultiply,
@@ -98,9 +109,10 @@ juce::Image PngPictureDecoder::decode (const void* data, std::size_t size)
 
     png_uint_32 width = 0, height = 0;
     int colourType = 0;
+    const auto header = readHeader (png, info, width, height, colourType);
     juce::Image image;
 
-    if (readHeader (png, info, width, height, colourType))
+    if (header == Header::generatorKind)
     {
         const bool hasAlpha = colourType == PNG_COLOR_TYPE_RGB_ALPHA;
         image = juce::Image (hasAlpha ? juce::Image::ARGB : juce::Image::RGB, (int) width, (int) height, false,
@@ -120,6 +132,9 @@ juce::Image PngPictureDecoder::decode (const void* data, std::size_t size)
     }
 
     png_destroy_read_struct (&png, &info, nullptr);
-    return image.isValid() ? image : viaFramework();
+
+    // The framework's loader does not come back from an error of libpng: a broken file is not
+    // handed to it.
+    return header == Header::otherKind ? viaFramework() : image;
 #endif
 }

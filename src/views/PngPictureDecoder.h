@@ -8,8 +8,9 @@
 // no second picture-sized buffer to fill and copy as the framework's loader has, no alpha channel
 // made up for an opaque picture, and no checksum over pictures that are compiled into the
 // program. What the artwork generator writes (8-bit RGB or RGBA, not interlaced, no transparency
-// chunk) decodes so; any other file goes to the framework's loader. The result is what that
-// loader gives: an RGB image for an opaque file, else a premultiplied ARGB one.
+// chunk) decodes so; any other well-formed file goes to the framework's loader. The result is
+// what that loader gives: an RGB image for an opaque file, else a premultiplied ARGB one; a
+// cut-off or damaged file gives an invalid image.
 class PngPictureDecoder
 {
 public:
