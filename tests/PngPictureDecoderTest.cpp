@@ -37,8 +37,8 @@ juce::MemoryBlock encodeGrey (int width, int height)
                 static_cast<juce::MemoryOutputStream*> (png_get_io_ptr (writer))->write (data, size);
             },
             nullptr);
-        png_set_IHDR (png, info, (png_uint_32) width, (png_uint_32) height, 8, PNG_COLOR_TYPE_GRAY,
-                      PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+        png_set_IHDR (png, info, (png_uint_32) width, (png_uint_32) height, 8, PNG_COLOR_TYPE_GRAY, PNG_INTERLACE_NONE,
+                      PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
         png_write_info (png, info);
         for (int y = 0; y < height; ++y)
         {
@@ -84,7 +84,9 @@ TEST (PngPictureDecoder, PremultipliesAlphaAndHandsOtherFilesToTheFramework)
     juce::Image translucent (juce::Image::ARGB, 256, 3, true);
     for (int x = 0; x < 256; ++x)
         for (int y = 0; y < 3; ++y)
-            translucent.setPixelAt (x, y, juce::Colour ((juce::uint8) (x * 7), (juce::uint8) (255 - x), (juce::uint8) (y * 90), (juce::uint8) x));
+            translucent.setPixelAt (
+                x, y,
+                juce::Colour ((juce::uint8) (x * 7), (juce::uint8) (255 - x), (juce::uint8) (y * 90), (juce::uint8) x));
     const auto file = encodeWithFramework (translucent);
     EXPECT_TRUE (sameDecode (PngPictureDecoder::decode (file.getData(), file.getSize()),
                              juce::ImageFileFormat::loadFrom (file.getData(), file.getSize())));
