@@ -20,11 +20,13 @@ KestrinOrbMiniEditorApplication::KestrinOrbMiniEditorApplication()
 {
     userGuideFileName = "OrbMini Editor - User Guide - v1.1.pdf";
 
+    // The logo at its own 484 x 267 pixels, whatever the zoom: the About window takes the one of
+    // the zoom in use when it opens.
+    logoImage = ArtworkImages::getFromSet (ArtworkImages::aboutImage, 1);
+
     // The first window needs both its pictures and the system's fonts, and finding the fonts means
-    // opening every font file: the pictures, the logo among them, decode on a helper thread
-    // meanwhile.
+    // opening every font file: the pictures decode on a helper thread meanwhile.
     ArtworkImages::startDecodingInBackground();
-    logoImage = ArtworkImages::get (ArtworkImages::aboutImage);
     juce::Font().getTypefacePtr();
 }
 

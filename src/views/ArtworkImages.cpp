@@ -55,13 +55,13 @@ std::string nameInSet (std::string_view name, int scale)
     return std::string (name.substr (0, name.size() - png.size())) + std::string (doubleSizePng);
 }
 
-// The pictures of the set in use that are handed out before they are decoded: all but the device
-// setup window's, which is seldom opened.
+// The pictures of the set in use that are handed out before they are decoded: those of the editor
+// window, not the About and device setup windows', which are seldom opened.
 bool isHandedOutPending (std::string_view name)
 {
     const auto plain = plainNameOf (name);
 
-    return endsWith (name, png) && isDoubleSize (name) == (setInUse == 2)
+    return endsWith (name, png) && isDoubleSize (name) == (setInUse == 2) && plain != ArtworkImages::aboutImage
            && plain != ArtworkImages::deviceSetupBackground && plain != ArtworkImages::deviceListFrame;
 }
 
@@ -420,11 +420,16 @@ void ArtworkImages::finishDecoding()
 
 juce::Image ArtworkImages::get (const char* fileName)
 {
+    return getFromSet (fileName, setInUse);
+}
+
+juce::Image ArtworkImages::getFromSet (const char* fileName, int setScale)
+{
     if (fileName == nullptr)
         return {};
 
-    // A picture of the window still decoding in the background is in the cache already, pending.
-    const auto* resource = EmbeddedResources::find (nameInSet (fileName, setInUse));
+    // A picture still decoding in the background is in the cache already, pending.
+    const auto* resource = EmbeddedResources::find (nameInSet (fileName, setScale));
     if (resource == nullptr)
         return {};
 

@@ -43,6 +43,9 @@ public:
     // it is); an invalid (null) image if there is no such picture. Message thread only.
     static juce::Image get (const char* fileName);
 
+    // The same from the set of that scale (1 or 2), whichever is in use.
+    static juce::Image getFromSet (const char* fileName, int setScale);
+
     // Chooses the set for windows drawn at that scale: the @2x set above 1, the plain set
     // otherwise. Pictures already handed out stay as they are (see swapPictures).
     static void useSetForScale (float windowScale);
@@ -64,9 +67,9 @@ public:
     // root and its children by the same picture of the set in use, keeping their bounds.
     static void swapPictures (juce::Component& root);
 
-    // Starts decoding the pictures of the set in use (all but the device setup window's) that the
-    // cache does not hold yet, on a helper thread, so that the start-up work
-    // of the message thread can go on meanwhile. Until then get() hands them out pending: their
+    // Starts decoding the editor window's pictures of the set in use (not the About and device
+    // setup windows') that the cache does not hold yet, on a helper thread, so that the start-up
+    // work of the message thread can go on meanwhile. Until then get() hands them out pending: their
     // size is known, and their pixels are decoded (or waited for) when first drawn or read.
     // Message thread only; a second call while a helper runs does nothing.
     static void startDecodingInBackground();
