@@ -18,8 +18,9 @@
 // State is one of Normal, Over, Down.
 //
 // Every picture also comes at twice its pixel size ("Background@2x.png"), for windows scaled above
-// 100 %. One set is in use at a time and only that one is decoded; a picture of either set is shown
-// in the same bounds, its size in the editor's own (logical) pixels.
+// 100 %. One set is in use at a time and only that one is decoded (but for the logo, which the
+// application keeps at its own size); a picture of either set is shown in the same bounds, its
+// size in the editor's own (logical) pixels.
 class ArtworkImages
 {
 public:
@@ -69,8 +70,8 @@ public:
 
     // Starts decoding the editor window's pictures of the set in use (not the About and device
     // setup windows') that the cache does not hold yet, on a helper thread, so that the start-up
-    // work of the message thread can go on meanwhile. Until then get() hands them out pending: their
-    // size is known, and their pixels are decoded (or waited for) when first drawn or read.
+    // work of the message thread can go on meanwhile. Until then get() hands them out pending:
+    // their size is known, and their pixels are decoded (or waited for) when first drawn or read.
     // Message thread only; a second call while a helper runs does nothing.
     static void startDecodingInBackground();
 
