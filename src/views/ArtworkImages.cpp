@@ -16,7 +16,7 @@
 
 namespace
 {
-// The framework's image cache knows a picture decoded from memory by the address of its data.
+// A picture is known to the framework's image cache by the address of its data.
 juce::int64 cacheKeyOf (const EmbeddedResources::Resource& resource)
 {
     return (juce::int64) (juce::pointer_sized_int) resource.data;
@@ -148,6 +148,7 @@ public:
     struct Picture
     {
         const EmbeddedResources::Resource* resource;
+        int pixelCount = 0; // from the file's header: the helper takes the largest first
         State state = State::pending;
         bool wanted = false;
         juce::Image image;
@@ -165,10 +166,14 @@ public:
 
         pictures = std::move (toDecode);
         std::stable_sort (pictures.begin(), pictures.end(),
-                          [] (const auto& a, const auto& b) { return pixelCount (*a) > pixelCount (*b); });
+                          [] (const auto& a, const auto& b) { return a->pixelCount > b->pixelCount; });
         helper = std::thread ([this] {
             while (auto* next = claim (false))
                 decode (*next);
+
+            // All are decoded or being decoded: the pending images hold what they still need.
+            const std::lock_guard held (lock);
+            pictures.clear();
         });
     }
 
@@ -221,12 +226,6 @@ private:
     std::vector<std::shared_ptr<Picture>> pictures; // as the helper takes them
     std::mutex lock;
     std::condition_variable decoded;
-
-    static int pixelCount (const Picture& picture)
-    {
-        const auto header = readPngHeader (*picture.resource);
-        return header ? header->width * header->height : 0;
-    }
 
     // The next picture for the helper (from the front: a wanted one, else any) or for the message
     // thread (fromBack: wanted ones only), marked as being decoded; null when none is left.
@@ -371,7 +370,8 @@ std::vector<std::shared_ptr<BackgroundDecoding::Picture>> handOutPending()
 
         if (const auto header = readPngHeader (*resource))
         {
-            auto picture = std::make_shared<BackgroundDecoding::Picture> (BackgroundDecoding::Picture { resource });
+            auto picture = std::make_shared<BackgroundDecoding::Picture> (
+                BackgroundDecoding::Picture { resource, header->width * header->height });
             juce::ImageCache::addImageToCache (juce::Image (*new PendingPicture (picture, *header)),
                                                cacheKeyOf (*resource));
             handedOut.push_back (std::move (picture));
@@ -433,7 +433,14 @@ juce::Image ArtworkImages::getFromSet (const char* fileName, int setScale)
     if (resource == nullptr)
         return {};
 
-    return juce::ImageCache::getFromMemory (resource->data, (int) resource->size);
+    const auto key = cacheKeyOf (*resource);
+    if (auto cached = juce::ImageCache::getFromHashCode (key); cached.isValid())
+        return cached;
+
+    auto decoded = PngPictureDecoder::decode (resource->data, resource->size);
+    if (decoded.isValid())
+        juce::ImageCache::addImageToCache (decoded, key);
+    return decoded;
 }
 
 void ArtworkImages::useSetForScale (float windowScale)
