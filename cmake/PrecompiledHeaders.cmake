@@ -7,18 +7,22 @@
 # ORBMINI_PRECOMPILED_HEADERS=OFF builds every file from its own includes alone.
 option(ORBMINI_PRECOMPILED_HEADERS "Precompile the framework's headers" ON)
 
-set(ORBMINI_PCH_ENGINE
-    <juce_core/juce_core.h>
-    <juce_events/juce_events.h>
-    <juce_data_structures/juce_data_structures.h>
-    <juce_audio_basics/juce_audio_basics.h>
-    <juce_audio_devices/juce_audio_devices.h>
+# <juce_core/juce_core.h> and so on, for module targets (ORBMINI_ENGINE_MODULES, ORBMINI_GUI_MODULES).
+function(orbmini_module_headers out)
+    set(headers)
+    foreach(module IN LISTS ARGN)
+        string(REPLACE "juce::" "" name "${module}")
+        list(APPEND headers "<${name}/${name}.h>")
+    endforeach()
+    set(${out} ${headers} PARENT_SCOPE)
+endfunction()
+
+orbmini_module_headers(engine_headers ${ORBMINI_ENGINE_MODULES})
+orbmini_module_headers(gui_headers ${ORBMINI_GUI_MODULES})
+set(ORBMINI_PCH_ENGINE ${engine_headers}
     <algorithm> <atomic> <condition_variable> <deque> <functional> <memory> <mutex> <optional>
     <thread> <vector>)
-set(ORBMINI_PCH_GUI ${ORBMINI_PCH_ENGINE}
-    <juce_graphics/juce_graphics.h>
-    <juce_gui_basics/juce_gui_basics.h>
-    <juce_gui_extra/juce_gui_extra.h>)
+set(ORBMINI_PCH_GUI ${ORBMINI_PCH_ENGINE} ${gui_headers})
 set(ORBMINI_PCH_TESTS ${ORBMINI_PCH_GUI} <gtest/gtest.h>)
 
 function(orbmini_precompile_headers target level)
