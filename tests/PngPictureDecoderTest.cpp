@@ -71,6 +71,12 @@ TEST (PngPictureDecoder, DecodesEveryPictureAsTheFrameworksLoaderDoes)
         EXPECT_TRUE (sameDecode (decoded, juce::ImageFileFormat::loadFrom (resource->data, resource->size)))
             << resource->name;
         opaque += decoded.getFormat() == juce::Image::RGB ? 1 : 0;
+
+        // The header alone tells the size and the format, before anything is decoded.
+        const auto header = PngPictureDecoder::readHeader (resource->data, resource->size);
+        ASSERT_TRUE (header.has_value()) << resource->name;
+        EXPECT_EQ (juce::Rectangle<int> (header->width, header->height), decoded.getBounds()) << resource->name;
+        EXPECT_EQ (header->format, decoded.getFormat()) << resource->name;
     }
 
     EXPECT_GT (pictures, 140);
@@ -115,4 +121,6 @@ TEST (PngPictureDecoder, SurvivesCutOffAndDamagedFiles)
     EXPECT_TRUE (! picture.isValid() || picture.getBounds() == juce::Rectangle<int> (529, 221));
 
     EXPECT_FALSE (PngPictureDecoder::decode ("not a picture", 13).isValid());
+    EXPECT_FALSE (PngPictureDecoder::readHeader ("not a picture", 13).has_value());
+    EXPECT_FALSE (PngPictureDecoder::readHeader (resource->data, 20).has_value());
 }

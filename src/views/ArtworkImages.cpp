@@ -96,37 +96,13 @@ void applyButtonImages (juce::ImageButton& button, const juce::Image& normal, co
     button.setImages (false, true, true, normal, 1.0f, none, over, 1.0f, none, down, 1.0f, none, 0.0f);
 }
 
-// What a PNG file's header says: its pixel size, and whether the framework's loader gives it an
-// alpha channel (an alpha colour type, or a transparency chunk before the image data).
-struct PngHeader
+// The header of an embedded picture; none for a file that is no PNG picture.
+std::optional<PngPictureDecoder::Header> readPngHeader (const EmbeddedResources::Resource& resource)
 {
-    int width = 0, height = 0;
-    bool hasAlpha = false;
-};
-
-std::optional<PngHeader> readPngHeader (const EmbeddedResources::Resource& resource)
-{
-    // The 8-byte signature, then chunks of a big-endian length, a type, the data and a checksum;
-    // the first is IHDR: width, height, bit depth, colour type.
-    const auto* data = resource.data;
-    const auto size = resource.size;
-    const auto readBigEndian = [data] (std::size_t offset) { return juce::ByteOrder::bigEndianInt (data + offset); };
-
-    if (! endsWith (resource.name, png) || size < 33 || std::string_view ((const char*) data + 12, 4) != "IHDR")
+    if (! endsWith (resource.name, png))
         return std::nullopt;
 
-    PngHeader header { (int) readBigEndian (16), (int) readBigEndian (20), (data[25] & 4) != 0 };
-
-    for (std::size_t chunk = 33; ! header.hasAlpha && chunk + 8 <= size;)
-    {
-        const auto type = std::string_view ((const char*) data + chunk + 4, 4);
-        if (type == "IDAT")
-            break;
-        header.hasAlpha = type == "tRNS";
-        chunk += 12 + (std::size_t) readBigEndian (chunk);
-    }
-
-    return header;
+    return PngPictureDecoder::readHeader (resource.data, resource.size);
 }
 
 // The helper thread and the pictures it decodes. Each picture goes into the image cache at once
@@ -276,9 +252,8 @@ BackgroundDecoding& backgroundDecoding()
 class PendingPicture final : public juce::ImagePixelData
 {
 public:
-    PendingPicture (std::shared_ptr<BackgroundDecoding::Picture> toDecode, const PngHeader& header)
-        : juce::ImagePixelData (header.hasAlpha ? juce::Image::ARGB : juce::Image::RGB, header.width, header.height),
-          picture (std::move (toDecode))
+    PendingPicture (std::shared_ptr<BackgroundDecoding::Picture> toDecode, const PngPictureDecoder::Header& header)
+        : juce::ImagePixelData (header.format, header.width, header.height), picture (std::move (toDecode))
     {}
 
     // The picture behind it until its pixels have been taken over (it may be decoded already),

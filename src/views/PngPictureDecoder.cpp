@@ -4,6 +4,7 @@
 
 #include <csetjmp>
 #include <cstring>
+#include <string_view>
 #include <vector>
 
 namespace
@@ -33,7 +34,7 @@ void throwOnError (png_structp png, png_const_charp)
 
 void ignoreWarning (png_structp, png_const_charp) {}
 
-enum class Header
+enum class FileKind
 {
     broken,
     otherKind,
@@ -42,22 +43,22 @@ enum class Header
 
 // Only plain value types live between the setjmp and a longjmp from libpng: the image and the row
 // pointers are made before it and outlive it.
-Header readHeader (png_structp png, png_infop info, png_uint_32& width, png_uint_32& height, int& colourType)
+FileKind readFileKind (png_structp png, png_infop info, png_uint_32& width, png_uint_32& height, int& colourType)
 {
     if (setjmp (png_jmpbuf (png)) != 0)
-        return Header::broken;
+        return FileKind::broken;
 
     png_read_info (png, info);
     int bitDepth = 0, interlace = 0;
     png_get_IHDR (png, info, &width, &height, &bitDepth, &colourType, &interlace, nullptr, nullptr);
 
     if (width > 16384 || height > 16384)
-        return Header::broken;
+        return FileKind::broken;
 
     return bitDepth == 8 && interlace == PNG_INTERLACE_NONE && ! png_get_valid (png, info, PNG_INFO_tRNS)
                    && (colourType == PNG_COLOR_TYPE_RGB || colourType == PNG_COLOR_TYPE_RGB_ALPHA)
-               ? Header::generatorKind
-               : Header::otherKind;
+               ? FileKind::generatorKind
+               : FileKind::otherKind;
 }
 
 bool readRows (png_structp png, png_infop info, png_bytep* rows, png_uint_32 height, bool premultiply,
@@ -109,10 +110,10 @@ juce::Image PngPictureDecoder::decode (const void* data, std::size_t size)
 
     png_uint_32 width = 0, height = 0;
     int colourType = 0;
-    const auto header = readHeader (png, info, width, height, colourType);
+    const auto kind = readFileKind (png, info, width, height, colourType);
     juce::Image image;
 
-    if (header == Header::generatorKind)
+    if (kind == FileKind::generatorKind)
     {
         const bool hasAlpha = colourType == PNG_COLOR_TYPE_RGB_ALPHA;
         image = juce::Image (hasAlpha ? juce::Image::ARGB : juce::Image::RGB, (int) width, (int) height, false,
@@ -135,6 +136,31 @@ juce::Image PngPictureDecoder::decode (const void* data, std::size_t size)
 
     // The framework's loader does not come back from an error of libpng: a broken file is not
     // handed to it.
-    return header == Header::otherKind ? viaFramework() : image;
+    return kind == FileKind::otherKind ? viaFramework() : image;
 #endif
+}
+
+std::optional<PngPictureDecoder::Header> PngPictureDecoder::readHeader (const void* data, std::size_t size)
+{
+    // The 8-byte signature, then chunks of a big-endian length, a type, the data and a checksum;
+    // the first is IHDR: width, height, bit depth, colour type.
+    const auto* bytes = static_cast<const juce::uint8*> (data);
+    const auto readBigEndian = [bytes] (std::size_t offset) { return juce::ByteOrder::bigEndianInt (bytes + offset); };
+    const auto typeAt = [bytes] (std::size_t offset) { return std::string_view ((const char*) bytes + offset, 4); };
+
+    if (size < 33 || std::memcmp (bytes, "\x89PNG\r\n\x1a\n", 8) != 0 || typeAt (12) != "IHDR")
+        return std::nullopt;
+
+    bool hasAlpha = (bytes[25] & 4) != 0;
+
+    for (std::size_t chunk = 33; ! hasAlpha && chunk + 8 <= size;)
+    {
+        if (typeAt (chunk + 4) == "IDAT")
+            break;
+        hasAlpha = typeAt (chunk + 4) == "tRNS";
+        chunk += 12 + (std::size_t) readBigEndian (chunk);
+    }
+
+    return Header { (int) readBigEndian (16), (int) readBigEndian (20),
+                    hasAlpha ? juce::Image::ARGB : juce::Image::RGB };
 }
