@@ -35,9 +35,3 @@ function(orbmini_compile_juce_modules target)
         endforeach()
     endforeach()
 endfunction()
-
-# The framework modules compiled into the engine (no GUI) and those the GUI library adds; the
-# precompiled headers hold their headers (cmake/PrecompiledHeaders.cmake).
-set(ORBMINI_ENGINE_MODULES juce::juce_core juce::juce_events juce::juce_data_structures juce::juce_audio_basics
-                           juce::juce_audio_devices)
-set(ORBMINI_GUI_MODULES juce::juce_graphics juce::juce_gui_basics juce::juce_gui_extra)
